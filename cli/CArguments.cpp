@@ -1,0 +1,45 @@
+#include "CArguments.h"
+
+#include <charconv>
+
+CArguments::CArguments(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+                       const std::set<std::string>& switches)
+{
+    for (std::size_t i = 0; i < args.size() && m_error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0 || arg == "--") {
+            m_operands.push_back(arg);
+        } else if (switches.count(arg)) {
+            m_switches.insert(arg);
+        } else if (!valueOptions.count(arg)) {
+            m_error = "unknown option " + arg;
+        } else if (i + 1 == args.size()) {
+            m_error = arg + " needs a value";
+        } else {
+            m_values[arg] = args[++i];
+        }
+    }
+}
+
+std::optional<std::string> CArguments::Value(const std::string& option) const
+{
+    auto found = m_values.find(option);
+    if (found == m_values.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::optional<int> CArguments::Number(const std::string& option, int low, int high, int fallback)
+{
+    const auto text = Value(option);
+    if (!text)
+        return fallback;
+    int number = 0;
+    const char* end = text->data() + text->size();
+    const auto [rest, error] = std::from_chars(text->data(), end, number);
+    if (error != std::errc() || rest != end || number < low || number > high) {
+        m_error = option + " must be a number from " + std::to_string(low) + " to " + std::to_string(high);
+        return std::nullopt;
+    }
+    return number;
+}

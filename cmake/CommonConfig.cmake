@@ -1,0 +1,25 @@
+# Compile settings shared by every target of the project.
+add_library(qx_common INTERFACE)
+target_compile_features(qx_common INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(qx_common INTERFACE -Wall -Wextra)
+
+option(QX_WERROR "Treat warnings as errors" OFF)
+if(QX_WERROR)
+  target_compile_options(qx_common INTERFACE -Werror)
+endif()
+
+# "Asan" build type: AddressSanitizer and UndefinedBehaviorSanitizer.
+set(CMAKE_CXX_FLAGS_ASAN "-O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
+set(CMAKE_C_FLAGS_ASAN "${CMAKE_CXX_FLAGS_ASAN}")
+set(CMAKE_EXE_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
+set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
+
+# One static library per core folder: qx_add_library(NAME DEPENDS...)
+# takes every source of the calling folder.
+function(qx_add_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC qx_common ${ARGN})
+endfunction()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Small text rules shared by the setting-file readers and writers.
+class CTextFields {
+public:
+    // The n-th comma-separated field (counted from 1), untrimmed; the
+    // default when the text has fewer fields. An empty text has one empty
+    // field.
+    static std::string ExtractField(const std::string& text, int n, const std::string& defaultValue);
+    // Every character is a digit 0 to 9; the empty text passes.
+    static bool IsDigits(const std::string& text);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+class IMessageSink;
+
+// The one way to tell the user something: by string identifier, with the
+// placeholder %1 filled in, or as a literal text of the system.
+class CMessageService {
+public:
+    static void Show(unsigned id, const std::string& argument = {});
+    static void ShowText(const std::string& text);
+    // Replaces the sink (none restores the default, standard error) and
+    // returns the previous one.
+    static IMessageSink* SetSink(IMessageSink* sink);
+    // The text of a string identifier with %1 replaced by the argument.
+    static std::string Format(unsigned id, const std::string& argument = {});
+};

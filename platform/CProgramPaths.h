@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Where the program and its shipped data live. Folders are returned with a
+// trailing "/", ready for a file name to be appended.
+class CProgramPaths {
+public:
+    // Folder of the running executable.
+    static std::string GetProgramFolder();
+    // Shipped data of region ZC, used where a file is missing beside the
+    // program. QX_SENDORA_DATA_DIR overrides the folder fixed at build time.
+    static std::string GetFallbackFolder();
+};

@@ -1,0 +1,59 @@
+#include "CProgramVersion.h"
+
+#include "CProgramPaths.h"
+#include "CResourceModule.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+bool IsProgramFile(const std::string& file)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return !error && (file == self.string() || file == self.filename().string());
+}
+}
+
+std::optional<std::string> CProgramVersion::GetVersionString(const std::string& file, const std::string& name)
+{
+    if (IsProgramFile(file))
+        return CVersionInfo::Program().GetString(name);
+    auto module = CResourceModule::Open(file);
+    if (!module)
+        return std::nullopt;
+    return module->GetVersionInfo().GetString(name);
+}
+
+std::optional<CProgramVersion::Numbers> CProgramVersion::ParseVersion(const std::string& text)
+{
+    Numbers numbers;
+    if (std::sscanf(text.c_str(), "%d,%d,%d,%d", &numbers.major, &numbers.minor, &numbers.build,
+                    &numbers.revision) != 4)
+        return std::nullopt;
+    return numbers;
+}
+
+std::optional<CProgramVersion::Numbers> CProgramVersion::GetProgramVersion()
+{
+    const auto text = CVersionInfo::Program().GetString("ProductVersion");
+    return text ? ParseVersion(*text) : std::nullopt;
+}
+
+std::string CProgramVersion::GetVersionKey()
+{
+    // Without readable version information the key falls back to "1.0",
+    // the first release's key, rather than to an empty suffix.
+    const auto numbers = GetProgramVersion().value_or(Numbers{1, 0, 0, 0});
+    return std::to_string(numbers.major) + "." + std::to_string(numbers.minor);
+}
+
+std::string CProgramVersion::ReadRegionCode()
+{
+    if (const CResourceModule* current = CResourceModule::Current()) {
+        const CVersionInfo info = current->GetVersionInfo();
+        if (info.HasTranslation())
+            return info.GetString("Comments").value_or("");
+    }
+    return GetVersionString(CProgramPaths::GetFallbackFolder() + "Res.dll", "Comments").value_or("");
+}
