@@ -10,8 +10,13 @@ namespace {
 bool IsProgramFile(const std::string& file)
 {
     std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return !error && (file == self.string() || file == self.filename().string());
+    const auto self = std::filesystem::canonical("/proc/self/exe", error);
+    if (error)
+        return false;
+    if (file == self.filename().string())
+        return true;
+    const auto given = std::filesystem::canonical(file, error);
+    return !error && given == self;
 }
 }
 

@@ -1,0 +1,83 @@
+#include "CMessageService.h"
+#include "CProgramVersion.h"
+#include "CResourceModule.h"
+#include "CVersionInfo.h"
+
+#include "CMessageRecorder.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TEST(ResourceModule, ShippedModuleHasStringsImagesAndRegion)
+{
+    auto module = CResourceModule::Open(std::string(test_config::kDataDir) + "Res.dll");
+    ASSERT_TRUE(module);
+    EXPECT_FALSE(module->GetString(516).empty());
+    EXPECT_EQ(module->GetString(1), "");  // no such string: empty text
+    const auto icon = module->GetIcon(128);
+    ASSERT_GT(icon.size(), 8u);
+    EXPECT_EQ(std::string(icon.begin() + 1, icon.begin() + 4), "PNG");
+    EXPECT_FALSE(module->GetBitmap(203).empty());
+    EXPECT_FALSE(module->GetBitmap(204).empty());
+    EXPECT_EQ(module->GetVersionInfo().GetString("Comments"), "ZC");
+}
+
+TEST(ResourceModule, MissingOrForeignLibraryDoesNotLoad)
+{
+    EXPECT_FALSE(CResourceModule::Open("/nonexistent/Res.dll"));
+    EXPECT_FALSE(CResourceModule::Open("libc.so.6"));  // loadable, but no resource table
+}
+
+TEST(ResourceModule, MessagesFillThePlaceholder)
+{
+    CMessageRecorder recorder;
+    CMessageService::Show(250, "A0.hpg");
+    CMessageService::ShowText("literal");
+    ASSERT_EQ(recorder.Ids(), (std::vector<unsigned>{250, 0}));
+    EXPECT_NE(recorder.Messages()[0].text.find("A0.hpg"), std::string::npos);
+    EXPECT_EQ(recorder.Messages()[0].text.find("%1"), std::string::npos);
+    EXPECT_EQ(recorder.Messages()[1].text, "literal");
+}
+
+using Tables = std::vector<CVersionInfo::Table>;
+
+TEST(VersionInfo, FirstTranslationPairThenFallbackLists)
+{
+    const CVersionInfo direct({{0x0411, 932}}, Tables{{0x0411, 932, {{"Comments", "JP"}}}});
+    EXPECT_EQ(direct.GetString("Comments"), "JP");
+
+    // The translation names a pair without strings; the strings sit under
+    // 0x0409/1252, which the fallback lists reach.
+    const CVersionInfo fallback({{0x0407, 1200}}, Tables{{0x0409, 1252, {{"Comments", "AP"}}}});
+    EXPECT_EQ(fallback.GetString("Comments"), "AP");
+
+    // Code pages are the outer loop: 0x0C0C under code page 0 comes before
+    // 0x0401 under 932.
+    const CVersionInfo order({{0x0001, 1}},
+                             Tables{{0x0401, 932, {{"Comments", "late"}}}, {0x0C0C, 0, {{"Comments", "early"}}}});
+    EXPECT_EQ(order.GetString("Comments"), "early");
+
+    const CVersionInfo unlisted({{0x0409, 1200}}, Tables{{0x0999, 1200, {{"Comments", "x"}}}});
+    EXPECT_FALSE(unlisted.GetString("Comments"));
+    const CVersionInfo noTranslation({}, Tables{{0x0409, 1200, {{"Comments", "x"}}}});
+    EXPECT_FALSE(noTranslation.GetString("Comments"));
+}
+
+TEST(ProgramVersion, ParsesProductVersionAndKey)
+{
+    const auto numbers = CProgramVersion::ParseVersion("3, 4, 2, 0");
+    ASSERT_TRUE(numbers);
+    EXPECT_EQ(numbers->major, 3);
+    EXPECT_EQ(numbers->minor, 4);
+    EXPECT_EQ(numbers->build, 2);
+    EXPECT_FALSE(CProgramVersion::ParseVersion("3.4"));
+    EXPECT_EQ(CProgramVersion::GetVersionKey(), "1.0");
+    EXPECT_EQ(CProgramVersion::GetVersionString("/proc/self/exe", "ProductVersion"), "1, 0, 0, 0");
+}
+
+TEST(ProgramVersion, RegionCodeComesFromTheLoadedModule)
+{
+    EXPECT_EQ(CProgramVersion::ReadRegionCode(), "ZC");
+}
+}
