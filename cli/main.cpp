@@ -1,3 +1,4 @@
+#include "CInspectCommand.h"
 #include "ICommand.h"
 
 #include "CResourceModule.h"
@@ -10,6 +11,7 @@ namespace {
 std::vector<std::unique_ptr<ICommand>> MakeCommands()
 {
     std::vector<std::unique_ptr<ICommand>> commands;
+    commands.push_back(std::make_unique<CInspectCommand>());
     return commands;
 }
 
