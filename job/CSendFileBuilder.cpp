@@ -1,0 +1,186 @@
+#include "CSendFileBuilder.h"
+
+#include "CGuid.h"
+#include "CJobFile.h"
+#include "CMessageService.h"
+#include "CPrintJob.h"
+#include "CSettingsWriter.h"
+#include "IProgressMonitor.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <sstream>
+
+namespace {
+constexpr unsigned kUnsafeOwnerMessage = 600;
+
+constexpr std::size_t kBlockSize = 8192;
+constexpr char kUel[] = "\x1b%-12345X";
+constexpr const char* kInquiries[] = {"HPGL", "MVNATIVE", "TIFF", "CALS", "CGM", "PS/PDF"};
+
+// A double quote or a line break would end the quoted PJL value early and
+// let the rest of the text pass as PJL commands.
+bool BreaksQuotedValue(char c)
+{
+    return c == '"' || c == '\r' || c == '\n';
+}
+
+std::string QuotedValueSafe(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), BreaksQuotedValue, '_');
+    return text;
+}
+
+std::uint64_t TotalDataBytes(const CPrintJob& job)
+{
+    std::uint64_t total = 0;
+    for (int i = 0; i < job.GetCount(); ++i) {
+        struct stat info {};
+        if (stat(job.GetAt(i)->GetSendPath().c_str(), &info) == 0)
+            total += static_cast<std::uint64_t>(info.st_size);
+    }
+    return total;
+}
+}
+
+CSendFileBuilder::CSendFileBuilder(std::string controllerName, std::string regionCode)
+    : m_controllerName(std::move(controllerName))
+    , m_regionCode(std::move(regionCode))
+{
+}
+
+std::string CSendFileBuilder::MakeJobName()
+{
+    const auto guid = CGuid::Create();
+    if (!guid)
+        return "QX-Sendora";
+    std::string name;
+    char digits[3];
+    for (std::uint8_t byte : *guid) {
+        std::snprintf(digits, sizeof digits, "%.2X", byte);
+        name += digits;
+    }
+    return name;
+}
+
+std::string CSendFileBuilder::LanguageOf(const std::string& dataFormat)
+{
+    if (dataFormat == "MGL(0.01 mm/unit)" || dataFormat == "MGL(0.025 mm/unit)")
+        return "MGL";
+    return dataFormat;
+}
+
+std::string CSendFileBuilder::BuildSendFile(const CPrintJob& job, IProgressMonitor& monitor) const
+{
+    const std::string& owner = job.GetOwnerName();
+    if (std::any_of(owner.begin(), owner.end(), BreaksQuotedValue)) {
+        CMessageService::Show(kUnsafeOwnerMessage);
+        return {};
+    }
+    const std::string jobName = MakeJobName();
+    CJobFile file;
+    if (!file.Create() || !WriteHeader(file, job, jobName))
+        return {};
+    const Outcome outcome = CopyEntries(file, job, monitor);
+    if (outcome == Outcome::Cancelled)
+        return kCancelled;
+    if (outcome == Outcome::Failed || !WriteTrailer(file, job, jobName))
+        return {};
+    const std::string path = file.GetPath();
+    return file.Keep() ? path : std::string();
+}
+
+bool CSendFileBuilder::WriteHeader(CJobFile& file, const CPrintJob& job, const std::string& jobName) const
+{
+    std::ostringstream header;
+    header << kUel << "@PJL\n@PJL RESET\n";
+    header << "@PJL JOB NAME = \"" << jobName << "\"\n";
+    header << "@PJL DEFAULT OWNER = \"" << job.GetOwnerName() << "\"\n";
+    if (job.GetCollate())
+        header << "@PJL DEFAULT COLLATIONENABLE = FORWARD\n@PJL DEFAULT COPIES = " << job.GetFirstCopies() << '\n';
+    if (!job.GetUsesDefaultSettings() &&
+        !CSettingsWriter::WriteForController(header, job.GetSettingFilePath(), m_regionCode, m_controllerName)) {
+        CMessageService::Show(CSettingsWriter::kMissingSettingMessage);
+        return false;
+    }
+    return file.Write(header.str());
+}
+
+CSendFileBuilder::Outcome CSendFileBuilder::CopyEntries(CJobFile& file, const CPrintJob& job,
+                                                        IProgressMonitor& monitor) const
+{
+    const int count = job.GetCount();
+    monitor.Begin(TotalDataBytes(job));
+    Outcome outcome = Outcome::Done;
+    for (int n = 0; n < count && outcome == Outcome::Done; ++n) {
+        const int index = job.GetReverseOrder() ? count - 1 - n : n;
+        outcome = CopyEntry(file, *job.GetAt(index), job.GetCollate(), monitor);
+    }
+    monitor.End();
+    return outcome;
+}
+
+CSendFileBuilder::Outcome CSendFileBuilder::CopyEntry(CJobFile& file, const CPrintData& entry, bool collate,
+                                                      IProgressMonitor& monitor) const
+{
+    std::ostringstream lines;
+    if (!collate)
+        lines << "@PJL SET COPIES = " << entry.GetCopies() << '\n';
+    if (entry.GetDataFormat() == "MGL(0.01 mm/unit)")
+        lines << "@PJL SET MGLUNIT = 0.01\n";
+    if (entry.GetDataFormat() == "MGL(0.025 mm/unit)")
+        lines << "@PJL SET MGLUNIT = 0.025\n";
+    lines << "@PJL SET PSDEFAULTDMS = ON\n";
+    lines << "@PJL SET FILENAME = \"" << QuotedValueSafe(entry.GetFileName()) << "\"\n";
+    lines << "@PJL ENTER LANGUAGE = " << LanguageOf(entry.GetDataFormat()) << '\n';
+    if (!file.Write(lines.str()))
+        return Outcome::Failed;
+    const int data = open(entry.GetSendPath().c_str(), O_RDONLY | O_CLOEXEC);
+    if (data < 0) {
+        CJobFile::ReportError("open", entry.GetSendPath(), errno);
+        return Outcome::Failed;
+    }
+    const Outcome outcome = CopyData(file, data, entry.GetSendPath(), monitor);
+    close(data);
+    if (outcome == Outcome::Done && !file.Write(kUel))
+        return Outcome::Failed;
+    return outcome;
+}
+
+CSendFileBuilder::Outcome CSendFileBuilder::CopyData(CJobFile& file, int data, const std::string& path,
+                                                     IProgressMonitor& monitor) const
+{
+    char block[kBlockSize];
+    for (;;) {
+        if (monitor.IsCancelled())
+            return Outcome::Cancelled;
+        const ssize_t got = read(data, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            CJobFile::ReportError("read", path, errno);
+            return Outcome::Failed;
+        }
+        if (!file.Write(block, static_cast<std::size_t>(got)))
+            return Outcome::Failed;
+        monitor.Advance(static_cast<std::uint64_t>(got));
+        // A short read is the end; a file of whole blocks ends with an empty one.
+        if (static_cast<std::size_t>(got) < sizeof block)
+            return Outcome::Done;
+    }
+}
+
+bool CSendFileBuilder::WriteTrailer(CJobFile& file, const CPrintJob& job, const std::string& jobName) const
+{
+    std::ostringstream trailer;
+    if (job.GetCount() == 0)
+        for (const char* language : kInquiries)
+            trailer << "@PJL INQUIRE LPARM : " << language << " IPARM : PRINT CURRENT\n";
+    trailer << "@PJL EOJ NAME = \"" << jobName << "\"\n" << kUel;
+    return file.Write(trailer.str());
+}

@@ -1,0 +1,251 @@
+#include "CSendFileBuilder.h"
+
+#include "CFormatTable.h"
+#include "CPrintJob.h"
+#include "CSettingsWriter.h"
+#include "IProgressMonitor.h"
+
+#include "CMessageRecorder.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <regex>
+#include <sstream>
+
+namespace {
+const std::string kUel = "\x1b%-12345X";
+
+// Records what the builder asks and can cancel before a given block.
+class CRecordingMonitor : public IProgressMonitor {
+public:
+    void Begin(std::uint64_t total) override { this->total = total; }
+    bool IsCancelled() override { return ++checks == cancelAtCheck; }
+    void Advance(std::uint64_t bytes) override { reads.push_back(bytes); }
+    void End() override { ++ends; }
+
+    std::uint64_t total = 0;
+    int checks = 0;
+    int cancelAtCheck = -1;
+    int ends = 0;
+    std::vector<std::uint64_t> reads;
+};
+
+class SendFileBuilder : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* tmp = std::getenv("TMPDIR"))
+            m_previousTmp = tmp;
+        setenv("TMPDIR", m_temp.Path().c_str(), 1);
+        m_job.SetOwnerName("Ada");
+        m_job.SetUsesDefaultSettings(true);
+    }
+    void TearDown() override
+    {
+        if (m_previousTmp)
+            setenv("TMPDIR", m_previousTmp->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+
+    void Add(const std::string& name, const std::string& bytes, int copies, const std::string& format = "HPGL")
+    {
+        auto entry = std::make_unique<CPrintData>();
+        ASSERT_TRUE(entry->SetFile(m_files.Write(name, bytes), m_formats));
+        entry->SetCopies(copies);
+        entry->SetDataFormat(format);
+        m_job.InsertAt(m_job.GetCount(), std::move(entry));
+    }
+
+    std::string Build(const std::string& controller = "", const std::string& region = "ZC")
+    {
+        const std::string path = CSendFileBuilder(controller, region).BuildSendFile(m_job, m_monitor);
+        if (path.empty() || path == CSendFileBuilder::kCancelled)
+            return path;
+        EXPECT_EQ(path.rfind(m_temp.Path() + "MSD", 0), 0u) << path;
+        m_built = path;
+        return ReadFileBytes(path);
+    }
+
+    // The job name in JOB and EOJ, which must agree, replaced by NAME.
+    static std::string Normalised(const std::string& bytes)
+    {
+        std::smatch match;
+        EXPECT_TRUE(std::regex_search(bytes, match, std::regex("JOB NAME = \"([0-9A-F]{32})\"")));
+        EXPECT_NE(bytes.find("EOJ NAME = \"" + match[1].str() + "\""), std::string::npos);
+        return std::regex_replace(bytes, std::regex(match[1].str()), "NAME");
+    }
+
+    int FilesLeftInTemp() const
+    {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(m_temp.Path()))
+            count += entry.path() != m_built;
+        return count;
+    }
+
+    CTempDir m_temp;
+    CTempDir m_files;
+    std::optional<std::string> m_previousTmp;
+    std::string m_built;
+    CFormatTable m_formats{{"HPGL"}, {"hpg"}, "(unknown)"};
+    CPrintJob m_job;
+    CRecordingMonitor m_monitor;
+    CMessageRecorder m_messages;
+};
+
+TEST_F(SendFileBuilder, OneEntryWithDefaultSettings)
+{
+    Add("A0.hpg", "IN;PU0,0;", 2);
+    EXPECT_EQ(Normalised(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
+                                          "@PJL DEFAULT OWNER = \"Ada\"\n@PJL SET COPIES = 2\n"
+                                          "@PJL SET PSDEFAULTDMS = ON\n@PJL SET FILENAME = \"A0.hpg\"\n"
+                                          "@PJL ENTER LANGUAGE = HPGL\nIN;PU0,0;" +
+                                          kUel + "@PJL EOJ NAME = \"NAME\"\n" + kUel);
+    EXPECT_TRUE(m_messages.Messages().empty());
+}
+
+TEST_F(SendFileBuilder, CollatedEntriesCarryOneCopyCountInTheHeader)
+{
+    Add("a.hpg", "A", 3);
+    Add("b.hpg", "B", 1);
+    Add("c.hpg", "C", 5);
+    const std::string group = "@PJL SET PSDEFAULTDMS = ON\n@PJL SET FILENAME = \"%.hpg\"\n@PJL ENTER LANGUAGE = HPGL\n";
+    auto groupOf = [&](const std::string& name, const std::string& data) {
+        return std::regex_replace(group, std::regex("%"), name) + data + kUel;
+    };
+    m_job.SetCollate(true);
+    EXPECT_EQ(Normalised(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
+                                          "@PJL DEFAULT OWNER = \"Ada\"\n@PJL DEFAULT COLLATIONENABLE = FORWARD\n"
+                                          "@PJL DEFAULT COPIES = 3\n" +
+                                          groupOf("a", "A") + groupOf("b", "B") + groupOf("c", "C") +
+                                          "@PJL EOJ NAME = \"NAME\"\n" + kUel);
+}
+
+TEST_F(SendFileBuilder, ReverseOrderWritesTheLastEntryFirst)
+{
+    Add("first.hpg", "1", 1);
+    Add("second.hpg", "2", 1);
+    Add("third.hpg", "3", 1);
+    m_job.SetReverseOrder(true);
+    const std::string bytes = Normalised(Build());
+    const auto third = bytes.find("third.hpg");
+    const auto second = bytes.find("second.hpg");
+    const auto first = bytes.find("first.hpg");
+    EXPECT_LT(third, second);
+    EXPECT_LT(second, first);
+}
+
+TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
+{
+    Add("a.mgl", "M1", 1, "MGL(0.01 mm/unit)");
+    Add("b.mgl", "M2", 1, "MGL(0.025 mm/unit)");
+    const std::string bytes = Build();
+    EXPECT_NE(bytes.find("@PJL SET COPIES = 1\n@PJL SET MGLUNIT = 0.01\n@PJL SET PSDEFAULTDMS = ON\n"
+                         "@PJL SET FILENAME = \"a.mgl\"\n@PJL ENTER LANGUAGE = MGL\nM1"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("@PJL SET COPIES = 1\n@PJL SET MGLUNIT = 0.025\n@PJL SET PSDEFAULTDMS = ON\n"
+                         "@PJL SET FILENAME = \"b.mgl\"\n@PJL ENTER LANGUAGE = MGL\nM2"),
+              std::string::npos);
+}
+
+TEST_F(SendFileBuilder, WholeBlocksEndWithAnEmptyRead)
+{
+    std::string data(2 * 8192, '\0');
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>(i * 7);
+    Add("big.hpg", data, 1);
+    const std::string bytes = Build();
+    EXPECT_EQ(m_monitor.reads, (std::vector<std::uint64_t>{8192, 8192, 0}));
+    EXPECT_EQ(m_monitor.checks, 3);  // a cancel test before every read, the first included
+    EXPECT_EQ(m_monitor.total, data.size());
+    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + data + kUel + "@PJL EOJ"), std::string::npos);
+}
+
+TEST_F(SendFileBuilder, DataFileGoneAfterAddingFailsWithoutLeavingAFile)
+{
+    Add("gone.hpg", "x", 1);
+    std::filesystem::remove(m_job.GetAt(0)->GetSendPath());
+    EXPECT_EQ(Build(), "");
+    ASSERT_EQ(m_messages.Ids(), (std::vector<unsigned>{0, 521}));
+    EXPECT_NE(m_messages.Messages()[0].text.find("gone.hpg"), std::string::npos);
+    EXPECT_EQ(FilesLeftInTemp(), 0);
+}
+
+TEST_F(SendFileBuilder, CancelDuringTheSecondEntryLeavesNothing)
+{
+    Add("a.hpg", std::string(100, 'a'), 1);
+    Add("b.hpg", std::string(3 * 8192, 'b'), 1);
+    m_monitor.cancelAtCheck = 3;  // a: one check; b: cancelled before its second block
+    EXPECT_EQ(Build(), CSendFileBuilder::kCancelled);
+    EXPECT_TRUE(m_messages.Messages().empty());
+    EXPECT_EQ(FilesLeftInTemp(), 0);
+    EXPECT_EQ(m_monitor.ends, 1);
+}
+
+TEST_F(SendFileBuilder, MissingSettingFailsWithoutLeavingAFile)
+{
+    Add("a.hpg", "a", 1);
+    m_job.SetUsesDefaultSettings(false);
+    m_job.SetSettingFilePath(m_files.Write("broken.prn", "[QXSD]\nHPPJL Version=1.0.0\n"));
+    EXPECT_EQ(Build(), "");
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{CSettingsWriter::kMissingSettingMessage});
+    EXPECT_EQ(FilesLeftInTemp(), 0);
+}
+
+TEST_F(SendFileBuilder, SetupJobCarriesTheSettingsOfTheStoredController)
+{
+    const std::string setting = std::string(test_config::kProgramDir) + "PrinterSetting/default.org";
+    m_job.SetUsesDefaultSettings(false);
+    m_job.SetSettingFilePath(setting);
+    m_job.SetCollate(false);
+    for (const std::string controller : {"", "Heron"}) {
+        std::ostringstream block;
+        ASSERT_TRUE(CSettingsWriter::WriteForController(block, setting, "ZC", controller));
+        EXPECT_EQ(Normalised(Build(controller)),
+                  kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n@PJL DEFAULT OWNER = \"Ada\"\n" + block.str() +
+                      "@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n"
+                      "@PJL INQUIRE LPARM : MVNATIVE IPARM : PRINT CURRENT\n"
+                      "@PJL INQUIRE LPARM : TIFF IPARM : PRINT CURRENT\n"
+                      "@PJL INQUIRE LPARM : CALS IPARM : PRINT CURRENT\n"
+                      "@PJL INQUIRE LPARM : CGM IPARM : PRINT CURRENT\n"
+                      "@PJL INQUIRE LPARM : PS/PDF IPARM : PRINT CURRENT\n"
+                      "@PJL EOJ NAME = \"NAME\"\n" +
+                      kUel)
+            << controller;
+        EXPECT_EQ(block.str().find("VDRAWCOLOR") != std::string::npos, controller.empty());
+    }
+}
+
+TEST_F(SendFileBuilder, QuotesAndLineBreaksCannotSmuggleCommands)
+{
+    Add("x\".hpg", "a", 1);
+    m_job.GetAt(0)->SetDataFormat("HPGL");
+    const std::string named = Build();
+    EXPECT_NE(named.find("@PJL SET FILENAME = \"x_.hpg\"\n"), std::string::npos);
+
+    auto entry = std::make_unique<CPrintData>();
+    ASSERT_TRUE(entry->SetFile(m_files.Write("a\r\n@PJL SET X=1.hpg", "b"), m_formats));
+    m_job.InsertAt(0, std::move(entry));
+    EXPECT_NE(Build().find("@PJL SET FILENAME = \"a__@PJL SET X=1.hpg\"\n"), std::string::npos);
+
+    for (const std::string owner : {"Ada\"\n@PJL RESET", "A\rB", "A\nB"}) {
+        m_messages.Clear();
+        m_job.SetOwnerName(owner);
+        EXPECT_EQ(Build(), "");
+        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{600});
+    }
+}
+
+TEST(SendFileBuilderNames, JobNamesAreNewHexIdentifiers)
+{
+    const std::string a = CSendFileBuilder::MakeJobName();
+    EXPECT_TRUE(std::regex_match(a, std::regex("[0-9A-F]{32}")));
+    EXPECT_NE(a, CSendFileBuilder::MakeJobName());
+}
+}
