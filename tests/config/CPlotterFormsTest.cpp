@@ -1,0 +1,325 @@
+// How every capability query reads its value: name lists, label;code pair
+// lists, ranges and integers, including malformed values.
+#include "CPlotter.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace {
+using Strings = CPlotter::Strings;
+
+// A capability file holding one key (or, with no value, only its section).
+std::string CapabilityFile(const std::string& section, const std::string& key, const std::optional<std::string>& value)
+{
+    std::string text = "[" + section + "]\n";
+    if (value)
+        text += key + "=" + *value + "\n";
+    return text;
+}
+
+// Every query is tested with region "JP", under which all keys are read.
+CPlotter Loaded(const CTempDir& dir, const std::string& text)
+{
+    CPlotter plotter(dir.Write("caps.ini", text));
+    EXPECT_TRUE(plotter.LoadConfig("JP"));
+    return plotter;
+}
+
+// ---- Pair lists ----------------------------------------------------------
+
+struct PairQuery {
+    const char* section;
+    const char* key;
+    std::function<void(const CPlotter&, Strings&, Strings&)> get;
+};
+
+const PairQuery kPairQueries[] = {
+    {"Stamp", "StampDateList", &CPlotter::GetStampDateList},
+    {"Stamp", "StampRotate", &CPlotter::GetStampRotateList},
+    {"Finisher", "Folder", &CPlotter::GetFolderList},
+    {"Finisher", "FolderSize", &CPlotter::GetFolderSizeList},
+    {"Finisher", "FolderMargin", &CPlotter::GetFolderMarginList},
+    {"Finisher", "Stacker", &CPlotter::GetStackerList},
+    {"Finisher", "StackBin", &CPlotter::GetStackBinList},
+    {"Finisher", "FolderOutputBin", &CPlotter::GetFolderOutputBinList},
+    {"OutputTray", "OutputTray", &CPlotter::GetOutputTrayList},
+    {"MediaType", "MediaType", &CPlotter::GetMediaTypeList},
+    {"Scale", "InputPaperGroup", &CPlotter::GetInputPaperGroupList},
+    {"Scale", "OutputPaperGroup", &CPlotter::GetOutputPaperGroupList},
+    {"Scale", "RollPaperGroup", &CPlotter::GetRollPaperGroupList},
+    {"Scale", "PaperCut", &CPlotter::GetPaperCutList},
+    {"Scale", "A_PaperSize",
+     [](const CPlotter& plotter, Strings& labels, Strings& codes) { plotter.GetPaperSizeList("A", labels, codes); }},
+    {"Scale", "A_OutputSize",
+     [](const CPlotter& plotter, Strings& labels, Strings& codes) { plotter.GetOutputSizeList("A", labels, codes); }},
+};
+
+struct PairCase {
+    const char* name;
+    std::optional<std::string> value;
+    Strings labels;
+    Strings codes;
+};
+
+const PairCase kPairCases[] = {
+    {"Pairs", "Plain;PLAIN,Film;FILM", {"Plain", "Film"}, {"PLAIN", "FILM"}},
+    {"ItemWithoutSemicolon", "Plain;PLAIN,Film", {"Plain", "Film"}, {"PLAIN", ""}},
+    {"ExtraSemicolonParts", "Plain;PLAIN;X", {"Plain"}, {"PLAIN"}},
+    {"ManySemicolonParts", "A;1;2;3,B;4;", {"A", "B"}, {"1", "4"}},
+    {"EmptyValue", "", {""}, {""}},
+    {"MissingKey", std::nullopt, {}, {}},
+    {"NothingItemEndsList", "Top;TOP,HP-PJL_NOTHING,Rear;REAR", {"Top"}, {"TOP"}},
+    {"NothingAsLastItem", "Top;TOP,HP-PJL_NOTHING", {"Top"}, {"TOP"}},
+    {"NothingOnlyAsWholeItem", "HP-PJL_NOTHING;X,Y;HP-PJL_NOTHING", {"HP-PJL_NOTHING", "Y"}, {"X", "HP-PJL_NOTHING"}},
+    {"ItemsNotTrimmed", "A;1, B;2", {"A", " B"}, {"1", "2"}},
+    {"BlanksAroundWholeValueRemoved", "   A;1 , B ; 2   ", {"A", " B "}, {"1 ", " 2"}},
+    {"EmptyLabel", ";X", {""}, {"X"}},
+    {"EmptyCode", "A;", {"A"}, {""}},
+    {"TrailingComma", "A;1,", {"A", ""}, {"1", ""}},
+    {"EmptyItemInside", "A;1,,B;2", {"A", "", "B"}, {"1", "", "2"}},
+    {"OnlyCommas", ",,", {"", "", ""}, {"", "", ""}},
+    {"QuotesAroundValueRemoved", "\"A;1,B;2\"", {"A", "B"}, {"1", "2"}},
+    {"DuplicatesKept", "A;1,A;1", {"A", "A"}, {"1", "1"}},
+};
+
+class PairListTest : public testing::TestWithParam<std::tuple<PairQuery, PairCase>> {};
+
+TEST_P(PairListTest, ReadsItemsInFileOrder)
+{
+    const auto& [query, pairCase] = GetParam();
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, CapabilityFile(query.section, query.key, pairCase.value));
+    Strings labels;
+    Strings codes;
+    query.get(plotter, labels, codes);
+    EXPECT_EQ(labels, pairCase.labels);
+    EXPECT_EQ(codes, pairCase.codes);
+}
+
+TEST_P(PairListTest, AppendsToTheCallersLists)
+{
+    const auto& [query, pairCase] = GetParam();
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, CapabilityFile(query.section, query.key, pairCase.value));
+    Strings labels = {"kept"};
+    Strings codes = {"KEPT", "longer"};
+    query.get(plotter, labels, codes);
+    Strings expectedLabels = {"kept"};
+    expectedLabels.insert(expectedLabels.end(), pairCase.labels.begin(), pairCase.labels.end());
+    Strings expectedCodes = {"KEPT", "longer"};
+    expectedCodes.insert(expectedCodes.end(), pairCase.codes.begin(), pairCase.codes.end());
+    EXPECT_EQ(labels, expectedLabels);
+    EXPECT_EQ(codes, expectedCodes);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPairList, PairListTest,
+                         testing::Combine(testing::ValuesIn(kPairQueries), testing::ValuesIn(kPairCases)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).key) + "_" + std::get<1>(info.param).name;
+                         });
+
+TEST(PairListTest, KeyOfAnotherSectionIsNotRead)
+{
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, "[Stamp]\nMediaType=Plain;PLAIN\nOutputTray=Top;TOP\n[MediaType]\n");
+    Strings labels;
+    Strings codes;
+    plotter.GetMediaTypeList(labels, codes);
+    plotter.GetOutputTrayList(labels, codes);
+    EXPECT_TRUE(labels.empty());
+    EXPECT_TRUE(codes.empty());
+}
+
+TEST(PairListTest, ValueLongerThanTheReadLimitLosesItsTail)
+{
+    // 500 items of 9 characters and a comma: the limit of 4096 characters
+    // keeps 409 whole items and "L509;C" of the next one.
+    std::string value;
+    for (int i = 0; i < 500; ++i)
+        value += "L" + std::to_string(100 + i) + ";C" + std::to_string(100 + i) + ",";
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, "[MediaType]\nMediaType=" + value + "\n");
+    Strings labels;
+    Strings codes;
+    plotter.GetMediaTypeList(labels, codes);
+    ASSERT_EQ(labels.size(), 410u);
+    EXPECT_EQ(labels[408], "L508");
+    EXPECT_EQ(codes[408], "C508");
+    EXPECT_EQ(labels[409], "L509");
+    EXPECT_EQ(codes[409], "C");
+}
+
+// ---- Ranges --------------------------------------------------------------
+
+struct RangeQuery {
+    const char* section;
+    const char* key;
+    std::function<std::pair<int, int>(const CPlotter&)> get;
+};
+
+std::pair<int, int> Bounds(const CPlotter& plotter, void (CPlotter::*get)(int&, int&) const)
+{
+    int lower = -99;
+    int upper = -99;
+    (plotter.*get)(lower, upper);
+    return {lower, upper};
+}
+
+const RangeQuery kRangeQueries[] = {
+    {"Stamp", "StampNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetStampNoRange); }},
+    {"Stamp", "StampXPositionRange",
+     [](const CPlotter& p) {
+         int lower = -99, upper = -99, ignoredLower = -99, ignoredUpper = -99;
+         p.GetStampPositionRanges(lower, upper, ignoredLower, ignoredUpper);
+         return std::pair(lower, upper);
+     }},
+    {"Stamp", "StampYPositionRange",
+     [](const CPlotter& p) {
+         int lower = -99, upper = -99, ignoredLower = -99, ignoredUpper = -99;
+         p.GetStampPositionRanges(ignoredLower, ignoredUpper, lower, upper);
+         return std::pair(lower, upper);
+     }},
+    {"HPGLPen", "PenWidthRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetPenWidthRange); }},
+    {"Finisher", "FolderProgramRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderProgramRange); }},
+    {"Finisher", "FolderBinNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderBinNoRange); }},
+};
+
+struct RangeCase {
+    const char* name;
+    std::optional<std::string> value;
+    int lower;
+    int upper;
+};
+
+const RangeCase kRangeCases[] = {
+    {"Plain", "1,20", 1, 20},
+    {"OneItem", "1", 1, 0},
+    {"MissingKey", std::nullopt, 0, 0},
+    {"EmptyValue", "", 0, 0},
+    {"EmptySecondItem", "7,", 7, 0},
+    {"Signs", "-5,+7", -5, 7},
+    {"BlanksBeforeNumbers", " 3,  \t8", 3, 8},
+    {"TextAfterNumbers", "12mm,40 mm", 12, 40},
+    {"TextInsteadOfNumber", "abc,10", 0, 10},
+    {"SignWithoutDigits", "-,+", 0, 0},
+    {"BlankInsideSign", "- 5,5", 0, 5},
+    {"HexPrefix", "0x10,1", 0, 1},
+    {"DecimalPoint", "1.9,2.1", 1, 2},
+    {"ExtraItemsIgnored", "1,2,3", 1, 2},
+    {"NothingItem", "HP-PJL_NOTHING,4", 0, 4},
+    {"TooLarge", "99999999999,-99999999999", INT_MAX, INT_MIN},
+    {"Extremes", "2147483647,-2147483648", INT_MAX, INT_MIN},
+};
+
+class RangeTest : public testing::TestWithParam<std::tuple<RangeQuery, RangeCase>> {};
+
+TEST_P(RangeTest, ConvertsLeadingDecimals)
+{
+    const auto& [query, rangeCase] = GetParam();
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, CapabilityFile(query.section, query.key, rangeCase.value));
+    EXPECT_EQ(query.get(plotter), std::pair(rangeCase.lower, rangeCase.upper));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRange, RangeTest,
+                         testing::Combine(testing::ValuesIn(kRangeQueries), testing::ValuesIn(kRangeCases)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).key) + "_" + std::get<1>(info.param).name;
+                         });
+
+TEST(RangeTest, StampRangesAreReadApart)
+{
+    CTempDir dir;
+    const CPlotter plotter =
+        Loaded(dir, "[Stamp]\nStampXPositionRange=10,20\nStampYPositionRange=30,40\nStampNoRange=1,9\n");
+    int xLower = 0, xUpper = 0, yLower = 0, yUpper = 0;
+    plotter.GetStampPositionRanges(xLower, xUpper, yLower, yUpper);
+    EXPECT_EQ(xLower, 10);
+    EXPECT_EQ(xUpper, 20);
+    EXPECT_EQ(yLower, 30);
+    EXPECT_EQ(yUpper, 40);
+}
+
+// ---- The name list -------------------------------------------------------
+
+struct NameCase {
+    const char* name;
+    std::optional<std::string> value;
+    Strings names;
+};
+
+const NameCase kNameCases[] = {
+    {"Names", "A0,A1,ARCH E", {"A0", "A1", "ARCH E"}},
+    {"MissingKey", std::nullopt, {}},
+    {"EmptyValue", "", {""}},
+    {"TrailingComma", "A0,", {"A0", ""}},
+    {"EmptyItemInside", "A0,,A1", {"A0", "", "A1"}},
+    {"NothingItemEndsList", "A0,HP-PJL_NOTHING,A1", {"A0"}},
+    {"NothingFirst", "HP-PJL_NOTHING,A1", {}},
+    {"ItemsNotTrimmed", "A0 , A1", {"A0 ", " A1"}},
+    {"SemicolonsKept", "A0;X,A1", {"A0;X", "A1"}},
+};
+
+class NameListTest : public testing::TestWithParam<NameCase> {};
+
+TEST_P(NameListTest, ReadsStampPaperSizeNames)
+{
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, CapabilityFile("PaperSizeName", "Stamp", GetParam().value));
+    EXPECT_EQ(plotter.GetPaperSizeNames(), GetParam().names);
+}
+
+INSTANTIATE_TEST_SUITE_P(StampPaperSizes, NameListTest, testing::ValuesIn(kNameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NameListTest, SectionAndKeyAreNotSwapped)
+{
+    CTempDir dir;
+    const CPlotter plotter = Loaded(dir, "[Stamp]\nPaperSizeName=A0,A1\nStamp=A2\n");
+    EXPECT_TRUE(plotter.GetPaperSizeNames().empty());
+}
+
+// ---- Integers ------------------------------------------------------------
+
+struct IntegerCase {
+    const char* name;
+    std::optional<std::string> value;
+    int numberingLength;
+    int longSizeIndex;
+};
+
+const IntegerCase kIntegerCases[] = {
+    {"Number", "20", 20, 20},
+    {"MissingKey", std::nullopt, 12, 0},
+    {"EmptyValue", "", 12, 0},
+    {"Zero", "0", 12, 0},
+    {"Text", "abc", 12, 0},
+    {"TextAfterNumber", "8 characters", 8, 8},
+    {"BlanksAndSign", "  +3", 3, 3},
+    {"ListTakesFirstNumberOnly", "5,9", 5, 5},
+    {"Negative", "-4", 12, 0},
+};
+
+class IntegerTest : public testing::TestWithParam<IntegerCase> {};
+
+TEST_P(IntegerTest, ReadsNumberingLengthAndLongSizeIndex)
+{
+    CTempDir dir;
+    std::string text = "[Stamp]\n[Scale]\n";
+    if (GetParam().value)
+        text = "[Stamp]\nNumStampNumbering=" + *GetParam().value + "\n[Scale]\nINDEX_LONGSIZEPSTN=" +
+               *GetParam().value + "\n";
+    const CPlotter plotter = Loaded(dir, text);
+    EXPECT_EQ(plotter.GetNumStampNumbering(), GetParam().numberingLength);
+    EXPECT_EQ(plotter.GetLongSizeIndex(), GetParam().longSizeIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothIntegers, IntegerTest, testing::ValuesIn(kIntegerCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+}
