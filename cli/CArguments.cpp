@@ -7,16 +7,17 @@ CArguments::CArguments(const std::vector<std::string>& args, const std::set<std:
 {
     for (std::size_t i = 0; i < args.size() && m_error.empty(); ++i) {
         const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0 || arg == "--") {
-            m_operands.push_back(arg);
-        } else if (switches.count(arg)) {
+        if (switches.count(arg)) {
             m_switches.insert(arg);
-        } else if (!valueOptions.count(arg)) {
+        } else if (valueOptions.count(arg)) {
+            if (i + 1 == args.size())
+                m_error = arg + " needs a value";
+            else
+                m_values[arg] = args[++i];
+        } else if (arg.rfind("--", 0) == 0 && arg != "--") {
             m_error = "unknown option " + arg;
-        } else if (i + 1 == args.size()) {
-            m_error = arg + " needs a value";
         } else {
-            m_values[arg] = args[++i];
+            m_operands.push_back(arg);
         }
     }
 }

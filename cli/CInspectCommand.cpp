@@ -13,7 +13,8 @@ int CInspectCommand::Run(const std::vector<std::string>& args)
     CJobInspector::Job job;
     std::string error;
     const bool ok = CJobInspector::Read(args[0], job, error);
-    CJobInspector::Print(job, std::cout);
+    if (!job.header.empty())
+        CJobInspector::Print(job, std::cout);
     if (ok)
         return kExitOk;
     std::cerr << "qx-sendora-cli: damaged job: " << error << '\n';

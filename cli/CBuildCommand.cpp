@@ -1,0 +1,72 @@
+#include "CBuildCommand.h"
+
+#include "CArguments.h"
+#include "CConsoleMonitor.h"
+#include "CJobOptions.h"
+#include "CMessageService.h"
+#include "CPrintJob.h"
+#include "CSendFileBuilder.h"
+#include "CTempFile.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+// Moves the finished file to where the user wants it; across file systems
+// it is copied, and a failed copy leaves no partial file.
+bool MoveInPlace(const std::string& from, const std::string& to)
+{
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    if (!error)
+        return true;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    CTempFile::Remove(from);
+    if (!error)
+        return true;
+    std::filesystem::remove(to);
+    CMessageService::ShowText("Cannot write " + to + ": " + error.message());
+    return false;
+}
+}
+
+std::string CBuildCommand::Usage() const
+{
+    return "build -o JOB [--setting NAME|PATH] [--owner NAME] [--controller NAME] [--region CODE] [--copies N] "
+           "[--collate] [--reverse] [--format NAME] [FILE...]";
+}
+
+int CBuildCommand::Run(const std::vector<std::string>& args)
+{
+    auto options = CJobOptions::ValueOptions();
+    options.insert("-o");
+    CArguments arguments(args, options, CJobOptions::Switches());
+    CJobOptions job;
+    const auto output = arguments.Value("-o");
+    if (arguments.Ok() && !output)
+        std::cerr << "qx-sendora-cli: build needs -o JOB\n";
+    if (!arguments.Ok() || !output || !job.Read(arguments)) {
+        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
+        return kExitUsage;
+    }
+    CPrintJob printJob;
+    if (!job.FillList(printJob, arguments.Operands()) || !CSendPreparation::CheckEntries(printJob, 1))
+        return kExitFailed;
+    if (job.Choices().ownerName.empty()) {
+        CMessageService::Show(CSendPreparation::kNoOwnerMessage);
+        return kExitFailed;
+    }
+    printJob.SetOwnerName(job.Choices().ownerName);
+    printJob.SetCollate(printJob.GetCount() > 0 && job.Choices().collate);
+    printJob.SetReverseOrder(job.Choices().reverseOrder);
+    if (!CSendPreparation::TakeSetting(printJob, job.Choices().setting))
+        return kExitFailed;
+    CConsoleMonitor monitor("Building");
+    const std::string path =
+        CSendFileBuilder(job.Controller().value_or(""), job.Region()).BuildSendFile(printJob, monitor);
+    if (path == CSendFileBuilder::kCancelled)
+        return kExitCancelled;
+    if (path.empty() || !MoveInPlace(path, *output))
+        return kExitFailed;
+    return kExitOk;
+}

@@ -1,0 +1,65 @@
+#include "CJobOptions.h"
+
+#include "CArguments.h"
+#include "CFormatTable.h"
+#include "CPrintJob.h"
+#include "CProgramVersion.h"
+#include "CResourceModule.h"
+#include "CSendDefaults.h"
+#include "CSettingFile.h"
+
+#include <iostream>
+#include <memory>
+
+const std::set<std::string>& CJobOptions::ValueOptions()
+{
+    static const std::set<std::string> options{"--printer", "--number", "--owner",  "--setting",
+                                               "--copies",  "--format", "--controller", "--region"};
+    return options;
+}
+
+const std::set<std::string>& CJobOptions::Switches()
+{
+    static const std::set<std::string> switches{"--collate", "--reverse"};
+    return switches;
+}
+
+bool CJobOptions::Read(CArguments& arguments)
+{
+    const CSendDefaults defaults = CSendDefaults::Load();
+    m_choices.printerName = arguments.Value("--printer").value_or(defaults.printerName);
+    m_choices.ownerName = arguments.Value("--owner").value_or(defaults.ownerName);
+    // Scripts must not depend on what was last chosen in the window.
+    m_choices.setting =
+        arguments.Value("--setting").value_or(CResourceModule::LoadString(CSettingFile::kDefaultSettingsName));
+    m_choices.collate = arguments.Has("--collate");
+    m_choices.reverseOrder = arguments.Has("--reverse");
+    m_format = arguments.Value("--format");
+    m_controller = arguments.Value("--controller");
+    m_region = arguments.Value("--region").value_or(CProgramVersion::ReadRegionCode());
+    // Out-of-range values are left to the send checks, which name them.
+    const auto number = arguments.Number("--number", -1000, 1000, defaults.printerNumber);
+    const auto copies = arguments.Number("--copies", -1000, 1000, 1);
+    if (!arguments.Ok()) {
+        std::cerr << "qx-sendora-cli: " << arguments.Error() << '\n';
+        return false;
+    }
+    m_choices.printerNumber = *number;
+    m_copies = *copies;
+    return true;
+}
+
+bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files) const
+{
+    const CFormatTable formats = CFormatTable::Load();
+    for (const std::string& file : files) {
+        auto entry = std::make_unique<CPrintData>();
+        if (!entry->SetFile(file, formats))
+            return false;
+        entry->SetCopies(m_copies);
+        if (m_format)
+            entry->SetDataFormat(*m_format);
+        job.InsertAt(job.GetCount(), std::move(entry));
+    }
+    return true;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+class CPrintJob;
+class IProgressMonitor;
+
+// Uploads one job file to a printer's FTP server: active mode, image type,
+// 4096-byte blocks with progress and cancel per block. Runs on a worker
+// thread; it touches nothing but its own members and the monitor.
+class CFtpUpload {
+public:
+    enum class Result { Finished, Cancelled, Failed };
+    // Shown for a printer name that is no usable address.
+    static constexpr unsigned kBadAddressMessage = 528;
+
+    struct Request {
+        std::string host;
+        int port = 21;
+        std::string user;
+        std::string password;
+        std::string remoteFolder;  // "plt07p"
+        std::string remoteName;    // file name on the printer, not encoded
+        std::string localPath;
+    };
+
+    explicit CFtpUpload(Request request);
+    // The request for a job's send file: printer address from its printer
+    // name, folder from its number, name from its first entry. Nothing
+    // (after a message) when the name or the address cannot be used.
+    static std::optional<Request> RequestFor(const CPrintJob& job, const std::string& user,
+                                             const std::string& password);
+
+    // Seconds allowed for connecting, logging in and each server reply, and
+    // for a transfer making no progress at all.
+    void SetTimeouts(long connectSeconds, long stallSeconds);
+
+    Result Run(IProgressMonitor& monitor);
+    // What went wrong, at most 1023 characters without a final line end.
+    const std::string& GetErrorText() const { return m_errorText; }
+
+private:
+    static std::size_t ReadBlocks(char* buffer, std::size_t size, std::size_t count, void* self);
+    static std::size_t KeepReplyLine(char* buffer, std::size_t size, std::size_t count, void* self);
+    static int TakeSocket(void* self, int fd, int purpose);
+
+    std::string Url(bool withFile) const;
+    void ResetDataConnection();
+    void DeletePartialFile();
+    void SetError(const std::string& text);
+
+    Request m_request;
+    long m_connectSeconds = 15;
+    long m_stallSeconds = 60;
+    IProgressMonitor* m_monitor = nullptr;
+    std::FILE* m_file = nullptr;
+    int m_dataSocket = -1;
+    bool m_cancelled = false;
+    bool m_complete = false;
+    std::string m_lastReply;
+    std::string m_errorText;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+// The dialogue on the printer's control port that comes before a send:
+// log in, ask for the status, learn the controller family.
+class CPrinterQuery {
+public:
+    static constexpr unsigned kNoAnswerMessage = 528;
+
+    struct Answer {
+        std::string controllerName;
+        int psPdfOption = 0;
+    };
+
+    // Nothing when a step fails; the client has shown its own text, the
+    // caller shows its message.
+    static std::optional<Answer> Ask(const std::string& printerName, const std::string& user,
+                                     const std::string& password,
+                                     std::chrono::milliseconds timeout = std::chrono::milliseconds(15000));
+};
