@@ -128,6 +128,15 @@ std::vector<std::string> CIniDocument::KeyNames(const std::string& section) cons
     return names;
 }
 
+std::vector<std::string> CIniDocument::SectionNames() const
+{
+    std::vector<std::string> names;
+    for (const Line& line : m_lines)
+        if (line.kind == Kind::Section)
+            names.push_back(line.name);
+    return names;
+}
+
 void CIniDocument::Set(const std::string& section, const std::string& key, const std::string& value)
 {
     std::size_t header = FindSection(section);

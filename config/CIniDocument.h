@@ -16,6 +16,7 @@ public:
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
     // Names of the key lines (with "=") of the first matching section.
     std::vector<std::string> KeyNames(const std::string& section) const;
+    std::vector<std::string> SectionNames() const;
 
     void Set(const std::string& section, const std::string& key, const std::string& value);
     void RemoveKey(const std::string& section, const std::string& key);

@@ -174,6 +174,15 @@ bool CProfile::GetKeyNames(const std::string& section, std::vector<std::string>&
     return true;
 }
 
+bool CProfile::GetSectionNames(std::vector<std::string>& names) const
+{
+    if (m_path.empty())
+        return false;
+    for (auto& name : Cache().Get(m_path)->SectionNames())
+        names.push_back(std::move(name));
+    return true;
+}
+
 bool CProfile::Get2nd(const std::string& section, int& value) const
 {
     if (m_path.empty())

@@ -31,6 +31,8 @@ public:
     bool DeleteKey(const std::string& section, const std::string& key);
     // Appends the section's key names, in file order, to names.
     bool GetKeyNames(const std::string& section, std::vector<std::string>& names) const;
+    // Appends the names of all sections, in file order, to names.
+    bool GetSectionNames(std::vector<std::string>& names) const;
     // Key "2nd" of the section read as an integer; 0 when missing.
     bool Get2nd(const std::string& section, int& value) const;
 

@@ -1,0 +1,218 @@
+#include "CMVFTP.h"
+
+#include "CExtensionConfig.h"
+#include "CMessageService.h"
+#include "CPrinterAddress.h"
+#include "CPrinterModels.h"
+
+#include <thread>
+#include <vector>
+
+namespace {
+using std::chrono::milliseconds;
+
+constexpr std::size_t kGreetingPiece = 1024;
+constexpr std::size_t kReplyPiece = 2049;
+constexpr std::size_t kStatusPiece = 2048;
+// Bounds what a misbehaving server can make us keep.
+constexpr std::size_t kMaxReply = 65536;
+
+constexpr milliseconds kStatusWait{500};
+constexpr milliseconds kSettleWait{100};
+constexpr milliseconds kEmptyPeekWait{1000};
+constexpr int kMaxEmptyPeeks = 4;
+constexpr int kStatusAttempts = 3;
+
+constexpr const char* kCreateError = "Socket create error. (Err no=%d)";
+constexpr const char* kUserPassError = "USER/PASS error. (Err no=%d)";
+constexpr const char* kSocketError = "Socket error. (Err no=%d)";
+
+constexpr const char* kStatusRequest = "SS\r\n";
+constexpr const char* kConcluded = "211 Concluded";
+constexpr const char* kVersionLabel = "S/W Version    : ";
+constexpr const char* kPsPdf = "PS/PDF";
+}
+
+CMVFTP::CMVFTP(milliseconds timeout, DigitSource minimumVersionDigit)
+    : m_timeout(timeout), m_minimumVersionDigit(std::move(minimumVersionDigit))
+{
+    if (!m_minimumVersionDigit)
+        m_minimumVersionDigit = &CExtensionConfig::GetMinimumVersionDigit;
+}
+
+bool CMVFTP::ConnectPrinter(const std::string& host)
+{
+    std::lock_guard lock(m_lock);
+    const auto address = CPrinterAddress::Parse(host);
+    if (!address)
+        return false;
+    switch (m_socket.Connect(address->GetHost(), address->GetPort(), m_timeout)) {
+    case CSocket::EConnect::CreateFailed:
+        Fail(kCreateError);
+        return false;
+    case CSocket::EConnect::ConnectFailed:
+        m_socket.Close();
+        return false;
+    case CSocket::EConnect::Ok:
+        break;
+    }
+    std::string greeting;
+    if (!ReceiveAvailable(kGreetingPiece, greeting)) {
+        m_socket.Close();
+        return false;
+    }
+    m_lastReply = greeting;
+    return true;
+}
+
+bool CMVFTP::SendLine(const std::string& line)
+{
+    std::lock_guard lock(m_lock);
+    m_lastReply.clear();
+    if (!m_socket.SendAll(line + "\r\n", m_timeout)) {
+        Fail(kUserPassError);
+        return false;
+    }
+    return ReadReply();
+}
+
+bool CMVFTP::ReadReply()
+{
+    std::vector<char> buffer(kReplyPiece);
+    // A peek of 0 bytes means the printer has closed its side; it gets a
+    // few chances to come back before the dialogue gives up.
+    for (int emptyPeeks = 0;;) {
+        const long peeked = m_socket.Peek(buffer.data(), buffer.size(), m_timeout);
+        if (peeked > 0)
+            break;
+        if (peeked < 0) {
+            Fail(kCreateError);
+            return false;
+        }
+        std::this_thread::sleep_for(kEmptyPeekWait);
+        if (++emptyPeeks == kMaxEmptyPeeks)
+            return false;
+    }
+    if (!ReceiveAvailable(kReplyPiece, m_lastReply)) {
+        Fail(kCreateError);
+        return false;
+    }
+    return true;
+}
+
+// Waits for the first piece, then takes whatever else has already arrived,
+// one buffer at a time, so that a long reply is read whole.
+bool CMVFTP::ReceiveAvailable(std::size_t pieceSize, std::string& text)
+{
+    std::vector<char> buffer(pieceSize);
+    long received = m_socket.Receive(buffer.data(), buffer.size(), m_timeout);
+    if (received <= 0)
+        return false;
+    do {
+        text.append(buffer.data(), static_cast<std::size_t>(received));
+        received = m_socket.Receive(buffer.data(), buffer.size(), milliseconds(0));
+    } while (received > 0 && text.size() < kMaxReply);
+    return true;
+}
+
+bool CMVFTP::QueryStatus()
+{
+    std::lock_guard lock(m_lock);
+    if (!m_socket.SendAll(kStatusRequest, m_timeout)) {
+        Fail(kSocketError);
+        return false;
+    }
+    m_statusReply.clear();
+    for (int attempt = 0; attempt < kStatusAttempts; ++attempt) {
+        std::this_thread::sleep_for(kStatusWait);
+        if (ParseStatusReply()) {
+            m_socket.Close();
+            return true;
+        }
+    }
+    std::this_thread::sleep_for(kStatusWait);
+    m_socket.Close();
+    return true;
+}
+
+// One classification attempt on all of the status reply received so far.
+bool CMVFTP::ParseStatusReply()
+{
+    std::vector<char> buffer(kStatusPiece);
+    if (m_socket.Peek(buffer.data(), buffer.size(), m_timeout) <= 0) {
+        SetResult(CPrinterModels::kOthers, 0);
+        return false;
+    }
+    std::this_thread::sleep_for(kSettleWait);
+    if (m_statusReply.size() < kMaxReply)
+        ReceiveAvailable(kStatusPiece, m_statusReply);
+    m_lastReply = m_statusReply;
+    return Classify(m_statusReply.substr(0, m_statusReply.find('\0')));
+}
+
+bool CMVFTP::Classify(const std::string& reply)
+{
+    if (reply.find(kConcluded) == std::string::npos) {
+        SetResult(CPrinterModels::kOthers, 0);
+        return false;
+    }
+    const auto model = CPrinterModels::Find(reply);
+    std::string controllerName = model ? CPrinterModels::GetFamily(*model) : CPrinterModels::kOthers;
+    if (controllerName == CPrinterModels::kCorvid2nd) {
+        const auto label = reply.find(kVersionLabel);
+        if (label == std::string::npos) {
+            SetResult(CPrinterModels::kOthers, 0);
+            return false;
+        }
+        if (!VersionPasses(reply, label + std::char_traits<char>::length(kVersionLabel)))
+            controllerName = CPrinterModels::kOthers;
+    }
+    SetResult(controllerName, reply.find(kPsPdf) != std::string::npos ? 1 : 0);
+    return true;
+}
+
+// The first character of the software version, as a signed byte, must reach
+// '0' plus the minimum version digit.
+bool CMVFTP::VersionPasses(const std::string& reply, std::size_t at) const
+{
+    const signed char first = at < reply.size() ? static_cast<signed char>(reply[at]) : 0;
+    return first >= '0' + m_minimumVersionDigit();
+}
+
+void CMVFTP::SetResult(const std::string& controllerName, int psPdfOption)
+{
+    m_controllerName = controllerName;
+    m_psPdfOption = psPdfOption;
+}
+
+void CMVFTP::Fail(const std::string& format)
+{
+    m_lastReply = format;
+    m_lastReply.replace(m_lastReply.find("%d"), 2, std::to_string(m_socket.LastError()));
+    CMessageService::ShowText(m_lastReply);
+    m_socket.Close();
+}
+
+std::string CMVFTP::GetControllerName() const
+{
+    std::lock_guard lock(m_lock);
+    return m_controllerName;
+}
+
+int CMVFTP::HasPsPdfOption() const
+{
+    std::lock_guard lock(m_lock);
+    return m_psPdfOption;
+}
+
+std::string CMVFTP::GetLastReply() const
+{
+    std::lock_guard lock(m_lock);
+    return m_lastReply;
+}
+
+void CMVFTP::Close()
+{
+    std::lock_guard lock(m_lock);
+    m_socket.Close();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CSocket.h"
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <string>
+
+// The short dialogue on the printer's FTP control port that tells which
+// controller family the printer has and whether it takes PostScript and
+// PDF. It never transfers files. One object serves one dialogue:
+// ConnectPrinter, SendLine (user name), SendLine (password), QueryStatus.
+class CMVFTP {
+public:
+    static constexpr std::chrono::milliseconds kDefaultTimeout{15000};
+    using DigitSource = std::function<int()>;
+
+    // timeout limits every wait for the printer (connecting, the greeting,
+    // each reply). minimumVersionDigit is asked for the digit a
+    // "Corvid2nd" software version must reach; by default the extension
+    // configuration's.
+    explicit CMVFTP(std::chrono::milliseconds timeout = kDefaultTimeout, DigitSource minimumVersionDigit = {});
+
+    // host is a printer name, optionally with a port (CPrinterAddress).
+    bool ConnectPrinter(const std::string& host);
+    // Sends the line as it is (no command word) and waits for any reply.
+    bool SendLine(const std::string& line);
+    // Asks for the status, classifies the printer and closes the connection.
+    // False only when the request cannot be sent; a printer that gives no
+    // usable status reads "Others" without PostScript/PDF.
+    bool QueryStatus();
+
+    std::string GetControllerName() const;
+    int HasPsPdfOption() const;
+    // The greeting or the last reply; after a reported failure its text.
+    std::string GetLastReply() const;
+    void Close();
+
+private:
+    bool ReadReply();
+    bool ReceiveAvailable(std::size_t pieceSize, std::string& text);
+    bool ParseStatusReply();
+    bool Classify(const std::string& reply);
+    bool VersionPasses(const std::string& reply, std::size_t at) const;
+    void SetResult(const std::string& controllerName, int psPdfOption);
+    void Fail(const std::string& format);
+
+    mutable std::recursive_mutex m_lock;
+    std::string m_controllerName;
+    int m_psPdfOption = 0;
+    std::string m_lastReply;
+    // Everything received after the status request, which may come in
+    // several pieces.
+    std::string m_statusReply;
+    CSocket m_socket;
+    std::chrono::milliseconds m_timeout;
+    DigitSource m_minimumVersionDigit;
+};

@@ -1,0 +1,65 @@
+#include "CExtensionConfig.h"
+
+#include "CProfile.h"
+#include "CProgramPaths.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+namespace {
+CProfile OpenFile()
+{
+    CProfile profile;
+    profile.Open(CExtensionConfig::GetPath());
+    return profile;
+}
+}
+
+std::string CExtensionConfig::GetPath()
+{
+    return ResolvePath(CProgramPaths::GetProgramFolder(), CProgramPaths::GetFallbackFolder());
+}
+
+std::string CExtensionConfig::ResolvePath(const std::string& programFolder, const std::string& fallbackFolder)
+{
+    const std::string beside = programFolder + kFileName;
+    struct stat info {};
+    return stat(beside.c_str(), &info) == 0 ? beside : fallbackFolder + kFileName;
+}
+
+void CExtensionConfig::LoadDataFormats(std::vector<std::string>& formats)
+{
+    OpenFile().GetKeyNames(kFormatSection, formats);
+}
+
+void CExtensionConfig::LoadFormatExtensions(const std::vector<std::string>& formats,
+                                            std::vector<std::string>& extensions)
+{
+    const CProfile profile = OpenFile();
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        std::string text = profile.GetString(kFormatSection, formats[i], kMissingValue);
+        if (text == kMissingValue)
+            text.clear();
+        const std::size_t at = std::min(i, extensions.size());
+        extensions.insert(extensions.begin() + static_cast<std::ptrdiff_t>(at), std::move(text));
+    }
+}
+
+void CExtensionConfig::SplitExtensions(const std::string& text, std::vector<std::string>& pieces)
+{
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(".\n", start), text.size());
+        if (end > start)
+            pieces.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+int CExtensionConfig::GetMinimumVersionDigit()
+{
+    int digit = 0;
+    OpenFile().Get2nd(kVersionSection, digit);
+    return digit;
+}

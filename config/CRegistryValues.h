@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+// Every value the program keeps in the registry, with its default. All live
+// under "Software\Marovia\QX-Sendora\" and the version key: the per-user
+// values under HKEY_CURRENT_USER, the FTP account under HKEY_LOCAL_MACHINE.
+class CRegistryValues {
+public:
+    static std::string ProgramKey();
+    // Installation creates the machine-wide key; without it the program
+    // does not start.
+    static bool IsInstalled();
+
+    static bool WriteInstallPath(const std::string& folder);
+    // 0 when missing, empty or not a number from 0 to 99.
+    static int ReadPrinterNo();
+    static std::string ReadPrinterSetting();
+    static std::string ReadPrinterName();
+    static std::string ReadOwnerName();
+    // What the main window remembers at close, written in this order.
+    static bool WriteWindowState(int printerNo, const std::string& ownerName, const std::string& printerName,
+                                 const std::string& printerSetting);
+
+    // "Sendora" and "KX" when missing or empty.
+    static std::string ReadFtpUserName();
+    static std::string ReadFtpPassword();
+
+    static constexpr const char* kDefaultFtpUserName = "Sendora";
+    static constexpr const char* kDefaultFtpPassword = "KX";
+};

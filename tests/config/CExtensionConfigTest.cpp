@@ -1,0 +1,100 @@
+#include "CExtensionConfig.h"
+
+#include "CProgramPaths.h"
+#include "CScopedEnvironment.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Pieces = std::vector<std::string>;
+
+// The tests' program folder holds no extension file, so every operation
+// reads the data folder's copy, which each test writes itself.
+class ExtensionConfigTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(FileExists(CProgramPaths::GetProgramFolder() + CExtensionConfig::kFileName));
+    }
+    void WriteFile(const std::string& bytes) { m_dir.Write(CExtensionConfig::kFileName, bytes); }
+
+    CTempDir m_dir;
+    CScopedEnvironment m_dataDir{"QX_SENDORA_DATA_DIR", m_dir.Path()};
+};
+
+TEST_F(ExtensionConfigTest, FormatsAndTheirListsInFileOrder)
+{
+    WriteFile("[Data Format]\nHPGL=plt.hpg\nTIFF=tif..tiff\nRAW=\n[Version]\n2nd=3\n");
+    Pieces formats{"kept"};
+    CExtensionConfig::LoadDataFormats(formats);
+    EXPECT_EQ(formats, (Pieces{"kept", "HPGL", "TIFF", "RAW"}));
+    formats.erase(formats.begin());
+    Pieces extensions;
+    CExtensionConfig::LoadFormatExtensions(formats, extensions);
+    EXPECT_EQ(extensions, (Pieces{"plt.hpg", "tif..tiff", ""}));
+}
+
+TEST_F(ExtensionConfigTest, UnknownFormatNameGetsAnEmptyListAtItsIndex)
+{
+    WriteFile("[Data Format]\nHPGL=plt\n");
+    Pieces extensions{"tail"};
+    CExtensionConfig::LoadFormatExtensions({"HPGL", "NONE"}, extensions);
+    EXPECT_EQ(extensions, (Pieces{"plt", "", "tail"}));
+}
+
+TEST_F(ExtensionConfigTest, MinimumVersionDigit)
+{
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
+    WriteFile("[Version]\n");
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
+    WriteFile("[Version]\n2nd=3\n");
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 3);
+    WriteFile("[Version]\n2nd=abc\n");
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
+}
+
+TEST_F(ExtensionConfigTest, NoFileAnywhereGivesNoFormats)
+{
+    Pieces formats;
+    CExtensionConfig::LoadDataFormats(formats);
+    EXPECT_TRUE(formats.empty());
+}
+
+TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
+{
+    CTempDir program;
+    EXPECT_EQ(CExtensionConfig::ResolvePath(program.Path(), m_dir.Path()), m_dir.File(CExtensionConfig::kFileName));
+    program.Write(CExtensionConfig::kFileName, "");
+    EXPECT_EQ(CExtensionConfig::ResolvePath(program.Path(), m_dir.Path()),
+              program.File(CExtensionConfig::kFileName));
+}
+
+TEST_F(ExtensionConfigTest, WritesGoToTheFallbackFileWhenNoneIsBesideTheProgram)
+{
+    EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
+}
+
+struct SplitCase {
+    const char* text;
+    Pieces pieces;
+};
+
+class SplitExtensionsTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitExtensionsTest, CutsAtDotsAndLineFeeds)
+{
+    Pieces pieces{"before"};
+    CExtensionConfig::SplitExtensions(GetParam().text, pieces);
+    Pieces expected{"before"};
+    expected.insert(expected.end(), GetParam().pieces.begin(), GetParam().pieces.end());
+    EXPECT_EQ(pieces, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SplitExtensionsTest,
+                         testing::Values(SplitCase{"plt.hpg", {"plt", "hpg"}}, SplitCase{"plt..hpg", {"plt", "hpg"}},
+                                         SplitCase{".plt.hpg", {"plt", "hpg"}}, SplitCase{"plt.hpg.", {"plt", "hpg"}},
+                                         SplitCase{"tif\ntiff", {"tif", "tiff"}}, SplitCase{"", {}},
+                                         SplitCase{"...\n.", {}}, SplitCase{" plt . hpg ", {" plt ", " hpg "}},
+                                         SplitCase{"cal", {"cal"}}));
+}

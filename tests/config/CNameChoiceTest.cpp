@@ -1,0 +1,126 @@
+#include "CNameChoice.h"
+
+#include "CLogonName.h"
+#include "CRegistryValues.h"
+#include "CScopedEnvironment.h"
+#include "CSendDefaults.h"
+#include "CTempDir.h"
+#include "CUserConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Names = std::vector<std::string>;
+
+struct OwnerCase {
+    const char* name;
+    Names registered;
+    std::string logon;
+    std::string remembered;
+    Names offered;
+    int selected;
+};
+
+class OwnerChoiceTest : public testing::TestWithParam<OwnerCase> {};
+
+TEST_P(OwnerChoiceTest, OffersTheLogonNameAndSelects)
+{
+    const OwnerCase& c = GetParam();
+    const CNameChoice choice = CNameChoice::ForOwners(c.registered, c.logon, c.remembered);
+    EXPECT_EQ(choice.names, c.offered);
+    EXPECT_EQ(choice.selected, c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OwnerChoiceTest,
+    testing::Values(
+        OwnerCase{"RememberedWhileLogonRegistered", {"alice", "bob"}, "alice", "bob", {"alice", "bob"}, 1},
+        OwnerCase{"UnregisteredLogonAddedAndSelected", {"alice", "bob"}, "carol", "bob", {"alice", "bob", "carol"}, 2},
+        OwnerCase{"NoOwnersOnlyLogon", {}, "carol", "bob", {"carol"}, 0},
+        OwnerCase{"NothingRemembered", {"alice", "bob"}, "bob", "", {"alice", "bob"}, 0},
+        OwnerCase{"RememberedNotListed", {"alice", "bob"}, "alice", "zed", {"alice", "bob"}, 0},
+        OwnerCase{"RememberedComparedWithCase", {"alice", "bob"}, "alice", "Bob", {"alice", "bob"}, 0},
+        OwnerCase{"LogonComparedWithCase", {"alice"}, "Alice", "alice", {"alice", "Alice"}, 1},
+        OwnerCase{"FirstOfDuplicates", {"x", "bob", "bob"}, "x", "bob", {"x", "bob", "bob"}, 1},
+        OwnerCase{"UnknownLogonAddsNothing", {"alice", "bob"}, "", "bob", {"alice", "bob"}, 1},
+        OwnerCase{"UnknownLogonNoOwners", {}, "", "bob", {}, -1}),
+    [](const testing::TestParamInfo<OwnerCase>& info) { return std::string(info.param.name); });
+
+struct PrinterCase {
+    const char* name;
+    Names registered;
+    std::string remembered;
+    int selected;
+};
+
+class PrinterChoiceTest : public testing::TestWithParam<PrinterCase> {};
+
+TEST_P(PrinterChoiceTest, SelectsTheRememberedPrinterOrTheFirst)
+{
+    const CNameChoice choice = CNameChoice::ForPrinters(GetParam().registered, GetParam().remembered);
+    EXPECT_EQ(choice.names, GetParam().registered);
+    EXPECT_EQ(choice.selected, GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PrinterChoiceTest,
+    testing::Values(PrinterCase{"Remembered", {"p1", "p2"}, "p2", 1}, PrinterCase{"NotListed", {"p1", "p2"}, "p3", 0},
+                    PrinterCase{"NothingRemembered", {"p1", "p2"}, "", 0},
+                    PrinterCase{"ComparedWithCase", {"p1", "p2"}, "P2", 0}, PrinterCase{"NoPrinters", {}, "p1", -1}),
+    [](const testing::TestParamInfo<PrinterCase>& info) { return std::string(info.param.name); });
+
+TEST(NameChoiceTest, SelectedName)
+{
+    EXPECT_EQ((CNameChoice{{"a", "b"}, 1}.SelectedName()), "b");
+    EXPECT_EQ((CNameChoice{{}, -1}.SelectedName()), "");
+}
+
+class UserConfigTest : public testing::Test {
+protected:
+    CTempDir m_dir;
+    CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()};
+    CUserConfig m_config{m_dir.File(CUserConfig::kFileName)};
+    const std::string m_logon = CLogonName::Get();
+};
+
+TEST_F(UserConfigTest, ListsAreRewrittenWholeInOrder)
+{
+    ASSERT_TRUE(m_config.WriteOwnerNames({"alice", "bob"}));
+    ASSERT_TRUE(m_config.WritePrinterNames({"plotter1", "10.0.0.7"}));
+    ASSERT_TRUE(m_config.WriteOwnerNames({"bob"}));
+    EXPECT_EQ(ReadFileBytes(m_config.GetPath()), "[Printer Name]\r\nplotter1=\r\n10.0.0.7=\r\n[Owner Name]\r\nbob=\r\n");
+    EXPECT_EQ(m_config.ReadOwnerNames(), Names{"bob"});
+    EXPECT_EQ(m_config.ReadPrinterNames(), (Names{"plotter1", "10.0.0.7"}));
+}
+
+TEST_F(UserConfigTest, MissingFileHoldsEmptyLists)
+{
+    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
+    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
+}
+
+TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
+{
+    ASSERT_FALSE(m_logon.empty());
+    ASSERT_TRUE(m_config.WriteOwnerNames({"zed", m_logon, "ann"}));
+    ASSERT_TRUE(m_config.WritePrinterNames({"p1", "p2"}));
+    ASSERT_TRUE(CRegistryValues::WriteWindowState(5, "ann", "p2", "ignored"));
+    const CNameChoice owners = CNameChoice::LoadOwnerNames(m_config);
+    EXPECT_EQ(owners.names, (Names{"zed", m_logon, "ann"}));
+    EXPECT_EQ(owners.SelectedName(), "ann");
+    EXPECT_EQ(CNameChoice::LoadPrinterNames(m_config).selected, 1);
+
+    const CSendDefaults defaults = CSendDefaults::Load(m_config);
+    EXPECT_EQ(defaults.printerName, "p2");
+    EXPECT_EQ(defaults.printerNumber, 5);
+    EXPECT_EQ(defaults.ownerName, "ann");
+}
+
+TEST_F(UserConfigTest, DefaultsWithoutUserFileOrRegistry)
+{
+    const CSendDefaults defaults = CSendDefaults::Load(m_config);
+    EXPECT_EQ(defaults.printerName, "");
+    EXPECT_EQ(defaults.printerNumber, 0);
+    EXPECT_EQ(defaults.ownerName, m_logon);
+}
+}

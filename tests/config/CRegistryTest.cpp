@@ -1,0 +1,185 @@
+#include "CRegistry.h"
+
+#include "CScopedEnvironment.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+using Hive = CRegistry::Hive;
+
+const std::string kKey = "Software\\Marovia\\QX-Sendora\\3.4";
+
+class RegistryTest : public testing::Test {
+protected:
+    // A folder that does not exist yet: the first write creates it.
+    std::string Folder() const { return m_dir.Path() + "hives/nested/"; }
+    std::string UserFile() const { return Folder() + "HKEY_CURRENT_USER.ini"; }
+
+    CTempDir m_dir;
+    CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path() + "hives/nested"};
+    CRegistry m_registry;
+};
+
+TEST_F(RegistryTest, WriteCreatesParentFoldersAndStoresOneLinePerValue)
+{
+    ASSERT_FALSE(FileExists(Folder()));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterNo", "7"));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "OwnerName", "alice"));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterNo", "12"));
+    EXPECT_EQ(ReadFileBytes(UserFile()), "[Software\\Marovia\\QX-Sendora\\3.4]\r\nPrinterNo=12\r\nOwnerName=alice\r\n");
+}
+
+TEST_F(RegistryTest, EachHiveHasItsOwnFile)
+{
+    EXPECT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpUserName", "machine"));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "FtpUserName", "user"));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::Users, kKey, "FtpUserName", "users"));
+    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentConfig, kKey, "FtpUserName", "config"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::LocalMachine, kKey, "FtpUserName"), "machine");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "FtpUserName"), "user");
+    EXPECT_EQ(m_registry.ReadValue(Hive::Users, kKey, "FtpUserName"), "users");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentConfig, kKey, "FtpUserName"), "config");
+    EXPECT_TRUE(FileExists(Folder() + "HKEY_LOCAL_MACHINE.ini"));
+    EXPECT_TRUE(FileExists(Folder() + "HKEY_USERS.ini"));
+    EXPECT_TRUE(FileExists(Folder() + "HKEY_CURRENT_CONFIG.ini"));
+}
+
+class RegistryRoundTripTest : public RegistryTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(RegistryRoundTripTest, ReadsBackExactlyWhatWasWritten)
+{
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "Value", GetParam()));
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "Neighbour", "kept"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "Value"), GetParam());
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "Neighbour"), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RegistryRoundTripTest,
+                         testing::Values("", "7", "plotter-3.example", " leading blank", "trailing blank ",
+                                         "\tleading tab", "\"quoted\"", "'single'", "\"", "'", "\"half",
+                                         "a=b;c#d", "[not a section]", "; not a comment", "C:\\Plot Files\\",
+                                         "HP-PJL_NOTHING", "caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac",
+                                         std::string(4096, 'x')));
+
+TEST_F(RegistryTest, StarNamesTheDefaultValue)
+{
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "*", "default"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "*"), "default");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, ""), "default");
+}
+
+TEST_F(RegistryTest, NamesCompareWithoutRegardToCase)
+{
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterName", "p1"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, "software\\marovia\\qx-sendora\\3.4", "printername"), "p1");
+}
+
+TEST_F(RegistryTest, MissingFileKeyOrValueReadsEmpty)
+{
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "OwnerName", "alice"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey + "\\Other", "OwnerName"), "");
+}
+
+struct RefusedWrite {
+    const char* name;
+    std::string keyPath;
+    std::string valueName;
+    std::string text;
+};
+
+class RegistryRefusalTest : public RegistryTest, public testing::WithParamInterface<RefusedWrite> {};
+
+TEST_P(RegistryRefusalTest, RefusesWhatCannotBeReadBackAndKeepsTheOldValue)
+{
+    const RefusedWrite& write = GetParam();
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "Value", "old"));
+    const std::string before = ReadFileBytes(UserFile());
+    EXPECT_FALSE(m_registry.WriteValue(Hive::CurrentUser, write.keyPath, write.valueName, write.text));
+    EXPECT_EQ(ReadFileBytes(UserFile()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, RegistryRefusalTest,
+    testing::Values(RefusedWrite{"LineFeed", kKey, "Value", "first\nsecond"},
+                    RefusedWrite{"CarriageReturn", kKey, "Value", "first\rsecond"},
+                    RefusedWrite{"TrailingLineFeed", kKey, "Value", "text\n"},
+                    RefusedWrite{"Nul", kKey, "Value", std::string("a\0b", 3)},
+                    RefusedWrite{"TooLong", kKey, "Value", std::string(4097, 'x')},
+                    RefusedWrite{"NameWithEquals", kKey, "a=b", "x"},
+                    RefusedWrite{"NameLikeSection", kKey, "[a", "x"},
+                    RefusedWrite{"NameLikeComment", kKey, ";a", "x"},
+                    RefusedWrite{"NameWithBlank", kKey, " a", "x"},
+                    RefusedWrite{"NameWithLineBreak", kKey, "a\nb", "x"},
+                    RefusedWrite{"KeyWithBracket", kKey + "]x", "Value", "x"},
+                    RefusedWrite{"KeyWithLineBreak", "Software\nX", "Value", "x"},
+                    RefusedWrite{"KeyWithBlank", kKey + " ", "Value", "x"}),
+    [](const testing::TestParamInfo<RefusedWrite>& info) { return std::string(info.param.name); });
+
+TEST_F(RegistryTest, ClassesRootIsRefusedWithoutTouchingAnything)
+{
+    EXPECT_FALSE(m_registry.WriteValue(Hive::ClassesRoot, kKey, "Value", "x"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::ClassesRoot, kKey, "Value"), "");
+    EXPECT_FALSE(m_registry.KeyExists(Hive::ClassesRoot, kKey));
+    EXPECT_FALSE(CRegistry::HiveFile(Hive::ClassesRoot));
+    EXPECT_FALSE(FileExists(Folder()));
+}
+
+TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParents)
+{
+    EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, kKey));
+    ASSERT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpUserName", "Sendora"));
+    EXPECT_TRUE(m_registry.KeyExists(Hive::LocalMachine, kKey));
+    EXPECT_TRUE(m_registry.KeyExists(Hive::LocalMachine, "software\\MAROVIA"));
+    EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, "Software\\Marov"));
+    EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, kKey + "\\Sub"));
+    EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, "Software\\Marovia\\QX-Sendora\\3.5"));
+    EXPECT_FALSE(m_registry.KeyExists(Hive::CurrentUser, kKey));
+}
+
+TEST_F(RegistryTest, KeyWithoutValuesExists)
+{
+    WriteFileBytes(Folder() + "HKEY_LOCAL_MACHINE.ini", "[" + kKey + "]\n");
+    EXPECT_TRUE(m_registry.KeyExists(Hive::LocalMachine, kKey));
+}
+
+TEST_F(RegistryTest, ReadOnlyMachineFileIsStillRead)
+{
+    ASSERT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpPassword", "secret"));
+    const std::string file = Folder() + "HKEY_LOCAL_MACHINE.ini";
+    ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(Folder().c_str(), 0555), 0);
+    EXPECT_EQ(m_registry.ReadValue(Hive::LocalMachine, kKey, "FtpPassword"), "secret");
+    EXPECT_TRUE(m_registry.KeyExists(Hive::LocalMachine, kKey));
+    EXPECT_FALSE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpPassword", "changed"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::LocalMachine, kKey, "FtpPassword"), "secret");
+}
+
+TEST(RegistryLocationTest, UserHiveFollowsXdgConfigHome)
+{
+    CScopedEnvironment noOverride("QX_SENDORA_REGISTRY_DIR", std::nullopt);
+    CScopedEnvironment home("HOME", "/home/alice");
+    {
+        CScopedEnvironment config("XDG_CONFIG_HOME", "/srv/config");
+        EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/srv/config/qx-sendora/HKEY_CURRENT_USER.ini");
+    }
+    {
+        CScopedEnvironment relative("XDG_CONFIG_HOME", "relative/config");
+        EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/home/alice/.config/qx-sendora/HKEY_CURRENT_USER.ini");
+    }
+    CScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/home/alice/.config/qx-sendora/HKEY_CURRENT_USER.ini");
+    EXPECT_EQ(CRegistry::HiveFile(Hive::LocalMachine), "/etc/xdg/qx-sendora/HKEY_LOCAL_MACHINE.ini");
+}
+
+TEST(RegistryLocationTest, OverrideFolderHoldsEveryHive)
+{
+    CScopedEnvironment folder("QX_SENDORA_REGISTRY_DIR", "/opt/portable/registry/");
+    EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/opt/portable/registry/HKEY_CURRENT_USER.ini");
+    EXPECT_EQ(CRegistry::HiveFile(Hive::LocalMachine), "/opt/portable/registry/HKEY_LOCAL_MACHINE.ini");
+}
+}

@@ -1,0 +1,141 @@
+#include "CRegistryValues.h"
+
+#include "CProcess.h"
+#include "CProgramVersion.h"
+#include "CRegistry.h"
+#include "CScopedEnvironment.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Hive = CRegistry::Hive;
+
+class RegistryValuesTest : public testing::Test {
+protected:
+    void StoreUser(const char* name, const std::string& text)
+    {
+        ASSERT_TRUE(CRegistry().WriteValue(Hive::CurrentUser, CRegistryValues::ProgramKey(), name, text));
+    }
+    void StoreMachine(const char* name, const std::string& text)
+    {
+        ASSERT_TRUE(CRegistry().WriteValue(Hive::LocalMachine, CRegistryValues::ProgramKey(), name, text));
+    }
+    CProcessResult RunInstallScript(const std::vector<std::string>& accountArgs)
+    {
+        std::vector<std::string> args{std::string(test_config::kSourceDir) + "scripts/install-machine-key",
+                                      "--version-key", CProgramVersion::GetVersionKey()};
+        args.insert(args.end(), accountArgs.begin(), accountArgs.end());
+        return CProcess::Run("/bin/sh", args, {{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()}});
+    }
+
+    CTempDir m_dir;
+    CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()};
+};
+
+TEST_F(RegistryValuesTest, KeyPathEndsInTheVersionKey)
+{
+    EXPECT_EQ(CRegistryValues::ProgramKey(), "Software\\Marovia\\QX-Sendora\\" + CProgramVersion::GetVersionKey());
+}
+
+struct PrinterNoCase {
+    std::optional<std::string> stored;
+    int expected;
+};
+
+class PrinterNoTest : public RegistryValuesTest, public testing::WithParamInterface<PrinterNoCase> {};
+
+TEST_P(PrinterNoTest, ReadsANumberFromZeroTo99)
+{
+    if (GetParam().stored)
+        StoreUser("PrinterNo", *GetParam().stored);
+    EXPECT_EQ(CRegistryValues::ReadPrinterNo(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, PrinterNoTest,
+                         testing::Values(PrinterNoCase{std::nullopt, 0}, PrinterNoCase{"", 0}, PrinterNoCase{"7", 7},
+                                         PrinterNoCase{"07", 7}, PrinterNoCase{"99", 99}, PrinterNoCase{"100", 0},
+                                         PrinterNoCase{"-1", 0}, PrinterNoCase{"abc", 0}, PrinterNoCase{"4x", 0}));
+
+TEST_F(RegistryValuesTest, FtpAccountDefaultsWhenMissingOrEmpty)
+{
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
+    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
+    StoreMachine("FtpUserName", "");
+    StoreMachine("FtpPassword", "");
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
+    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
+    StoreMachine("FtpUserName", "plot");
+    StoreMachine("FtpPassword", "s3cret");
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "plot");
+    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "s3cret");
+}
+
+TEST_F(RegistryValuesTest, FtpAccountIsReadFromTheMachineHiveOnly)
+{
+    StoreUser("FtpUserName", "user-level");
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
+}
+
+TEST_F(RegistryValuesTest, WindowStateIsWrittenInOrderAndReadBack)
+{
+    ASSERT_TRUE(CRegistryValues::WriteWindowState(7, "alice", "plotter1", "A0 drawings"));
+    EXPECT_EQ(ReadFileBytes(m_dir.File("HKEY_CURRENT_USER.ini")),
+              "[" + CRegistryValues::ProgramKey() +
+                  "]\r\nPrinterNo=7\r\nOwnerName=alice\r\nPrinterName=plotter1\r\nPrinterSetting=A0 drawings\r\n");
+    EXPECT_EQ(CRegistryValues::ReadPrinterNo(), 7);
+    EXPECT_EQ(CRegistryValues::ReadOwnerName(), "alice");
+    EXPECT_EQ(CRegistryValues::ReadPrinterName(), "plotter1");
+    EXPECT_EQ(CRegistryValues::ReadPrinterSetting(), "A0 drawings");
+}
+
+TEST_F(RegistryValuesTest, InstallPathIsStored)
+{
+    ASSERT_TRUE(CRegistryValues::WriteInstallPath("/opt/qx-sendora/"));
+    EXPECT_EQ(CRegistry().ReadValue(Hive::CurrentUser, CRegistryValues::ProgramKey(), "InstallPath"),
+              "/opt/qx-sendora/");
+}
+
+TEST_F(RegistryValuesTest, InstallScriptCreatesTheMachineKeyWithTheDefaultAccount)
+{
+    EXPECT_FALSE(CRegistryValues::IsInstalled());
+    const CProcessResult result = RunInstallScript({});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadFileBytes(m_dir.File("HKEY_LOCAL_MACHINE.ini")),
+              "[" + CRegistryValues::ProgramKey() + "]\nFtpUserName=Sendora\nFtpPassword=KX\n");
+    EXPECT_TRUE(CRegistryValues::IsInstalled());
+}
+
+TEST_F(RegistryValuesTest, InstallScriptTakesTheAccountAndKeepsOtherValues)
+{
+    StoreMachine("Other", "kept");
+    StoreMachine("FtpUserName", "old");
+    ASSERT_TRUE(CRegistry().WriteValue(Hive::LocalMachine, "Software\\Else", "FtpUserName", "untouched"));
+    const CProcessResult result = RunInstallScript({" plot user", "p\"w=1"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), " plot user");
+    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "p\"w=1");
+    EXPECT_EQ(CRegistry().ReadValue(Hive::LocalMachine, CRegistryValues::ProgramKey(), "Other"), "kept");
+    EXPECT_EQ(CRegistry().ReadValue(Hive::LocalMachine, "Software\\Else", "FtpUserName"), "untouched");
+}
+
+TEST_F(RegistryValuesTest, InstallScriptRefusesALineBreak)
+{
+    const CProcessResult result = RunInstallScript({"user", "pass\nword"});
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_FALSE(FileExists(m_dir.File("HKEY_LOCAL_MACHINE.ini")));
+}
+
+TEST_F(RegistryValuesTest, InstallStepRunsTheScript)
+{
+    const std::string buildDir = std::string(test_config::kProgramDir) + "..";
+    const CProcessResult result =
+        CProcess::Run("/usr/bin/env", {"cmake", "--install", buildDir, "--component", "MachineKey"},
+                      {{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()}});
+    ASSERT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_TRUE(CRegistryValues::IsInstalled());
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
+    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
+}
+}

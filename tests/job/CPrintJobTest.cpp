@@ -1,0 +1,187 @@
+#include "CPrintJob.h"
+
+#include "CFakeFileSystemQuery.h"
+#include "CFormatTable.h"
+#include "CMessageRecorder.h"
+#include "CScopedEnvironment.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+using Fake = CFakeFileSystemQuery;
+
+class PrintJobTest : public testing::Test {
+protected:
+    // A new entry for a file of the user's folder, copied when remote.
+    std::unique_ptr<CPrintData> Entry(const std::string& name, bool remote = false)
+    {
+        auto entry = std::make_unique<CPrintData>();
+        const Fake drive(remote ? Fake::kNfs : Fake::kExt4, false);
+        EXPECT_TRUE(entry->SetFile(m_user.Write(name, name), m_formats, drive));
+        return entry;
+    }
+    std::vector<std::string> FileNames(const CPrintJob& job) const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < job.GetCount(); ++i)
+            names.push_back(job.GetAt(i)->GetFileName());
+        return names;
+    }
+    std::size_t TempFileCount() const
+    {
+        const auto files = std::filesystem::directory_iterator(m_temp.Path());
+        return static_cast<std::size_t>(std::distance(begin(files), end(files)));
+    }
+
+    CTempDir m_user;
+    CTempDir m_temp;
+    CScopedEnvironment m_tmpdir{"TMPDIR", m_temp.Path()};
+    CMessageRecorder m_messages;
+    const CFormatTable m_formats{{"HPGL"}, {"plt"}, "(unknown format)"};
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(PrintJobTest, InsertKeepsTheGivenOrder)
+{
+    CPrintJob job;
+    EXPECT_TRUE(job.InsertAt(0, Entry("b.plt")));
+    EXPECT_TRUE(job.InsertAt(0, Entry("a.plt")));
+    EXPECT_TRUE(job.InsertAt(2, Entry("d.plt")));
+    EXPECT_TRUE(job.InsertAt(2, Entry("c.plt")));
+    EXPECT_EQ(FileNames(job), (Names{"a.plt", "b.plt", "c.plt", "d.plt"}));
+}
+
+TEST_F(PrintJobTest, OutOfRangeIndexesAreRefused)
+{
+    CPrintJob job;
+    EXPECT_FALSE(job.InsertAt(1, Entry("a.plt")));
+    EXPECT_FALSE(job.InsertAt(-1, Entry("a.plt")));
+    EXPECT_FALSE(job.InsertAt(0, nullptr));
+    EXPECT_EQ(job.GetCount(), 0);
+    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt")));
+    EXPECT_EQ(job.GetAt(1), nullptr);
+    EXPECT_EQ(job.GetAt(-1), nullptr);
+    EXPECT_EQ(job.RemoveAt(1), nullptr);
+    EXPECT_FALSE(job.DeleteAt(-1));
+    EXPECT_EQ(job.GetCount(), 1);
+}
+
+TEST_F(PrintJobTest, MovingAnEntryKeepsItAndItsCopy)
+{
+    CPrintJob job;
+    for (const char* name : {"a.plt", "b.plt", "c.plt"})
+        ASSERT_TRUE(job.InsertAt(job.GetCount(), Entry(name, true)));
+    const std::string copy = job.GetAt(2)->GetSendPath();
+    auto moved = job.RemoveAt(2);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_TRUE(FileExists(copy));
+    ASSERT_TRUE(job.InsertAt(1, std::move(moved)));
+    EXPECT_EQ(FileNames(job), (Names{"a.plt", "c.plt", "b.plt"}));
+    EXPECT_EQ(job.GetAt(1)->GetSendPath(), copy);
+    EXPECT_EQ(ReadFileBytes(copy), "c.plt");
+}
+
+TEST_F(PrintJobTest, DeletingAnEntryDeletesItsCopyNotTheUsersFile)
+{
+    CPrintJob job;
+    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
+    ASSERT_TRUE(job.InsertAt(1, Entry("b.plt")));
+    const std::string copy = job.GetAt(0)->GetSendPath();
+    ASSERT_TRUE(job.DeleteAt(0));
+    EXPECT_FALSE(FileExists(copy));
+    EXPECT_EQ(ReadFileBytes(m_user.File("a.plt")), "a.plt");
+    ASSERT_TRUE(job.DeleteAt(0));
+    EXPECT_EQ(ReadFileBytes(m_user.File("b.plt")), "b.plt");
+    EXPECT_EQ(job.GetCount(), 0);
+    EXPECT_EQ(TempFileCount(), 0u);
+}
+
+TEST_F(PrintJobTest, RemovedEntryDestroyedLaterDeletesItsCopy)
+{
+    CPrintJob job;
+    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
+    auto entry = job.RemoveAt(0);
+    EXPECT_EQ(TempFileCount(), 1u);
+    entry.reset();
+    EXPECT_EQ(TempFileCount(), 0u);
+}
+
+TEST_F(PrintJobTest, DestroyingTheJobDeletesCopiesAndTheSendFile)
+{
+    const std::string sendFile = m_temp.Write("MSDjob", "job");
+    {
+        CPrintJob job;
+        ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
+        ASSERT_TRUE(job.InsertAt(1, Entry("b.plt", true)));
+        job.SetSendFilePath(sendFile);
+        EXPECT_EQ(TempFileCount(), 3u);
+    }
+    EXPECT_EQ(TempFileCount(), 0u);
+    EXPECT_EQ(ReadFileBytes(m_user.File("a.plt")), "a.plt");
+}
+
+TEST_F(PrintJobTest, SetSendFilePathDeletesThePreviousFile)
+{
+    CPrintJob job;
+    const std::string first = m_temp.Write("MSD1", "1");
+    const std::string second = m_temp.Write("MSD2", "2");
+    job.SetSendFilePath(first);
+    job.SetSendFilePath(first);
+    EXPECT_TRUE(FileExists(first));
+    job.SetSendFilePath(second);
+    EXPECT_FALSE(FileExists(first));
+    EXPECT_EQ(job.GetSendFilePath(), second);
+    job.SetSendFilePath("");
+    EXPECT_FALSE(FileExists(second));
+    EXPECT_EQ(job.GetSendFilePath(), "");
+    job.SetSendFilePath(m_temp.File("already-gone"));
+    job.SetSendFilePath("");
+    EXPECT_TRUE(m_messages.Messages().empty());
+}
+
+TEST_F(PrintJobTest, FirstCopiesAndJobWideFields)
+{
+    CPrintJob job;
+    EXPECT_EQ(job.GetFirstCopies(), 1);
+    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt")));
+    ASSERT_TRUE(job.InsertAt(1, Entry("b.plt")));
+    job.GetAt(0)->SetCopies(4);
+    job.GetAt(1)->SetCopies(9);
+    EXPECT_EQ(job.GetFirstCopies(), 4);
+
+    job.SetPrinterName("plotter1");
+    job.SetPrinterNumber(7);
+    job.SetOwnerName("alice");
+    job.SetCollate(true);
+    job.SetReverseOrder(true);
+    job.SetUsesDefaultSettings(true);
+    job.SetSettingFilePath("/x/default.org");
+    EXPECT_EQ(job.GetPrinterName(), "plotter1");
+    EXPECT_EQ(job.GetPrinterNumber(), 7);
+    EXPECT_EQ(job.GetOwnerName(), "alice");
+    EXPECT_TRUE(job.GetCollate());
+    EXPECT_TRUE(job.GetReverseOrder());
+    EXPECT_TRUE(job.GetUsesDefaultSettings());
+    EXPECT_EQ(job.GetSettingFilePath(), "/x/default.org");
+}
+
+TEST_F(PrintJobTest, BatchWithOneFormatTableAndRefusedFilesLeftOut)
+{
+    CPrintJob job;
+    const Fake localDisk(Fake::kExt4, false);
+    const std::vector<std::string> paths{m_user.Write("1.plt", "1"), m_user.File("missing.plt"),
+                                         m_user.Write("2.doc", "2")};
+    for (const auto& path : paths) {
+        auto entry = std::make_unique<CPrintData>();
+        if (entry->SetFile(path, m_formats, localDisk))
+            job.InsertAt(job.GetCount(), std::move(entry));
+    }
+    EXPECT_EQ(FileNames(job), (Names{"1.plt", "2.doc"}));
+    EXPECT_EQ(job.GetAt(1)->GetDataFormat(), "(unknown format)");
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{0});
+}
+}

@@ -1,0 +1,125 @@
+#include "CDriveType.h"
+
+#include "CFakeFileSystemQuery.h"
+#include "CSystemFileSystemQuery.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/statfs.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace {
+using Kind = CDriveType::Kind;
+using Fake = CFakeFileSystemQuery;
+
+struct DriveCase {
+    const char* name;
+    std::uint32_t type;
+    bool removable;
+    bool known;
+    Kind kind;
+    bool copied;
+};
+
+class DriveTypeTest : public testing::TestWithParam<DriveCase> {};
+
+TEST_P(DriveTypeTest, OnlyLocalFixedAndRamDisksAreSentInPlace)
+{
+    const DriveCase& c = GetParam();
+    const Fake query(c.type, c.removable, c.known);
+    EXPECT_EQ(CDriveType::Classify("/any/file.plt", query), c.kind);
+    EXPECT_EQ(CDriveType::NeedsCopy("/any/file.plt", query), c.copied);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drives, DriveTypeTest,
+    testing::Values(DriveCase{"LocalDisk", Fake::kExt4, false, true, Kind::Fixed, false},
+                    DriveCase{"UsbStick", Fake::kVfat, true, true, Kind::Removable, true},
+                    DriveCase{"RemovableExt4", Fake::kExt4, true, true, Kind::Removable, true},
+                    DriveCase{"Nfs", Fake::kNfs, false, true, Kind::Remote, true},
+                    DriveCase{"Cifs", Fake::kCifs, false, true, Kind::Remote, true},
+                    DriveCase{"Smb2", Fake::kSmb2, false, true, Kind::Remote, true},
+                    DriveCase{"NineP", Fake::k9p, false, true, Kind::Remote, true},
+                    DriveCase{"CdRom", Fake::kIso9660, true, true, Kind::Optical, true},
+                    DriveCase{"Dvd", Fake::kUdf, false, true, Kind::Optical, true},
+                    DriveCase{"Sshfs", Fake::kFuse, false, true, Kind::Undetermined, true},
+                    DriveCase{"Tmpfs", Fake::kTmpfs, false, true, Kind::RamDisk, false},
+                    DriveCase{"Ramfs", Fake::kRamfs, false, true, Kind::RamDisk, false},
+                    DriveCase{"NoAnswer", Fake::kExt4, false, false, Kind::Undetermined, true}),
+    [](const testing::TestParamInfo<DriveCase>& info) { return std::string(info.param.name); });
+
+// A sysfs laid out as the kernel does: /sys/dev/block/M:m links into the
+// device tree, partitions are folders inside their disk's folder.
+class RemovableFlagTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        AddDisk("sda", "0", 8, 0, 8, 1);
+        AddDisk("sdb", "1\n", 8, 16, 8, 17);
+    }
+    void AddDisk(const std::string& disk, const std::string& flag, unsigned major, unsigned minor,
+                 unsigned partMajor, unsigned partMinor)
+    {
+        const std::string folder = "devices/pci0000:00/usb1/block/" + disk + "/";
+        m_sys.Write(folder + "removable", flag);
+        m_sys.Write(folder + disk + "1/partition", "1\n");
+        Link(folder, major, minor);
+        Link(folder + disk + "1", partMajor, partMinor);
+    }
+    void Link(const std::string& target, unsigned major, unsigned minor)
+    {
+        std::filesystem::create_directories(m_sys.File("dev/block"));
+        std::filesystem::create_directory_symlink(
+            "../../" + target, m_sys.File("dev/block/" + std::to_string(major) + ":" + std::to_string(minor)));
+    }
+
+    CTempDir m_sys;
+};
+
+TEST_F(RemovableFlagTest, PartitionsTakeTheFlagOfTheirDisk)
+{
+    const CSystemFileSystemQuery query(m_sys.Path().substr(0, m_sys.Path().size() - 1));
+    EXPECT_FALSE(query.IsRemovableDevice(8, 0));
+    EXPECT_FALSE(query.IsRemovableDevice(8, 1));
+    EXPECT_TRUE(query.IsRemovableDevice(8, 16));
+    EXPECT_TRUE(query.IsRemovableDevice(8, 17));
+    EXPECT_FALSE(query.IsRemovableDevice(0, 42));
+}
+
+bool IsLocalType(const std::string& path)
+{
+    struct statfs fs {};
+    if (statfs(path.c_str(), &fs) != 0)
+        return false;
+    // ext2/3/4, XFS, Btrfs, overlay, tmpfs: the kinds a build machine has.
+    for (const unsigned long type : {0xEF53UL, 0x58465342UL, 0x9123683EUL, 0x794C7630UL, 0x01021994UL})
+        if (static_cast<unsigned long>(static_cast<std::uint32_t>(fs.f_type)) == type)
+            return true;
+    return false;
+}
+
+TEST(DriveTypeSystemTest, FileOnThisMachinesLocalDiskIsSentInPlace)
+{
+    CTempDir dir;
+    const std::string file = dir.Write("local.plt", "IN;");
+    if (!IsLocalType(file))
+        GTEST_SKIP() << "the temporary folder is not on a local disk here";
+    EXPECT_FALSE(CDriveType::NeedsCopy(file, CDriveType::SystemQuery()));
+}
+
+TEST(DriveTypeSystemTest, SharedMemoryIsARamDisk)
+{
+    struct statfs fs {};
+    if (statfs("/dev/shm", &fs) != 0 || static_cast<std::uint32_t>(fs.f_type) != 0x01021994)
+        GTEST_SKIP() << "no tmpfs at /dev/shm";
+    EXPECT_EQ(CDriveType::Classify("/dev/shm", CDriveType::SystemQuery()), Kind::RamDisk);
+}
+
+TEST(DriveTypeSystemTest, MissingPathIsUndetermined)
+{
+    EXPECT_EQ(CDriveType::Classify("/no/such/folder/file.plt", CDriveType::SystemQuery()), Kind::Undetermined);
+}
+}

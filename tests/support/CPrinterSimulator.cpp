@@ -1,0 +1,112 @@
+#include "CPrinterSimulator.h"
+
+#include "TestConfig.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <thread>
+
+namespace {
+constexpr std::chrono::seconds kStartTimeout{20};
+}
+
+CPrinterSimulator::CPrinterSimulator(const Options& options)
+    : m_host(options.host), m_root(options.root.empty() ? m_workDir.File("root/") : options.root),
+      m_logPath(m_workDir.File("printer-sim.log"))
+{
+    Start(Arguments(options));
+    if (!WaitForOutput("ready ", kStartTimeout))
+        return;
+    const std::string output = Output();
+    std::istringstream ready(output.substr(output.find("ready ")));
+    std::string word, host;
+    unsigned port = 0;
+    ready >> word >> host >> port;
+    m_port = static_cast<unsigned short>(port);
+}
+
+CPrinterSimulator::~CPrinterSimulator()
+{
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    int status = 0;
+    waitpid(m_pid, &status, 0);
+}
+
+std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) const
+{
+    std::vector<std::string> arguments = {"--host", options.host, "--port", "0", "--root", m_root,
+                                          "--user", options.user, "--password", options.password};
+    for (const auto& model : options.models)
+        arguments.insert(arguments.end(), {"--model", model});
+    if (options.version)
+        arguments.insert(arguments.end(), {"--version", *options.version});
+    const std::pair<bool, const char*> switches[] = {{options.psPdf, "--ps-pdf"},
+                                                     {options.noConcluded, "--no-concluded"},
+                                                     {options.silent, "--silent"},
+                                                     {options.mute, "--mute"},
+                                                     {options.hangUp, "--hang-up"}};
+    for (const auto& [on, name] : switches)
+        if (on)
+            arguments.push_back(name);
+    if (options.padding > 0)
+        arguments.insert(arguments.end(), {"--padding", std::to_string(options.padding)});
+    if (options.exitAfter > 0)
+        arguments.insert(arguments.end(), {"--exit-after", std::to_string(options.exitAfter)});
+    return arguments;
+}
+
+void CPrinterSimulator::Start(const std::vector<std::string>& arguments)
+{
+    const std::string program = std::string(test_config::kSourceDir) + "tools/printer-sim";
+    const int log = open(m_logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (log < 0)
+        return;
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    m_pid = fork();
+    if (m_pid == 0) {
+        dup2(log, 1);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(log);
+}
+
+std::string CPrinterSimulator::Address() const
+{
+    const std::string host = m_host.find(':') == std::string::npos ? m_host : "[" + m_host + "]";
+    return host + ":" + std::to_string(m_port);
+}
+
+std::string CPrinterSimulator::Output() const
+{
+    return ReadFileBytes(m_logPath);
+}
+
+bool CPrinterSimulator::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (Output().find(text) == std::string::npos) {
+        if (HasExited() || std::chrono::steady_clock::now() > deadline)
+            return Output().find(text) != std::string::npos;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+bool CPrinterSimulator::HasExited() const
+{
+    int status = 0;
+    if (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == 0)
+        return false;
+    m_pid = -1;
+    return true;
+}

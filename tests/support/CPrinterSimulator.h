@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CTempDir.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// tools/printer-sim running on a free port of the loopback interface for
+// as long as this object lives.
+class CPrinterSimulator {
+public:
+    struct Options {
+        std::string host = "127.0.0.1";
+        // Folder of the input folders; empty for a private one.
+        std::string root;
+        std::string user = "Sendora";
+        std::string password = "KX";
+        // What the status reply lists, in this order.
+        std::vector<std::string> models;
+        std::optional<std::string> version;
+        bool psPdf = false;
+        bool noConcluded = false;
+        // No answer to the status request.
+        bool silent = false;
+        // Accepts connections and never says anything.
+        bool mute = false;
+        // Closes every connection at once.
+        bool hangUp = false;
+        // Bytes added to the greeting and to the status reply.
+        int padding = 0;
+        // Stops after this many received jobs; 0 never.
+        int exitAfter = 0;
+    };
+
+    explicit CPrinterSimulator(const Options& options);
+    ~CPrinterSimulator();
+    CPrinterSimulator(const CPrinterSimulator&) = delete;
+    CPrinterSimulator& operator=(const CPrinterSimulator&) = delete;
+
+    // False when the simulator did not get to listening.
+    bool IsRunning() const { return m_port != 0; }
+    unsigned short Port() const { return m_port; }
+    // The printer name that reaches it: "127.0.0.1:PORT" or "[::1]:PORT".
+    std::string Address() const;
+    const std::string& Root() const { return m_root; }
+    // Everything it has printed so far ("ready ...", "received ..." lines).
+    std::string Output() const;
+    bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const;
+
+private:
+    std::vector<std::string> Arguments(const Options& options) const;
+    void Start(const std::vector<std::string>& arguments);
+    // Reaps the simulator once it has ended by itself.
+    bool HasExited() const;
+
+    CTempDir m_workDir;
+    std::string m_host;
+    std::string m_root;
+    std::string m_logPath;
+    mutable pid_t m_pid = -1;
+    unsigned short m_port = 0;
+};
