@@ -1,8 +1,8 @@
 #include "CStatusCommand.h"
 
 #include "CArguments.h"
-#include "CMVFTP.h"
 #include "CMessageService.h"
+#include "CPrinterQuery.h"
 
 #include <iostream>
 
@@ -10,13 +10,6 @@ namespace {
 // The account the printer web-page commands use as well.
 constexpr const char* kUserName = "Sendora";
 constexpr const char* kPassword = "KX";
-constexpr unsigned kPrinterDoesNotAnswer = 528;
-
-bool RunDialogue(CMVFTP& client, const std::string& printer)
-{
-    return client.ConnectPrinter(printer) && client.SendLine(kUserName) && client.SendLine(kPassword) &&
-           client.QueryStatus();
-}
 }
 
 std::string CStatusCommand::Name() const
@@ -38,14 +31,12 @@ int CStatusCommand::Run(const std::vector<std::string>& args)
         std::cerr << "qx-sendora-cli: " << error << "\nusage: qx-sendora-cli " << Usage() << '\n';
         return kExitUsage;
     }
-    CMVFTP client;
-    const bool answered = RunDialogue(client, *printer);
-    client.Close();
-    if (!answered) {
-        CMessageService::Show(kPrinterDoesNotAnswer);
+    const auto answer = CPrinterQuery::Ask(*printer, kUserName, kPassword);
+    if (!answer) {
+        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
         return kExitFailed;
     }
-    std::cout << "controller: " << client.GetControllerName() << '\n'
-              << "ps/pdf: " << (client.HasPsPdfOption() ? "yes" : "no") << '\n';
+    std::cout << "controller: " << answer->controllerName << '\n'
+              << "ps/pdf: " << (answer->psPdfOption ? "yes" : "no") << '\n';
     return kExitOk;
 }
