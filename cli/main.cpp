@@ -1,4 +1,11 @@
+#include "CBuildCommand.h"
+#include "CDefaultsCommand.h"
+#include "CFormatsCommand.h"
 #include "CInspectCommand.h"
+#include "CSendCommand.h"
+#include "CSettingsCommand.h"
+#include "CSetupCommand.h"
+#include "CStatusCommand.h"
 #include "ICommand.h"
 
 #include "CResourceModule.h"
@@ -12,6 +19,13 @@ std::vector<std::unique_ptr<ICommand>> MakeCommands()
 {
     std::vector<std::unique_ptr<ICommand>> commands;
     commands.push_back(std::make_unique<CInspectCommand>());
+    commands.push_back(std::make_unique<CDefaultsCommand>());
+    commands.push_back(std::make_unique<CSettingsCommand>());
+    commands.push_back(std::make_unique<CStatusCommand>());
+    commands.push_back(std::make_unique<CFormatsCommand>());
+    commands.push_back(std::make_unique<CBuildCommand>());
+    commands.push_back(std::make_unique<CSendCommand>());
+    commands.push_back(std::make_unique<CSetupCommand>());
     return commands;
 }
 

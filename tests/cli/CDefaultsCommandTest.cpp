@@ -1,0 +1,219 @@
+#include "CProcess.h"
+#include "CResourceModule.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+const std::string kShippedDefaults = std::string(test_config::kProgramDir) + "PrinterSetting/default.org";
+
+std::string DefaultsName()
+{
+    return CResourceModule::LoadString(145);
+}
+
+CProcessResult Cli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment = {})
+{
+    return CProcess::Run(test_config::kCli, args, environment);
+}
+
+CProcessResult Defaults(const std::string& setting, const std::string& controller, const std::string& region)
+{
+    return Cli({"defaults", "--setting", setting, "--controller", controller, "--region", region});
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool StartsWithAny(const std::string& line, std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        if (line.rfind(std::string("@PJL DEFAULT ") + name, 0) == 0)
+            return true;
+    return false;
+}
+
+// The block without the rows in which controllers and regions differ.
+std::vector<std::string> CommonRows(const std::string& block)
+{
+    std::vector<std::string> rows;
+    for (auto line : SplitLines(block)) {
+        if (StartsWithAny(line, {"VDRAWCOLOR_", "RDRAWCOLOR_", "FINISH", "FOLD", "BALER", "STACKER", "STACKBIN"}))
+            continue;
+        for (auto at = line.find("MITTER"); at != std::string::npos; at = line.find("MITTER", at))
+            line.replace(at, 6, "MITER");
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+std::vector<std::string> FinisherRows(const std::string& block)
+{
+    std::vector<std::string> rows;
+    for (const auto& line : SplitLines(block))
+        if (StartsWithAny(line, {"FINISH", "FOLD", "BALER", "STACKER", "STACKBIN"}))
+            rows.push_back(line);
+    return rows;
+}
+
+void ExpectBlock(const CProcessResult& result)
+{
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    ASSERT_FALSE(result.out.empty());
+    EXPECT_EQ(result.out.back(), '\n');
+    EXPECT_EQ(result.out.find('\r'), std::string::npos);
+    for (const auto& line : SplitLines(result.out))
+        EXPECT_EQ(line.rfind("@PJL DEFAULT ", 0), 0u) << line;
+}
+
+TEST(CDefaultsCommandTest, DefaultsByNameAndByPathAreIdentical)
+{
+    for (const char* controller : {"Others", "Heron", "Corvid2nd"}) {
+        const auto byName = Defaults(DefaultsName(), controller, "ZC");
+        const auto byPath = Defaults(kShippedDefaults, controller, "ZC");
+        ExpectBlock(byName);
+        EXPECT_EQ(byName.out, byPath.out) << controller;
+    }
+}
+
+TEST(CDefaultsCommandTest, UserFileByNameAndByPath)
+{
+    const auto byName = Defaults("sample", "Others", "JP");
+    ExpectBlock(byName);
+    const std::string path = std::string(test_config::kProgramDir) + "PrinterSetting/sample.prn";
+    EXPECT_EQ(byName.out, Defaults(path, "Others", "JP").out);
+    EXPECT_NE(byName.out, Defaults(DefaultsName(), "Others", "JP").out);
+}
+
+TEST(CDefaultsCommandTest, ControllersAndRegionsDifferOnlyInTheirRows)
+{
+    const auto reference = Defaults(DefaultsName(), "Others", "ZC");
+    ExpectBlock(reference);
+    // 32 pens, pen width change, raster colour, 16 drawing colours, media
+    // source, tray, stamp id (stamp off), 5 label and media type lines,
+    // 3 finisher lines, 2 modes, scale, 15 + 15 sizes.
+    EXPECT_EQ(SplitLines(reference.out).size(), 32u * 4 + 2 + 16 + 3 + 5 + 3 + 3 + 30);
+    for (const char* controller : {"", "Others", "Heron", "Corvid2nd"})
+        for (const char* region : {"ZC", "JP", "AP", "CL", "XX"}) {
+            const auto result = Defaults(DefaultsName(), controller, region);
+            ExpectBlock(result);
+            EXPECT_EQ(CommonRows(result.out), CommonRows(reference.out)) << controller << ' ' << region;
+        }
+}
+
+TEST(CDefaultsCommandTest, FinisherRowsOfTheShippedDefaults)
+{
+    using Rows = std::vector<std::string>;
+    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Others", "ZC").out),
+              (Rows{"@PJL DEFAULT FINISHMARGINS = 0", "@PJL DEFAULT FINISHPROGID = BYPASS",
+                    "@PJL DEFAULT FINISHBIN = BYPASS"}));
+    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Others", "JP").out),
+              (Rows{"@PJL DEFAULT FOLDMARGIN = 0", "@PJL DEFAULT BALER = OFF", "@PJL DEFAULT STACKER = OFF",
+                    "@PJL DEFAULT FOLDER = UNFOLD", "@PJL DEFAULT FOLDROTATE = OFF", "@PJL DEFAULT FOLDSIZE = A4",
+                    "@PJL DEFAULT FOLDCORNER = OFF"}));
+    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Corvid2nd", "ZC").out),
+              (Rows{"@PJL DEFAULT FINISHMARGINS = MARGINSOFF", "@PJL DEFAULT FINISHPROGID = BYPASS",
+                    "@PJL DEFAULT FINISHBIN = BYPASS"}));
+    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Heron", "JP").out), Rows{});
+    const auto heron = Defaults(DefaultsName(), "Heron", "ZC").out;
+    EXPECT_EQ(heron.find("DRAWCOLOR"), std::string::npos);
+    EXPECT_EQ(heron.find("MITTER"), std::string::npos);
+    EXPECT_NE(heron.find("@PJL DEFAULT PEN1JOINTSTYLE = MITER\n"), std::string::npos);
+    EXPECT_NE(Defaults(DefaultsName(), "Others", "ZC").out.find("@PJL DEFAULT PEN1JOINTSTYLE = MITTER\n"),
+              std::string::npos);
+}
+
+TEST(CDefaultsCommandTest, RegionDefaultsToTheResourceModule)
+{
+    const auto result = Cli({"defaults", "--setting", DefaultsName()});
+    ExpectBlock(result);
+    EXPECT_EQ(result.out, Defaults(DefaultsName(), "", "ZC").out);
+}
+
+TEST(CDefaultsCommandTest, MissingKeyPrintsNothingAndReports516)
+{
+    CTempDir dir;
+    std::string text = ReadFileBytes(kShippedDefaults);
+    const auto at = text.find("Paper15Size=");
+    ASSERT_NE(at, std::string::npos);
+    text.erase(at, text.find('\n', at) + 1 - at);
+    const std::string path = dir.Write("broken.prn", text);
+    for (const char* controller : {"Others", "Heron", "Corvid2nd"}) {
+        const auto result = Defaults(path, controller, "ZC");
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, CResourceModule::LoadString(516) + "\n");
+    }
+}
+
+TEST(CDefaultsCommandTest, UnloadableSettingReports480)
+{
+    CTempDir dir;
+    const std::string message = CResourceModule::LoadString(480) + "\n";
+    const auto missingPath = Defaults(dir.File("gone.prn"), "Others", "ZC");
+    EXPECT_EQ(missingPath.exitCode, 1);
+    EXPECT_EQ(missingPath.out, "");
+    EXPECT_EQ(missingPath.err, message);
+
+    // A listed name whose file is gone falls back to the data folder's
+    // defaults; without those nothing can be loaded.
+    EXPECT_EQ(Defaults("gone", "Others", "ZC").out, Defaults(DefaultsName(), "Others", "ZC").out);
+    const auto noFallback =
+        Cli({"defaults", "--setting", "gone", "--region", "ZC"}, {{"QX_SENDORA_DATA_DIR", dir.Path()}});
+    EXPECT_EQ(noFallback.exitCode, 1);
+    EXPECT_EQ(noFallback.out, "");
+    EXPECT_EQ(noFallback.err, message);
+}
+
+TEST(CDefaultsCommandTest, UsageErrors)
+{
+    const std::vector<std::vector<std::string>> calls = {
+        {"defaults"},
+        {"defaults", "--setting"},
+        {"defaults", "--controller", "Heron"},
+        {"defaults", "--setting", "sample", "--colour", "red"},
+        {"defaults", "--setting", "sample", "extra"},
+        {"settings", "extra"},
+        {"settings", "--all"},
+    };
+    for (const auto& args : calls) {
+        const auto result = Cli(args);
+        EXPECT_EQ(result.exitCode, 2) << args.back();
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("usage:"), std::string::npos) << result.err;
+    }
+}
+
+TEST(CDefaultsCommandTest, HelpShowsUsage)
+{
+    const auto result = Cli({"defaults", "--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("defaults --setting NAME|PATH"), std::string::npos);
+}
+
+TEST(CDefaultsCommandTest, SettingsListsTheDefaultsFirst)
+{
+    const auto result = Cli({"settings"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    const auto names = SplitLines(result.out);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), DefaultsName());
+    EXPECT_NE(std::find(names.begin() + 1, names.end(), "sample"), names.end());
+    EXPECT_EQ(std::find(names.begin(), names.end(), "default"), names.end());
+}
+}

@@ -1,0 +1,396 @@
+#include "CProfile.h"
+#include "CSettingsWriter.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+using Lines = std::vector<std::string>;
+
+// full.prn holds a distinct value in every key; full-others-zc.pjl is the
+// block that the general writer makes of it for region ZC.
+const std::string kSettingsFolder = std::string(test_config::kTestDataDir) + "settings/";
+
+Lines SplitLines(const std::string& block)
+{
+    Lines lines;
+    std::istringstream in(block);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string JoinLines(const Lines& lines)
+{
+    std::string block;
+    for (const auto& line : lines)
+        block += line + '\n';
+    return block;
+}
+
+std::string Pjl(const std::string& name, const std::string& value)
+{
+    return "@PJL DEFAULT " + name + " = " + value;
+}
+
+Lines::iterator FindLine(Lines& lines, const std::string& name)
+{
+    const std::string start = "@PJL DEFAULT " + name + " = ";
+    return std::find_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(start, 0) == 0; });
+}
+
+// Replaces count lines, from the line of the named setting on; a failed
+// writer stops right after the replacement.
+Lines Edited(Lines lines, const std::string& first, std::size_t count, const Lines& with, bool complete = true)
+{
+    auto at = FindLine(lines, first);
+    EXPECT_NE(at, lines.end()) << first;
+    if (at == lines.end())
+        return lines;
+    at = lines.erase(at, at + static_cast<std::ptrdiff_t>(count));
+    at = lines.insert(at, with.begin(), with.end()) + static_cast<std::ptrdiff_t>(with.size());
+    if (!complete)
+        lines.erase(at, lines.end());
+    return lines;
+}
+
+enum class Family { General, Heron, Corvid2nd };
+
+bool IsStackingRegion(const std::string& region)
+{
+    return region == "JP" || region == "AP" || region == "CL";
+}
+
+const Lines kGeneralStacking = {
+    Pjl("FOLDMARGIN", "25"), Pjl("BALER", "ON"),        Pjl("STACKER", "SORT"), Pjl("STACKBIN", "BIN12"),
+    Pjl("FOLDER", "CROSS1"), Pjl("FOLDROTATE", "ON"),   Pjl("FOLDSIZE", "A4"),  Pjl("FOLDCORNER", "OFF"),
+};
+const Lines kFinishPlain = {
+    Pjl("FINISHMARGINS", "25"), Pjl("FINISHPROGID", "PROGRAM12"), Pjl("FINISHBIN", "BIN_3"),
+};
+const Lines kFinishStacking = {
+    Pjl("FINISHMARGINS", "25"),     Pjl("FINISHBALE", "ON"),
+    Pjl("FINISHSTACKMODE", "SORT"), Pjl("FINISHBIN", "BIN_12"),
+    Pjl("FINISHPROGID", "CROSS"),   Pjl("FINISHCROSSFOLD", "CROSSFOLDON"),
+    Pjl("FINISHROTATE", "ON"),      Pjl("FINISHSIZE", "A4"),
+    Pjl("FINISHCORNER", "OFF"),
+};
+
+// The block each writer makes of full.prn: the golden block with the rows
+// in which the writers differ exchanged.
+Lines ExpectedBlock(Family family, const std::string& region)
+{
+    Lines lines = SplitLines(ReadFileBytes(kSettingsFolder + "full-others-zc.pjl"));
+    const bool stacking = IsStackingRegion(region);
+    if (family == Family::General)
+        return stacking ? Edited(lines, "FINISHMARGINS", 3, kGeneralStacking) : lines;
+
+    lines = Edited(lines, "VDRAWCOLOR_W", 16, {});
+    for (auto& line : lines)
+        for (auto at = line.find("MITTER"); at != std::string::npos; at = line.find("MITTER", at))
+            line.replace(at, 6, "MITER");
+    if (family == Family::Heron)
+        return Edited(lines, "FINISHMARGINS", 3, {});
+    return Edited(lines, "FINISHMARGINS", 3, stacking ? kFinishStacking : kFinishPlain);
+}
+
+struct WriteResult {
+    bool ok;
+    std::string block;
+};
+
+WriteResult WriteWith(const std::string& controller, const std::string& region, const std::string& path)
+{
+    std::ostringstream out;
+    const bool ok = CSettingsWriter::WriteForController(out, path, region, controller);
+    return {ok, out.str()};
+}
+
+// The whole block for every controller name and region.
+struct FamilyCase {
+    std::string controller;
+    std::string region;
+    Family family;
+};
+
+class CSettingsWriterFamilyTest : public testing::TestWithParam<FamilyCase> {};
+
+TEST_P(CSettingsWriterFamilyTest, WritesTheWholeBlockOfEveryKey)
+{
+    const auto& param = GetParam();
+    const auto result = WriteWith(param.controller, param.region, kSettingsFolder + "full.prn");
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.block, JoinLines(ExpectedBlock(param.family, param.region)));
+}
+
+std::vector<FamilyCase> FamilyCases()
+{
+    std::vector<FamilyCase> cases;
+    const std::pair<const char*, Family> controllers[] = {
+        {"", Family::General},           {"Others", Family::General}, {"heron", Family::General},
+        {"Corvid2", Family::General},    {"Heron", Family::Heron},    {"Corvid2nd", Family::Corvid2nd},
+    };
+    for (const auto& [controller, family] : controllers)
+        for (const char* region : {"ZC", "JP", "AP", "CL", "jp", ""})
+            cases.push_back({controller, region, family});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllControllersAndRegions, CSettingsWriterFamilyTest, testing::ValuesIn(FamilyCases()));
+
+TEST(CSettingsWriterTest, DirectCallsMatchTheChosenWriter)
+{
+    const std::string path = kSettingsFolder + "full.prn";
+    std::ostringstream general;
+    std::ostringstream finish;
+    EXPECT_TRUE(CSettingsWriter::WriteDefaultLines(general, path, "ZC"));
+    EXPECT_TRUE(CSettingsWriter::WriteDefaultLinesFinish(finish, path, "ZC", "Corvid2nd"));
+    EXPECT_EQ(general.str(), JoinLines(ExpectedBlock(Family::General, "ZC")));
+    EXPECT_EQ(finish.str(), JoinLines(ExpectedBlock(Family::Corvid2nd, "ZC")));
+}
+
+TEST(CSettingsWriterTest, OnlyHeronAndCorvid2ndTakeTheFinishWriter)
+{
+    EXPECT_TRUE(CSettingsWriter::UsesFinishWriter("Heron"));
+    EXPECT_TRUE(CSettingsWriter::UsesFinishWriter("Corvid2nd"));
+    for (const char* name : {"", "Others", "heron", "HERON", "Corvid2", "Corvid2nd ", " Heron"})
+        EXPECT_FALSE(CSettingsWriter::UsesFinishWriter(name)) << name;
+}
+
+TEST(CSettingsWriterTest, MissingFileFailsBeforeWritingAnything)
+{
+    CTempDir dir;
+    for (const char* controller : {"Others", "Heron", "Corvid2nd"}) {
+        const auto result = WriteWith(controller, "ZC", dir.File("gone.prn"));
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.block, "");
+    }
+}
+
+// Specific rows: full.prn with a few keys changed (a key without value
+// deletes it; an empty key deletes the section), and the lines that then
+// take the place of the golden ones.
+struct Change {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+
+struct RowCase {
+    std::string name;
+    std::string controller;
+    std::string region;
+    std::vector<Change> changes;
+    std::string first;
+    std::size_t count;
+    Lines lines;
+    bool ok = true;
+};
+
+void PrintTo(const RowCase& rowCase, std::ostream* out)
+{
+    *out << rowCase.name;
+}
+
+Family FamilyOf(const std::string& controller)
+{
+    if (controller == "Heron")
+        return Family::Heron;
+    return controller == "Corvid2nd" ? Family::Corvid2nd : Family::General;
+}
+
+class CSettingsWriterRowTest : public testing::TestWithParam<RowCase> {};
+
+TEST_P(CSettingsWriterRowTest, WritesTheChangedRows)
+{
+    const auto& param = GetParam();
+    CTempDir dir;
+    const std::string path = dir.Write("settings.prn", ReadFileBytes(kSettingsFolder + "full.prn"));
+    CProfile profile;
+    profile.Open(path);
+    for (const auto& change : param.changes) {
+        if (change.key.empty())
+            ASSERT_TRUE(profile.DeleteSection(change.section));
+        else if (!change.value)
+            ASSERT_TRUE(profile.DeleteKey(change.section, change.key));
+        else
+            ASSERT_TRUE(profile.WriteString(change.section, change.key, *change.value));
+    }
+
+    const auto result = WriteWith(param.controller, param.region, path);
+    const Lines base = ExpectedBlock(FamilyOf(param.controller), param.region);
+    const Lines expected = Edited(base, param.first, param.count, param.lines, param.ok);
+    EXPECT_EQ(result.ok, param.ok);
+    EXPECT_EQ(result.block, JoinLines(expected));
+}
+
+std::vector<Change> Deleted(const std::string& section, std::initializer_list<const char*> keys)
+{
+    std::vector<Change> changes;
+    for (const char* key : keys)
+        changes.push_back({section, key, std::nullopt});
+    return changes;
+}
+
+const std::vector<RowCase> kGeneralRows = {
+    {"LastPaperSizeMissing", "Others", "ZC", {{"PaperSize", "Paper15Size", {}}}, "PAPER15SIZE", 1, {}, false},
+    {"FirstPenMissing", "Others", "ZC", {{"HPGLPen", "Pen1", {}}}, "PEN1WIDTH", 0, {}, false},
+    {"FifthPenMissing", "Others", "ZC", {{"HPGLPen", "Pen5", {}}}, "PEN5WIDTH", 0, {}, false},
+    {"PenWithoutColourField", "Others", "ZC", {{"HPGLPen", "Pen7", "17,ROUND,BEVEL"}}, "PEN7WIDTH", 4,
+     {Pjl("PEN7WIDTH", "17"), Pjl("PEN7ENDSTYLE", "ROUND"), Pjl("PEN7JOINTSTYLE", "BEVEL"),
+      Pjl("PEN7COLOR", "HP-PJL_NOTHING")}},
+    {"PenBeyondThirtyTwoIgnored", "Others", "ZC", {{"HPGLPen", "Pen33", "99,ROUND,ROUND,RED"}}, "PEN1WIDTH", 0, {}},
+    {"MitterKeptByGeneralWriter", "Others", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
+     {Pjl("PEN1ENDSTYLE", "MITTER"), Pjl("PEN1JOINTSTYLE", "MITTER")}},
+    {"PenWidthChangeMissing", "Others", "ZC", {{"HPGLPen", "PenWidthChange", {}}}, "PENWIDTHCHANGE", 0, {}, false},
+    {"DrawingColourMissing", "Others", "ZC", {{"Color", "VectorDrawingColorBlue", {}}}, "VDRAWCOLOR_B", 0, {}, false},
+    {"RasterDrawingColourMissing", "Others", "ZC", {{"Color", "RasterDrawingColorCyan", {}}}, "RDRAWCOLOR_C", 0, {},
+     false},
+    {"StampOffReadsNoStampKey", "Others", "ZC", {{"Stamp", "", {}}, {"Stamp", "StampID", "OFF"}}, "STAMPID", 49,
+     {Pjl("STAMPID", "OFF")}},
+    {"StampIdMissing", "Others", "ZC", {{"Stamp", "StampID", {}}}, "STAMPID", 0, {}, false},
+    {"UserNumbering", "Others", "ZC",
+     {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", "AB12"}}, "STAMPLABEL", 1,
+     {Pjl("STAMPLABEL", "\"AB12\"")}},
+    {"UserNumberingWithoutText", "Others", "ZC",
+     {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", {}}}, "STAMPLABEL", 1,
+     {Pjl("STAMPLABEL", "\"HP-PJL_NOTHING\"")}},
+    {"NumberingOff", "Others", "ZC", {{"Stamp", "StampNumbering", "OFF"}}, "STAMPLABEL", 1,
+     {Pjl("STAMPLABEL", "OFF")}},
+    {"NumberingMissing", "Others", "ZC", {{"Stamp", "StampNumbering", {}}}, "STAMPLABEL", 0, {}, false},
+    {"StampColourMissing", "Others", "ZC", {{"Stamp", "StampColor", {}}}, "STAMPCOLOR", 0, {}, false},
+    {"ThirdPositionWithoutRotation", "Others", "ZC", {{"Stamp", "StampPositionXYRotate3", "30,15"}}, "STAMP3LOCX",
+     0, {}, false},
+    {"PositionMissing", "Others", "ZC", {{"Stamp", "StampPositionXYRotate15", {}}}, "STAMP15LOCX", 0, {}, false},
+    {"PositionLocal", "Others", "ZC", {{"Stamp", "StampPositionXYRotate2", "LOCAL"}}, "STAMP2LOCX", 3,
+     {Pjl("STAMP2LOCX", "LOCAL"), Pjl("STAMP2LOCY", "LOCAL"), Pjl("STAMP2ROTATE", "LOCAL")}},
+    {"PositionWithEmptyField", "Others", "ZC", {{"Stamp", "StampPositionXYRotate5", "5,,90"}}, "STAMP5LOCX", 3,
+     {Pjl("STAMP5LOCX", "5"), Pjl("STAMP5LOCY", ""), Pjl("STAMP5ROTATE", "90")}},
+    {"LabelLocationMissing", "Others", "ZC", {{"Label", "LabelLocation", {}}}, "LABELLOC", 0, {}, false},
+    {"ProgramOff", "Others", "ZC", {{"Finisher", "FolderProgramRange", "OFF"}}, "FINISHPROGID", 1,
+     {Pjl("FINISHPROGID", "BYPASS")}},
+    {"ProgramMissing", "Others", "ZC", {{"Finisher", "FolderProgramRange", {}}}, "FINISHPROGID", 0, {}, false},
+    {"MarginZeroKept", "Others", "ZC", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
+     {Pjl("FINISHMARGINS", "0")}},
+    {"MarginMissing", "Others", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
+    {"OutputBinUnchanged", "Others", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
+     {Pjl("FINISHBIN", "FOLDTRAY")}},
+    {"SelectBinWithoutNumber", "Others", "ZC", {{"Finisher", "FolderBinNoRange", {}}}, "FINISHBIN", 1,
+     {Pjl("FINISHBIN", "BINHP-PJL_NOTHING")}},
+    {"OutputBinMissing", "Others", "ZC", {{"Finisher", "FolderOutputBin", {}}}, "FINISHBIN", 0, {}, false},
+    {"StackingKeysUnreadOutsideStackingRegions", "Others", "ZC",
+     Deleted("Finisher", {"Baler", "Stacker", "StackBin", "Folder", "FolderRotate", "FolderSize", "FolderCornerFold"}),
+     "FINISHMARGINS", 0, {}},
+    {"OutputModeMissing", "Others", "ZC", {{"Input/Output Mode", "OutputMode", {}}}, "OUTPUTMODE", 0, {}, false},
+    {"FirstOutputSizeMissing", "Others", "ZC", {{"OutputSize", "Output1Size", {}}}, "OUTPUT1SIZE", 0, {}, false},
+
+    {"StackToBinTwo", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "STACKER", 2,
+     {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN2"), Pjl("STACKBIN", "BIN3")}},
+    {"StackToBinOne", "Others", "AP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "1"}}, "STACKER", 2,
+     {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN1"), Pjl("STACKBIN", "BIN2")}},
+    {"SortToBinTwoHasNoSecondStackerLine", "Others", "CL", {{"Finisher", "StackBin", "2"}}, "STACKER", 2,
+     {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "BIN3")}},
+    {"StackToTopTray", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "TOPTRAY"}},
+     "STACKER", 2, {Pjl("STACKER", "STACK"), Pjl("STACKBIN", "TOPTRAY")}},
+    {"SortToTopTray", "Others", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
+     {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "TOPTRAY")}},
+    {"SortToFanfold", "Others", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "STACKBIN", 1,
+     {Pjl("STACKBIN", "FANFOLD")}},
+    {"SortToBypass", "Others", "JP", {{"Finisher", "StackBin", "BYPASS"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BYPASS")}},
+    {"SortToBinZero", "Others", "JP", {{"Finisher", "StackBin", "0"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN1")}},
+    {"SortToBinNine", "Others", "JP", {{"Finisher", "StackBin", "9x"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN10")}},
+    {"SortToBinA", "Others", "JP", {{"Finisher", "StackBin", "A"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN11")}},
+    {"SortToBinD", "Others", "JP", {{"Finisher", "StackBin", "D"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN14")}},
+    {"SortToBinEIsOutsideTheTable", "Others", "JP", {{"Finisher", "StackBin", "E"}}, "STACKBIN", 0, {}, false},
+    {"SortToLowerCaseBin", "Others", "JP", {{"Finisher", "StackBin", "a"}}, "STACKBIN", 0, {}, false},
+    {"SortToEmptyBin", "Others", "JP", {{"Finisher", "StackBin", ""}}, "STACKBIN", 0, {}, false},
+    {"SortWithoutBin", "Others", "JP", {{"Finisher", "StackBin", {}}}, "STACKBIN", 0, {}, false},
+    {"StackWithoutBin", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", {}}}, "STACKER",
+     1, {Pjl("STACKER", "STACK")}, false},
+    {"StackerOffNeedsNoBin", "Others", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}},
+     "STACKER", 2, {Pjl("STACKER", "OFF")}},
+    {"OtherStackerWritesNoBin", "Others", "JP", {{"Finisher", "Stacker", "MIX"}, {"Finisher", "StackBin", "2"}},
+     "STACKER", 2, {Pjl("STACKER", "MIX")}},
+    {"StackerMissing", "Others", "JP", {{"Finisher", "Stacker", {}}}, "STACKER", 0, {}, false},
+    {"BalerMissing", "Others", "JP", {{"Finisher", "Baler", {}}}, "BALER", 0, {}, false},
+    {"FolderMissing", "Others", "JP", {{"Finisher", "Folder", {}}}, "FOLDER", 0, {}, false},
+    {"CornerFoldMissing", "Others", "JP", {{"Finisher", "FolderCornerFold", {}}}, "FOLDCORNER", 0, {}, false},
+    {"FoldProgramKeysUnreadInStackingRegions", "Others", "JP",
+     Deleted("Finisher", {"FolderProgramRange", "FolderOutputBin", "FolderBinNoRange"}), "FOLDMARGIN", 0, {}},
+};
+
+const std::vector<RowCase> kFinishRows = {
+    {"HeronReadsNoFinisherKey", "Heron", "JP", {{"Finisher", "", {}}}, "INPUTMODE", 0, {}},
+    {"HeronNeedsNoDrawingColours", "Heron", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}}, "INPUTMODE",
+     0, {}},
+    {"HeronStillNeedsStampKeys", "Heron", "ZC", {{"Stamp", "StampDate", {}}}, "STAMPDATE", 0, {}, false},
+    {"Corvid2ndNeedsNoDrawingColours", "Corvid2nd", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}},
+     "INPUTMODE", 0, {}},
+    {"MitterInEveryField", "Corvid2nd", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTERMITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
+     {Pjl("PEN1ENDSTYLE", "MITER"), Pjl("PEN1JOINTSTYLE", "MITERMITER")}},
+    {"MarginsOffProgramOffNumberedBin", "Corvid2nd", "ZC",
+     {{"Finisher", "FolderMargin", "0"}, {"Finisher", "FolderProgramRange", "OFF"}}, "FINISHMARGINS", 3,
+     {Pjl("FINISHMARGINS", "MARGINSOFF"), Pjl("FINISHPROGID", "BYPASS"), Pjl("FINISHBIN", "BIN_3")}},
+    {"MarginsOffInStackingRegions", "Corvid2nd", "JP", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
+     {Pjl("FINISHMARGINS", "MARGINSOFF")}},
+    {"FinishOutputBinUnchanged", "Corvid2nd", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
+     {Pjl("FINISHBIN", "FOLDTRAY")}},
+    {"FinishMarginMissing", "Corvid2nd", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
+    {"FinishStackingKeysUnreadOutsideStackingRegions", "Corvid2nd", "ZC",
+     Deleted("Finisher", {"Baler", "Stacker", "StackBin", "Folder", "FolderRotate", "FolderSize", "FolderCornerFold"}),
+     "FINISHMARGINS", 0, {}},
+    {"SortToTopTrayIsBypass", "Corvid2nd", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "FINISHSTACKMODE", 2,
+     {Pjl("FINISHSTACKMODE", "SORT"), Pjl("FINISHBIN", "BYPASS")}},
+    {"StackToBinTwoHasNoSecondStackerLine", "Corvid2nd", "AP",
+     {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "FINISHSTACKMODE", 2,
+     {Pjl("FINISHSTACKMODE", "STACK"), Pjl("FINISHBIN", "BIN_3")}},
+    {"FinishSortToBinD", "Corvid2nd", "CL", {{"Finisher", "StackBin", "D"}}, "FINISHBIN", 1,
+     {Pjl("FINISHBIN", "BIN_14")}},
+    {"FinishSortToFanfoldIsOutsideTheTable", "Corvid2nd", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "FINISHBIN", 0,
+     {}, false},
+    {"FinishSortWithoutBin", "Corvid2nd", "JP", {{"Finisher", "StackBin", {}}}, "FINISHBIN", 0, {}, false},
+    {"FinishStackerOffNeedsNoBin", "Corvid2nd", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}},
+     "FINISHSTACKMODE", 2, {Pjl("FINISHSTACKMODE", "OFF")}},
+    {"FinishFolderMissing", "Corvid2nd", "JP", {{"Finisher", "Folder", {}}}, "FINISHPROGID", 0, {}, false},
+    {"FinishFoldProgramKeysUnreadInStackingRegions", "Corvid2nd", "JP",
+     Deleted("Finisher", {"FolderProgramRange", "FolderOutputBin", "FolderBinNoRange"}), "FINISHMARGINS", 0, {}},
+};
+
+// Fold program names of the finish writer, with the cross-fold line.
+std::vector<RowCase> FoldProgramRows()
+{
+    const std::tuple<const char*, const char*, const char*> programs[] = {
+        {"UNFOLD", "BYPASS", "CROSSFOLDOFF"}, {"FAN1", "FAN", "CROSSFOLDON"},     {"FAN2", "FAN", "CROSSFOLDOFF"},
+        {"CROSS1", "CROSS", "CROSSFOLDON"},   {"CROSS2", "CROSS", "CROSSFOLDOFF"}, {"OTHER1", "SD1", "CROSSFOLDON"},
+        {"OTHER2", "SD1", "CROSSFOLDOFF"},    {"OTHER", "SD1", "CROSSFOLDOFF"},    {"170mm2", "170mm", "CROSSFOLDOFF"},
+        {"FOLD", "FOLD", "CROSSFOLDOFF"},     {"cross1", "cross1", "CROSSFOLDOFF"},
+    };
+    std::vector<RowCase> rows;
+    for (const auto& [folder, program, crossFold] : programs) {
+        std::string name = std::string("Folder_") + folder;
+        const auto notAlphanumeric = [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); };
+        std::replace_if(name.begin(), name.end(), notAlphanumeric, '_');
+        rows.push_back({name, "Corvid2nd", "JP", {{"Finisher", "Folder", folder}}, "FINISHPROGID", 2,
+                        {Pjl("FINISHPROGID", program), Pjl("FINISHCROSSFOLD", crossFold)}});
+    }
+    return rows;
+}
+
+std::string RowName(const testing::TestParamInfo<RowCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(General, CSettingsWriterRowTest, testing::ValuesIn(kGeneralRows), RowName);
+INSTANTIATE_TEST_SUITE_P(Finish, CSettingsWriterRowTest, testing::ValuesIn(kFinishRows), RowName);
+INSTANTIATE_TEST_SUITE_P(FoldPrograms, CSettingsWriterRowTest, testing::ValuesIn(FoldProgramRows()), RowName);
+}
