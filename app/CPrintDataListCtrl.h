@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableView>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CEditWithSpin;
+class CFormatTable;
+class CPrintData;
+class CPrintDataModel;
+class CPrintJob;
+class CSDComboBox;
+class IPrintListHost;
+
+// The print list of the main window: one row per entry of the main job.
+// A double-click on the data format or the copies puts an editor over the
+// cell; the value is stored when the editor loses the focus or the list
+// scrolls. Files and folders dropped on the list are added to the job.
+class CPrintDataListCtrl : public QTableView {
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxCopies = 99;
+
+    explicit CPrintDataListCtrl(QWidget* parent = nullptr);
+
+    // Columns sized from the present width, full-row selection, the two
+    // in-place editors with the editor font.
+    void InitList(CPrintJob& job, IPrintListHost& host, const QFont& editorFont);
+    CPrintDataModel& Model() const { return *m_model; }
+    // Selected rows in ascending order.
+    std::vector<int> SelectedRows() const;
+
+    // Binds each file to a new entry with the default copies and inserts it
+    // where the list ended before the call, so that the batch follows the
+    // old entries in reverse order. Files that cannot become entries are
+    // left out (the entry has told why).
+    void AddFilesAtOldEnd(const std::vector<std::string>& paths);
+    // The same, appending in the given order.
+    void AppendFiles(const std::vector<std::string>& paths);
+    // Appends every file under the folder, in the order found, keeping the
+    // window painted during a long search.
+    void AddFolder(const std::string& folder);
+    // Folders and files, as dropped: each folder's files, then each file,
+    // at the end of the list. Paths that do not exist are skipped.
+    void AddPaths(const QStringList& paths);
+
+    void CommitCopies();
+    void CommitFormat();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateEditors(const QFont& editorFont);
+    std::unique_ptr<CPrintData> MakeEntry(const std::string& path, const CFormatTable& formats) const;
+    void OnCellDoubleClick(const QModelIndex& index);
+    void EditFormat(const QModelIndex& index);
+    void EditCopies(const QModelIndex& index);
+    void SetControlsEnabled(bool enabled);
+
+    CPrintDataModel* m_model = nullptr;
+    IPrintListHost* m_host = nullptr;
+    int m_editedRow = -1;
+    CEditWithSpin* m_copiesEditor = nullptr;
+    CSDComboBox* m_formatChooser = nullptr;
+    // A message shown while committing takes the focus once more.
+    bool m_committing = false;
+};

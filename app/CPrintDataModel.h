@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class CPrintJob;
+
+// The print job as a table: file name, data format and copies of each
+// entry, read from the job whenever the view asks. The model keeps no copy
+// of the entries, only the row count the view was last told.
+class CPrintDataModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum EColumn { kFileName, kDataFormat, kCopies, kColumnCount };
+
+    explicit CPrintDataModel(CPrintJob& job, QObject* parent = nullptr);
+
+    CPrintJob& GetJob() const { return m_job; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Data format (text) and copies (number) of an entry.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Tells the view about entries that were appended to the job or taken
+    // from its end.
+    void UpdateRowCount();
+    void DeleteRow(int row);
+    void DeleteAll();
+    // Exchanges the entries of row and row + 1.
+    void SwapWithNext(int row);
+    void RowChanged(int row);
+    void AllRowsChanged();
+
+private:
+    CPrintJob& m_job;
+    int m_rowCount = 0;
+};

@@ -1,0 +1,99 @@
+#include "CSendoraApp.h"
+
+#include "CMessageBoxSink.h"
+#include "CMessageService.h"
+#include "CProgramPaths.h"
+#include "CProgramVersion.h"
+#include "CRegistryValues.h"
+#include "CResourceModule.h"
+#include "CSendoraDlg.h"
+#include "CVersionInfo.h"
+#include "CWindowLocaliser.h"
+
+#include <QTimer>
+
+namespace {
+CSendoraApp* g_instance = nullptr;
+
+// Long enough for the window to be shown and painted.
+constexpr int kScreenshotDelayMs = 700;
+
+// QX_SENDORA_SCREENSHOT names a PNG file: the window is saved into it once
+// it shows, and closed.
+void ScheduleScreenshot(QDialog& window)
+{
+    const QString file = qEnvironmentVariable("QX_SENDORA_SCREENSHOT");
+    if (file.isEmpty())
+        return;
+    QTimer::singleShot(kScreenshotDelayMs, &window, [&window, file] {
+        window.grab().save(file, "PNG");
+        window.reject();
+    });
+}
+
+QString ProductName()
+{
+    return QString::fromStdString(CVersionInfo::Program().GetString("ProductName").value_or(""));
+}
+}
+
+CSendoraApp::CSendoraApp(CUserConfig userConfig, CSettingFile settingFiles, IMessageSink* messages)
+    : m_userConfig(std::move(userConfig))
+    , m_settingFiles(std::move(settingFiles))
+    , m_messageBoxes(messages ? nullptr : std::make_unique<CMessageBoxSink>(ProductName()))
+    , m_messages(messages ? messages : m_messageBoxes.get())
+{
+    g_instance = this;
+}
+
+CSendoraApp::~CSendoraApp()
+{
+    if (m_previousMessages)
+        CMessageService::SetSink(m_previousMessages);
+    g_instance = nullptr;
+}
+
+CSendoraApp* CSendoraApp::Instance()
+{
+    return g_instance;
+}
+
+int CSendoraApp::RunApplication(const QStringList& paths)
+{
+    if (!Start())
+        return kExitNotInstalled;
+    CSendoraDlg window(*this);
+    window.AddPaths(paths);
+    ScheduleScreenshot(window);
+    window.exec();
+    return 0;
+}
+
+bool CSendoraApp::Start()
+{
+    m_previousMessages = CMessageService::SetSink(m_messages);
+    CResourceModule::LoadResourceModule();
+    m_regionCode = CProgramVersion::ReadRegionCode();
+    if (!CRegistryValues::IsInstalled()) {
+        CMessageService::Show(kNotInstalled);
+        return false;
+    }
+    CRegistryValues::WriteInstallPath(CProgramPaths::GetProgramFolder());
+    m_font = CreateFont();
+    return true;
+}
+
+QFont CSendoraApp::CreateFont()
+{
+    const QString face = QString::fromStdString(CResourceModule::LoadString(kFontFace));
+    const int tenths = QString::fromStdString(CResourceModule::LoadString(kFontSize)).toInt();
+    QFont font(face);
+    if (tenths > 0)
+        font.setPointSizeF(tenths / 10.0);
+    return font;
+}
+
+void CSendoraApp::LocaliseWindow(QWidget& window) const
+{
+    CWindowLocaliser::LocaliseWindow(window, m_font);
+}

@@ -1,0 +1,276 @@
+#include "CSendoraDlg.h"
+
+#include "ui_CSendoraDlg.h"
+
+#include "CFileDialogs.h"
+#include "CMessageService.h"
+#include "CNameChoice.h"
+#include "CPrintDataModel.h"
+#include "CRegistryValues.h"
+#include "CResourceModule.h"
+#include "CSendoraApp.h"
+#include "CWaitCursor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace {
+QString ResourceString(unsigned id)
+{
+    return QString::fromStdString(CResourceModule::LoadString(id));
+}
+
+QIcon ResourceImage(std::vector<unsigned char> png)
+{
+    QPixmap pixmap;
+    pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG");
+    return QIcon(pixmap);
+}
+
+std::vector<unsigned char> Icon(unsigned id)
+{
+    const CResourceModule* module = CResourceModule::Current();
+    return module ? module->GetIcon(id) : std::vector<unsigned char>();
+}
+
+std::vector<unsigned char> Bitmap(unsigned id)
+{
+    const CResourceModule* module = CResourceModule::Current();
+    return module ? module->GetBitmap(id) : std::vector<unsigned char>();
+}
+}
+
+CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CSendoraDlg>())
+    , m_app(app)
+{
+    m_ui->setupUi(this);
+    const QString about = ResourceString(kAboutItem);
+    if (!about.isEmpty()) {
+        m_aboutAction = new QAction(about, this);
+        m_aboutAction->setObjectName("actionAbout");
+        addAction(m_aboutAction);
+        setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    setWindowIcon(ResourceImage(Icon(kIcon)));
+    m_app.LocaliseWindow(*this);
+    m_app.GetPlotter().LoadConfig(m_app.GetRegionCode());
+
+    // The columns take their widths from the list as laid out.
+    layout()->activate();
+    m_ui->listPrintData->InitList(m_app.GetMainJob(), *this, m_app.GetFont());
+    m_ui->listPrintData->setFont(QFont(m_app.GetFont().family(), kListFontPoints));
+
+    InitControls();
+    SetImages();
+    ConnectCommands();
+    qApp->installEventFilter(this);
+}
+
+CSendoraDlg::~CSendoraDlg() = default;
+
+void CSendoraDlg::InitControls()
+{
+    m_ui->editCopiesForAll->setEnabled(false);
+    m_ui->editPrinterNumber->SetSpinRange(0, kMaxPrinterNumber);
+    m_ui->editPrinterNumber->setValue(CRegistryValues::ReadPrinterNo());
+    m_ui->editCopiesForAll->SetSpinRange(1, kMaxCopies);
+    m_ui->editCopiesForAll->setValue(1);
+    FillNames(*m_ui->comboOwnerName, CNameChoice::LoadOwnerNames(m_app.GetUserConfig()));
+    FillNames(*m_ui->comboPrinterName, CNameChoice::LoadPrinterNames(m_app.GetUserConfig()));
+    FillSettings();
+}
+
+void CSendoraDlg::FillNames(CSDComboBox& box, const CNameChoice& choice)
+{
+    box.clear();
+    for (const std::string& name : choice.names)
+        box.addItem(QString::fromStdString(name));
+    box.setCurrentIndex(choice.selected);
+}
+
+void CSendoraDlg::FillSettings()
+{
+    CSDComboBox& box = *m_ui->comboPrinterSetting;
+    box.clear();
+    for (const std::string& name : m_app.GetSettingFiles().ListNames())
+        box.addItem(QString::fromStdString(name));
+    const int remembered = box.findText(QString::fromStdString(CRegistryValues::ReadPrinterSetting()),
+                                        Qt::MatchExactly | Qt::MatchCaseSensitive);
+    box.setCurrentIndex(remembered < 0 ? 0 : remembered);
+}
+
+void CSendoraDlg::SetImages()
+{
+    m_ui->buttonMoveUp->setIcon(ResourceImage(Bitmap(kMoveUpImage)));
+    m_ui->buttonMoveUp->setToolTip(ResourceString(kMoveUpTip));
+    m_ui->buttonMoveDown->setIcon(ResourceImage(Bitmap(kMoveDownImage)));
+    m_ui->buttonMoveDown->setToolTip(ResourceString(kMoveDownTip));
+}
+
+// The send, settings, options, web page and help commands are not
+// connected yet.
+void CSendoraDlg::ConnectCommands()
+{
+    connect(m_ui->buttonAddFiles, &QPushButton::clicked, this, &CSendoraDlg::OnAddFiles);
+    connect(m_ui->buttonAddFolder, &QPushButton::clicked, this, &CSendoraDlg::OnAddFolder);
+    connect(m_ui->buttonDeleteSelected, &QPushButton::clicked, this, &CSendoraDlg::OnDeleteSelected);
+    connect(m_ui->buttonDeleteAll, &QPushButton::clicked, this, &CSendoraDlg::OnDeleteAll);
+    connect(m_ui->buttonMoveUp, &QPushButton::clicked, this, &CSendoraDlg::OnMoveUp);
+    connect(m_ui->buttonMoveDown, &QPushButton::clicked, this, &CSendoraDlg::OnMoveDown);
+    connect(m_ui->checkSameCopies, &QCheckBox::clicked, this, &CSendoraDlg::OnSameCopies);
+    connect(m_ui->editCopiesForAll, &CEditWithSpin::TextChanged, this, &CSendoraDlg::OnCopiesChanged);
+    connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
+}
+
+CPrintDataModel& CSendoraDlg::Model() const
+{
+    return m_ui->listPrintData->Model();
+}
+
+void CSendoraDlg::EnableControls(bool enable)
+{
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setEnabled(enable);
+    if (enable)
+        m_ui->editCopiesForAll->setEnabled(IsSameCopies());
+}
+
+int CSendoraDlg::DefaultCopies() const
+{
+    if (!IsSameCopies())
+        return 1;
+    const int copies = m_ui->editCopiesForAll->Text().toInt();
+    return copies == 0 ? 1 : copies;
+}
+
+bool CSendoraDlg::IsSameCopies() const
+{
+    return m_ui->checkSameCopies->isChecked();
+}
+
+void CSendoraDlg::CancelSameCopies()
+{
+    m_ui->checkSameCopies->setChecked(false);
+    m_ui->editCopiesForAll->setEnabled(false);
+}
+
+void CSendoraDlg::AddPaths(const QStringList& paths)
+{
+    m_ui->listPrintData->AddPaths(paths);
+}
+
+void CSendoraDlg::OnAddFiles()
+{
+    const QStringList files = CFileDialogs::ChooseFilesToOpen(this, ResourceString(kFileFilter));
+    if (files.isEmpty())
+        return;
+    CWaitCursor wait;
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(QFile::encodeName(file).toStdString());
+    m_ui->listPrintData->AddFilesAtOldEnd(paths);
+}
+
+void CSendoraDlg::OnAddFolder()
+{
+    const QString folder = CFileDialogs::ChooseFolder(this, ResourceString(kFolderTitle));
+    if (folder.isEmpty())
+        return;
+    m_ui->listPrintData->AddFolder(QFile::encodeName(folder).toStdString());
+}
+
+void CSendoraDlg::OnDeleteSelected()
+{
+    for (auto rows = m_ui->listPrintData->SelectedRows(); !rows.empty(); rows = m_ui->listPrintData->SelectedRows())
+        Model().DeleteRow(rows.front());
+}
+
+void CSendoraDlg::OnDeleteAll()
+{
+    Model().DeleteAll();
+}
+
+void CSendoraDlg::OnMoveUp()
+{
+    const std::vector<int> rows = m_ui->listPrintData->SelectedRows();
+    if (rows.empty() || rows.front() == 0)
+        return;
+    for (const int row : rows)
+        MoveRow(row, row - 1);
+    Model().UpdateRowCount();
+}
+
+void CSendoraDlg::OnMoveDown()
+{
+    const int count = Model().rowCount();
+    QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
+    if (count == 0 || selection.isRowSelected(count - 1))
+        return;
+    for (int row = count - 2; row >= 0; --row)
+        if (selection.isRowSelected(row))
+            MoveRow(row, row + 1);
+    Model().UpdateRowCount();
+}
+
+// The entry moves to a neighbouring row and takes the selection and the
+// focus with it.
+void CSendoraDlg::MoveRow(int from, int to)
+{
+    Model().SwapWithNext(std::min(from, to));
+    QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
+    selection.select(Model().index(to, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection.setCurrentIndex(Model().index(to, 0), QItemSelectionModel::NoUpdate);
+    selection.select(Model().index(from, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+}
+
+void CSendoraDlg::OnSameCopies()
+{
+    OnCopiesChanged();
+    m_ui->editCopiesForAll->setEnabled(IsSameCopies());
+}
+
+void CSendoraDlg::OnCopiesChanged()
+{
+    if (!IsSameCopies())
+        return;
+    const int copies = m_ui->editCopiesForAll->Text().toInt();
+    if (copies == 0) {
+        CMessageService::Show(kCopiesOutOfRange);
+        // Comes back here with the 1.
+        m_ui->editCopiesForAll->SetText("1");
+        return;
+    }
+    CPrintJob& job = m_app.GetMainJob();
+    for (int i = 0; i < job.GetCount(); ++i)
+        job.GetAt(i)->SetCopies(copies);
+    Model().AllRowsChanged();
+}
+
+void CSendoraDlg::SaveWindowState()
+{
+    CRegistryValues::WriteWindowState(m_ui->editPrinterNumber->value(), m_ui->comboOwnerName->currentText().toStdString(),
+                                      m_ui->comboPrinterName->currentText().toStdString(),
+                                      m_ui->comboPrinterSetting->currentText().toStdString());
+}
+
+void CSendoraDlg::reject()
+{
+    SaveWindowState();
+    QDialog::reject();
+}
+
+bool CSendoraDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) && widget &&
+            widget->window() == this)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

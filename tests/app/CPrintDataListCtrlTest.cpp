@@ -1,0 +1,289 @@
+#include "CSendoraFixture.h"
+
+#include "CEditWithSpin.h"
+#include "CExtensionConfig.h"
+#include "CPrintDataListCtrl.h"
+#include "CPrintDataModel.h"
+#include "CSDComboBox.h"
+#include "IPrintListHost.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QIdentityProxyModel>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+class CFixedHost : public IPrintListHost {
+public:
+    int DefaultCopies() const override { return 1; }
+    bool IsSameCopies() const override { return false; }
+    void CancelSameCopies() override {}
+};
+
+TEST(CPrintDataListCtrlWidthTest, ColumnsTakeTheirShareOfTheListWidth)
+{
+    CPrintJob job;
+    CFixedHost host;
+    CPrintDataListCtrl list;
+    list.resize(500, 300);
+    list.InitList(job, host, QFont());
+    EXPECT_EQ(list.columnWidth(0), 285);
+    EXPECT_EQ(list.columnWidth(1), 145);
+    EXPECT_EQ(list.columnWidth(2), 50);
+}
+
+using CPrintDataModelTest = CSendoraFixture;
+
+TEST_F(CPrintDataModelTest, KeepsTheViewInStepWithTheJob)
+{
+    CPrintDataModel model(Job());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    AddEntries({"a.plt", "b.tif", "c"});
+    model.UpdateRowCount();
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.index(1, 0).data().toString().toStdString(), "b.tif");
+    EXPECT_EQ(model.index(1, 1).data().toString().toStdString(), "TIFF");
+    EXPECT_EQ(model.index(2, 1).data().toString().toStdString(), "(unknown format)");
+    EXPECT_EQ(model.index(1, 2).data().toString().toStdString(), "1");
+    EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model.flags(model.index(0, 2)) & Qt::ItemIsEditable);
+
+    model.SwapWithNext(0);
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"b.tif", "a.plt", "c"}));
+    EXPECT_TRUE(model.setData(model.index(2, 2), 7, Qt::EditRole));
+    EXPECT_TRUE(model.setData(model.index(2, 1), "CGM", Qt::EditRole));
+    EXPECT_EQ(Job().GetAt(2)->GetCopies(), 7);
+    EXPECT_EQ(Job().GetAt(2)->GetDataFormat(), "CGM");
+    model.DeleteRow(1);
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"b.tif", "c"}));
+    model.DeleteAll();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(Job().GetCount(), 0);
+}
+
+class CPrintDataListCtrlTest : public CSendoraFixture {
+protected:
+    QModelIndex Cell(int row, int column) const { return List().model()->index(row, column); }
+    // The events of a real double-click: QTest::mouseDClick sends only the last.
+    void DoubleClick(int row, int column) const
+    {
+        const QPoint at = List().visualRect(Cell(row, column)).center();
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, at);
+        QTest::mousePress(List().viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(List().viewport(), Qt::LeftButton, {}, at);
+    }
+    void ClickCell(int row, int column) const
+    {
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(Cell(row, column)).center());
+    }
+    CEditWithSpin& CopiesEditor() const { return Child<CEditWithSpin>("editCopies"); }
+    CSDComboBox& FormatChooser() const { return Child<CSDComboBox>("comboDataFormat"); }
+    void TypeCopies(int row, const char* text) const
+    {
+        DoubleClick(row, 2);
+        ASSERT_FALSE(CopiesEditor().isHidden());
+        ASSERT_TRUE(CopiesEditor().hasFocus());
+        QTest::keyClicks(&CopiesEditor(), text);
+    }
+    void TickSameCopies() const { QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton); }
+};
+
+struct CCopiesEditCase {
+    const char* name;
+    const char* typed;
+    int stored;
+    std::vector<unsigned> messages;
+    bool stillSame;
+};
+
+class CPrintDataListCtrlCopiesTest : public CPrintDataListCtrlTest,
+                                     public testing::WithParamInterface<CCopiesEditCase> {};
+
+TEST_P(CPrintDataListCtrlCopiesTest, CommitsWhenTheEditorLosesTheFocus)
+{
+    OpenWindow();
+    AddEntries({"a.plt", "b.plt"});
+    TickSameCopies();
+    auto& forAll = Child<CEditWithSpin>("editCopiesForAll");
+    forAll.selectAll();
+    QTest::keyClicks(&forAll, "3");
+    ASSERT_EQ(Copies(), (std::vector<int>{3, 3}));
+
+    TypeCopies(1, GetParam().typed);
+    ClickCell(0, 0);
+    EXPECT_TRUE(CopiesEditor().isHidden());
+    EXPECT_EQ(Copies(), (std::vector<int>{3, GetParam().stored}));
+    EXPECT_EQ(Cell(1, 2).data().toString().toStdString(), std::to_string(GetParam().stored));
+    EXPECT_EQ(m_messages.Ids(), GetParam().messages);
+    EXPECT_EQ(Child<QCheckBox>("checkSameCopies").isChecked(), GetParam().stillSame);
+    EXPECT_EQ(forAll.isEnabled(), GetParam().stillSame);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, CPrintDataListCtrlCopiesTest,
+                         testing::Values(CCopiesEditCase{"Unchanged", "3", 3, {}, true},
+                                         CCopiesEditCase{"Changed", "4", 4, {515}, false},
+                                         CCopiesEditCase{"Zero", "0", 1, {126, 515}, false},
+                                         CCopiesEditCase{"LettersIgnored", "x4y", 4, {515}, false},
+                                         CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {515}, false}),
+                         [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
+
+TEST_F(CPrintDataListCtrlTest, ZeroCopiesBecomeOneWithMessage126)
+{
+    OpenWindow();
+    AddEntries({"a.plt"}, 5);
+    TypeCopies(0, "0");
+    Child<CSDComboBox>("comboPrinterName").setFocus();
+    EXPECT_EQ(Copies(), std::vector<int>{1});
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{126});
+}
+
+TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
+{
+    OpenWindow();
+    AddEntries({"a.plt"});
+    DoubleClick(0, 0);
+    EXPECT_TRUE(CopiesEditor().isHidden());
+    EXPECT_TRUE(FormatChooser().isHidden());
+}
+
+TEST_F(CPrintDataListCtrlTest, FormatChooserOffersTheDataFormatsAndStoresTheChoice)
+{
+    OpenWindow();
+    AddEntries({"a.tif", "b.xyz"});
+    std::vector<std::string> formats;
+    CExtensionConfig::LoadDataFormats(formats);
+    ASSERT_GT(formats.size(), 2u);
+
+    DoubleClick(0, 1);
+    ASSERT_FALSE(FormatChooser().isHidden());
+    ASSERT_EQ(FormatChooser().count(), static_cast<int>(formats.size()));
+    for (int i = 0; i < FormatChooser().count(); ++i)
+        EXPECT_EQ(FormatChooser().itemText(i).toStdString(), formats[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(FormatChooser().currentText().toStdString(), "TIFF");
+    FormatChooser().setCurrentIndex(FormatChooser().findText("CGM"));
+    DoubleClick(1, 1);
+    EXPECT_EQ(Job().GetAt(0)->GetDataFormat(), "CGM");
+    // An unrecognised format is not offered: the first format stands in.
+    EXPECT_FALSE(FormatChooser().isHidden());
+    EXPECT_EQ(FormatChooser().currentIndex(), 0);
+    ClickCell(0, 0);
+    EXPECT_EQ(Job().GetAt(1)->GetDataFormat(), formats.front());
+    EXPECT_TRUE(FormatChooser().isHidden());
+}
+
+TEST_F(CPrintDataListCtrlTest, ScrollingCommitsButTheSpinArrowsDoNot)
+{
+    OpenWindow();
+    std::vector<std::string> names;
+    for (int i = 0; i < 60; ++i)
+        names.push_back("f" + std::to_string(i) + ".plt");
+    AddEntries(names, 3);
+
+    TypeCopies(0, "");
+    QStyleOptionSpinBox option;
+    option.initFrom(&CopiesEditor());
+    option.subControls = QStyle::SC_SpinBoxUp;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect up = CopiesEditor().style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp,
+                                                            &CopiesEditor());
+    QTest::mouseClick(&CopiesEditor(), Qt::LeftButton, {}, up.center());
+    EXPECT_FALSE(CopiesEditor().isHidden());
+    EXPECT_EQ(CopiesEditor().Text().toStdString(), "4");
+    EXPECT_EQ(Copies().front(), 3);
+
+    List().verticalScrollBar()->setValue(List().verticalScrollBar()->maximum());
+    EXPECT_TRUE(CopiesEditor().isHidden());
+    EXPECT_EQ(Copies().front(), 4);
+
+    DoubleClick(List().rowAt(0), 1);
+    ASSERT_FALSE(FormatChooser().isHidden());
+    FormatChooser().setCurrentIndex(FormatChooser().findText("PDF"));
+    List().verticalScrollBar()->setValue(0);
+    EXPECT_TRUE(FormatChooser().isHidden());
+    int pdf = 0;
+    for (int i = 0; i < Job().GetCount(); ++i)
+        pdf += Job().GetAt(i)->GetDataFormat() == "PDF" ? 1 : 0;
+    EXPECT_EQ(pdf, 1);
+}
+
+TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)
+{
+    OpenWindow();
+    AddEntries({"old.plt"});
+    for (const char* name : {"F1.plt", "F2.plt", "F3.plt"})
+        WriteFile(std::string("dropped/") + name);
+    std::vector<std::string> expected{"old.plt"};
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.File("dropped")))
+        expected.push_back(entry.path().filename().string());
+    expected.push_back("one.tif");
+    expected.push_back("two.cgm");
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_dir.File("dropped"))),
+                  QUrl::fromLocalFile(QString::fromStdString(m_dir.File("missing.plt"))),
+                  QUrl::fromLocalFile(QString::fromStdString(WriteFile("one.tif"))),
+                  QUrl::fromLocalFile(QString::fromStdString(WriteFile("two.cgm")))});
+    const QPointF at = List().viewport()->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(List().viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(List().viewport(), &drop);
+
+    EXPECT_EQ(FileNames(), expected);
+    EXPECT_EQ(List().model()->rowCount(), 6);
+    EXPECT_TRUE(m_messages.Ids().empty());
+}
+
+// Counts the rows whose data the view asks for.
+class CRowCounter : public QIdentityProxyModel {
+public:
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        rows.insert(index.row());
+        return QIdentityProxyModel::data(index, role);
+    }
+    mutable std::set<int> rows;
+};
+
+TEST_F(CPrintDataListCtrlTest, FiveThousandEntriesAskOnlyForTheVisibleRows)
+{
+    constexpr int kEntries = 5000;
+    const std::string path = WriteFile("big.plt");
+    for (int i = 0; i < kEntries; ++i) {
+        auto entry = std::make_unique<CPrintData>();
+        ASSERT_TRUE(entry->SetFile(path));
+        Job().InsertAt(i, std::move(entry));
+    }
+    InstallMachineKey();
+    ASSERT_TRUE(m_app->Start());
+    m_window = std::make_unique<CSendoraDlg>(*m_app);
+    auto* counter = new CRowCounter;
+    counter->setParent(&List());
+    counter->setSourceModel(List().model());
+    List().setModel(counter);
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    QCoreApplication::processEvents();
+
+    const int visible = List().viewport()->height() / List().rowHeight(0) + 1;
+    EXPECT_EQ(counter->rowCount(), kEntries);
+    EXPECT_LE(static_cast<int>(counter->rows.size()), visible + 2);
+    EXPECT_EQ(*counter->rows.begin(), 0);
+
+    counter->rows.clear();
+    List().scrollToBottom();
+    m_window->repaint();
+    QCoreApplication::processEvents();
+    EXPECT_LE(static_cast<int>(counter->rows.size()), visible + 2);
+    ASSERT_FALSE(counter->rows.empty());
+    EXPECT_GE(*counter->rows.begin(), kEntries - visible - 2);
+}
+}

@@ -1,0 +1,79 @@
+#include "CSendoraFixture.h"
+
+#include "CPrintDataListCtrl.h"
+#include "CProgramPaths.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+// Ends a modal window that should not have appeared, so that a failing
+// test fails instead of waiting for ever; the timer ends with the guard.
+void CloseStrayWindowLater(QObject& guard)
+{
+    QTimer::singleShot(3000, &guard, [] {
+        if (QWidget* window = QApplication::activeModalWidget())
+            window->close();
+    });
+}
+
+using CSendoraAppTest = CSendoraFixture;
+
+TEST_F(CSendoraAppTest, WithoutTheMachineKeyShowsMessage523AndNoWindow)
+{
+    QObject guard;
+    CloseStrayWindowLater(guard);
+    EXPECT_EQ(m_app->RunApplication(), CSendoraApp::kExitNotInstalled);
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{523});
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<CSendoraDlg*>(window), nullptr);
+    EXPECT_EQ(ReadUserValue("InstallPath"), "");
+}
+
+TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersItsValues)
+{
+    InstallMachineKey();
+    const std::string folder = m_dir.Path() + "plots/";
+    WriteFile("plots/a.plt");
+    const std::string single = WriteFile("single.tif");
+    int rowsShown = -1;
+    QTimer::singleShot(0, [&rowsShown] {
+        auto* window = qobject_cast<CSendoraDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        rowsShown = window->findChild<CPrintDataListCtrl*>("listPrintData")->model()->rowCount();
+        window->reject();
+    });
+    EXPECT_EQ(m_app->RunApplication({QString::fromStdString(folder), QString::fromStdString(single)}), 0);
+
+    EXPECT_EQ(rowsShown, 2);
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.plt", "single.tif"}));
+    EXPECT_TRUE(m_messages.Ids().empty());
+    EXPECT_EQ(ReadUserValue("InstallPath"), CProgramPaths::GetProgramFolder());
+    EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
+}
+
+TEST(CSendoraAppLifetimeTest, JobsDeleteTheirSendFilesWithTheApplication)
+{
+    CTempDir dir;
+    const std::string mainFile = dir.Write("MSD1.tmp", "job");
+    const std::string setupFile = dir.Write("MSD2.tmp", "setup");
+    {
+        CMessageRecorder messages;
+        CSendoraApp app(CUserConfig(dir.File("QXSDUserConfig.ini")), CSettingFile(dir.Path()), &messages);
+        app.GetMainJob().SetSendFilePath(mainFile);
+        app.GetSetupJob().SetSendFilePath(setupFile);
+    }
+    EXPECT_FALSE(FileExists(mainFile));
+    EXPECT_FALSE(FileExists(setupFile));
+}
+
+TEST_F(CSendoraAppTest, FontComesFromStrings108And109)
+{
+    InstallMachineKey();
+    ASSERT_TRUE(m_app->Start());
+    EXPECT_EQ(m_app->GetFont().family().toStdString(), "DejaVu Sans");
+    EXPECT_EQ(m_app->GetFont().pointSizeF(), 9.0);
+    EXPECT_EQ(m_app->GetRegionCode(), "ZC");
+    EXPECT_EQ(CSendoraApp::Instance(), m_app.get());
+}
+}

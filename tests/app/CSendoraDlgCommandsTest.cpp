@@ -1,0 +1,237 @@
+#include "CSendoraFixture.h"
+
+#include "CEditWithSpin.h"
+#include "CFileDialogs.h"
+#include "CPrintDataListCtrl.h"
+#include "CSDComboBox.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+namespace {
+using CSendoraDlgCommandsTest = CSendoraFixture;
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// File names of a folder in the order the file system lists them.
+std::vector<std::string> ListingOrder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowTheOldEntriesInReverseOrder)
+{
+    OpenWindow();
+    AddEntries({"old1.plt", "old2.plt"});
+    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(WriteFile("F2.tif")), Q(WriteFile("F3.cgm"))});
+    Child<QPushButton>("buttonAddFiles").click();
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"old1.plt", "old2.plt", "F3.cgm", "F2.tif", "F1.plt"}));
+    EXPECT_EQ(List().model()->rowCount(), 5);
+    EXPECT_EQ(List().model()->index(2, 1).data().toString().toStdString(), "CGM");
+}
+
+TEST_F(CSendoraDlgCommandsTest, FileThatCannotBeReadIsLeftOutAndReported)
+{
+    OpenWindow();
+    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.plt"))});
+    Child<QPushButton>("buttonAddFiles").click();
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"F3.plt", "F1.plt"}));
+    EXPECT_EQ(m_messages.Messages().size(), 1u);
+}
+
+TEST_F(CSendoraDlgCommandsTest, AddedFolderKeepsTheFileSystemOrderAfterTheOldEntries)
+{
+    OpenWindow();
+    AddEntries({"old.plt"});
+    for (const char* name : {"F1.plt", "F2.plt", "F3.plt", "F4.plt", "F5.plt"})
+        WriteFile(std::string("folder/") + name);
+    std::vector<std::string> expected{"old.plt"};
+    for (const std::string& name : ListingOrder(m_dir.File("folder")))
+        expected.push_back(name);
+    CFileDialogs::SetNextFolder(Q(m_dir.File("folder")));
+    Child<QPushButton>("buttonAddFolder").click();
+    EXPECT_EQ(FileNames(), expected);
+    EXPECT_EQ(List().model()->rowCount(), 6);
+    EXPECT_TRUE(List().isEnabled());
+}
+
+TEST_F(CSendoraDlgCommandsTest, CancelledChoosersAddNothing)
+{
+    OpenWindow();
+    CFileDialogs::SetNextFiles({});
+    Child<QPushButton>("buttonAddFiles").click();
+    CFileDialogs::SetNextFolder({});
+    Child<QPushButton>("buttonAddFolder").click();
+    EXPECT_EQ(Job().GetCount(), 0);
+}
+
+TEST_F(CSendoraDlgCommandsTest, NewEntriesTakeTheCopiesForAll)
+{
+    OpenWindow();
+    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
+    auto& copies = Child<CEditWithSpin>("editCopiesForAll");
+    copies.selectAll();
+    QTest::keyClicks(&copies, "4");
+    EXPECT_EQ(m_window->DefaultCopies(), 4);
+    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt"))});
+    Child<QPushButton>("buttonAddFiles").click();
+    EXPECT_EQ(Copies(), std::vector<int>{4});
+}
+
+struct CMoveCase {
+    const char* name;
+    const char* button;
+    std::vector<int> selected;
+    std::vector<std::string> order;
+    std::vector<int> selectedAfter;
+};
+
+class CSendoraDlgMoveTest : public CSendoraFixture, public testing::WithParamInterface<CMoveCase> {};
+
+TEST_P(CSendoraDlgMoveTest, MovesTheSelectedEntriesWithTheirSelection)
+{
+    OpenWindow();
+    AddEntries({"0", "1", "2", "3", "4"});
+    SelectRows(GetParam().selected);
+    Child<QPushButton>(GetParam().button).click();
+    EXPECT_EQ(FileNames(), GetParam().order);
+    EXPECT_EQ(List().SelectedRows(), GetParam().selectedAfter);
+    EXPECT_EQ(List().model()->index(1, 0).data().toString().toStdString(), GetParam().order[1]);
+}
+
+const std::vector<std::string> kUnmoved{"0", "1", "2", "3", "4"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CSendoraDlgMoveTest,
+    testing::Values(CMoveCase{"UpTwoRows", "buttonMoveUp", {2, 3}, {"0", "2", "3", "1", "4"}, {1, 2}},
+                    CMoveCase{"UpApart", "buttonMoveUp", {1, 3}, {"1", "0", "3", "2", "4"}, {0, 2}},
+                    CMoveCase{"UpWithFirstRow", "buttonMoveUp", {0, 3}, kUnmoved, {0, 3}},
+                    CMoveCase{"UpNothingSelected", "buttonMoveUp", {}, kUnmoved, {}},
+                    CMoveCase{"DownTwoRows", "buttonMoveDown", {1, 2}, {"0", "3", "1", "2", "4"}, {2, 3}},
+                    CMoveCase{"DownApart", "buttonMoveDown", {1, 3}, {"0", "2", "1", "4", "3"}, {2, 4}},
+                    CMoveCase{"DownWithLastRow", "buttonMoveDown", {1, 4}, kUnmoved, {1, 4}},
+                    CMoveCase{"DownNothingSelected", "buttonMoveDown", {}, kUnmoved, {}}),
+    [](const testing::TestParamInfo<CMoveCase>& info) { return info.param.name; });
+
+TEST_F(CSendoraDlgCommandsTest, DeleteRemovesTheSelectedEntriesThenAll)
+{
+    OpenWindow();
+    AddEntries({"0", "1", "2", "3", "4"});
+    SelectRows({1, 3, 4});
+    Child<QPushButton>("buttonDeleteSelected").click();
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"0", "2"}));
+    EXPECT_EQ(List().model()->rowCount(), 2);
+    EXPECT_TRUE(List().SelectedRows().empty());
+    Child<QPushButton>("buttonDeleteAll").click();
+    EXPECT_EQ(Job().GetCount(), 0);
+    EXPECT_EQ(List().model()->rowCount(), 0);
+}
+
+TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
+{
+    OpenWindow();
+    AddEntries({"a", "b"}, 3);
+    auto& copies = Child<CEditWithSpin>("editCopiesForAll");
+    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
+    EXPECT_TRUE(copies.isEnabled());
+    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
+
+    copies.setFocus();
+    copies.selectAll();
+    QTest::keyClick(&copies, Qt::Key_1);
+    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
+    QTest::keyClick(&copies, Qt::Key_2);
+    EXPECT_EQ(Copies(), (std::vector<int>{12, 12}));
+    EXPECT_TRUE(m_messages.Ids().empty());
+
+    copies.selectAll();
+    QTest::keyClick(&copies, Qt::Key_0);
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{126});
+    EXPECT_EQ(copies.Text().toStdString(), "1");
+    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
+
+    QTest::keyClick(&copies, Qt::Key_5);
+    EXPECT_EQ(Copies(), (std::vector<int>{15, 15}));
+    QTest::keyClick(&copies, Qt::Key_Backspace);
+    QTest::keyClick(&copies, Qt::Key_Backspace);
+    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{126, 126}));
+    EXPECT_EQ(copies.Text().toStdString(), "1");
+    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
+
+    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
+    EXPECT_FALSE(copies.isEnabled());
+    EXPECT_EQ(m_window->DefaultCopies(), 1);
+}
+
+TEST_F(CSendoraDlgCommandsTest, EnterAndEscapeNeitherCloseNorPress)
+{
+    OpenWindow();
+    AddEntries({"a"});
+    auto& printer = Child<CSDComboBox>("comboPrinterName");
+    printer.setFocus();
+    QTest::keyClick(&printer, Qt::Key_Return);
+    QTest::keyClick(&printer, Qt::Key_Escape);
+    auto& deleteAll = Child<QPushButton>("buttonDeleteAll");
+    deleteAll.setFocus();
+    QTest::keyClick(&deleteAll, Qt::Key_Enter);
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(Job().GetCount(), 1);
+    EXPECT_EQ(ReadUserValue("PrinterNo"), "");
+}
+
+TEST_F(CSendoraDlgCommandsTest, CloseWritesTheFourValues)
+{
+    WriteFile("PrinterSetting/plant.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
+    OpenWindow();
+    auto& number = Child<CEditWithSpin>("editPrinterNumber");
+    number.setFocus();
+    number.selectAll();
+    QTest::keyClicks(&number, "5");
+    Child<CSDComboBox>("comboOwnerName").setEditText("carol");
+    Child<CSDComboBox>("comboPrinterName").setEditText("plotter-9");
+    Child<CSDComboBox>("comboPrinterSetting").setCurrentText("plant");
+    Child<QPushButton>("buttonClose").click();
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(ReadUserValue("PrinterNo"), "5");
+    EXPECT_EQ(ReadUserValue("OwnerName"), "carol");
+    EXPECT_EQ(ReadUserValue("PrinterName"), "plotter-9");
+    EXPECT_EQ(ReadUserValue("PrinterSetting"), "plant");
+}
+
+TEST_F(CSendoraDlgCommandsTest, ClosingTheWindowWritesTheValuesToo)
+{
+    OpenWindow();
+    m_window->close();
+    EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
+    EXPECT_EQ(ReadUserValue("PrinterSetting"), "(Printer defaults)");
+}
+
+TEST_F(CSendoraDlgCommandsTest, EnableControlsKeepsCopiesForAllOffWhileTheBoxIsClear)
+{
+    OpenWindow();
+    m_window->EnableControls(false);
+    for (const char* name : {"buttonAddFiles", "buttonSend", "buttonClose"})
+        EXPECT_FALSE(Child<QPushButton>(name).isEnabled()) << name;
+    EXPECT_FALSE(List().isEnabled());
+    m_window->EnableControls(true);
+    EXPECT_TRUE(Child<QPushButton>("buttonSend").isEnabled());
+    EXPECT_TRUE(List().isEnabled());
+    EXPECT_FALSE(Child<CEditWithSpin>("editCopiesForAll").isEnabled());
+
+    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
+    m_window->EnableControls(false);
+    EXPECT_FALSE(Child<CEditWithSpin>("editCopiesForAll").isEnabled());
+    m_window->EnableControls(true);
+    EXPECT_TRUE(Child<CEditWithSpin>("editCopiesForAll").isEnabled());
+}
+}

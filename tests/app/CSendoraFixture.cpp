@@ -1,0 +1,113 @@
+#include "CSendoraFixture.h"
+
+#include "CPrintDataListCtrl.h"
+#include "CPrintDataModel.h"
+#include "CRegistry.h"
+#include "CRegistryValues.h"
+
+#include <QItemSelectionModel>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+constexpr const char* kRegistryVariable = "QX_SENDORA_REGISTRY_DIR";
+}
+
+CSendoraFixture::CSendoraFixture()
+{
+    if (const char* previous = std::getenv(kRegistryVariable)) {
+        m_hadRegistry = true;
+        m_previousRegistry = previous;
+    }
+    setenv(kRegistryVariable, (m_dir.Path() + "registry").c_str(), 1);
+    std::filesystem::create_directories(SettingFolder());
+    m_app = std::make_unique<CSendoraApp>(CUserConfig(UserConfigPath()), CSettingFile(SettingFolder()), &m_messages);
+}
+
+CSendoraFixture::~CSendoraFixture()
+{
+    m_window.reset();
+    m_app.reset();
+    if (m_hadRegistry)
+        setenv(kRegistryVariable, m_previousRegistry.c_str(), 1);
+    else
+        unsetenv(kRegistryVariable);
+}
+
+void CSendoraFixture::InstallMachineKey() const
+{
+    ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(), "FtpUserName",
+                                       "Sendora"));
+}
+
+void CSendoraFixture::WriteUserValue(const std::string& name, const std::string& text) const
+{
+    ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::CurrentUser, CRegistryValues::ProgramKey(), name, text));
+}
+
+std::string CSendoraFixture::ReadUserValue(const std::string& name) const
+{
+    return CRegistry().ReadValue(CRegistry::Hive::CurrentUser, CRegistryValues::ProgramKey(), name);
+}
+
+std::string CSendoraFixture::WriteFile(const std::string& relativePath, const std::string& bytes) const
+{
+    const std::filesystem::path path = m_dir.File(relativePath);
+    std::filesystem::create_directories(path.parent_path());
+    WriteFileBytes(path.string(), bytes);
+    return path.string();
+}
+
+CSendoraDlg& CSendoraFixture::OpenWindow()
+{
+    InstallMachineKey();
+    EXPECT_TRUE(m_app->Start());
+    m_window = std::make_unique<CSendoraDlg>(*m_app);
+    m_window->show();
+    m_window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    return *m_window;
+}
+
+CPrintDataListCtrl& CSendoraFixture::List() const
+{
+    return Child<CPrintDataListCtrl>("listPrintData");
+}
+
+std::vector<std::string> CSendoraFixture::FileNames() const
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < Job().GetCount(); ++i)
+        names.push_back(Job().GetAt(i)->GetFileName());
+    return names;
+}
+
+std::vector<int> CSendoraFixture::Copies() const
+{
+    std::vector<int> copies;
+    for (int i = 0; i < Job().GetCount(); ++i)
+        copies.push_back(Job().GetAt(i)->GetCopies());
+    return copies;
+}
+
+void CSendoraFixture::AddEntries(const std::vector<std::string>& names, int copies) const
+{
+    for (const std::string& name : names) {
+        auto entry = std::make_unique<CPrintData>();
+        ASSERT_TRUE(entry->SetFile(WriteFile("entries/" + name)));
+        entry->SetCopies(copies);
+        Job().InsertAt(Job().GetCount(), std::move(entry));
+    }
+    if (m_window)
+        List().Model().UpdateRowCount();
+}
+
+void CSendoraFixture::SelectRows(const std::vector<int>& rows) const
+{
+    QItemSelectionModel& selection = *List().selectionModel();
+    selection.clearSelection();
+    for (const int row : rows)
+        selection.select(List().model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "CMessageRecorder.h"
+#include "CSendoraApp.h"
+#include "CSendoraDlg.h"
+#include "CTempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CPrintDataListCtrl;
+
+// A private registry, user configuration and setting folder, the message
+// recorder, the application object and, on demand, the main window shown
+// and active.
+class CSendoraFixture : public testing::Test {
+protected:
+    CSendoraFixture();
+    ~CSendoraFixture() override;
+
+    // The machine-wide key that installation creates.
+    void InstallMachineKey() const;
+    void WriteUserValue(const std::string& name, const std::string& text) const;
+    std::string ReadUserValue(const std::string& name) const;
+    std::string SettingFolder() const { return m_dir.Path() + "PrinterSetting/"; }
+    std::string UserConfigPath() const { return m_dir.File("QXSDUserConfig.ini"); }
+    // Writes a file below the test folder, creating its folders.
+    std::string WriteFile(const std::string& relativePath, const std::string& bytes = "IN;") const;
+
+    // Starts the application (with the machine key) and shows the window.
+    CSendoraDlg& OpenWindow();
+    template <class T>
+    T& Child(const char* name) const
+    {
+        T* child = m_window->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return *child;
+    }
+    CPrintDataListCtrl& List() const;
+    CPrintJob& Job() const { return m_app->GetMainJob(); }
+    // File names and copies of the main job's entries, in list order.
+    std::vector<std::string> FileNames() const;
+    std::vector<int> Copies() const;
+    // Adds entries for the named files (created as needed) at the end.
+    void AddEntries(const std::vector<std::string>& names, int copies = 1) const;
+    void SelectRows(const std::vector<int>& rows) const;
+
+    CTempDir m_dir;
+    CMessageRecorder m_messages;
+    std::unique_ptr<CSendoraApp> m_app;
+    std::unique_ptr<CSendoraDlg> m_window;
+
+private:
+    std::string m_previousRegistry;
+    bool m_hadRegistry = false;
+};

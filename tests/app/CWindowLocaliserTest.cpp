@@ -1,0 +1,75 @@
+#include "CWindowLocaliser.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// Strings of the shipped resource module.
+constexpr const char* kTitleId = "10200";
+constexpr const char* kTitle = "QX-Sendora";
+constexpr const char* kFileNameId = "115";
+constexpr const char* kFileName = "File name";
+
+struct CCaptionCase {
+    const char* caption;
+    const char* shown;
+};
+
+class CWindowLocaliserCaptionTest : public testing::TestWithParam<CCaptionCase> {};
+
+TEST_P(CWindowLocaliserCaptionTest, ButtonShowsTheStringItsCaptionNames)
+{
+    QDialog window;
+    auto* button = new QPushButton(GetParam().caption, &window);
+    CWindowLocaliser::LocaliseWindow(window, QFont());
+    EXPECT_EQ(button->text().toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, CWindowLocaliserCaptionTest,
+                         testing::Values(CCaptionCase{kFileNameId, kFileName}, CCaptionCase{"Send", ""},
+                                         CCaptionCase{"", ""}, CCaptionCase{"115a", ""},
+                                         CCaptionCase{"99999", ""},
+                                         CCaptionCase{"123456789012345678901234567890", ""}));
+
+TEST(CWindowLocaliserTest, TextsAndFontsByKindOfWidget)
+{
+    QDialog window;
+    window.setWindowTitle(kTitleId);
+    auto* layout = new QVBoxLayout(&window);
+    auto* group = new QGroupBox(kTitleId);
+    auto* inner = new QVBoxLayout(group);
+    auto* label = new QLabel(kFileNameId);
+    auto* check = new QCheckBox("not a number");
+    inner->addWidget(label);
+    inner->addWidget(check);
+    auto* combo = new QComboBox;
+    combo->addItem(kFileNameId);
+    auto* spin = new QSpinBox;
+    auto* table = new QTableView;
+    auto* progress = new QProgressBar;
+    for (QWidget* widget : std::initializer_list<QWidget*>{group, combo, spin, table, progress})
+        layout->addWidget(widget);
+
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(13.5);
+    CWindowLocaliser::LocaliseWindow(window, font);
+
+    EXPECT_EQ(window.windowTitle().toStdString(), kTitle);
+    EXPECT_EQ(group->title().toStdString(), kTitle);
+    EXPECT_EQ(label->text().toStdString(), kFileName);
+    EXPECT_EQ(check->text().toStdString(), "");
+    EXPECT_EQ(combo->itemText(0).toStdString(), kFileNameId) << "combo boxes get the font only";
+    for (QWidget* widget : std::initializer_list<QWidget*>{&window, group, label, check, combo, spin, table})
+        EXPECT_EQ(widget->font().pointSizeF(), 13.5) << widget->metaObject()->className();
+}
+}
