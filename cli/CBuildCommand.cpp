@@ -24,7 +24,10 @@ bool MoveInPlace(const std::string& from, const std::string& to)
     CTempFile::Remove(from);
     if (!error)
         return true;
-    std::filesystem::remove(to);
+    // A partial copy goes; a folder of that name was never touched.
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(to, ignored))
+        std::filesystem::remove(to, ignored);
     CMessageService::ShowText("Cannot write " + to + ": " + error.message());
     return false;
 }
@@ -59,7 +62,7 @@ int CBuildCommand::Run(const std::vector<std::string>& args)
     printJob.SetOwnerName(job.Choices().ownerName);
     printJob.SetCollate(printJob.GetCount() > 0 && job.Choices().collate);
     printJob.SetReverseOrder(job.Choices().reverseOrder);
-    if (!CSendPreparation::TakeSetting(printJob, job.Choices().setting))
+    if (!job.CheckSetting() || !CSendPreparation::TakeSetting(printJob, job.Choices().setting))
         return kExitFailed;
     CConsoleMonitor monitor("Building");
     const std::string path =

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 namespace {
+// Never reset: a Ctrl-C between building and sending still stops the upload.
 volatile std::sig_atomic_t g_interrupted = 0;
 
 void OnInterrupt(int)
@@ -17,7 +18,6 @@ CConsoleMonitor::CConsoleMonitor(std::string activity)
     : m_activity(std::move(activity))
     , m_showProgress(isatty(STDERR_FILENO) != 0)
 {
-    g_interrupted = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);

@@ -2,12 +2,15 @@
 
 #include "CArguments.h"
 #include "CFormatTable.h"
+#include "CMessageService.h"
 #include "CPrintJob.h"
 #include "CProgramVersion.h"
 #include "CResourceModule.h"
 #include "CSendDefaults.h"
 #include "CSettingFile.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -62,4 +65,20 @@ bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files
         job.InsertAt(job.GetCount(), std::move(entry));
     }
     return true;
+}
+
+// A missing setting file is replaced by the printer defaults when a send
+// resolves it, which suits a list read a moment before; a name typed here
+// that matches nothing is a slip, and sending other settings would hide it.
+bool CJobOptions::CheckSetting() const
+{
+    const std::string& setting = m_choices.setting;
+    std::error_code error;
+    const std::vector<std::string> names = CSettingFile().ListNames();
+    const bool found = setting.find('/') != std::string::npos
+                           ? std::filesystem::is_regular_file(setting, error)
+                           : std::find(names.begin(), names.end(), setting) != names.end();
+    if (!found)
+        CMessageService::Show(CSettingFile::kCannotLoadMessage);
+    return found;
 }

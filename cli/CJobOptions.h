@@ -22,6 +22,9 @@ public:
     bool Read(CArguments& arguments);
     // Adds every file operand to the job in order; false after a message.
     bool FillList(CPrintJob& job, const std::vector<std::string>& files) const;
+    // The setting names a listed setting file or, as a path, an existing
+    // file; false after message 480.
+    bool CheckSetting() const;
 
     const CSendChoices& Choices() const { return m_choices; }
     const std::optional<std::string>& Controller() const { return m_controller; }

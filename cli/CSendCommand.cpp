@@ -37,7 +37,7 @@ int CSendCommand::Run(const std::vector<std::string>& args)
         CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
         return kExitFailed;
     }
-    if (!CSendPreparation::PrepareSend(job, options.Choices(), printer->psPdfOption))
+    if (!CSendPreparation::PrepareSend(job, options.Choices(), printer->psPdfOption) || !options.CheckSetting())
         return kExitFailed;
     CConsoleMonitor monitor("Building");
     const std::string path = CSendFileBuilder(printer->controllerName, options.Region()).BuildSendFile(job, monitor);

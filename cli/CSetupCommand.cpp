@@ -48,7 +48,7 @@ int CSetupCommand::Run(const std::vector<std::string>& args)
         return kExitUsage;
     }
     CPrintJob setupJob;
-    if (!CSendPreparation::PrepareSetup(setupJob, options.Choices()))
+    if (!CSendPreparation::PrepareSetup(setupJob, options.Choices()) || !options.CheckSetting())
         return kExitFailed;
     const auto controller = ControllerName(options);
     if (!controller)

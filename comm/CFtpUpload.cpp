@@ -14,12 +14,15 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <type_traits>
+
+static_assert(std::is_same_v<curl_off_t, std::int64_t>, "the progress callback takes curl_off_t");
 
 namespace {
 constexpr std::size_t kBlockSize = 4096;
 // Blocks handed to libcurl per read call: one network write per 4096 bytes
 // would make the upload slow, and the printer sees the same bytes.
-constexpr std::size_t kBlocksPerCall = 16;
+constexpr std::size_t kBlocksPerCall = 64;
 constexpr std::size_t kMaxErrorText = 1023;
 
 struct CurlDeleter {
@@ -89,13 +92,33 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
 {
     m_monitor = &monitor;
     m_errorText.clear();
+    m_lastReply.clear();
+    m_dataSocket = -1;
+    m_storing = m_cancelled = m_complete = false;
+    m_readError = 0;
     m_file = std::fopen(m_request.localPath.c_str(), "rb");
     if (!m_file) {
         SetError("Cannot open " + m_request.localPath + ": " + std::strerror(errno));
         return Result::Failed;
     }
+    // Blocks of 4096 bytes come out of a buffer that one system call fills.
+    std::setvbuf(m_file, nullptr, _IOFBF, kBlockSize * kBlocksPerCall);
     struct stat info {};
     fstat(fileno(m_file), &info);
+    monitor.Begin(static_cast<std::uint64_t>(info.st_size));
+    const Result result = Perform(static_cast<std::uint64_t>(info.st_size));
+    std::fclose(m_file);
+    m_file = nullptr;
+    // libcurl stops asking for data once the announced size has gone, so
+    // the end of the file is not always read.
+    monitor.End();
+    if (result != Result::Finished && m_storing)
+        DeletePartialFile();
+    return result;
+}
+
+CFtpUpload::Result CFtpUpload::Perform(std::uint64_t fileSize)
+{
     CurlHandle curl = NewHandle();
     CURL* handle = curl.get();
     const std::string url = Url(true);
@@ -106,7 +129,7 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
     curl_easy_setopt(handle, CURLOPT_FTPPORT, "-");
     curl_easy_setopt(handle, CURLOPT_TRANSFERTEXT, 0L);
     curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
+    curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(fileSize));
     curl_easy_setopt(handle, CURLOPT_UPLOAD_BUFFERSIZE, static_cast<long>(kBlockSize * kBlocksPerCall));
     curl_easy_setopt(handle, CURLOPT_READFUNCTION, &CFtpUpload::ReadBlocks);
     curl_easy_setopt(handle, CURLOPT_READDATA, this);
@@ -114,32 +137,42 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, &CFtpUpload::TakeSocket);
     curl_easy_setopt(handle, CURLOPT_SOCKOPTDATA, this);
+    // Also asked while the printer takes nothing, when no block is read.
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &CFtpUpload::CheckCancel);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_connectSeconds);
     curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_connectSeconds);
     curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, m_connectSeconds * 1000);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, m_stallSeconds);
 
-    monitor.Begin(static_cast<std::uint64_t>(info.st_size));
     const CURLcode code = curl_easy_perform(handle);
     long response = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response);
-    curl.reset();
-    std::fclose(m_file);
-    m_file = nullptr;
-    if (m_cancelled) {
-        DeletePartialFile();
+    if (m_cancelled)
         return Result::Cancelled;
+    if (m_readError != 0) {
+        SetError("Cannot read " + m_request.localPath + ": " + std::strerror(m_readError));
+        return Result::Failed;
     }
     if (code == CURLE_OK)
         return Result::Finished;
     std::string text = curl_easy_strerror(code);
-    if (!m_lastReply.empty())
-        text += "\n" + m_lastReply;
-    else if (response != 0)
-        text += "\n" + std::to_string(response);
+    const std::string reply = m_lastReply.empty() && response != 0 ? std::to_string(response) : m_lastReply;
+    if (!reply.empty())
+        text.append(1, '\n').append(reply);
     SetError(text);
     return Result::Failed;
+}
+
+bool CFtpUpload::Cancelled()
+{
+    if (!m_cancelled && m_monitor->IsCancelled()) {
+        m_cancelled = true;
+        ResetDataConnection();
+    }
+    return m_cancelled;
 }
 
 std::size_t CFtpUpload::ReadBlocks(char* buffer, std::size_t size, std::size_t count, void* self)
@@ -148,15 +181,17 @@ std::size_t CFtpUpload::ReadBlocks(char* buffer, std::size_t size, std::size_t c
     const std::size_t room = size * count;
     std::size_t filled = 0;
     while (!upload->m_complete && filled < room) {
-        if (upload->m_monitor->IsCancelled()) {
-            upload->m_cancelled = true;
+        if (upload->Cancelled())
+            return CURL_READFUNC_ABORT;
+        const std::size_t got = std::fread(buffer + filled, 1, std::min(kBlockSize, room - filled), upload->m_file);
+        if (got == 0 && std::ferror(upload->m_file)) {
+            // A job cut short here would be printed as if it were whole.
+            upload->m_readError = errno ? errno : EIO;
             upload->ResetDataConnection();
             return CURL_READFUNC_ABORT;
         }
-        const std::size_t got = std::fread(buffer + filled, 1, std::min(kBlockSize, room - filled), upload->m_file);
         if (got == 0) {
             upload->m_complete = true;
-            upload->m_monitor->End();
             break;
         }
         filled += got;
@@ -165,13 +200,23 @@ std::size_t CFtpUpload::ReadBlocks(char* buffer, std::size_t size, std::size_t c
     return filled;
 }
 
+int CFtpUpload::CheckCancel(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t)
+{
+    return static_cast<CFtpUpload*>(self)->Cancelled() ? 1 : 0;
+}
+
 std::size_t CFtpUpload::KeepReplyLine(char* buffer, std::size_t size, std::size_t count, void* self)
 {
+    auto* upload = static_cast<CFtpUpload*>(self);
     std::string line(buffer, size * count);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
-    if (!line.empty())
-        static_cast<CFtpUpload*>(self)->m_lastReply = line;
+    if (line.empty())
+        return size * count;
+    upload->m_lastReply = line;
+    // The only preliminary replies of the session are those to the STOR.
+    if (line[0] == '1')
+        upload->m_storing = true;
     return size * count;
 }
 

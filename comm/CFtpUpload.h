@@ -38,6 +38,10 @@ public:
     // for a transfer making no progress at all.
     void SetTimeouts(long connectSeconds, long stallSeconds);
 
+    // Once the job file is open, Begin and End frame the transfer whatever
+    // its outcome. A cancel resets the data connection, and a transfer that
+    // ends early after the printer began to store the job has the partial
+    // file deleted, so that nothing truncated prints.
     Result Run(IProgressMonitor& monitor);
     // What went wrong, at most 1023 characters without a final line end.
     const std::string& GetErrorText() const { return m_errorText; }
@@ -46,7 +50,10 @@ private:
     static std::size_t ReadBlocks(char* buffer, std::size_t size, std::size_t count, void* self);
     static std::size_t KeepReplyLine(char* buffer, std::size_t size, std::size_t count, void* self);
     static int TakeSocket(void* self, int fd, int purpose);
+    static int CheckCancel(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t);
 
+    Result Perform(std::uint64_t fileSize);
+    bool Cancelled();
     std::string Url(bool withFile) const;
     void ResetDataConnection();
     void DeletePartialFile();
@@ -58,7 +65,11 @@ private:
     IProgressMonitor* m_monitor = nullptr;
     std::FILE* m_file = nullptr;
     int m_dataSocket = -1;
+    // The server has answered the STOR, so a file of that name now holds
+    // what was sent of this job.
+    bool m_storing = false;
     bool m_cancelled = false;
+    int m_readError = 0;
     bool m_complete = false;
     std::string m_lastReply;
     std::string m_errorText;

@@ -19,6 +19,9 @@ constexpr std::size_t kMaxReply = 65536;
 
 constexpr milliseconds kStatusWait{500};
 constexpr milliseconds kSettleWait{100};
+// A printer that has answered part of its status, or something else (a
+// refused log-in), gets this long to add to it before an attempt fails.
+constexpr milliseconds kLaterAttemptWait{1000};
 constexpr milliseconds kEmptyPeekWait{1000};
 constexpr int kMaxEmptyPeeks = 4;
 constexpr int kStatusAttempts = 3;
@@ -125,7 +128,7 @@ bool CMVFTP::QueryStatus()
     m_statusReply.clear();
     for (int attempt = 0; attempt < kStatusAttempts; ++attempt) {
         std::this_thread::sleep_for(kStatusWait);
-        if (ParseStatusReply()) {
+        if (ParseStatusReply(attempt == 0 ? m_timeout : kLaterAttemptWait)) {
             m_socket.Close();
             return true;
         }
@@ -136,10 +139,10 @@ bool CMVFTP::QueryStatus()
 }
 
 // One classification attempt on all of the status reply received so far.
-bool CMVFTP::ParseStatusReply()
+bool CMVFTP::ParseStatusReply(milliseconds peekWait)
 {
     std::vector<char> buffer(kStatusPiece);
-    if (m_socket.Peek(buffer.data(), buffer.size(), m_timeout) <= 0) {
+    if (m_socket.Peek(buffer.data(), buffer.size(), peekWait) <= 0) {
         SetResult(CPrinterModels::kOthers, 0);
         return false;
     }

@@ -41,7 +41,8 @@ public:
 private:
     bool ReadReply();
     bool ReceiveAvailable(std::size_t pieceSize, std::string& text);
-    bool ParseStatusReply();
+    // peekWait bounds the wait for the first byte of this attempt.
+    bool ParseStatusReply(std::chrono::milliseconds peekWait);
     bool Classify(const std::string& reply);
     bool VersionPasses(const std::string& reply, std::size_t at) const;
     void SetResult(const std::string& controllerName, int psPdfOption);

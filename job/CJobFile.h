@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 
 // The job file being written: a new "MSD" file in the temporary folder,
-// written in raw bytes. Every failure is reported to the user as it
-// happens; a file that is not kept is deleted.
+// written in raw bytes through a buffer of its own. Every failure is
+// reported to the user as it happens; a file that is not kept is deleted.
 class CJobFile {
 public:
     CJobFile() = default;
@@ -16,6 +18,12 @@ public:
     bool Create();
     bool Write(const char* data, std::size_t size);
     bool Write(const std::string& bytes) { return Write(bytes.data(), bytes.size()); }
+    // Room for up to size bytes (at most kRoom) at the end of the file, for
+    // the caller to read data straight into; Commit then adds what was put
+    // there. Null after a write error.
+    char* Reserve(std::size_t size);
+    void Commit(std::size_t size) { m_used += size; }
+    static constexpr std::size_t kRoom = 256 * 1024;
     // Closes the file and hands it over; false (file deleted) when the last
     // bytes could not be written.
     bool Keep();
@@ -27,6 +35,11 @@ public:
     static void ReportError(const std::string& action, const std::string& path, int error);
 
 private:
+    bool Flush();
+    bool WriteThrough(const char* data, std::size_t size);
+
     std::string m_path;
     int m_fd = -1;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_used = 0;
 };

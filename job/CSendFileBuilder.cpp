@@ -155,22 +155,24 @@ CSendFileBuilder::Outcome CSendFileBuilder::CopyEntry(CJobFile& file, const CPri
 CSendFileBuilder::Outcome CSendFileBuilder::CopyData(CJobFile& file, int data, const std::string& path,
                                                      IProgressMonitor& monitor) const
 {
-    char block[kBlockSize];
     for (;;) {
         if (monitor.IsCancelled())
             return Outcome::Cancelled;
-        const ssize_t got = read(data, block, sizeof block);
+        // Read straight into the job file's buffer: one copy less.
+        char* block = file.Reserve(kBlockSize);
+        if (!block)
+            return Outcome::Failed;
+        const ssize_t got = read(data, block, kBlockSize);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             CJobFile::ReportError("read", path, errno);
             return Outcome::Failed;
         }
-        if (!file.Write(block, static_cast<std::size_t>(got)))
-            return Outcome::Failed;
+        file.Commit(static_cast<std::size_t>(got));
         monitor.Advance(static_cast<std::uint64_t>(got));
         // A short read is the end; a file of whole blocks ends with an empty one.
-        if (static_cast<std::size_t>(got) < sizeof block)
+        if (static_cast<std::size_t>(got) < kBlockSize)
             return Outcome::Done;
     }
 }

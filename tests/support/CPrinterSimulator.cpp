@@ -58,6 +58,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--padding", std::to_string(options.padding)});
     if (options.exitAfter > 0)
         arguments.insert(arguments.end(), {"--exit-after", std::to_string(options.exitAfter)});
+    if (options.stallAfter > 0)
+        arguments.insert(arguments.end(), {"--stall-after", std::to_string(options.stallAfter)});
     return arguments;
 }
 

@@ -33,6 +33,8 @@ public:
         int padding = 0;
         // Stops after this many received jobs; 0 never.
         int exitAfter = 0;
+        // Stops reading a job's data connection after this many bytes; 0 never.
+        int stallAfter = 0;
     };
 
     explicit CPrinterSimulator(const Options& options);

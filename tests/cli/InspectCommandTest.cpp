@@ -1,0 +1,99 @@
+#include "CProcess.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+// inspect as a user meets it: the structure of a job, and a damaged job
+// recognised as such.
+namespace {
+const std::string kUel = "\x1b%-12345X";
+
+const std::string kHeader = kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"N1\"\n@PJL DEFAULT OWNER = \"Ada\"\n";
+const std::string kEntry = "@PJL SET COPIES = 2\n@PJL SET PSDEFAULTDMS = ON\n@PJL SET FILENAME = \"a b.plt\"\n"
+                           "@PJL ENTER LANGUAGE = HPGL\n";
+// Plot data holding a false start of the exit sequence.
+const std::string kData = "IN;\x1b%-1234\x1b\x1b%-12345\n@PJL EOJ;";
+const std::string kTrailer = "@PJL EOJ NAME = \"N1\"\n" + kUel;
+
+CProcessResult Inspect(const std::string& bytes)
+{
+    CTempDir dir;
+    return CProcess::Run(test_config::kCli, {"inspect", dir.Write("job.pjl", bytes)});
+}
+
+TEST(InspectCommand, PrintsHeaderEntriesAndTrailer)
+{
+    const auto result = Inspect(kHeader + kEntry + kData + kUel + "@PJL SET PSDEFAULTDMS = ON\n"
+                                "@PJL SET FILENAME = \"c.tif\"\n@PJL ENTER LANGUAGE = TIFF\n" + kUel + kTrailer);
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "header:\n  @PJL\n  @PJL RESET\n  @PJL JOB NAME = \"N1\"\n  @PJL DEFAULT OWNER = \"Ada\"\n"
+                          "entry 1:\n  @PJL SET COPIES = 2\n  @PJL SET PSDEFAULTDMS = ON\n"
+                          "  @PJL SET FILENAME = \"a b.plt\"\n  @PJL ENTER LANGUAGE = HPGL\n"
+                          "  language: HPGL\n  file name: a b.plt\n  data: " +
+                              std::to_string(kData.size()) +
+                              " bytes\n"
+                              "entry 2:\n  @PJL SET PSDEFAULTDMS = ON\n  @PJL SET FILENAME = \"c.tif\"\n"
+                              "  @PJL ENTER LANGUAGE = TIFF\n  language: TIFF\n  file name: c.tif\n  data: 0 bytes\n"
+                              "trailer:\n  @PJL EOJ NAME = \"N1\"\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(InspectCommand, ReadsTheSetupJobsInquiries)
+{
+    const auto result = Inspect(kHeader + "@PJL DEFAULT PAPER = A0\n@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n" +
+                                kTrailer);
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("  @PJL DEFAULT PAPER = A0\ntrailer:\n  @PJL INQUIRE LPARM : HPGL IPARM : PRINT "
+                              "CURRENT\n  @PJL EOJ NAME = \"N1\"\n"),
+              std::string::npos)
+        << result.out;
+}
+
+struct DamageCase {
+    const char* label;
+    std::string bytes;
+    const char* reason;
+};
+
+void PrintTo(const DamageCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class InspectDamaged : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(InspectDamaged, ReportsTheDamage)
+{
+    const auto result = Inspect(GetParam().bytes);
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, std::string("qx-sendora-cli: damaged job: ") + GetParam().reason + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, InspectDamaged,
+    testing::Values(
+        DamageCase{"Empty", "", "the job does not start with UEL and @PJL"},
+        DamageCase{"NoLeadingUel", kHeader.substr(kUel.size()) + kTrailer, "the job does not start with UEL and @PJL"},
+        DamageCase{"EntryWithoutClosingUel", kHeader + kEntry + kData + kTrailer.substr(0, 21),
+                   "entry 1 has no closing UEL"},
+        DamageCase{"NoEoj", kHeader + kEntry + kData + kUel, "the job has no EOJ line"},
+        DamageCase{"CutInTheHeader", kHeader.substr(0, kHeader.size() - 5), "the job has no EOJ line"},
+        DamageCase{"EojNameDiffers", kHeader + kEntry + kData + kUel + "@PJL EOJ NAME = \"N2\"\n" + kUel,
+                   "the EOJ name differs from the JOB name"},
+        DamageCase{"NoFinalUel", kHeader + kEntry + kData + kUel + "@PJL EOJ NAME = \"N1\"\n",
+                   "the job does not end with UEL"},
+        DamageCase{"BytesAfterTheEnd", kHeader + kTrailer + "x", "bytes follow the final UEL"}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.label); });
+
+TEST(InspectCommand, MissingJobFails)
+{
+    const auto result = CProcess::Run(test_config::kCli, {"inspect", "/nonexistent/job.pjl"});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "qx-sendora-cli: damaged job: cannot open /nonexistent/job.pjl\n");
+}
+}

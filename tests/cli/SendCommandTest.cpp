@@ -1,0 +1,291 @@
+#include "CMessageService.h"
+#include "CProgramVersion.h"
+#include "CResourceModule.h"
+
+#include "CPrinterSimulator.h"
+#include "CProcess.h"
+#include "CRunningProcess.h"
+#include "CTempDir.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <thread>
+
+// send and setup as a user meets them: the real program against the printer
+// simulator, each run with a registry and a temporary folder of its own.
+namespace {
+using namespace std::chrono_literals;
+
+// The job name in JOB and EOJ, which must agree, replaced by NAME.
+std::string Normalised(const std::string& bytes)
+{
+    std::smatch match;
+    if (!std::regex_search(bytes, match, std::regex("@PJL JOB NAME = \"([0-9A-F]{32})\"\n")))
+        return "no job name in: " + bytes.substr(0, 200);
+    const std::string name = match[1].str();
+    if (bytes.find("@PJL EOJ NAME = \"" + name + "\"\n") == std::string::npos)
+        return "EOJ name differs in: " + bytes;
+    return std::regex_replace(bytes, std::regex(name), "NAME");
+}
+
+// Every file below a folder, relative to it.
+std::set<std::string> FilesBelow(const std::string& folder)
+{
+    std::set<std::string> files;
+    std::error_code error;
+    for (std::filesystem::recursive_directory_iterator it(folder, error), end; !error && it != end; ++it)
+        if (it->is_regular_file())
+            files.insert(std::filesystem::relative(it->path(), folder).string());
+    return files;
+}
+
+std::uintmax_t SizeOf(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+class SendCommand : public testing::Test {
+protected:
+    std::map<std::string, std::string> Environment() const
+    {
+        return {{"QX_SENDORA_REGISTRY_DIR", m_registry.Path()}, {"TMPDIR", m_tmp.Path()}};
+    }
+
+    CProcessResult Cli(const std::vector<std::string>& args) const
+    {
+        return CProcess::Run(test_config::kCli, args, Environment());
+    }
+
+    // A send to the printer, and the job the same list builds on its own.
+    CProcessResult Send(const CPrinterSimulator& printer, std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), {"send", "--printer", printer.Address()});
+        return Cli(args);
+    }
+
+    std::string Built(std::vector<std::string> args) const
+    {
+        const std::string job = m_out.File("built.pjl");
+        args.insert(args.begin(), {"build", "-o", job});
+        const auto result = Cli(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return Normalised(ReadFileBytes(job));
+    }
+
+    std::string Plot(const std::string& name, const std::string& bytes) const { return m_files.Write(name, bytes); }
+
+    void StoreFtpAccount(const std::string& user, const std::string& password) const
+    {
+        const auto result =
+            CProcess::Run("/bin/sh",
+                          {std::string(test_config::kSourceDir) + "scripts/install-machine-key", "--version-key",
+                           CProgramVersion::GetVersionKey(), user, password},
+                          Environment());
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    }
+
+    bool TempIsEmpty() const { return std::filesystem::is_empty(m_tmp.Path()); }
+
+    CTempDir m_files;
+    CTempDir m_registry;
+    CTempDir m_tmp;
+    CTempDir m_out;
+};
+
+TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
+{
+    CPrinterSimulator::Options options;
+    options.models = {"PlotraK1"};
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+    const std::string first = Plot("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n");
+    const std::string second = Plot("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'));
+    const std::vector<std::string> choices = {"--owner", "Ada", "--setting", "sample", "--copies", "2", "--reverse",
+                                              first, second};
+    std::vector<std::string> args = {"--number", "3"};
+    args.insert(args.end(), choices.begin(), choices.end());
+
+    const auto result = Send(printer, args);
+
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string remote = "plt03p/site plan #2 100% \xc3\xa9tage.plt.pjl";
+    EXPECT_EQ(result.out, remote + "\n");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
+    std::vector<std::string> build = {"--controller", "Heron"};
+    build.insert(build.end(), choices.begin(), choices.end());
+    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + remote)), Built(build));
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(SendCommand, PdfGoesToAPrinterWithPostScriptAndPdf)
+{
+    CPrinterSimulator::Options options;
+    options.psPdf = true;
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+    const std::string pdf = Plot("cover.pdf", "%PDF-1.4\n%%EOF\n");
+
+    const auto result = Send(printer, {"--owner", "Ada", pdf});
+
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "plt00p/cover.pdf.pjl\n");
+    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt00p/cover.pdf.pjl")), Built({"--owner", "Ada", pdf}));
+}
+
+TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
+{
+    CPrinterSimulator::Options options;
+    options.models = {"PlotraK1"};
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+
+    const auto result =
+        Cli({"setup", "--printer", printer.Address(), "--number", "7", "--owner", "Ada", "--setting", "sample"});
+
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "plt07p/SetupPrint.pjl\n");
+    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
+    // The printer told the controller, as a print-list send would have.
+    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt07p/SetupPrint.pjl")),
+              Built({"--owner", "Ada", "--setting", "sample", "--controller", "Heron"}));
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(SendCommand, SetupTakesTheControllerItIsGiven)
+{
+    CPrinterSimulator::Options options;
+    options.models = {"PlotraK1"};
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+
+    const auto result = Cli({"setup", "--printer", printer.Address(), "--owner", "Ada", "--setting", "sample",
+                             "--controller", "Others"});
+
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt00p/SetupPrint.pjl")),
+              Built({"--owner", "Ada", "--setting", "sample"}));
+}
+
+TEST_F(SendCommand, RefusedLogInIsReported)
+{
+    CPrinterSimulator printer({});
+    ASSERT_TRUE(printer.IsRunning());
+    StoreFtpAccount("Sendora", "wrong");
+
+    const auto result = Send(printer, {"--owner", "Ada", Plot("a.plt", "IN;")});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, CMessageService::Format(531) + "\nLogin denied\n530 Authentication failed.\n");
+    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(SendCommand, MissingInputFolderFailsAndCreatesNothing)
+{
+    CPrinterSimulator printer({});
+    ASSERT_TRUE(printer.IsRunning());
+    std::filesystem::remove(printer.Root() + "plt42p");
+
+    const auto result = Send(printer, {"--number", "42", "--owner", "Ada", Plot("a.plt", "IN;")});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("\n550 "), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(printer.Root() + "plt42p"));
+    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
+{
+    CPrinterSimulator::Options options;
+    options.stallAfter = 256 << 10;
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+    const std::string plot = Plot("big.plt", std::string(48 << 20, 'P'));
+    const std::string partial = printer.Root() + "plt00p/big.plt.pjl";
+    CRunningProcess send(test_config::kCli, {"send", "--printer", printer.Address(), "--owner", "Ada", plot},
+                         Environment());
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    // The printer has taken what it takes before it stalls.
+    while (SizeOf(partial) < (256 << 10) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+
+    send.Signal(SIGINT);
+    const auto result = send.Wait(20s);
+
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(FileExists(partial));
+    EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+struct RefusalCase {
+    const char* label;
+    bool psPdf;
+    // The command, then what follows --printer: FILE, PDF and BROKEN (a
+    // name with a line break) stand for plot files, DEFAULTS for the name
+    // of the printer defaults.
+    std::vector<std::string> args;
+    unsigned message;
+    const char* argument;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class SendRefusal : public SendCommand, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
+{
+    const RefusalCase& c = GetParam();
+    CPrinterSimulator::Options options;
+    options.psPdf = c.psPdf;
+    CPrinterSimulator printer(options);
+    ASSERT_TRUE(printer.IsRunning());
+    std::vector<std::string> args = {c.args[0], "--printer", printer.Address()};
+    const std::map<std::string, std::string> placeholders = {
+        {"FILE", Plot("A0.hpg", "IN;")},
+        {"PDF", Plot("A1.pdf", "%PDF")},
+        {"BROKEN", Plot("A0\n.hpg", "IN;")},
+        {"DEFAULTS", CResourceModule::LoadString(145)}};
+    for (std::size_t i = 1; i < c.args.size(); ++i)
+        args.push_back(placeholders.count(c.args[i]) ? placeholders.at(c.args[i]) : c.args[i]);
+
+    const auto result = Cli(args);
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n");
+    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+    EXPECT_TRUE(TempIsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, SendRefusal,
+    testing::Values(
+        RefusalCase{"NoCopies", false, {"send", "--owner", "Ada", "--copies", "0", "FILE"}, 250, "A0.hpg"},
+        RefusalCase{"HundredCopies", false, {"send", "--owner", "Ada", "--copies", "100", "FILE"}, 250, "A0.hpg"},
+        RefusalCase{"PdfWithoutPsPdf", false, {"send", "--owner", "Ada", "FILE", "PDF"}, 559, "A1.pdf"},
+        RefusalCase{"NoOwner", false, {"send", "--owner", "", "FILE"}, 253, ""},
+        RefusalCase{"NumberOutOfRange", false, {"send", "--owner", "Ada", "--number", "100", "FILE"}, 254, ""},
+        RefusalCase{"NameThePrinterCannotStore", false, {"send", "--owner", "Ada", "BROKEN"}, 601, "A0\n.hpg"},
+        RefusalCase{"UnknownSetting", true, {"send", "--owner", "Ada", "--setting", "smaple", "FILE"}, 480, ""},
+        RefusalCase{"SetupWithTheDefaults", false,
+                    {"setup", "--owner", "Ada", "--setting", "DEFAULTS"}, 541, ""},
+        RefusalCase{"SetupUnknownSetting", false, {"setup", "--owner", "Ada", "--setting", "default.org"}, 480, ""},
+        RefusalCase{"SetupNoOwner", false, {"setup", "--owner", "", "--setting", "sample"}, 253, ""}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.label); });
+}

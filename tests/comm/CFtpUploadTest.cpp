@@ -1,0 +1,318 @@
+#include "CFtpUpload.h"
+
+#include "CTransferReport.h"
+#include "IProgressMonitor.h"
+
+#include "CMessageRecorder.h"
+#include "CPrinterSimulator.h"
+#include "CTempDir.h"
+
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace {
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// What the upload reports, and a cancel on a condition of the test's choice.
+class CRecordingMonitor : public IProgressMonitor {
+public:
+    void Begin(std::uint64_t total) override { totals.push_back(total); }
+    bool IsCancelled() override { return cancelWhen && cancelWhen(); }
+    void Advance(std::uint64_t bytes) override
+    {
+        steps.push_back(bytes);
+        done += bytes;
+    }
+    void End() override { ++ends; }
+
+    std::function<bool()> cancelWhen;
+    std::vector<std::uint64_t> totals;
+    std::vector<std::uint64_t> steps;
+    std::uint64_t done = 0;
+    int ends = 0;
+};
+
+std::string Pattern(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + i / 4099) & 0xFF);
+    return bytes;
+}
+
+// A loopback port that nothing listens on.
+int ClosedPort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+std::uintmax_t SizeOf(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+class FtpUpload : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
+        ASSERT_TRUE(m_printer->IsRunning());
+    }
+
+    CFtpUpload::Request Request(const std::string& bytes, const std::string& folder = "plt00p",
+                                const std::string& name = "A0.hpg.pjl")
+    {
+        return {"127.0.0.1", m_printer->Port(), "Sendora", "KX", folder, name, m_local.Write("job.pjl", bytes)};
+    }
+
+    std::string Received(const std::string& relative) const { return m_printer->Root() + relative; }
+
+    virtual CPrinterSimulator::Options PrinterOptions() const { return {}; }
+
+    CTempDir m_local;
+    std::unique_ptr<CPrinterSimulator> m_printer;
+    CRecordingMonitor m_monitor;
+    CMessageRecorder m_messages;
+};
+
+struct NameCase {
+    const char* label;
+    const char* folder;
+    const char* name;
+};
+
+class FtpUploadNames : public FtpUpload, public testing::WithParamInterface<NameCase> {};
+
+TEST_P(FtpUploadNames, LandsWithItsBytesUnderTheName)
+{
+    const NameCase& c = GetParam();
+    const std::string bytes = Pattern(3 * 4096 + 17) + "\r\n\x1a\r";
+    CFtpUpload upload(Request(bytes, c.folder, c.name));
+
+    ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
+
+    const std::string path = std::string(c.folder) + "/" + c.name;
+    EXPECT_EQ(ReadFileBytes(Received(path)), bytes);
+    EXPECT_TRUE(m_printer->WaitForOutput("received " + path + " " + std::to_string(bytes.size()) + "\n", 5s))
+        << m_printer->Output();
+    EXPECT_EQ(upload.GetErrorText(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FtpUploadNames,
+                         testing::Values(NameCase{"Plain", "plt00p", "A0.hpg.pjl"},
+                                         NameCase{"Setup", "plt07p", "SetupPrint.pjl"},
+                                         NameCase{"Blanks", "plt99p", "site plan  v2.plt.pjl"},
+                                         NameCase{"UrlCharacters", "plt01p", "100% #3 ?a=b;type=a&c.plt.pjl"},
+                                         NameCase{"NonAscii", "plt02p", "Grundri\xc3\x9f \xc3\xa9tage.tif.pjl"}),
+                         [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
+
+TEST_F(FtpUpload, ProgressRunsOverTheFileLengthInBlocks)
+{
+    CFtpUpload upload(Request(Pattern(4096 * 2 + 2048)));
+
+    ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
+
+    EXPECT_EQ(m_monitor.totals, std::vector<std::uint64_t>{10240});
+    EXPECT_EQ(m_monitor.steps, (std::vector<std::uint64_t>{4096, 4096, 2048}));
+    EXPECT_EQ(m_monitor.ends, 1);
+}
+
+TEST_F(FtpUpload, ProgressEndsAlsoWhenTheLastReadFillsTheBuffer)
+{
+    const std::string bytes = Pattern(4 * 65536);
+    CFtpUpload upload(Request(bytes));
+
+    ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
+
+    EXPECT_EQ(m_monitor.done, bytes.size());
+    EXPECT_EQ(m_monitor.steps, std::vector<std::uint64_t>(64, 4096));
+    EXPECT_EQ(m_monitor.ends, 1);
+    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), bytes);
+}
+
+TEST_F(FtpUpload, CancelMidTransferDropsThePartialFile)
+{
+    const std::string bytes = Pattern(16 << 20);
+    m_monitor.cancelWhen = [this] { return m_monitor.done >= (1 << 20); };
+    CFtpUpload upload(Request(bytes));
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
+
+    EXPECT_LT(m_monitor.done, bytes.size());
+    EXPECT_EQ(m_monitor.ends, 1);
+    EXPECT_FALSE(FileExists(Received("plt00p/A0.hpg.pjl")));
+    std::this_thread::sleep_for(200ms);
+    // A reset data connection, not a normal close: the printer never takes
+    // the truncated job as complete.
+    EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
+    EXPECT_EQ(upload.GetErrorText(), "");
+}
+
+TEST_F(FtpUpload, CancelBeforeTheFirstBlockSendsNothing)
+{
+    WriteFileBytes(Received("plt00p/A0.hpg.pjl"), "an earlier job");
+    m_monitor.cancelWhen = [] { return true; };
+    CFtpUpload upload(Request(Pattern(100)));
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
+
+    EXPECT_TRUE(m_monitor.steps.empty());
+    // Nothing was stored, so nothing of the printer's is deleted.
+    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "an earlier job");
+}
+
+TEST_F(FtpUpload, RefusedLogInIsReportedWithTheServersReply)
+{
+    auto request = Request("job");
+    request.password = "wrong";
+    CFtpUpload upload(request);
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
+
+    EXPECT_EQ(upload.GetErrorText(), std::string(curl_easy_strerror(CURLE_LOGIN_DENIED)) +
+                                         "\n530 Authentication failed.");
+    CTransferReport::ReportFailure(upload.GetErrorText());
+    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{531, 0}));
+    EXPECT_EQ(m_messages.Messages().back().text, upload.GetErrorText());
+}
+
+TEST_F(FtpUpload, RefusedConnectionIsReported)
+{
+    auto request = Request("job");
+    request.port = ClosedPort();
+    CFtpUpload upload(request);
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
+
+    EXPECT_EQ(upload.GetErrorText(), curl_easy_strerror(CURLE_COULDNT_CONNECT));
+    CTransferReport::ReportFailure(upload.GetErrorText());
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{538});
+}
+
+TEST_F(FtpUpload, MissingInputFolderFailsAndCreatesNothing)
+{
+    std::filesystem::remove(Received("plt42p"));
+    const auto before = std::distance(std::filesystem::recursive_directory_iterator(m_printer->Root()),
+                                      std::filesystem::recursive_directory_iterator());
+    CFtpUpload upload(Request("job", "plt42p"));
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
+
+    EXPECT_NE(upload.GetErrorText().find("\n550 "), std::string::npos) << upload.GetErrorText();
+    EXPECT_FALSE(std::filesystem::exists(Received("plt42p")));
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(m_printer->Root()),
+                            std::filesystem::recursive_directory_iterator()),
+              before);
+}
+
+TEST_F(FtpUpload, MissingJobFileFailsBeforeConnecting)
+{
+    auto request = Request("job");
+    request.localPath = m_local.File("gone.pjl");
+    CFtpUpload upload(request);
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
+
+    EXPECT_EQ(upload.GetErrorText().rfind("Cannot open " + request.localPath + ": ", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(Received("plt00p")));
+}
+
+class StalledPrinter : public FtpUpload {
+protected:
+    CPrinterSimulator::Options PrinterOptions() const override
+    {
+        CPrinterSimulator::Options options;
+        options.stallAfter = 256 << 10;
+        return options;
+    }
+    // Larger than what the sockets of both sides can hold.
+    const std::string m_bytes = Pattern(48 << 20);
+};
+
+TEST_F(StalledPrinter, TransferThatMakesNoProgressEndsWithAnError)
+{
+    CFtpUpload upload(Request(m_bytes));
+    upload.SetTimeouts(10, 2);
+    const auto start = Clock::now();
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
+
+    EXPECT_LT(Clock::now() - start, 20s);
+    EXPECT_EQ(upload.GetErrorText().rfind(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT), 0), 0u)
+        << upload.GetErrorText();
+    EXPECT_EQ(m_monitor.ends, 1);
+    // The truncated job would be printed.
+    EXPECT_FALSE(FileExists(Received("plt00p/A0.hpg.pjl")));
+}
+
+TEST_F(StalledPrinter, CancelIsHeardWhileThePrinterTakesNothing)
+{
+    const std::string partial = Received("plt00p/A0.hpg.pjl");
+    Clock::time_point stalledSince{};
+    // Cancels once the printer's file has stopped growing for a while.
+    m_monitor.cancelWhen = [&] {
+        if (SizeOf(partial) < (256 << 10))
+            return false;
+        if (stalledSince == Clock::time_point{})
+            stalledSince = Clock::now();
+        return Clock::now() - stalledSince > 500ms;
+    };
+    CFtpUpload upload(Request(m_bytes));
+    upload.SetTimeouts(10, 60);
+    const auto start = Clock::now();
+
+    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
+
+    EXPECT_LT(Clock::now() - start, 20s);
+    EXPECT_LT(m_monitor.done, m_bytes.size());
+    EXPECT_FALSE(FileExists(partial));
+    EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
+}
+
+class Ipv6Printer : public FtpUpload {
+protected:
+    void SetUp() override
+    {
+        m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
+        if (!m_printer->IsRunning())
+            GTEST_SKIP() << "the loopback interface has no IPv6 address here";
+    }
+    CPrinterSimulator::Options PrinterOptions() const override
+    {
+        CPrinterSimulator::Options options;
+        options.host = "::1";
+        return options;
+    }
+};
+
+TEST_F(Ipv6Printer, UploadsInActiveMode)
+{
+    auto request = Request("IPv6 job");
+    request.host = "::1";
+    CFtpUpload upload(request);
+
+    ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
+
+    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "IPv6 job");
+}
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CProcess.h"
+#include "CTempDir.h"
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// A program running beside the test, for tests that act on it while it
+// runs (send it a signal, watch what it does). Killed if still running when
+// the object goes.
+class CRunningProcess {
+public:
+    // environment entries are added to (or replace those of) the test's own;
+    // standard input is empty.
+    CRunningProcess(const std::string& program, const std::vector<std::string>& args,
+                    const std::map<std::string, std::string>& environment = {});
+    ~CRunningProcess();
+    CRunningProcess(const CRunningProcess&) = delete;
+    CRunningProcess& operator=(const CRunningProcess&) = delete;
+
+    void Signal(int signal) const;
+    // The result once it has ended; exit code -1 when it is still running
+    // after the timeout.
+    CProcessResult Wait(std::chrono::milliseconds timeout);
+
+private:
+    CTempDir m_dir;
+    pid_t m_pid = -1;
+};
