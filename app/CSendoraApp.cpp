@@ -1,6 +1,7 @@
 #include "CSendoraApp.h"
 
 #include "CMessageBoxSink.h"
+#include "CMessageRelay.h"
 #include "CMessageService.h"
 #include "CProgramPaths.h"
 #include "CProgramVersion.h"
@@ -10,6 +11,7 @@
 #include "CVersionInfo.h"
 #include "CWindowLocaliser.h"
 
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -31,6 +33,19 @@ void ScheduleScreenshot(QDialog& window)
     });
 }
 
+// QX_SENDORA_SEND_AND_QUIT, when not empty, presses Send once the window
+// shows and closes the window when that send has ended (for timing sends).
+void ScheduleSendAndQuit(CSendoraDlg& window)
+{
+    if (qEnvironmentVariableIsEmpty("QX_SENDORA_SEND_AND_QUIT"))
+        return;
+    QObject::connect(&window, &CSendoraDlg::SendFinished, &window, &CSendoraDlg::reject, Qt::QueuedConnection);
+    QTimer::singleShot(0, &window, [&window] {
+        if (auto* send = window.findChild<QPushButton*>("buttonSend"))
+            send->click();
+    });
+}
+
 QString ProductName()
 {
     return QString::fromStdString(CVersionInfo::Program().GetString("ProductName").value_or(""));
@@ -42,6 +57,7 @@ CSendoraApp::CSendoraApp(CUserConfig userConfig, CSettingFile settingFiles, IMes
     , m_settingFiles(std::move(settingFiles))
     , m_messageBoxes(messages ? nullptr : std::make_unique<CMessageBoxSink>(ProductName()))
     , m_messages(messages ? messages : m_messageBoxes.get())
+    , m_relay(std::make_unique<CMessageRelay>(*m_messages))
 {
     g_instance = this;
 }
@@ -65,13 +81,14 @@ int CSendoraApp::RunApplication(const QStringList& paths)
     CSendoraDlg window(*this);
     window.AddPaths(paths);
     ScheduleScreenshot(window);
+    ScheduleSendAndQuit(window);
     window.exec();
     return 0;
 }
 
 bool CSendoraApp::Start()
 {
-    m_previousMessages = CMessageService::SetSink(m_messages);
+    m_previousMessages = CMessageService::SetSink(m_relay.get());
     CResourceModule::LoadResourceModule();
     m_regionCode = CProgramVersion::ReadRegionCode();
     if (!CRegistryValues::IsInstalled()) {

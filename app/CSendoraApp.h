@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class CMessageRelay;
 class IMessageSink;
 class QWidget;
 
@@ -63,5 +64,6 @@ private:
     CSettingFile m_settingFiles;
     std::unique_ptr<IMessageSink> m_messageBoxes;
     IMessageSink* m_messages;
+    std::unique_ptr<CMessageRelay> m_relay;
     IMessageSink* m_previousMessages = nullptr;
 };

@@ -3,12 +3,20 @@
 #include "ui_CSendoraDlg.h"
 
 #include "CFileDialogs.h"
+#include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
 #include "CPrintDataModel.h"
+#include "CPrinterQueryThread.h"
 #include "CRegistryValues.h"
+#include "CResourceImages.h"
 #include "CResourceModule.h"
+#include "CSendFileBuilder.h"
+#include "CSendFileDlg.h"
+#include "CSendPreparation.h"
 #include "CSendoraApp.h"
+#include "CTransferReport.h"
+#include "CUploadThread.h"
 #include "CWaitCursor.h"
 
 #include <QAction>
@@ -20,25 +28,6 @@ namespace {
 QString ResourceString(unsigned id)
 {
     return QString::fromStdString(CResourceModule::LoadString(id));
-}
-
-QIcon ResourceImage(std::vector<unsigned char> png)
-{
-    QPixmap pixmap;
-    pixmap.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG");
-    return QIcon(pixmap);
-}
-
-std::vector<unsigned char> Icon(unsigned id)
-{
-    const CResourceModule* module = CResourceModule::Current();
-    return module ? module->GetIcon(id) : std::vector<unsigned char>();
-}
-
-std::vector<unsigned char> Bitmap(unsigned id)
-{
-    const CResourceModule* module = CResourceModule::Current();
-    return module ? module->GetBitmap(id) : std::vector<unsigned char>();
 }
 }
 
@@ -55,7 +44,7 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
         addAction(m_aboutAction);
         setContextMenuPolicy(Qt::ActionsContextMenu);
     }
-    setWindowIcon(ResourceImage(Icon(kIcon)));
+    setWindowIcon(CResourceImages::Icon(kIcon));
     m_app.LocaliseWindow(*this);
     m_app.GetPlotter().LoadConfig(m_app.GetRegionCode());
 
@@ -70,7 +59,10 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-CSendoraDlg::~CSendoraDlg() = default;
+CSendoraDlg::~CSendoraDlg()
+{
+    EndTransferAtClose();
+}
 
 void CSendoraDlg::InitControls()
 {
@@ -105,14 +97,13 @@ void CSendoraDlg::FillSettings()
 
 void CSendoraDlg::SetImages()
 {
-    m_ui->buttonMoveUp->setIcon(ResourceImage(Bitmap(kMoveUpImage)));
+    m_ui->buttonMoveUp->setIcon(CResourceImages::Bitmap(kMoveUpImage));
     m_ui->buttonMoveUp->setToolTip(ResourceString(kMoveUpTip));
-    m_ui->buttonMoveDown->setIcon(ResourceImage(Bitmap(kMoveDownImage)));
+    m_ui->buttonMoveDown->setIcon(CResourceImages::Bitmap(kMoveDownImage));
     m_ui->buttonMoveDown->setToolTip(ResourceString(kMoveDownTip));
 }
 
-// The send, settings, options, web page and help commands are not
-// connected yet.
+// The settings, options, web page and help commands are not connected yet.
 void CSendoraDlg::ConnectCommands()
 {
     connect(m_ui->buttonAddFiles, &QPushButton::clicked, this, &CSendoraDlg::OnAddFiles);
@@ -123,6 +114,8 @@ void CSendoraDlg::ConnectCommands()
     connect(m_ui->buttonMoveDown, &QPushButton::clicked, this, &CSendoraDlg::OnMoveDown);
     connect(m_ui->checkSameCopies, &QCheckBox::clicked, this, &CSendoraDlg::OnSameCopies);
     connect(m_ui->editCopiesForAll, &CEditWithSpin::TextChanged, this, &CSendoraDlg::OnCopiesChanged);
+    connect(m_ui->buttonSend, &QPushButton::clicked, this, &CSendoraDlg::OnSend);
+    connect(m_ui->buttonSendSetup, &QPushButton::clicked, this, &CSendoraDlg::OnSendSetup);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
 }
 
@@ -133,8 +126,10 @@ CPrintDataModel& CSendoraDlg::Model() const
 
 void CSendoraDlg::EnableControls(bool enable)
 {
+    // The progress and build windows are children too, but no controls.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setEnabled(enable);
+        if (!child->isWindow())
+            child->setEnabled(enable);
     if (enable)
         m_ui->editCopiesForAll->setEnabled(IsSameCopies());
 }
@@ -259,8 +254,179 @@ void CSendoraDlg::SaveWindowState()
 
 void CSendoraDlg::reject()
 {
+    if (m_commandRunning) {
+        m_closeRequested = true;
+        if (m_buildDialog)
+            m_buildDialog->Cancel();
+        return;
+    }
+    m_closeRequested = false;
+    EndTransferAtClose();
     SaveWindowState();
     QDialog::reject();
+}
+
+void CSendoraDlg::OnSend()
+{
+    RunCommand(&CSendoraDlg::StartSend);
+}
+
+void CSendoraDlg::OnSendSetup()
+{
+    RunCommand(&CSendoraDlg::StartSetupSend);
+}
+
+void CSendoraDlg::RunCommand(bool (CSendoraDlg::*start)())
+{
+    EnableControls(false);
+    m_commandRunning = true;
+    const bool uploading = (this->*start)();
+    m_commandRunning = false;
+    if (!uploading)
+        EndCommand();
+    if (m_closeRequested)
+        reject();
+}
+
+bool CSendoraDlg::StartSend()
+{
+    const CSendChoices choices = ReadChoices();
+    CPrintJob& job = m_app.GetMainJob();
+    if (job.GetCount() == 0)
+        return false;
+    ReadFtpAccount();
+    OpenProgressWindow();
+    m_block.job = &job;
+    const auto printer = CPrinterQueryThread::Ask(choices.printerName, m_block.ftpUserName, m_block.ftpPassword);
+    if (!printer) {
+        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
+        return false;
+    }
+    m_block.controllerName = printer->controllerName;
+    m_block.psPdfOption = printer->psPdfOption;
+    if (!CSendPreparation::PrepareSend(job, choices, m_block.psPdfOption))
+        return false;
+    const std::string path = BuildSendFile(job);
+    if (path.empty() || path == CSendFileBuilder::kCancelled)
+        return false;
+    job.SetSendFilePath(path);
+    return StartUpload();
+}
+
+// No printer dialogue: the setup job is built for the controller of the
+// last print-list send.
+bool CSendoraDlg::StartSetupSend()
+{
+    CPrintJob& job = m_app.GetSetupJob();
+    if (!CSendPreparation::PrepareSetup(job, ReadChoices()))
+        return false;
+    const std::string path = BuildSendFile(job);
+    if (path.empty())
+        CMessageService::Show(kBuildFailedMessage);
+    if (path.empty() || path == CSendFileBuilder::kCancelled)
+        return false;
+    job.SetSendFilePath(path);
+    ReadFtpAccount();
+    OpenProgressWindow();
+    m_block.job = &job;
+    return StartUpload();
+}
+
+CSendChoices CSendoraDlg::ReadChoices() const
+{
+    CSendChoices choices;
+    choices.printerName = m_ui->comboPrinterName->currentText().toStdString();
+    choices.printerNumber = m_ui->editPrinterNumber->value();
+    choices.ownerName = m_ui->comboOwnerName->currentText().toStdString();
+    choices.collate = IsSameCopies();
+    choices.reverseOrder = m_ui->checkReverseOrder->isChecked();
+    choices.setting = SettingChoice();
+    return choices;
+}
+
+// The list shows the files of the application's setting folder, which the
+// send checks would look for beside the program; a path names the file
+// itself. The printer defaults go by their name.
+std::string CSendoraDlg::SettingChoice() const
+{
+    const std::string name = m_ui->comboPrinterSetting->currentText().toStdString();
+    const CSettingFile::Resolution resolution = m_app.GetSettingFiles().Resolve(name);
+    return resolution.ok && !resolution.usesDefaultSettings ? resolution.path : name;
+}
+
+void CSendoraDlg::ReadFtpAccount()
+{
+    m_block.ftpUserName = CRegistryValues::ReadFtpUserName();
+    m_block.ftpPassword = CRegistryValues::ReadFtpPassword();
+}
+
+void CSendoraDlg::OpenProgressWindow()
+{
+    m_progressWindow = new CSendFileDlg(m_app, *this);
+    m_progressWindow->SetMessage(ResourceString(kConnectingMessage));
+    m_progressWindow->show();
+}
+
+std::string CSendoraDlg::BuildSendFile(const CPrintJob& job)
+{
+    CMakeSendFile dialog(m_app, *this);
+    m_buildDialog = &dialog;
+    const std::string path = CSendFileBuilder(m_block.controllerName, m_app.GetRegionCode()).BuildSendFile(job, dialog);
+    m_buildDialog = nullptr;
+    return path;
+}
+
+bool CSendoraDlg::StartUpload()
+{
+    const auto request = CFtpUpload::RequestFor(*m_block.job, m_block.ftpUserName, m_block.ftpPassword);
+    if (!request) {
+        m_block.job->SetSendFilePath("");
+        return false;
+    }
+    m_block.request = *request;
+    m_block.progressCaption = ResourceString(kSendingMessage);
+    m_upload = new CUploadThread(m_block.request, this);
+    connect(m_upload, &CUploadThread::TransferDone, this, &CSendoraDlg::OnTransferDone);
+    m_progressWindow->Watch(m_upload->Progress(), m_block.progressCaption);
+    m_upload->Start();
+    return true;
+}
+
+void CSendoraDlg::OnTransferDone(bool finished, const QString& errorText)
+{
+    m_upload->deleteLater();
+    m_upload = nullptr;
+    // The report may wait in a message box, where a close must wait too.
+    m_commandRunning = true;
+    if (!finished)
+        CTransferReport::ReportFailure(errorText.toStdString());
+    m_commandRunning = false;
+    m_block.job->SetSendFilePath("");
+    EndCommand();
+    if (m_closeRequested)
+        reject();
+}
+
+void CSendoraDlg::EndCommand()
+{
+    if (m_progressWindow)
+        m_progressWindow->Close();
+    m_progressWindow = nullptr;
+    EnableControls(true);
+    emit SendFinished();
+}
+
+// Nothing is asked and nothing reported: the upload stops, and its send
+// file goes.
+void CSendoraDlg::EndTransferAtClose()
+{
+    if (!m_upload)
+        return;
+    m_upload->CancelAndWait();
+    delete m_upload;
+    m_upload = nullptr;
+    m_block.job->SetSendFilePath("");
+    EndCommand();
 }
 
 bool CSendoraDlg::eventFilter(QObject* watched, QEvent* event)

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "IPrintListHost.h"
+#include "TransferBlock.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class CSendoraDlg;
 }
+class CMakeSendFile;
 class CNameChoice;
 class CPrintDataModel;
 class CSDComboBox;
+class CSendFileDlg;
 class CSendoraApp;
+class CUploadThread;
 class QAction;
+struct CSendChoices;
 
 // The main window: the print list, the values of the next send, and the
 // buttons of every command. It remembers the printer number, owner,
@@ -31,6 +38,9 @@ public:
     static constexpr unsigned kIcon = 128;
     static constexpr unsigned kMoveUpImage = 203;
     static constexpr unsigned kMoveDownImage = 204;
+    static constexpr unsigned kBuildFailedMessage = 521;
+    static constexpr unsigned kSendingMessage = 522;
+    static constexpr unsigned kConnectingMessage = 529;
     static constexpr int kListFontPoints = 12;
     static constexpr int kMaxPrinterNumber = 99;
     static constexpr int kMaxCopies = 99;
@@ -46,8 +56,14 @@ public:
     void CancelSameCopies() override;
     // Files and folders for the print list, as if dropped on it.
     void AddPaths(const QStringList& paths);
-    // Remembers the window's values, then closes it.
+    // Remembers the window's values, then closes it. A running upload is
+    // cancelled first, without a question; a command busy on this thread
+    // ends first (a build at once), then the window closes.
     void reject() override;
+
+signals:
+    // A send command has ended and the controls are enabled again.
+    void SendFinished();
 
 protected:
     // Enter and Escape would press a button or close the window.
@@ -72,7 +88,32 @@ private:
     void OnCopiesChanged();
     void SaveWindowState();
 
+    void OnSend();
+    void OnSendSetup();
+    // Runs the part of a send command on this thread with the controls
+    // disabled; they stay so while the upload it started runs.
+    void RunCommand(bool (CSendoraDlg::*start)());
+    bool StartSend();
+    bool StartSetupSend();
+    CSendChoices ReadChoices() const;
+    std::string SettingChoice() const;
+    void ReadFtpAccount();
+    void OpenProgressWindow();
+    // The path, "" after a message, or the cancelled mark.
+    std::string BuildSendFile(const CPrintJob& job);
+    bool StartUpload();
+    void OnTransferDone(bool finished, const QString& errorText);
+    // Back to idle: no progress window, controls enabled.
+    void EndCommand();
+    void EndTransferAtClose();
+
     std::unique_ptr<Ui::CSendoraDlg> m_ui;
     CSendoraApp& m_app;
     QAction* m_aboutAction = nullptr;
+    TransferBlock m_block;
+    QPointer<CSendFileDlg> m_progressWindow;
+    CMakeSendFile* m_buildDialog = nullptr;
+    CUploadThread* m_upload = nullptr;
+    bool m_commandRunning = false;
+    bool m_closeRequested = false;
 };

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+// Icons and bitmaps of the resource module as Qt images; empty when the
+// module has none of that number.
+class CResourceImages {
+public:
+    static QIcon Icon(unsigned id);
+    static QIcon Bitmap(unsigned id);
+};

@@ -1,0 +1,102 @@
+#include "CSendFileDlg.h"
+
+#include "ui_CSendFileDlg.h"
+
+#include "CResourceImages.h"
+#include "CSendoraApp.h"
+#include "CTransferProgress.h"
+#include "CWindowPlacement.h"
+
+CSendFileDlg::CSendFileDlg(const CSendoraApp& app, QWidget& owner)
+    : QDialog(&owner)
+    , m_ui(std::make_unique<Ui::CSendFileDlg>())
+{
+    m_ui->setupUi(this);
+    setWindowIcon(CResourceImages::Icon(kIcon));
+    app.LocaliseWindow(*this);
+    EnableCancel(false);
+    CWindowPlacement::CentreOver(*this, owner);
+    connect(m_ui->buttonCancel, &QPushButton::clicked, this, &CSendFileDlg::OnCancel);
+    m_poll.setInterval(kPollMilliseconds);
+    connect(&m_poll, &QTimer::timeout, this, &CSendFileDlg::Poll);
+}
+
+CSendFileDlg::~CSendFileDlg() = default;
+
+void CSendFileDlg::SetMessage(const QString& text)
+{
+    m_ui->labelMessage->setText(text);
+}
+
+void CSendFileDlg::EnableCancel(bool enable)
+{
+    m_ui->buttonCancel->setEnabled(enable);
+}
+
+void CSendFileDlg::SetRange(std::uint64_t lower, std::uint64_t upper, std::uint64_t step)
+{
+    m_step = step;
+    m_lower = lower;
+    m_range = CProgressRange(lower, upper);
+    m_range.ApplyTo(*m_ui->progressSend);
+    m_ui->progressSend->setValue(m_range.Value(lower));
+}
+
+void CSendFileDlg::ShowSteps(std::uint64_t steps)
+{
+    const std::uint64_t room = m_range.GetUpper() - m_lower;
+    const std::uint64_t moved = m_step == 0 || steps <= room / m_step ? steps * m_step : room;
+    m_ui->progressSend->setValue(m_range.Value(m_lower + moved));
+}
+
+void CSendFileDlg::Complete()
+{
+    m_ui->progressSend->setValue(m_range.Value(m_range.GetUpper()));
+}
+
+void CSendFileDlg::Watch(std::shared_ptr<CTransferProgress> progress, const QString& caption)
+{
+    m_progress = std::move(progress);
+    m_caption = caption;
+    m_begun = false;
+    m_poll.start();
+}
+
+void CSendFileDlg::Close()
+{
+    m_poll.stop();
+    hide();
+    deleteLater();
+}
+
+void CSendFileDlg::reject()
+{
+    if (m_ui->buttonCancel->isEnabled())
+        OnCancel();
+}
+
+void CSendFileDlg::Poll()
+{
+    const CTransferProgress::Snapshot snapshot = m_progress->Read();
+    if (!snapshot.begun)
+        return;
+    if (!m_begun) {
+        m_begun = true;
+        EnableCancel(true);
+        SetMessage(m_caption);
+        SetRange(0, snapshot.totalBytes, kStepBytes);
+    }
+    if (snapshot.complete)
+        Complete();
+    else
+        ShowSteps(snapshot.steps);
+}
+
+// The upload stops before its next block and ends as finished.
+void CSendFileDlg::OnCancel()
+{
+    if (m_progress)
+        m_progress->RequestCancel();
+    m_poll.stop();
+    hide();
+}

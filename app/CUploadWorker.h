@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CFtpUpload.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CTransferProgress;
+
+// Uploads one send file on the thread it has been moved to. It reports
+// progress and hears a cancel request only through the shared progress,
+// and the end only through its signal.
+class CUploadWorker : public QObject {
+    Q_OBJECT
+
+public:
+    CUploadWorker(CFtpUpload::Request request, std::shared_ptr<CTransferProgress> progress);
+
+    void Run();
+
+signals:
+    // finished is true for a finished or cancelled upload; when it is
+    // false, errorText tells what went wrong.
+    void TransferDone(bool finished, const QString& errorText);
+
+private:
+    CFtpUpload::Request m_request;
+    std::shared_ptr<CTransferProgress> m_progress;
+};

@@ -1,0 +1,99 @@
+#include "CSendoraFixture.h"
+
+#include "CSendFileDlg.h"
+#include "CTransferProgress.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <limits>
+
+// The progress window as the upload drives it through the shared progress.
+namespace {
+class SendFileDlg : public CSendoraFixture {
+protected:
+    SendFileDlg()
+    {
+        OpenWindow();
+        m_dialog = new CSendFileDlg(*m_app, *m_window);
+        m_dialog->SetMessage("connecting");
+        m_dialog->show();
+        m_dialog->Watch(m_progress, "sending");
+    }
+
+    // What the window shows once it has looked again.
+    void Poll() const { QTest::qWait(3 * CSendFileDlg::kPollMilliseconds); }
+    QProgressBar& Bar() const { return *m_dialog->findChild<QProgressBar*>("progressSend"); }
+    QPushButton& Cancel() const { return *m_dialog->findChild<QPushButton*>("buttonCancel"); }
+    QString Text() const { return m_dialog->findChild<QLabel*>("labelMessage")->text(); }
+
+    std::shared_ptr<CTransferProgress> m_progress = std::make_shared<CTransferProgress>();
+    CSendFileDlg* m_dialog = nullptr;
+};
+
+TEST_F(SendFileDlg, WaitsWithCancelDisabledUntilTheUploadBegins)
+{
+    Poll();
+    EXPECT_EQ(Text(), "connecting");
+    EXPECT_FALSE(Cancel().isEnabled());
+    m_dialog->reject();
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_FALSE(m_progress->IsCancelled());
+
+    m_progress->Begin(100);
+    Poll();
+    EXPECT_EQ(Text(), "sending");
+    EXPECT_TRUE(Cancel().isEnabled());
+}
+
+TEST_F(SendFileDlg, FileOfTwoAndAHalfBlocksTakesThreeStepsToItsLength)
+{
+    const std::uint64_t length = 4096 * 2 + 2048;
+    m_progress->Begin(length);
+    Poll();
+    EXPECT_EQ(Bar().minimum(), 0);
+    EXPECT_EQ(Bar().maximum(), static_cast<int>(length));
+    EXPECT_EQ(Bar().value(), 0);
+    const int expected[] = {4096, 8192, static_cast<int>(length)};
+    for (const int value : expected) {
+        m_progress->Advance(4096);
+        Poll();
+        EXPECT_EQ(Bar().value(), value);
+    }
+    m_progress->Complete();
+    Poll();
+    EXPECT_EQ(Bar().value(), static_cast<int>(length));
+}
+
+TEST_F(SendFileDlg, LengthPastWhatTheBarHoldsIsScaledOverTheWholeBar)
+{
+    const std::uint64_t length = std::uint64_t{5} << 30;
+    m_progress->Begin(length);
+    for (std::uint64_t step = 0; step < length / 2 / 4096; ++step)
+        m_progress->Advance(4096);
+    Poll();
+    EXPECT_GT(Bar().maximum(), std::numeric_limits<int>::max() / 2);
+    EXPECT_EQ(Bar().value(), Bar().maximum() / 2);
+    m_progress->Complete();
+    Poll();
+    EXPECT_EQ(Bar().value(), Bar().maximum());
+}
+
+TEST_F(SendFileDlg, CancelAsksTheUploadToStopAndHidesTheWindow)
+{
+    m_progress->Begin(100);
+    Poll();
+    QTest::mouseClick(&Cancel(), Qt::LeftButton);
+    EXPECT_TRUE(m_progress->IsCancelled());
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+TEST_F(SendFileDlg, OpensCentredOverItsOwner)
+{
+    const QPoint owner = m_window->frameGeometry().center();
+    const QPoint dialog = m_dialog->frameGeometry().center();
+    EXPECT_LE((owner - dialog).manhattanLength(), 2);
+}
+}
