@@ -134,16 +134,6 @@ INSTANTIATE_TEST_SUITE_P(Edits, CPrintDataListCtrlCopiesTest,
                                          CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {515}, false}),
                          [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
 
-TEST_F(CPrintDataListCtrlTest, ZeroCopiesBecomeOneWithMessage126)
-{
-    OpenWindow();
-    AddEntries({"a.plt"}, 5);
-    TypeCopies(0, "0");
-    Child<CSDComboBox>("comboPrinterName").setFocus();
-    EXPECT_EQ(Copies(), std::vector<int>{1});
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{126});
-}
-
 TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
 {
     OpenWindow();

@@ -28,7 +28,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <regex>
 #include <set>
 
 // Sends from the main window as a user makes them: buttons pressed, the
@@ -47,34 +46,11 @@ QString Q(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// The job name in JOB and EOJ, which must agree, replaced by NAME.
-std::string Normalised(const std::string& bytes)
+CPrinterSimulator::Options PrinterWithModels()
 {
-    std::smatch match;
-    if (!std::regex_search(bytes, match, std::regex("@PJL JOB NAME = \"([0-9A-F]{32})\"\n")))
-        return "no job name in: " + bytes.substr(0, 200);
-    const std::string name = match[1].str();
-    if (bytes.find("@PJL EOJ NAME = \"" + name + "\"\n") == std::string::npos)
-        return "EOJ name differs in: " + bytes.substr(0, 200);
-    return std::regex_replace(bytes, std::regex(name), "NAME");
-}
-
-// Every file below a folder, relative to it.
-std::set<std::string> FilesBelow(const std::string& folder)
-{
-    std::set<std::string> files;
-    std::error_code error;
-    for (std::filesystem::recursive_directory_iterator it(folder, error), end; !error && it != end; ++it)
-        if (it->is_regular_file())
-            files.insert(std::filesystem::relative(it->path(), folder).string());
-    return files;
-}
-
-std::uint64_t SizeOf(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
+    CPrinterSimulator::Options options;
+    options.models = {"PlotraK1"};
+    return options;
 }
 
 // Threads of this process, which may end a while after their work.
@@ -266,7 +242,7 @@ protected:
         args.insert(args.begin(), {"build", "-o", job, "--owner", "Ada"});
         const auto result = CProcess::Run(test_config::kCli, args, {{"TMPDIR", m_out.Path()}});
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        return Normalised(ReadFileBytes(job));
+        return NormalisedJob(ReadFileBytes(job));
     }
 
     // Waits until the upload runs, with Cancel enabled, and data has
@@ -297,9 +273,7 @@ private:
 
 TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheController)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
     Open();
     ChoosePrinter(printer.Address(), 3);
@@ -315,7 +289,7 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     const std::string remote = "plt03p/site plan.plt.pjl";
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
-    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + remote)),
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)),
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
     EXPECT_TRUE(send.ProgressTexts().count(CMessageService::Format(CSendoraDlg::kConnectingMessage)));
     EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
@@ -328,9 +302,7 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
 
 TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
     Open();
     ChoosePrinter(printer.Address(), 7);
@@ -341,7 +313,7 @@ TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
     before.Press("buttonSendSetup");
     ASSERT_TRUE(before.WaitForEnd());
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
-    EXPECT_EQ(Normalised(ReadFileBytes(setup)), Built({"--setting", SamplePath()}));
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath()}));
 
     AddEntry("a.plt");
     CSendWatch printList(*this);
@@ -351,7 +323,7 @@ TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
     after.Press("buttonSendSetup");
     ASSERT_TRUE(after.WaitForEnd());
 
-    EXPECT_EQ(Normalised(ReadFileBytes(setup)), Built({"--setting", SamplePath(), "--controller", "Heron"}));
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath(), "--controller", "Heron"}));
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     for (const CSendWatch* send : {&before, &printList, &after})
         EXPECT_FALSE(send->ControlsSeenEnabled());
@@ -398,13 +370,6 @@ struct CRefusalCase {
     // The text of the last message, when it is the printer's.
     std::string printersText = {};
 };
-
-CPrinterSimulator::Options PrinterWithModels()
-{
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    return options;
-}
 
 class SendFromWindowRefusals : public SendFromWindow, public testing::WithParamInterface<CRefusalCase> {};
 

@@ -60,15 +60,6 @@ std::vector<std::string> CommonRows(const std::string& block)
     return rows;
 }
 
-std::vector<std::string> FinisherRows(const std::string& block)
-{
-    std::vector<std::string> rows;
-    for (const auto& line : SplitLines(block))
-        if (StartsWithAny(line, {"FINISH", "FOLD", "BALER", "STACKER", "STACKBIN"}))
-            rows.push_back(line);
-    return rows;
-}
-
 void ExpectBlock(const CProcessResult& result)
 {
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -113,28 +104,6 @@ TEST(CDefaultsCommandTest, ControllersAndRegionsDifferOnlyInTheirRows)
             ExpectBlock(result);
             EXPECT_EQ(CommonRows(result.out), CommonRows(reference.out)) << controller << ' ' << region;
         }
-}
-
-TEST(CDefaultsCommandTest, FinisherRowsOfTheShippedDefaults)
-{
-    using Rows = std::vector<std::string>;
-    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Others", "ZC").out),
-              (Rows{"@PJL DEFAULT FINISHMARGINS = 0", "@PJL DEFAULT FINISHPROGID = BYPASS",
-                    "@PJL DEFAULT FINISHBIN = BYPASS"}));
-    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Others", "JP").out),
-              (Rows{"@PJL DEFAULT FOLDMARGIN = 0", "@PJL DEFAULT BALER = OFF", "@PJL DEFAULT STACKER = OFF",
-                    "@PJL DEFAULT FOLDER = UNFOLD", "@PJL DEFAULT FOLDROTATE = OFF", "@PJL DEFAULT FOLDSIZE = A4",
-                    "@PJL DEFAULT FOLDCORNER = OFF"}));
-    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Corvid2nd", "ZC").out),
-              (Rows{"@PJL DEFAULT FINISHMARGINS = MARGINSOFF", "@PJL DEFAULT FINISHPROGID = BYPASS",
-                    "@PJL DEFAULT FINISHBIN = BYPASS"}));
-    EXPECT_EQ(FinisherRows(Defaults(DefaultsName(), "Heron", "JP").out), Rows{});
-    const auto heron = Defaults(DefaultsName(), "Heron", "ZC").out;
-    EXPECT_EQ(heron.find("DRAWCOLOR"), std::string::npos);
-    EXPECT_EQ(heron.find("MITTER"), std::string::npos);
-    EXPECT_NE(heron.find("@PJL DEFAULT PEN1JOINTSTYLE = MITER\n"), std::string::npos);
-    EXPECT_NE(Defaults(DefaultsName(), "Others", "ZC").out.find("@PJL DEFAULT PEN1JOINTSTYLE = MITTER\n"),
-              std::string::npos);
 }
 
 TEST(CDefaultsCommandTest, RegionDefaultsToTheResourceModule)

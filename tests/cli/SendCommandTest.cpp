@@ -1,5 +1,4 @@
 #include "CMessageService.h"
-#include "CProgramVersion.h"
 #include "CResourceModule.h"
 
 #include "CPrinterSimulator.h"
@@ -12,7 +11,6 @@
 #include <signal.h>
 
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <thread>
 
@@ -21,34 +19,11 @@
 namespace {
 using namespace std::chrono_literals;
 
-// The job name in JOB and EOJ, which must agree, replaced by NAME.
-std::string Normalised(const std::string& bytes)
+CPrinterSimulator::Options PrinterWithModels()
 {
-    std::smatch match;
-    if (!std::regex_search(bytes, match, std::regex("@PJL JOB NAME = \"([0-9A-F]{32})\"\n")))
-        return "no job name in: " + bytes.substr(0, 200);
-    const std::string name = match[1].str();
-    if (bytes.find("@PJL EOJ NAME = \"" + name + "\"\n") == std::string::npos)
-        return "EOJ name differs in: " + bytes;
-    return std::regex_replace(bytes, std::regex(name), "NAME");
-}
-
-// Every file below a folder, relative to it.
-std::set<std::string> FilesBelow(const std::string& folder)
-{
-    std::set<std::string> files;
-    std::error_code error;
-    for (std::filesystem::recursive_directory_iterator it(folder, error), end; !error && it != end; ++it)
-        if (it->is_regular_file())
-            files.insert(std::filesystem::relative(it->path(), folder).string());
-    return files;
-}
-
-std::uintmax_t SizeOf(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
+    CPrinterSimulator::Options options;
+    options.models = {"PlotraK1"};
+    return options;
 }
 
 class SendCommand : public testing::Test {
@@ -76,20 +51,10 @@ protected:
         args.insert(args.begin(), {"build", "-o", job});
         const auto result = Cli(args);
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        return Normalised(ReadFileBytes(job));
+        return NormalisedJob(ReadFileBytes(job));
     }
 
     std::string Plot(const std::string& name, const std::string& bytes) const { return m_files.Write(name, bytes); }
-
-    void StoreFtpAccount(const std::string& user, const std::string& password) const
-    {
-        const auto result =
-            CProcess::Run("/bin/sh",
-                          {std::string(test_config::kSourceDir) + "scripts/install-machine-key", "--version-key",
-                           CProgramVersion::GetVersionKey(), user, password},
-                          Environment());
-        ASSERT_EQ(result.exitCode, 0) << result.err;
-    }
 
     bool TempIsEmpty() const { return std::filesystem::is_empty(m_tmp.Path()); }
 
@@ -101,9 +66,7 @@ protected:
 
 TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
     const std::string first = Plot("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n");
     const std::string second = Plot("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'));
@@ -121,7 +84,7 @@ TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
     std::vector<std::string> build = {"--controller", "Heron"};
     build.insert(build.end(), choices.begin(), choices.end());
-    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + remote)), Built(build));
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)), Built(build));
     EXPECT_TRUE(TempIsEmpty());
 }
 
@@ -137,14 +100,12 @@ TEST_F(SendCommand, PdfGoesToAPrinterWithPostScriptAndPdf)
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "plt00p/cover.pdf.pjl\n");
-    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt00p/cover.pdf.pjl")), Built({"--owner", "Ada", pdf}));
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt00p/cover.pdf.pjl")), Built({"--owner", "Ada", pdf}));
 }
 
 TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
 
     const auto result =
@@ -154,55 +115,22 @@ TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
     EXPECT_EQ(result.out, "plt07p/SetupPrint.pjl\n");
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
     // The printer told the controller, as a print-list send would have.
-    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt07p/SetupPrint.pjl")),
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt07p/SetupPrint.pjl")),
               Built({"--owner", "Ada", "--setting", "sample", "--controller", "Heron"}));
     EXPECT_TRUE(TempIsEmpty());
 }
 
 TEST_F(SendCommand, SetupTakesTheControllerItIsGiven)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
 
     const auto result = Cli({"setup", "--printer", printer.Address(), "--owner", "Ada", "--setting", "sample",
                              "--controller", "Others"});
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(Normalised(ReadFileBytes(printer.Root() + "plt00p/SetupPrint.pjl")),
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt00p/SetupPrint.pjl")),
               Built({"--owner", "Ada", "--setting", "sample"}));
-}
-
-TEST_F(SendCommand, RefusedLogInIsReported)
-{
-    CPrinterSimulator printer({});
-    ASSERT_TRUE(printer.IsRunning());
-    StoreFtpAccount("Sendora", "wrong");
-
-    const auto result = Send(printer, {"--owner", "Ada", Plot("a.plt", "IN;")});
-
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, CMessageService::Format(531) + "\nLogin denied\n530 Authentication failed.\n");
-    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
-    EXPECT_TRUE(TempIsEmpty());
-}
-
-TEST_F(SendCommand, MissingInputFolderFailsAndCreatesNothing)
-{
-    CPrinterSimulator printer({});
-    ASSERT_TRUE(printer.IsRunning());
-    std::filesystem::remove(printer.Root() + "plt42p");
-
-    const auto result = Send(printer, {"--number", "42", "--owner", "Ada", Plot("a.plt", "IN;")});
-
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("\n550 "), std::string::npos) << result.err;
-    EXPECT_FALSE(std::filesystem::exists(printer.Root() + "plt42p"));
-    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
-    EXPECT_TRUE(TempIsEmpty());
 }
 
 TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)

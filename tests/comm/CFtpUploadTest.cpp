@@ -6,12 +6,10 @@
 #include "CMessageRecorder.h"
 #include "CPrinterSimulator.h"
 #include "CTempDir.h"
+#include "LoopbackPort.h"
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -48,27 +46,6 @@ std::string Pattern(std::size_t size)
     for (std::size_t i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 131 + i / 4099) & 0xFF);
     return bytes;
-}
-
-// A loopback port that nothing listens on.
-int ClosedPort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
-std::uintmax_t SizeOf(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
 }
 
 class FtpUpload : public testing::Test {
@@ -199,7 +176,7 @@ TEST_F(FtpUpload, RefusedLogInIsReportedWithTheServersReply)
 TEST_F(FtpUpload, RefusedConnectionIsReported)
 {
     auto request = Request("job");
-    request.port = ClosedPort();
+    request.port = FreeLoopbackPort();
     CFtpUpload upload(request);
 
     EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);

@@ -2,6 +2,7 @@
 
 #include "CMessageRecorder.h"
 #include "CPrinterSimulator.h"
+#include "LoopbackPort.h"
 
 #include <gtest/gtest.h>
 
@@ -215,12 +216,7 @@ TEST(CMVFTPTest, FailsAtOnceWhenThePrinterHangsUp)
 
 TEST(CMVFTPTest, FailsAtOnceWhenTheConnectionIsRefused)
 {
-    unsigned short port = 0;
-    {
-        CPrinterSimulator gone({});
-        port = gone.Port();
-    }
-    ASSERT_NE(port, 0);
+    const int port = FreeLoopbackPort();
     CMessageRecorder messages;
     CMVFTP client = MakeClient();
 

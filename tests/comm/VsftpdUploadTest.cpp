@@ -3,6 +3,7 @@
 #include "IProgressMonitor.h"
 
 #include "CTempDir.h"
+#include "LoopbackPort.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -37,19 +38,6 @@ public:
     std::uint64_t cancelAfter = 0;
     std::uint64_t done = 0;
 };
-
-int FreePort()
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
 
 int Connect(int port)
 {
@@ -126,7 +114,7 @@ public:
 private:
     bool Start()
     {
-        m_port = FreePort();
+        m_port = FreeLoopbackPort();
         const std::string config = m_dir.File("vsftpd.conf");
         std::ofstream(config) << Config();
         const std::string log = m_dir.File("vsftpd.out");

@@ -63,20 +63,17 @@ CPlotter LoadShipped()
     return plotter;
 }
 
-Strings Labels(const CPlotter& plotter, ListGetter get)
+// The labels (first) and codes (second) of a list.
+std::pair<Strings, Strings> List(const CPlotter& plotter, ListGetter get)
 {
-    Strings labels;
-    Strings codes;
-    (plotter.*get)(labels, codes);
-    return labels;
+    std::pair<Strings, Strings> list;
+    (plotter.*get)(list.first, list.second);
+    return list;
 }
 
 Strings Codes(const CPlotter& plotter, ListGetter get)
 {
-    Strings labels;
-    Strings codes;
-    (plotter.*get)(labels, codes);
-    return codes;
+    return List(plotter, get).second;
 }
 
 Strings SizeCodes(const CPlotter& plotter, CPlotter::SizeKind kind, const std::string& group)
@@ -160,8 +157,7 @@ class ShippedListTest : public testing::TestWithParam<ShippedList> {};
 TEST_P(ShippedListTest, OffersDistinctNamedChoices)
 {
     const CPlotter plotter = LoadShipped();
-    const Strings labels = Labels(plotter, GetParam().get);
-    const Strings codes = Codes(plotter, GetParam().get);
+    const auto [labels, codes] = List(plotter, GetParam().get);
     ASSERT_FALSE(codes.empty());
     EXPECT_FALSE(HasEmptyText(labels));
     EXPECT_FALSE(HasEmptyText(codes));
@@ -269,41 +265,9 @@ const SettingKey kSettingKeys[] = {
     {"InputPaperGroup", "PaperGroup", "InputPaperGroup", 0, ListCodes(&CPlotter::GetInputPaperGroupList)},
     {"OutputPaperGroup", "PaperGroup", "OutputPaperGroup", 0, ListCodes(&CPlotter::GetOutputPaperGroupList)},
     {"RollPaperGroup", "PaperGroup", "RollPaperGroup", 0, ListCodes(&CPlotter::GetRollPaperGroupList)},
-    {"InputMode", "Input/Output Mode", "InputMode", 0,
-     [](const CPlotter& plotter, const CProfile&) {
-         Strings modes;
-         for (const auto& group : Codes(plotter, &CPlotter::GetInputPaperGroupList))
-             modes.push_back("AUTO_" + group);
-         return modes;
-     }},
-    {"OutputMode", "Input/Output Mode", "OutputMode", 0,
-     [](const CPlotter& plotter, const CProfile& settings) {
-         Strings modes;
-         const std::string group = settings.GetString("PaperGroup", "OutputPaperGroup", kMissingValue);
-         for (const auto& cut : Codes(plotter, &CPlotter::GetPaperCutList))
-             modes.push_back(cut + "_" + group);
-         return modes;
-     }},
     {"OutputSizes", "OutputSize", "Output#Size", 15,
      GroupSizes(CPlotter::SizeKind::Output, "OutputPaperGroup", nullptr)},
     {"PaperSizes", "PaperSize", "Paper#Size", 15, GroupSizes(CPlotter::SizeKind::Paper, "RollPaperGroup", "AUTO_")},
-    {"StampPositions", "Stamp", "StampPositionXYRotate#", 15,
-     [](const CPlotter& plotter, const CProfile& settings) {
-         // LOCAL, or the position the stamp grid would write: X and Y in
-         // their ranges and a rotation label.
-         Strings positions = {"LOCAL"};
-         int xLower = 0, xUpper = 0, yLower = 0, yUpper = 0;
-         plotter.GetStampPositionRanges(xLower, xUpper, yLower, yUpper);
-         for (int n = 1; n <= 15; ++n) {
-             const std::string value = settings.GetString("Stamp", "StampPositionXYRotate" + std::to_string(n), "");
-             if (IsNumberIn(CTextFields::ExtractField(value, 1, ""), xLower, xUpper) &&
-                 IsNumberIn(CTextFields::ExtractField(value, 2, ""), yLower, yUpper) &&
-                 Contains(Labels(plotter, &CPlotter::GetStampRotateList), CTextFields::ExtractField(value, 3, "")) &&
-                 CTextFields::ExtractField(value, 4, kMissingValue) == kMissingValue)
-                 positions.push_back(value);
-         }
-         return positions;
-     }},
 };
 
 class SettingValueTest : public testing::TestWithParam<std::tuple<std::string, SettingKey>> {};
@@ -329,11 +293,6 @@ INSTANTIATE_TEST_SUITE_P(ShippedFiles, SettingValueTest,
                          [](const auto& info) {
                              return TestName(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
                          });
-
-TEST(CPlotterShippedTest, DefaultSettingFileIsShipped)
-{
-    EXPECT_TRUE(Contains(ShippedSettingFiles(), "default.org"));
-}
 
 class SettingNumbersTest : public testing::TestWithParam<std::string> {};
 

@@ -176,14 +176,4 @@ TEST_F(PrintDataTest, FailedSetFileKeepsTheEntryAsItWas)
     EXPECT_EQ(entry.GetSendPath(), copy);
     EXPECT_EQ(ReadFileBytes(copy), "a");
 }
-
-TEST_F(PrintDataTest, CopiesAndFormatCanBeChanged)
-{
-    CPrintData entry;
-    ASSERT_TRUE(entry.SetFile(m_user.Write("a.xyz", "a"), m_formats, m_localDisk));
-    entry.SetDataFormat("HPGL");
-    entry.SetCopies(12);
-    EXPECT_EQ(entry.GetDataFormat(), "HPGL");
-    EXPECT_EQ(entry.GetCopies(), 12);
-}
 }

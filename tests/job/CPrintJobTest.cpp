@@ -143,7 +143,7 @@ TEST_F(PrintJobTest, SetSendFilePathDeletesThePreviousFile)
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 
-TEST_F(PrintJobTest, FirstCopiesAndJobWideFields)
+TEST_F(PrintJobTest, FirstCopiesAreThoseOfTheFirstEntry)
 {
     CPrintJob job;
     EXPECT_EQ(job.GetFirstCopies(), 1);
@@ -152,21 +152,6 @@ TEST_F(PrintJobTest, FirstCopiesAndJobWideFields)
     job.GetAt(0)->SetCopies(4);
     job.GetAt(1)->SetCopies(9);
     EXPECT_EQ(job.GetFirstCopies(), 4);
-
-    job.SetPrinterName("plotter1");
-    job.SetPrinterNumber(7);
-    job.SetOwnerName("alice");
-    job.SetCollate(true);
-    job.SetReverseOrder(true);
-    job.SetUsesDefaultSettings(true);
-    job.SetSettingFilePath("/x/default.org");
-    EXPECT_EQ(job.GetPrinterName(), "plotter1");
-    EXPECT_EQ(job.GetPrinterNumber(), 7);
-    EXPECT_EQ(job.GetOwnerName(), "alice");
-    EXPECT_TRUE(job.GetCollate());
-    EXPECT_TRUE(job.GetReverseOrder());
-    EXPECT_TRUE(job.GetUsesDefaultSettings());
-    EXPECT_EQ(job.GetSettingFilePath(), "/x/default.org");
 }
 
 TEST_F(PrintJobTest, BatchWithOneFormatTableAndRefusedFilesLeftOut)

@@ -72,15 +72,6 @@ protected:
         return ReadFileBytes(path);
     }
 
-    // The job name in JOB and EOJ, which must agree, replaced by NAME.
-    static std::string Normalised(const std::string& bytes)
-    {
-        std::smatch match;
-        EXPECT_TRUE(std::regex_search(bytes, match, std::regex("JOB NAME = \"([0-9A-F]{32})\"")));
-        EXPECT_NE(bytes.find("EOJ NAME = \"" + match[1].str() + "\""), std::string::npos);
-        return std::regex_replace(bytes, std::regex(match[1].str()), "NAME");
-    }
-
     int FilesLeftInTemp() const
     {
         int count = 0;
@@ -102,7 +93,7 @@ protected:
 TEST_F(SendFileBuilder, OneEntryWithDefaultSettings)
 {
     Add("A0.hpg", "IN;PU0,0;", 2);
-    EXPECT_EQ(Normalised(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
+    EXPECT_EQ(NormalisedJob(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
                                           "@PJL DEFAULT OWNER = \"Ada\"\n@PJL SET COPIES = 2\n"
                                           "@PJL SET PSDEFAULTDMS = ON\n@PJL SET FILENAME = \"A0.hpg\"\n"
                                           "@PJL ENTER LANGUAGE = HPGL\nIN;PU0,0;" +
@@ -120,7 +111,7 @@ TEST_F(SendFileBuilder, CollatedEntriesCarryOneCopyCountInTheHeader)
         return std::regex_replace(group, std::regex("%"), name) + data + kUel;
     };
     m_job.SetCollate(true);
-    EXPECT_EQ(Normalised(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
+    EXPECT_EQ(NormalisedJob(Build()), kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n"
                                           "@PJL DEFAULT OWNER = \"Ada\"\n@PJL DEFAULT COLLATIONENABLE = FORWARD\n"
                                           "@PJL DEFAULT COPIES = 3\n" +
                                           groupOf("a", "A") + groupOf("b", "B") + groupOf("c", "C") +
@@ -133,7 +124,7 @@ TEST_F(SendFileBuilder, ReverseOrderWritesTheLastEntryFirst)
     Add("second.hpg", "2", 1);
     Add("third.hpg", "3", 1);
     m_job.SetReverseOrder(true);
-    const std::string bytes = Normalised(Build());
+    const std::string bytes = NormalisedJob(Build());
     const auto third = bytes.find("third.hpg");
     const auto second = bytes.find("second.hpg");
     const auto first = bytes.find("first.hpg");
@@ -207,7 +198,7 @@ TEST_F(SendFileBuilder, SetupJobCarriesTheSettingsOfTheStoredController)
     for (const std::string controller : {"", "Heron"}) {
         std::ostringstream block;
         ASSERT_TRUE(CSettingsWriter::WriteForController(block, setting, "ZC", controller));
-        EXPECT_EQ(Normalised(Build(controller)),
+        EXPECT_EQ(NormalisedJob(Build(controller)),
                   kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n@PJL DEFAULT OWNER = \"Ada\"\n" + block.str() +
                       "@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n"
                       "@PJL INQUIRE LPARM : MVNATIVE IPARM : PRINT CURRENT\n"

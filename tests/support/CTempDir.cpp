@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <stdexcept>
 #include <vector>
 
@@ -50,4 +51,32 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
 bool FileExists(const std::string& path)
 {
     return std::filesystem::exists(path);
+}
+
+std::uint64_t SizeOf(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+std::set<std::string> FilesBelow(const std::string& folder)
+{
+    std::set<std::string> files;
+    std::error_code error;
+    for (std::filesystem::recursive_directory_iterator it(folder, error), end; !error && it != end; ++it)
+        if (it->is_regular_file())
+            files.insert(std::filesystem::relative(it->path(), folder).string());
+    return files;
+}
+
+std::string NormalisedJob(const std::string& bytes)
+{
+    std::smatch match;
+    if (!std::regex_search(bytes, match, std::regex("@PJL JOB NAME = \"([0-9A-F]{32})\"\n")))
+        return "no job name in: " + bytes.substr(0, 200);
+    const std::string name = match[1].str();
+    if (bytes.find("@PJL EOJ NAME = \"" + name + "\"\n") == std::string::npos)
+        return "EOJ name differs in: " + bytes.substr(0, 200);
+    return std::regex_replace(bytes, std::regex(name), "NAME");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <string>
 
 // A private folder for one test, removed with everything in it.
@@ -24,3 +26,9 @@ private:
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// Size of a file; 0 when it is missing.
+std::uint64_t SizeOf(const std::string& path);
+// Every file below a folder, relative to it.
+std::set<std::string> FilesBelow(const std::string& folder);
+// A job's bytes with the job name, which JOB and EOJ must agree on, as NAME.
+std::string NormalisedJob(const std::string& bytes);
