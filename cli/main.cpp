@@ -1,7 +1,7 @@
 #include "CBuildCommand.h"
 #include "CDefaultsCommand.h"
 #include "CFormatsCommand.h"
-#include "CInspectCommand.h"
+#include "CStructureCommand.h"
 #include "CSendCommand.h"
 #include "CSettingsCommand.h"
 #include "CSetupCommand.h"
@@ -18,7 +18,7 @@ namespace {
 std::vector<std::unique_ptr<ICommand>> MakeCommands()
 {
     std::vector<std::unique_ptr<ICommand>> commands;
-    commands.push_back(std::make_unique<CInspectCommand>());
+    commands.push_back(std::make_unique<CStructureCommand>());
     commands.push_back(std::make_unique<CDefaultsCommand>());
     commands.push_back(std::make_unique<CSettingsCommand>());
     commands.push_back(std::make_unique<CStatusCommand>());

@@ -1,4 +1,4 @@
-#include "CJobInspector.h"
+#include "CJobStructure.h"
 
 #include <cstdio>
 #include <ostream>
@@ -89,7 +89,7 @@ std::string QuotedValue(const std::string& line)
 
 class CJobParser {
 public:
-    CJobParser(std::FILE* file, CJobInspector::Job& job, std::string& error)
+    CJobParser(std::FILE* file, CJobStructure::Job& job, std::string& error)
         : m_reader(file)
         , m_job(job)
         , m_error(error)
@@ -133,7 +133,7 @@ private:
 
     bool TakeEntry()
     {
-        CJobInspector::Entry entry;
+        CJobStructure::Entry entry;
         entry.pjlLines = std::move(m_group);
         m_group.clear();
         for (const auto& line : entry.pjlLines) {
@@ -164,7 +164,7 @@ private:
     }
 
     CJobReader m_reader;
-    CJobInspector::Job& m_job;
+    CJobStructure::Job& m_job;
     std::string& m_error;
     std::vector<std::string> m_group;
     bool m_done = false;
@@ -177,7 +177,7 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out)
 }
 }
 
-bool CJobInspector::Read(const std::string& path, Job& job, std::string& error)
+bool CJobStructure::Read(const std::string& path, Job& job, std::string& error)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
@@ -189,7 +189,7 @@ bool CJobInspector::Read(const std::string& path, Job& job, std::string& error)
     return ok;
 }
 
-void CJobInspector::Print(const Job& job, std::ostream& out)
+void CJobStructure::Print(const Job& job, std::ostream& out)
 {
     out << "header:\n";
     PrintLines(job.header, out);

@@ -3,7 +3,7 @@
 #include "ICommand.h"
 
 // inspect JOB: prints the structure of a job file.
-class CInspectCommand : public ICommand {
+class CStructureCommand : public ICommand {
 public:
     std::string Name() const override { return "inspect"; }
     std::string Usage() const override { return "inspect JOB"; }

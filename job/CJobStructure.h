@@ -7,7 +7,7 @@
 
 // Reads a job file back into its parts, streaming, so that a user can see
 // what was (or would be) sent and a damaged job is recognised.
-class CJobInspector {
+class CJobStructure {
 public:
     struct Entry {
         std::vector<std::string> pjlLines;  // from the first SET line to ENTER LANGUAGE
