@@ -203,20 +203,15 @@ protected:
         return path;
     }
 
-    bool AnyControlEnabled() const
+    int EnabledControls() const
     {
+        int enabled = 0;
         for (const char* name : kControls)
-            if (m_window->findChild<QWidget*>(name)->isEnabled())
-                return true;
-        return false;
+            enabled += m_window->findChild<QWidget*>(name)->isEnabled();
+        return enabled;
     }
-    bool AllControlsEnabled() const
-    {
-        for (const char* name : kControls)
-            if (!m_window->findChild<QWidget*>(name)->isEnabled())
-                return false;
-        return true;
-    }
+    bool AnyControlEnabled() const { return EnabledControls() > 0; }
+    bool AllControlsEnabled() const { return EnabledControls() == static_cast<int>(std::size(kControls)); }
     CSendFileDlg* ProgressWindow() const
     {
         for (CSendFileDlg* window : m_window->findChildren<CSendFileDlg*>())
@@ -233,6 +228,16 @@ protected:
             if (file.rfind("MSD", 0) == 0)
                 left.insert(file);
         return left;
+    }
+
+    // The send ended without a word and left nothing, here or on the printer.
+    void ExpectQuietEndLeavingNothing(const CSendWatch& send, const CPrinterSimulator& printer) const
+    {
+        EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
+        EXPECT_TRUE(SendFilesLeft().empty());
+        EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+        EXPECT_FALSE(send.ControlsSeenEnabled());
+        EXPECT_TRUE(AllControlsEnabled());
     }
 
     // What the command line builds of the same choices.
@@ -453,12 +458,8 @@ TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)
     EXPECT_FALSE(progress.isVisible());
     ASSERT_TRUE(send.WaitForEnd());
 
-    EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
-    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+    ExpectQuietEndLeavingNothing(send, printer);
     EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
-    EXPECT_TRUE(SendFilesLeft().empty());
-    EXPECT_FALSE(send.ControlsSeenEnabled());
-    EXPECT_TRUE(AllControlsEnabled());
 }
 
 TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
@@ -484,11 +485,7 @@ TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_TRUE(cancelled);
-    EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
-    EXPECT_TRUE(SendFilesLeft().empty());
-    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
-    EXPECT_FALSE(send.ControlsSeenEnabled());
-    EXPECT_TRUE(AllControlsEnabled());
+    ExpectQuietEndLeavingNothing(send, printer);
     EXPECT_EQ(ProgressWindow(), nullptr);
 }
 

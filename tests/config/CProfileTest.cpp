@@ -170,16 +170,6 @@ TEST(Profile, EveryCallSeesTheFileAsItIsNow)
     EXPECT_EQ(profile.GetString("S", "k", ""), "3");
 }
 
-TEST(Profile, ValueWithLineBreakIsRefused)
-{
-    CTempDir dir;
-    const std::string path = dir.Write("a.ini", "[S]\nk=1\n");
-    CProfile profile;
-    profile.Open(path);
-    EXPECT_FALSE(profile.WriteString("S", "k", "a\r\n[Evil]"));
-    EXPECT_EQ(ReadFileBytes(path), "[S]\nk=1\n");
-}
-
 TEST(Profile, WriteReplacesAtomicallyKeepingPermissions)
 {
     CTempDir dir;
@@ -212,6 +202,12 @@ TEST(Profile, FailedWritesLeaveTheOldFile)
     inReadOnly.Open(readOnlyDir + "/a.ini");
     EXPECT_FALSE(inReadOnly.WriteString("S", "k", "2"));
     EXPECT_EQ(inReadOnly.GetString("S", "k", ""), "1");
+
+    const std::string withBreak = dir.Write("c.ini", "[S]\nk=1\n");
+    CProfile breaking;
+    breaking.Open(withBreak);
+    EXPECT_FALSE(breaking.WriteString("S", "k", "a\r\n[Evil]"));  // would be stored altered
+    EXPECT_EQ(ReadFileBytes(withBreak), "[S]\nk=1\n");
 
     const std::string readOnlyFile = dir.Write("b.ini", "[S]\nk=1\n");
     chmod(readOnlyFile.c_str(), 0444);
