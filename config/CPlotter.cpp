@@ -6,31 +6,11 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <string_view>
 
 namespace {
 constexpr int kDefaultStampNumberingLength = 12;
 constexpr std::array<std::string_view, 6> kFoldProgramRegions = {"ZC", "FR", "JP", "GE", "SP", "PO"};
-
-// Leading-decimal conversion: blanks, an optional sign, then digits; text
-// that does not start with a number gives 0. Saturates instead of
-// overflowing.
-int LeadingInteger(const std::string& text)
-{
-    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
-    if (at == std::string::npos)
-        return 0;
-    const bool negative = text[at] == '-';
-    if (text[at] == '-' || text[at] == '+')
-        ++at;
-    long long number = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        number = std::min(number * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);
-    if (negative)
-        return static_cast<int>(-number);
-    return static_cast<int>(std::min(number, static_cast<long long>(INT_MAX)));
-}
 
 bool IsFoldProgramRegion(const std::string& regionCode)
 {
@@ -203,13 +183,13 @@ CPlotter::ChoiceList CPlotter::ReadPairList(const CProfile& profile, const std::
 CPlotter::Range CPlotter::ReadRange(const CProfile& profile, const std::string& section, const std::string& key)
 {
     const std::string value = profile.GetString(section, key, kMissingValue);
-    return {LeadingInteger(CTextFields::ExtractField(value, 1, kMissingValue)),
-            LeadingInteger(CTextFields::ExtractField(value, 2, kMissingValue))};
+    return {CTextFields::LeadingInteger(CTextFields::ExtractField(value, 1, kMissingValue)),
+            CTextFields::LeadingInteger(CTextFields::ExtractField(value, 2, kMissingValue))};
 }
 
 int CPlotter::ReadInteger(const CProfile& profile, const std::string& section, const std::string& key)
 {
-    return LeadingInteger(profile.GetString(section, key, kMissingValue));
+    return CTextFields::LeadingInteger(profile.GetString(section, key, kMissingValue));
 }
 
 void CPlotter::Append(const ChoiceList& list, Strings& labels, Strings& codes)

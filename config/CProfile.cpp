@@ -2,6 +2,7 @@
 
 #include "CIniDocument.h"
 #include "CProgramPaths.h"
+#include "CTextFields.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -187,17 +188,7 @@ bool CProfile::Get2nd(const std::string& section, int& value) const
 {
     if (m_path.empty())
         return false;
-    const std::string text = Cache().Get(m_path)->Find(section, "2nd").value_or("");
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        ++at;
-    long long number = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        number = std::min(number * 10 + (text[at] - '0'), 0x7FFFFFFFLL);
-    value = static_cast<int>(negative ? -number : number);
+    value = CTextFields::LeadingInteger(Cache().Get(m_path)->Find(section, "2nd").value_or(""));
     return true;
 }
 

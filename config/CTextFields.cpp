@@ -1,6 +1,7 @@
 #include "CTextFields.h"
 
 #include <algorithm>
+#include <climits>
 
 std::string CTextFields::ExtractField(const std::string& text, int n, const std::string& defaultValue)
 {
@@ -19,4 +20,20 @@ std::string CTextFields::ExtractField(const std::string& text, int n, const std:
 bool CTextFields::IsDigits(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int CTextFields::LeadingInteger(const std::string& text)
+{
+    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
+    if (at == std::string::npos)
+        return 0;
+    const bool negative = text[at] == '-';
+    if (text[at] == '-' || text[at] == '+')
+        ++at;
+    long long number = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        number = std::min(number * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);
+    if (negative)
+        return static_cast<int>(-number);
+    return static_cast<int>(std::min(number, static_cast<long long>(INT_MAX)));
 }

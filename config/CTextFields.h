@@ -9,6 +9,10 @@ public:
     // default when the text has fewer fields. An empty text has one empty
     // field.
     static std::string ExtractField(const std::string& text, int n, const std::string& defaultValue);
+    // Leading-decimal conversion: blanks, an optional sign, then digits;
+    // text that does not start with a number gives 0. Saturates instead of
+    // overflowing.
+    static int LeadingInteger(const std::string& text);
     // Every character is a digit 0 to 9; the empty text passes.
     static bool IsDigits(const std::string& text);
 };
