@@ -10,13 +10,15 @@ int CStructureCommand::Run(const std::vector<std::string>& args)
         std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
         return kExitUsage;
     }
-    CJobStructure::Job job;
-    std::string error;
-    const bool ok = CJobStructure::Read(args[0], job, error);
-    if (!job.header.empty())
-        CJobStructure::Print(job, std::cout);
-    if (ok)
+    const auto reading = CJobStructure::Read(args[0]);
+    if (reading.outcome == CJobStructure::EOutcome::Unreadable) {
+        std::cerr << "qx-sendora-cli: " << reading.reason << '\n';
+        return kExitFailed;
+    }
+    if (!reading.job.header.empty())
+        CJobStructure::Print(reading.job, std::cout);
+    if (reading.outcome == CJobStructure::EOutcome::Complete)
         return kExitOk;
-    std::cerr << "qx-sendora-cli: damaged job: " << error << '\n';
+    std::cerr << "qx-sendora-cli: damaged job: " << reading.reason << '\n';
     return kExitFailed;
 }

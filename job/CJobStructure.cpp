@@ -1,6 +1,10 @@
 #include "CJobStructure.h"
 
-#include <cstdio>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -78,21 +82,43 @@ bool StartsWith(const std::string& text, const std::string& prefix)
     return text.rfind(prefix, 0) == 0;
 }
 
-// The value of NAME = "x" lines without its quotes.
-std::string QuotedValue(const std::string& line)
+// A PJL command line "NAME = VALUE", split at its first " = ".
+struct Command {
+    std::string name;
+    std::optional<std::string> value;
+};
+
+Command Split(const std::string& line)
 {
-    const auto open = line.find('"');
-    const auto close = line.rfind('"');
-    return open == std::string::npos || close <= open ? line.substr(line.find('=') + 2)
-                                                      : line.substr(open + 1, close - open - 1);
+    const auto at = line.find(" = ");
+    if (at == std::string::npos)
+        return {line, std::nullopt};
+    return {line.substr(0, at), line.substr(at + 3)};
+}
+
+std::optional<std::string> Unquoted(const std::optional<std::string>& value)
+{
+    if (!value || value->size() < 2 || value->front() != '"' || value->back() != '"')
+        return std::nullopt;
+    return value->substr(1, value->size() - 2);
+}
+
+std::string NoValue(const std::string& line)
+{
+    return "the line \"" + line + "\" has no value";
+}
+
+std::string NoQuotedValue(const std::string& line)
+{
+    return "the line \"" + line + "\" has no quoted value";
 }
 
 class CJobParser {
 public:
-    CJobParser(std::FILE* file, CJobStructure::Job& job, std::string& error)
+    CJobParser(std::FILE* file, CJobStructure::Reading& reading)
         : m_reader(file)
-        , m_job(job)
-        , m_error(error)
+        , m_job(reading.job)
+        , m_reading(reading)
     {
     }
 
@@ -114,20 +140,43 @@ public:
 private:
     bool Take(const std::string& line)
     {
-        if (StartsWith(line, "@PJL EOJ")) {
-            m_job.trailer.push_back(line);
-            m_done = true;
-            if (QuotedValue(line) != m_job.jobName)
-                return Fail("the EOJ name differs from the JOB name");
-            return true;
-        }
+        const Command command = Split(line);
+        if (StartsWith(line, "@PJL EOJ"))
+            return TakeEnd(line, command);
+        if (StartsWith(line, "@PJL JOB"))
+            return TakeJobName(line, command);
+        if ((StartsWith(line, "@PJL SET ") || StartsWith(line, "@PJL DEFAULT ")) && !command.value)
+            return Fail(NoValue(line));
         if (StartsWith(line, "@PJL SET ") || StartsWith(line, "@PJL ENTER LANGUAGE")) {
             m_group.push_back(line);
             return StartsWith(line, "@PJL ENTER LANGUAGE") ? TakeEntry() : true;
         }
-        if (StartsWith(line, "@PJL JOB NAME"))
-            m_job.jobName = QuotedValue(line);
         (StartsWith(line, "@PJL INQUIRE") ? m_job.trailer : m_job.header).push_back(line);
+        return true;
+    }
+
+    bool TakeJobName(const std::string& line, const Command& command)
+    {
+        const auto name = Unquoted(command.value);
+        if (command.name != "@PJL JOB NAME" || !name)
+            return Fail(NoQuotedValue(line));
+        m_job.jobName = *name;
+        m_hasJobName = true;
+        m_job.header.push_back(line);
+        return true;
+    }
+
+    bool TakeEnd(const std::string& line, const Command& command)
+    {
+        const auto name = Unquoted(command.value);
+        if (command.name != "@PJL EOJ NAME" || !name)
+            return Fail(NoQuotedValue(line));
+        m_job.trailer.push_back(line);
+        m_done = true;
+        if (!m_hasJobName)
+            return Fail("the job has no JOB NAME line");
+        if (*name != m_job.jobName)
+            return Fail("the EOJ name differs from the JOB name");
         return true;
     }
 
@@ -136,15 +185,29 @@ private:
         CJobStructure::Entry entry;
         entry.pjlLines = std::move(m_group);
         m_group.clear();
-        for (const auto& line : entry.pjlLines) {
-            if (StartsWith(line, "@PJL SET FILENAME"))
-                entry.fileName = QuotedValue(line);
-            if (StartsWith(line, "@PJL ENTER LANGUAGE"))
-                entry.language = line.substr(line.find('=') + 2);
-        }
+        for (const auto& line : entry.pjlLines)
+            if (!TakeEntryValue(line, entry))
+                return false;
         if (!m_reader.SkipData(entry.dataSize))
             return Fail("entry " + std::to_string(m_job.entries.size() + 1) + " has no closing UEL");
         m_job.entries.push_back(std::move(entry));
+        return true;
+    }
+
+    bool TakeEntryValue(const std::string& line, CJobStructure::Entry& entry)
+    {
+        const Command command = Split(line);
+        if (command.name == "@PJL SET FILENAME") {
+            const auto name = Unquoted(command.value);
+            if (!name)
+                return Fail(NoQuotedValue(line));
+            entry.fileName = *name;
+        }
+        if (StartsWith(line, "@PJL ENTER LANGUAGE")) {
+            if (command.name != "@PJL ENTER LANGUAGE" || command.value.value_or("").empty())
+                return Fail(NoValue(line));
+            entry.language = *command.value;
+        }
         return true;
     }
 
@@ -159,16 +222,26 @@ private:
 
     bool Fail(const std::string& reason)
     {
-        m_error = reason;
+        m_reading.outcome = CJobStructure::EOutcome::Damaged;
+        m_reading.reason = reason;
         return false;
     }
 
     CJobReader m_reader;
     CJobStructure::Job& m_job;
-    std::string& m_error;
+    CJobStructure::Reading& m_reading;
     std::vector<std::string> m_group;
+    bool m_hasJobName = false;
     bool m_done = false;
 };
+
+CJobStructure::Reading Unreadable(const std::string& verb, const std::string& path, int error)
+{
+    CJobStructure::Reading reading;
+    reading.outcome = CJobStructure::EOutcome::Unreadable;
+    reading.reason = "cannot " + verb + " " + path + ": " + std::strerror(error);
+    return reading;
+}
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out)
 {
@@ -177,16 +250,25 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out)
 }
 }
 
-bool CJobStructure::Read(const std::string& path, Job& job, std::string& error)
+CJobStructure::Reading CJobStructure::Read(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = "cannot open " + path;
-        return false;
-    }
-    const bool ok = CJobParser(file, job, error).Parse();
+    if (!file)
+        return Unreadable("open", path, errno);
+    struct stat info {};
+    const bool folder = fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+    Reading reading = folder ? Unreadable("open", path, EISDIR) : Read(file);
+    if (!folder && std::ferror(file))
+        reading = Unreadable("read", path, errno);
     std::fclose(file);
-    return ok;
+    return reading;
+}
+
+CJobStructure::Reading CJobStructure::Read(std::FILE* file)
+{
+    Reading reading;
+    CJobParser(file, reading).Parse();
+    return reading;
 }
 
 void CJobStructure::Print(const Job& job, std::ostream& out)

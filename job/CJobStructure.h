@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -22,7 +23,15 @@ public:
         std::string jobName;
     };
 
-    // False with a reason when the file is not a complete job.
-    static bool Read(const std::string& path, Job& job, std::string& error);
+    enum class EOutcome { Complete, Unreadable, Damaged };
+    struct Reading {
+        EOutcome outcome = EOutcome::Complete;
+        std::string reason;  // why the job is not complete
+        Job job;             // as far as it could be read
+    };
+
+    static Reading Read(const std::string& path);
+    // The job from the stream's current position to its end.
+    static Reading Read(std::FILE* file);
     static void Print(const Job& job, std::ostream& out);
 };

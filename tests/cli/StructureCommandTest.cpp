@@ -86,14 +86,48 @@ INSTANTIATE_TEST_SUITE_P(
                    "the EOJ name differs from the JOB name"},
         DamageCase{"NoFinalUel", kHeader + kEntry + kData + kUel + "@PJL EOJ NAME = \"N1\"\n",
                    "the job does not end with UEL"},
-        DamageCase{"BytesAfterTheEnd", kHeader + kTrailer + "x", "bytes follow the final UEL"}),
+        DamageCase{"BytesAfterTheEnd", kHeader + kTrailer + "x", "bytes follow the final UEL"},
+        DamageCase{"NoJobName", kUel + "@PJL\n" + kTrailer, "the job has no JOB NAME line"},
+        DamageCase{"JobNameCutAfterEquals", kUel + "@PJL\n@PJL JOB NAME =\n" + kTrailer,
+                   "the line \"@PJL JOB NAME =\" has no quoted value"},
+        DamageCase{"JobNameWithoutEquals", kUel + "@PJL\n@PJL JOB NAME\n" + kTrailer,
+                   "the line \"@PJL JOB NAME\" has no quoted value"},
+        DamageCase{"LanguageCutAfterEquals", kHeader + "@PJL ENTER LANGUAGE =\n" + kUel + kTrailer,
+                   "the line \"@PJL ENTER LANGUAGE =\" has no value"},
+        DamageCase{"LanguageWithoutEquals", kHeader + "@PJL ENTER LANGUAGE\n" + kUel + kTrailer,
+                   "the line \"@PJL ENTER LANGUAGE\" has no value"},
+        DamageCase{"FileNameUnquoted", kHeader + "@PJL SET FILENAME = a\n@PJL ENTER LANGUAGE = HPGL\n" + kUel + kTrailer,
+                   "the line \"@PJL SET FILENAME = a\" has no quoted value"},
+        DamageCase{"SettingWithoutEquals", kHeader + "@PJL DEFAULT PAPER\n" + kTrailer,
+                   "the line \"@PJL DEFAULT PAPER\" has no value"},
+        DamageCase{"EojCutAfterEquals", kHeader + "@PJL EOJ NAME =\n" + kUel,
+                   "the line \"@PJL EOJ NAME =\" has no quoted value"}),
     [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.label); });
 
-TEST(InspectCommand, MissingJobFails)
+struct UnreadableCase {
+    const char* label;
+    std::string path;
+    const char* reason;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* out)
 {
-    const auto result = CProcess::Run(test_config::kCli, {"inspect", "/nonexistent/job.pjl"});
+    *out << c.label;
+}
+
+class InspectUnreadable : public testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(InspectUnreadable, SaysWhyItCannotOpenTheFile)
+{
+    const auto result = CProcess::Run(test_config::kCli, {"inspect", GetParam().path});
 
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "qx-sendora-cli: damaged job: cannot open /nonexistent/job.pjl\n");
+    EXPECT_EQ(result.err, "qx-sendora-cli: cannot open " + GetParam().path + ": " + GetParam().reason + "\n");
+    EXPECT_EQ(result.out, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, InspectUnreadable,
+                         testing::Values(UnreadableCase{"Missing", "/nonexistent/job.pjl", "No such file or directory"},
+                                         UnreadableCase{"Folder", "/", "Is a directory"}),
+                         [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.label); });
 }
