@@ -4,6 +4,7 @@
 #include "CMessageService.h"
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
+#include "CStatusReply.h"
 
 #include <thread>
 #include <vector>
@@ -31,9 +32,6 @@ constexpr const char* kUserPassError = "USER/PASS error. (Err no=%d)";
 constexpr const char* kSocketError = "Socket error. (Err no=%d)";
 
 constexpr const char* kStatusRequest = "SS\r\n";
-constexpr const char* kConcluded = "211 Concluded";
-constexpr const char* kVersionLabel = "S/W Version    : ";
-constexpr const char* kPsPdf = "PS/PDF";
 }
 
 CMVFTP::CMVFTP(milliseconds timeout, DigitSource minimumVersionDigit)
@@ -150,36 +148,18 @@ bool CMVFTP::ParseStatusReply(milliseconds peekWait)
     if (m_statusReply.size() < kMaxReply)
         ReceiveAvailable(kStatusPiece, m_statusReply);
     m_lastReply = m_statusReply;
-    return Classify(m_statusReply.substr(0, m_statusReply.find('\0')));
+    return Classify(m_statusReply);
 }
 
 bool CMVFTP::Classify(const std::string& reply)
 {
-    if (reply.find(kConcluded) == std::string::npos) {
+    const auto status = CStatusReply::Classify(reply, m_minimumVersionDigit);
+    if (!status) {
         SetResult(CPrinterModels::kOthers, 0);
         return false;
     }
-    const auto model = CPrinterModels::Find(reply);
-    std::string controllerName = model ? CPrinterModels::GetFamily(*model) : CPrinterModels::kOthers;
-    if (controllerName == CPrinterModels::kCorvid2nd) {
-        const auto label = reply.find(kVersionLabel);
-        if (label == std::string::npos) {
-            SetResult(CPrinterModels::kOthers, 0);
-            return false;
-        }
-        if (!VersionPasses(reply, label + std::char_traits<char>::length(kVersionLabel)))
-            controllerName = CPrinterModels::kOthers;
-    }
-    SetResult(controllerName, reply.find(kPsPdf) != std::string::npos ? 1 : 0);
+    SetResult(status->controllerName, status->psPdfOption);
     return true;
-}
-
-// The first character of the software version, as a signed byte, must reach
-// '0' plus the minimum version digit.
-bool CMVFTP::VersionPasses(const std::string& reply, std::size_t at) const
-{
-    const signed char first = at < reply.size() ? static_cast<signed char>(reply[at]) : 0;
-    return first >= '0' + m_minimumVersionDigit();
 }
 
 void CMVFTP::SetResult(const std::string& controllerName, int psPdfOption)

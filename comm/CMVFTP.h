@@ -44,7 +44,6 @@ private:
     // peekWait bounds the wait for the first byte of this attempt.
     bool ParseStatusReply(std::chrono::milliseconds peekWait);
     bool Classify(const std::string& reply);
-    bool VersionPasses(const std::string& reply, std::size_t at) const;
     void SetResult(const std::string& controllerName, int psPdfOption);
     void Fail(const std::string& format);
 

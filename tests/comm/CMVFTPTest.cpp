@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 
 namespace {
 using namespace std::chrono_literals;
@@ -86,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"K2E_NoDigit", {kK2E}, "1.05", true, false, false, 0, "Corvid2nd", 1},
         StatusCase{"LX_EqualDigit", {kLX}, "2.10", false, false, false, 2, "Corvid2nd", 0},
         StatusCase{"K5_OlderVersion", {kK5}, "1.90", true, false, false, 2, "Others", 1},
+        StatusCase{"K5_AbsurdMinimum", {kK5}, "1.90", false, false, false, INT_MAX, "Others", 0},
         StatusCase{"K5_EightBitVersion", {kK5}, "\xC3\xA9", false, false, false, 0, "Others", 0},
         StatusCase{"K5_EmptyVersion", {kK5}, "", false, false, false, 0, "Others", 0},
         StatusCase{"PsPdfWithoutModel", {}, std::nullopt, true, false, false, 0, "Others", 1},
