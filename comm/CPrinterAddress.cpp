@@ -1,5 +1,6 @@
 #include "CPrinterAddress.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -11,6 +12,15 @@ std::optional<unsigned short> ParsePort(const std::string& text)
     if (error != std::errc() || rest != end || port == 0 || port > 65535)
         return std::nullopt;
     return static_cast<unsigned short>(port);
+}
+
+// Brackets, blanks and control characters belong to no host name; a NUL
+// would even shorten the name the connection looks up.
+bool IsHostName(const std::string& host)
+{
+    return !host.empty() && std::none_of(host.begin(), host.end(), [](char c) {
+        return c == '[' || c == ']' || static_cast<unsigned char>(c) <= ' ' || c == '\x7f';
+    });
 }
 }
 
@@ -36,7 +46,7 @@ std::optional<CPrinterAddress> CPrinterAddress::Parse(const std::string& text)
         port = text.substr(colon + 1);
     }
     const auto number = port ? ParsePort(*port) : std::optional<unsigned short>(kDefaultPort);
-    if (host.empty() || !number)
+    if (!IsHostName(host) || !number)
         return std::nullopt;
     return CPrinterAddress(host, *number);
 }

@@ -9,7 +9,8 @@ class CPrinterAddress {
 public:
     static constexpr unsigned short kDefaultPort = 21;
 
-    // Nothing for an empty host or a port that is not 1 to 65535.
+    // Nothing for an empty host, one with brackets, blanks or control
+    // characters, or a port that is not 1 to 65535.
     static std::optional<CPrinterAddress> Parse(const std::string& text);
 
     const std::string& GetHost() const { return m_host; }

@@ -42,5 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Names, CPrinterAddressTest,
                                          AddressCase{"[::1]:", false, "", 0},
                                          AddressCase{"[::1]2121", false, "", 0},
                                          AddressCase{"[::1", false, "", 0},
-                                         AddressCase{"[]:21", false, "", 0}));
+                                         AddressCase{"[]:21", false, "", 0},
+                                         AddressCase{"fe80::1]:21", false, "", 0},
+                                         AddressCase{"[[::1]:21", false, "", 0},
+                                         AddressCase{"plot ter:21", false, "", 0},
+                                         AddressCase{"plot\tter", false, "", 0},
+                                         AddressCase{"plotter7\x7f", false, "", 0}));
 }
