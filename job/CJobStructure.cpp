@@ -173,6 +173,8 @@ private:
             return Fail(NoQuotedValue(line));
         m_job.trailer.push_back(line);
         m_done = true;
+        if (!m_group.empty())
+            return Fail("entry " + std::to_string(m_job.entries.size() + 1) + " has no ENTER LANGUAGE line");
         if (!m_hasJobName)
             return Fail("the job has no JOB NAME line");
         if (*name != m_job.jobName)

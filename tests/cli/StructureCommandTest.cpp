@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "the line \"@PJL ENTER LANGUAGE\" has no value"},
         DamageCase{"FileNameUnquoted", kHeader + "@PJL SET FILENAME = a\n@PJL ENTER LANGUAGE = HPGL\n" + kUel + kTrailer,
                    "the line \"@PJL SET FILENAME = a\" has no quoted value"},
+        DamageCase{"EntryWithoutLanguage", kHeader + "@PJL SET COPIES = 2\n" + kTrailer,
+                   "entry 1 has no ENTER LANGUAGE line"},
         DamageCase{"SettingWithoutEquals", kHeader + "@PJL DEFAULT PAPER\n" + kTrailer,
                    "the line \"@PJL DEFAULT PAPER\" has no value"},
         DamageCase{"EojCutAfterEquals", kHeader + "@PJL EOJ NAME =\n" + kUel,
