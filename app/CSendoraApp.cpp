@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <iostream>
+
 namespace {
 CSendoraApp* g_instance = nullptr;
 
@@ -77,7 +79,7 @@ CSendoraApp* CSendoraApp::Instance()
 int CSendoraApp::RunApplication(const QStringList& paths)
 {
     if (!Start())
-        return kExitNotInstalled;
+        return kExitStartFailed;
     CSendoraDlg window(*this);
     window.AddPaths(paths);
     ScheduleScreenshot(window);
@@ -89,7 +91,10 @@ int CSendoraApp::RunApplication(const QStringList& paths)
 bool CSendoraApp::Start()
 {
     m_previousMessages = CMessageService::SetSink(m_relay.get());
-    CResourceModule::LoadResourceModule();
+    if (!CResourceModule::LoadResourceModule()) {
+        std::cerr << "qx-sendora: " << CResourceModule::LoadFailureText() << std::endl;
+        return false;
+    }
     m_regionCode = CProgramVersion::ReadRegionCode();
     if (!CRegistryValues::IsInstalled()) {
         CMessageService::Show(kNotInstalled);

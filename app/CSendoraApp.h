@@ -23,7 +23,8 @@ public:
     static constexpr unsigned kNotInstalled = 523;
     static constexpr unsigned kFontFace = 108;
     static constexpr unsigned kFontSize = 109;  // tenths of a point
-    static constexpr int kExitNotInstalled = 1;
+    // Not installed, or no resource module.
+    static constexpr int kExitStartFailed = 1;
 
     // The main window reads the user lists and setting files given here;
     // messages go to the given sink, or to message boxes when none is given.
@@ -36,8 +37,9 @@ public:
     // The whole run: Start, then the main window, modal, until it closes,
     // with the given files and folders in its print list. The exit code.
     int RunApplication(const QStringList& paths = {});
-    // Resource module, region code, the installation check (message 523
-    // and false without the machine-wide key), install path and font.
+    // Resource module (false, and a plain text on standard error, without
+    // one), region code, the installation check (message 523 and false
+    // without the machine-wide key), install path and font.
     bool Start();
 
     // The one application object, while it exists.

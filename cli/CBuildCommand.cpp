@@ -44,14 +44,13 @@ int CBuildCommand::Run(const std::vector<std::string>& args)
     auto options = CJobOptions::ValueOptions();
     options.insert("-o");
     CArguments arguments(args, options, CJobOptions::Switches());
-    CJobOptions job;
     const auto output = arguments.Value("-o");
-    if (arguments.Ok() && !output)
-        std::cerr << "qx-sendora-cli: build needs -o JOB\n";
-    if (!arguments.Ok() || !output || !job.Read(arguments)) {
-        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    if (!output)
+        arguments.Fail("-o JOB is required");
+    CJobOptions job;
+    job.Read(arguments);
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     CPrintJob printJob;
     if (!job.FillList(printJob, arguments.Operands()) || !CSendPreparation::CheckEntries(printJob, 1))
         return kExitFailed;
@@ -62,7 +61,8 @@ int CBuildCommand::Run(const std::vector<std::string>& args)
     printJob.SetOwnerName(job.Choices().ownerName);
     printJob.SetCollate(printJob.GetCount() > 0 && job.Choices().collate);
     printJob.SetReverseOrder(job.Choices().reverseOrder);
-    if (!job.CheckSetting() || !CSendPreparation::TakeSetting(printJob, job.Choices().setting))
+    const std::string& setting = job.Choices().setting;
+    if (!CJobOptions::CheckSetting(setting) || !CSendPreparation::TakeSetting(printJob, setting))
         return kExitFailed;
     CConsoleMonitor monitor("Building");
     const std::string path =

@@ -1,25 +1,21 @@
 #include "CDefaultsCommand.h"
 
 #include "CArguments.h"
+#include "CJobOptions.h"
 #include "CMessageService.h"
 #include "CProgramVersion.h"
 #include "CSettingFile.h"
 #include "CSettingsWriter.h"
 
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 namespace {
-// A name as the main window lists it, or a path when it holds a "/".
+// A path (a name with a "/") as it is, a name as the main window lists it.
 std::optional<std::string> SettingFilePath(const std::string& setting)
 {
-    if (setting.find('/') != std::string::npos) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(setting, error))
-            return std::nullopt;
+    if (setting.find('/') != std::string::npos)
         return setting;
-    }
     const auto resolution = CSettingFile().Resolve(setting);
     if (!resolution.ok)
         return std::nullopt;
@@ -34,14 +30,16 @@ std::string CDefaultsCommand::Usage() const
 
 int CDefaultsCommand::Run(const std::vector<std::string>& args)
 {
-    const CArguments arguments(args, {"--setting", "--controller", "--region"}, {});
+    CArguments arguments(args, {"--setting", "--controller", "--region"}, {});
     const auto setting = arguments.Value("--setting");
-    if (!arguments.Ok() || !arguments.Operands().empty() || !setting) {
-        std::cerr << "qx-sendora-cli defaults: "
-                  << (arguments.Ok() ? std::string("--setting is required") : arguments.Error()) << '\n'
-                  << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    if (!setting)
+        arguments.Fail("--setting NAME|PATH is required");
+    if (!arguments.Operands().empty())
+        arguments.Fail("defaults takes no operand");
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
+    if (!CJobOptions::CheckSetting(*setting))
+        return kExitFailed;
     const auto path = SettingFilePath(*setting);
     if (!path) {
         CMessageService::Show(CSettingFile::kCannotLoadMessage);

@@ -28,11 +28,8 @@ std::string CFormatsCommand::Usage() const
 int CFormatsCommand::Run(const std::vector<std::string>& args)
 {
     const CArguments arguments(args, {}, {});
-    if (!arguments.Ok()) {
-        std::cerr << "qx-sendora-cli formats: " << arguments.Error() << '\n'
-                  << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     const CFormatTable table = CFormatTable::Load();
     if (arguments.Operands().empty())
         PrintFormats(table);

@@ -27,7 +27,7 @@ const std::set<std::string>& CJobOptions::Switches()
     return switches;
 }
 
-bool CJobOptions::Read(CArguments& arguments)
+void CJobOptions::Read(CArguments& arguments)
 {
     const CSendDefaults defaults = CSendDefaults::Load();
     m_choices.printerName = arguments.Value("--printer").value_or(defaults.printerName);
@@ -37,19 +37,27 @@ bool CJobOptions::Read(CArguments& arguments)
         arguments.Value("--setting").value_or(CResourceModule::LoadString(CSettingFile::kDefaultSettingsName));
     m_choices.collate = arguments.Has("--collate");
     m_choices.reverseOrder = arguments.Has("--reverse");
-    m_format = arguments.Value("--format");
     m_controller = arguments.Value("--controller");
     m_region = arguments.Value("--region").value_or(CProgramVersion::ReadRegionCode());
     // Out-of-range values are left to the send checks, which name them.
-    const auto number = arguments.Number("--number", -1000, 1000, defaults.printerNumber);
-    const auto copies = arguments.Number("--copies", -1000, 1000, 1);
-    if (!arguments.Ok()) {
-        std::cerr << "qx-sendora-cli: " << arguments.Error() << '\n';
-        return false;
-    }
-    m_choices.printerNumber = *number;
-    m_copies = *copies;
-    return true;
+    m_choices.printerNumber = arguments.Number("--number", -1000, 1000, defaults.printerNumber).value_or(0);
+    m_copies = arguments.Number("--copies", -1000, 1000, 1).value_or(0);
+    if (const auto format = arguments.Value("--format"))
+        ReadFormat(arguments, *format);
+}
+
+// A format that the printer does not know would still enter the job as its
+// PJL language.
+void CJobOptions::ReadFormat(CArguments& arguments, const std::string& format)
+{
+    const CFormatTable table = CFormatTable::Load();
+    m_format = table.FindFormat(format);
+    if (m_format)
+        return;
+    std::string formats;
+    for (const auto& name : table.Formats())
+        formats += (formats.empty() ? "" : ", ") + name;
+    arguments.Fail("--format " + format + " is not one of the data formats: " + formats);
 }
 
 bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files) const
@@ -70,15 +78,18 @@ bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files
 // A missing setting file is replaced by the printer defaults when a send
 // resolves it, which suits a list read a moment before; a name typed here
 // that matches nothing is a slip, and sending other settings would hide it.
-bool CJobOptions::CheckSetting() const
+bool CJobOptions::CheckSetting(const std::string& setting)
 {
-    const std::string& setting = m_choices.setting;
     std::error_code error;
     const std::vector<std::string> names = CSettingFile().ListNames();
     const bool found = setting.find('/') != std::string::npos
                            ? std::filesystem::is_regular_file(setting, error)
                            : std::find(names.begin(), names.end(), setting) != names.end();
-    if (!found)
-        CMessageService::Show(CSettingFile::kCannotLoadMessage);
-    return found;
+    if (found)
+        return true;
+    CMessageService::Show(CSettingFile::kCannotLoadMessage);
+    std::cerr << "setting files on offer:\n";
+    for (const auto& name : names)
+        std::cerr << "  " << name << '\n';
+    return false;
 }

@@ -18,19 +18,21 @@ public:
     static const std::set<std::string>& ValueOptions();
     static const std::set<std::string>& Switches();
 
-    // Reads the choices; false after a usage error on standard error.
-    bool Read(CArguments& arguments);
+    // Reads the choices; a usage error is left in arguments.
+    void Read(CArguments& arguments);
     // Adds every file operand to the job in order; false after a message.
     bool FillList(CPrintJob& job, const std::vector<std::string>& files) const;
     // The setting names a listed setting file or, as a path, an existing
-    // file; false after message 480.
-    bool CheckSetting() const;
+    // file; false after message 480 and the list of names on offer.
+    static bool CheckSetting(const std::string& setting);
 
     const CSendChoices& Choices() const { return m_choices; }
     const std::optional<std::string>& Controller() const { return m_controller; }
     const std::string& Region() const { return m_region; }
 
 private:
+    void ReadFormat(CArguments& arguments, const std::string& format);
+
     CSendChoices m_choices;
     int m_copies = 1;
     std::optional<std::string> m_format;

@@ -10,8 +10,6 @@
 #include "CSendFileBuilder.h"
 #include "CUploadRunner.h"
 
-#include <iostream>
-
 std::string CSendCommand::Usage() const
 {
     return "send --printer HOST[:PORT] [--number N] [--owner NAME] [--setting NAME|PATH] [--copies N] [--collate] "
@@ -21,13 +19,13 @@ std::string CSendCommand::Usage() const
 int CSendCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, CJobOptions::ValueOptions(), CJobOptions::Switches());
+    arguments.Printer();
+    if (arguments.Operands().empty())
+        arguments.Fail("send needs at least one FILE");
     CJobOptions options;
-    if (arguments.Ok() && arguments.Operands().empty())
-        std::cerr << "qx-sendora-cli: send needs at least one FILE\n";
-    if (!arguments.Ok() || arguments.Operands().empty() || !options.Read(arguments)) {
-        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    options.Read(arguments);
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     CPrintJob job;
     if (!options.FillList(job, arguments.Operands()))
         return kExitFailed;
@@ -37,7 +35,7 @@ int CSendCommand::Run(const std::vector<std::string>& args)
         CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
         return kExitFailed;
     }
-    if (!CSendPreparation::PrepareSend(job, options.Choices(), printer->psPdfOption) || !options.CheckSetting())
+    if (!CSendPreparation::PrepareSend(job, options.Choices(), printer->psPdfOption) || !CJobOptions::CheckSetting(options.Choices().setting))
         return kExitFailed;
     CConsoleMonitor monitor("Building");
     const std::string path = CSendFileBuilder(printer->controllerName, options.Region()).BuildSendFile(job, monitor);

@@ -12,11 +12,11 @@ std::string CSettingsCommand::Usage() const
 
 int CSettingsCommand::Run(const std::vector<std::string>& args)
 {
-    const CArguments arguments(args, {}, {});
-    if (!arguments.Ok() || !arguments.Operands().empty()) {
-        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    CArguments arguments(args, {}, {});
+    if (!arguments.Operands().empty())
+        arguments.Fail("settings takes no operand");
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     for (const auto& name : CSettingFile().ListNames())
         std::cout << name << '\n';
     return kExitOk;

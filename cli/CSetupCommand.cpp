@@ -10,8 +10,6 @@
 #include "CSendFileBuilder.h"
 #include "CUploadRunner.h"
 
-#include <iostream>
-
 namespace {
 constexpr unsigned kBuildFailedMessage = 521;
 
@@ -39,16 +37,18 @@ std::string CSetupCommand::Usage() const
 int CSetupCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, CJobOptions::ValueOptions(), CJobOptions::Switches());
+    arguments.Printer();
+    if (!arguments.Value("--setting"))
+        arguments.Fail("--setting NAME|PATH is required");
+    if (!arguments.Operands().empty())
+        arguments.Fail("setup takes no FILE");
     CJobOptions options;
-    if (arguments.Ok() && (!arguments.Value("--setting") || !arguments.Operands().empty()))
-        std::cerr << "qx-sendora-cli: setup needs --setting and no FILE\n";
-    if (!arguments.Ok() || !arguments.Value("--setting") || !arguments.Operands().empty() ||
-        !options.Read(arguments)) {
-        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    options.Read(arguments);
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     CPrintJob setupJob;
-    if (!CSendPreparation::PrepareSetup(setupJob, options.Choices()) || !options.CheckSetting())
+    if (!CSendPreparation::PrepareSetup(setupJob, options.Choices()) ||
+        !CJobOptions::CheckSetting(options.Choices().setting))
         return kExitFailed;
     const auto controller = ControllerName(options);
     if (!controller)

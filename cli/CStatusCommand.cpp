@@ -25,12 +25,11 @@ std::string CStatusCommand::Usage() const
 int CStatusCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, {"--printer"}, {});
-    const auto printer = arguments.Value("--printer");
-    if (!arguments.Ok() || !printer || !arguments.Operands().empty()) {
-        const std::string error = arguments.Ok() ? "status needs --printer and nothing else" : arguments.Error();
-        std::cerr << "qx-sendora-cli: " << error << "\nusage: qx-sendora-cli " << Usage() << '\n';
-        return kExitUsage;
-    }
+    const auto printer = arguments.Printer();
+    if (!arguments.Operands().empty())
+        arguments.Fail("status takes no operand");
+    if (!arguments.Ok())
+        return arguments.ReportUsage(*this);
     const auto answer = CPrinterQuery::Ask(*printer, kUserName, kPassword);
     if (!answer) {
         CMessageService::Show(CPrinterQuery::kNoAnswerMessage);

@@ -60,6 +60,15 @@ const std::string& CFormatTable::FormatOf(const std::string& path) const
     return found == m_formatByExtension.end() ? m_unknownMarker : m_formats[found->second];
 }
 
+std::optional<std::string> CFormatTable::FindFormat(const std::string& name) const
+{
+    const std::string wanted = Lower(name);
+    for (const auto& format : m_formats)
+        if (Lower(format) == wanted)
+            return format;
+    return std::nullopt;
+}
+
 std::string CFormatTable::ExtensionOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');

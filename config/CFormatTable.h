@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,9 @@ public:
     // regard to case), else the unknown-format marker.
     const std::string& FormatOf(const std::string& path) const;
     const std::vector<std::string>& Formats() const { return m_formats; }
+    // The format of that name, compared without regard to case, spelt as
+    // the extension configuration spells it.
+    std::optional<std::string> FindFormat(const std::string& name) const;
     // A format's extensions, trimmed, each with its leading ".".
     const std::vector<std::string>& ExtensionsOf(std::size_t format) const { return m_extensions[format]; }
     const std::string& UnknownMarker() const { return m_unknownMarker; }

@@ -18,6 +18,13 @@ bool IsProgramFile(const std::string& file)
     const auto given = std::filesystem::canonical(file, error);
     return !error && given == self;
 }
+
+// Without readable version information the first release's numbers stand
+// in, so that the registry key never loses its suffix.
+CProgramVersion::Numbers KnownProgramVersion()
+{
+    return CProgramVersion::GetProgramVersion().value_or(CProgramVersion::Numbers{1, 0, 0, 0});
+}
 }
 
 std::optional<std::string> CProgramVersion::GetVersionString(const std::string& file, const std::string& name)
@@ -47,10 +54,14 @@ std::optional<CProgramVersion::Numbers> CProgramVersion::GetProgramVersion()
 
 std::string CProgramVersion::GetVersionKey()
 {
-    // Without readable version information the key falls back to "1.0",
-    // the first release's key, rather than to an empty suffix.
-    const auto numbers = GetProgramVersion().value_or(Numbers{1, 0, 0, 0});
+    const Numbers numbers = KnownProgramVersion();
     return std::to_string(numbers.major) + "." + std::to_string(numbers.minor);
+}
+
+std::string CProgramVersion::GetVersionText()
+{
+    const Numbers numbers = KnownProgramVersion();
+    return std::to_string(numbers.major) + "." + std::to_string(numbers.minor) + "." + std::to_string(numbers.build);
 }
 
 std::string CProgramVersion::ReadRegionCode()

@@ -19,6 +19,8 @@ public:
     static std::optional<Numbers> GetProgramVersion();
     // "major.minor": the last part of every registry key of the program.
     static std::string GetVersionKey();
+    // "major.minor.build", as the program shows its version to the user.
+    static std::string GetVersionText();
     // Parses "%d,%d,%d,%d" (blanks after the commas accepted).
     static std::optional<Numbers> ParseVersion(const std::string& text);
     // The sales region: "Comments" of the current resource module, else of

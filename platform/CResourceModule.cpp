@@ -19,6 +19,11 @@ std::vector<unsigned char> FindImage(const QxResImage* images, unsigned count, u
             return {images[i].png, images[i].png + images[i].size};
     return {};
 }
+
+std::vector<std::string> SearchPaths()
+{
+    return {CProgramPaths::GetProgramFolder() + "Res.dll", CProgramPaths::GetFallbackFolder() + "Res.dll"};
+}
 }
 
 CResourceModule::CResourceModule(void* handle, const QxResModule* table, std::string path)
@@ -50,13 +55,18 @@ std::unique_ptr<CResourceModule> CResourceModule::Open(const std::string& path)
 
 bool CResourceModule::LoadResourceModule()
 {
-    auto module = Open(CProgramPaths::GetProgramFolder() + "Res.dll");
-    if (!module)
-        module = Open(CProgramPaths::GetFallbackFolder() + "Res.dll");
-    if (!module)
-        return false;
-    SetCurrent(std::move(module));
-    return true;
+    for (const std::string& path : SearchPaths())
+        if (auto module = Open(path)) {
+            SetCurrent(std::move(module));
+            return true;
+        }
+    return false;
+}
+
+std::string CResourceModule::LoadFailureText()
+{
+    const auto paths = SearchPaths();
+    return "cannot load the resource module: tried " + paths[0] + " and " + paths[1];
 }
 
 void CResourceModule::SetCurrent(std::unique_ptr<CResourceModule> module)

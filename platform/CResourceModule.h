@@ -22,6 +22,9 @@ public:
     // Loads "Res.dll" from the program folder, else from the fallback folder,
     // and makes it current for the rest of the run.
     static bool LoadResourceModule();
+    // Why LoadResourceModule failed, naming the files it tried. Without the
+    // module there are no texts at all, so this one is not a resource.
+    static std::string LoadFailureText();
     static void SetCurrent(std::unique_ptr<CResourceModule> module);
     static const CResourceModule* Current();
     // String of the current module; empty when there is none.

@@ -2,9 +2,13 @@
 
 #include "CPrintDataListCtrl.h"
 #include "CProgramPaths.h"
+#include "CRunningProcess.h"
+#include "TestConfig.h"
 
 #include <QApplication>
 #include <QTimer>
+
+#include <filesystem>
 
 namespace {
 // Ends a modal window that should not have appeared, so that a failing
@@ -23,7 +27,7 @@ TEST_F(CSendoraAppTest, WithoutTheMachineKeyShowsMessage523AndNoWindow)
 {
     QObject guard;
     CloseStrayWindowLater(guard);
-    EXPECT_EQ(m_app->RunApplication(), CSendoraApp::kExitNotInstalled);
+    EXPECT_EQ(m_app->RunApplication(), CSendoraApp::kExitStartFailed);
     EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{523});
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<CSendoraDlg*>(window), nullptr);
@@ -50,6 +54,29 @@ TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersIts
     EXPECT_TRUE(m_messages.Ids().empty());
     EXPECT_EQ(ReadUserValue("InstallPath"), CProgramPaths::GetProgramFolder());
     EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
+}
+
+TEST(CSendoraAppStartTest, WithoutTheResourceModuleSaysWhereItLookedAndEnds)
+{
+    CTempDir folder;
+    CTempDir data;
+    CTempDir registry;
+    const std::string program = folder.File("qx-sendora");
+    std::filesystem::copy_file(std::string(test_config::kProgramDir) + "qx-sendora", program);
+    // A window or message box that should not come would wait for ever.
+    CRunningProcess run(program, {},
+                        {{"QX_SENDORA_DATA_DIR", data.Path()},
+                         {"QX_SENDORA_REGISTRY_DIR", registry.Path()},
+                         {"QT_QPA_PLATFORM", "offscreen"}});
+
+    const auto result = run.Wait(std::chrono::seconds(20));
+
+    EXPECT_EQ(result.exitCode, CSendoraApp::kExitStartFailed);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("qx-sendora: cannot load the resource module: tried " + folder.File("Res.dll") +
+                              " and " + data.File("Res.dll") + "\n"),
+              std::string::npos)
+        << result.err;
 }
 
 TEST(CSendoraAppLifetimeTest, JobsDeleteTheirSendFilesWithTheApplication)

@@ -3,6 +3,7 @@
 #include "CProcess.h"
 #include "CRunningProcess.h"
 #include "CTempDir.h"
+#include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,20 @@ TEST_F(BuildCommand, QuotesAndLineBreaksInFileNamesCannotAddCommands)
     EXPECT_EQ(job.find("\n@PJL SET X=1"), std::string::npos);
 }
 
+TEST_F(BuildCommand, FormatIsMatchedWithoutRegardToCaseAndWrittenAsConfigured)
+{
+    const std::string plot = m_files.Write("scan.tif", "II*");
+    for (const auto& [format, lines] : std::vector<std::pair<std::string, std::string>>{
+             {"hpgl", "@PJL ENTER LANGUAGE = HPGL\n"},
+             {"mgl(0.025 MM/UNIT)", "@PJL SET MGLUNIT = 0.025\n@PJL SET PSDEFAULTDMS = ON\n"
+                                    "@PJL SET FILENAME = \"scan.tif\"\n@PJL ENTER LANGUAGE = MGL\n"}}) {
+        const auto result = Build({"--owner", "Ada", "--format", format, plot});
+
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE(ReadFileBytes(m_job).find(lines + "II*" + kUel), std::string::npos) << format;
+    }
+}
+
 TEST_F(BuildCommand, InterruptCancelsAndLeavesNothing)
 {
     // Sparse, so it costs no disk, yet takes a while to copy.
@@ -86,21 +101,22 @@ TEST_F(BuildCommand, InterruptCancelsAndLeavesNothing)
     EXPECT_TRUE(TempIsEmpty());
 }
 
-TEST_F(BuildCommand, WriteErrorLeavesNothing)
+TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
 {
     // Jobs that fit into the write buffer and jobs that do not.
     for (const std::size_t size : {100u << 10, 1u << 20}) {
         const std::string plot = m_files.Write("A0.hpg", std::string(size, 'x'));
-        // A file size limit of 32 or 64 KiB (the shell's unit), without the
-        // signal that would end the program.
-        const auto result = CProcess::Run(
-            "/bin/sh", {"-c", "ulimit -f 64 && trap '' XFSZ && exec \"$0\" \"$@\"", test_config::kCli, "build", "-o",
-                        m_job, "--owner", "Ada", plot},
-            Environment());
+        // A file size limit of 32 or 64 KiB (the shell's unit); the signal
+        // that comes with it must not end the program.
+        const auto result = CProcess::Run("/bin/sh",
+                                          {"-c", "ulimit -f 64 && exec \"$0\" \"$@\"", test_config::kCli, "build",
+                                           "-o", m_job, "--owner", "Ada", plot},
+                                          Environment());
 
         EXPECT_EQ(result.exitCode, 1) << size;
-        EXPECT_NE(result.err.find("Cannot write "), std::string::npos) << result.err;
-        EXPECT_NE(result.err.find(CMessageService::Format(521)), std::string::npos) << result.err;
+        // The file's error, then message 521.
+        EXPECT_EQ(result.err.rfind("Cannot write " + m_tmp.Path() + "MSD", 0), 0u) << result.err;
+        EXPECT_TRUE(result.err.ends_with(": File too large\n" + CMessageService::Format(521) + "\n")) << result.err;
         EXPECT_FALSE(FileExists(m_job));
         EXPECT_TRUE(TempIsEmpty());
     }
@@ -114,6 +130,8 @@ struct FailureCase {
     // The message shown, or else a text that standard error must hold.
     unsigned message;
     std::string argument;
+    // The temporary folder, when not the test's own.
+    std::string tmpdir = {};
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out)
@@ -139,13 +157,17 @@ TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)
     for (const auto& arg : c.args)
         args.push_back(placeholders.count(arg) ? placeholders.at(arg) : arg);
     std::filesystem::create_directory(m_out.File("folder"));
+    auto environment = Environment();
+    if (!c.tmpdir.empty())
+        environment["TMPDIR"] = c.tmpdir == "MISSING" ? m_tmp.File("missing") : c.tmpdir;
 
-    const auto result = CProcess::Run(test_config::kCli, args, Environment());
+    const auto result = CProcess::Run(test_config::kCli, args, environment);
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
+    const std::string listing = c.message == 480 ? SettingsOnOffer() : "";
     if (c.message != 0)
-        EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n");
+        EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
     else
         EXPECT_NE(result.err.find(c.argument), std::string::npos) << result.err;
     EXPECT_FALSE(FileExists(m_job));
@@ -171,6 +193,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SettingLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN", "FILE"}, 516, ""},
         FailureCase{"SetupLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN"}, 516, ""},
         FailureCase{"OutputFolderMissing", {"-o", "OUTMISSING", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
-        FailureCase{"OutputIsAFolder", {"-o", "OUTFOLDER", "--owner", "Ada", "FILE"}, 0, "Cannot write"}),
+        FailureCase{"OutputIsAFolder", {"-o", "OUTFOLDER", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
+        FailureCase{"NoTemporaryFolder", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, 517, "", "MISSING"},
+        // No file can be created there, not even by root.
+        FailureCase{"NoTemporaryName", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, 518, "", "/proc/"}),
                          [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
 }

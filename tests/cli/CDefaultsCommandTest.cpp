@@ -1,6 +1,7 @@
 #include "CProcess.h"
 #include "CResourceModule.h"
 #include "CTempDir.h"
+#include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -129,49 +130,15 @@ TEST(CDefaultsCommandTest, MissingKeyPrintsNothingAndReports516)
     }
 }
 
-TEST(CDefaultsCommandTest, UnloadableSettingReports480)
+TEST(CDefaultsCommandTest, UnknownSettingReports480AndTheNamesOnOffer)
 {
     CTempDir dir;
-    const std::string message = CResourceModule::LoadString(480) + "\n";
-    const auto missingPath = Defaults(dir.File("gone.prn"), "Others", "ZC");
-    EXPECT_EQ(missingPath.exitCode, 1);
-    EXPECT_EQ(missingPath.out, "");
-    EXPECT_EQ(missingPath.err, message);
-
-    // A listed name whose file is gone falls back to the data folder's
-    // defaults; without those nothing can be loaded.
-    EXPECT_EQ(Defaults("gone", "Others", "ZC").out, Defaults(DefaultsName(), "Others", "ZC").out);
-    const auto noFallback =
-        Cli({"defaults", "--setting", "gone", "--region", "ZC"}, {{"QX_SENDORA_DATA_DIR", dir.Path()}});
-    EXPECT_EQ(noFallback.exitCode, 1);
-    EXPECT_EQ(noFallback.out, "");
-    EXPECT_EQ(noFallback.err, message);
-}
-
-TEST(CDefaultsCommandTest, UsageErrors)
-{
-    const std::vector<std::vector<std::string>> calls = {
-        {"defaults"},
-        {"defaults", "--setting"},
-        {"defaults", "--controller", "Heron"},
-        {"defaults", "--setting", "sample", "--colour", "red"},
-        {"defaults", "--setting", "sample", "extra"},
-        {"settings", "extra"},
-        {"settings", "--all"},
-    };
-    for (const auto& args : calls) {
-        const auto result = Cli(args);
-        EXPECT_EQ(result.exitCode, 2) << args.back();
+    for (const std::string& setting : {dir.File("gone.prn"), std::string("smaple")}) {
+        const auto result = Defaults(setting, "Others", "ZC");
+        EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("usage:"), std::string::npos) << result.err;
+        EXPECT_EQ(result.err, CResourceModule::LoadString(480) + "\n" + SettingsOnOffer());
     }
-}
-
-TEST(CDefaultsCommandTest, HelpShowsUsage)
-{
-    const auto result = Cli({"defaults", "--help"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.out.find("defaults --setting NAME|PATH"), std::string::npos);
 }
 
 TEST(CDefaultsCommandTest, SettingsListsTheDefaultsFirst)

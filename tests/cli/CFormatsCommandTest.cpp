@@ -43,12 +43,4 @@ TEST(FormatsCommandTest, TellsEachFilesFormatInTheGivenOrder)
               "README\t(unknown format)\n"
               "missing/dir.pdf/x.ps\tPOSTSCRIPT\n");
 }
-
-TEST(FormatsCommandTest, UnknownOptionIsAUsageError)
-{
-    const CProcessResult result = RunFormats({"--bogus"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("usage: qx-sendora-cli formats [FILE...]"), std::string::npos);
-}
 }

@@ -5,6 +5,7 @@
 #include "CProcess.h"
 #include "CRunningProcess.h"
 #include "CTempDir.h"
+#include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -196,7 +197,8 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n");
+    const std::string listing = c.message == 480 ? SettingsOnOffer() : "";
+    EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
     EXPECT_TRUE(FilesBelow(printer.Root()).empty());
     EXPECT_TRUE(TempIsEmpty());
 }

@@ -53,13 +53,4 @@ TEST(StatusCommandFailureTest, ReportsAPrinterThatDoesNotAnswer)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, CMessageService::Format(528) + "\n");
 }
-
-TEST(StatusCommandFailureTest, NeedsAPrinter)
-{
-    const auto result = CProcess::Run(test_config::kCli, {"status"});
-
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("status --printer HOST[:PORT]"), std::string::npos);
-}
 }

@@ -1,0 +1,156 @@
+#include "CMessageService.h"
+
+#include "CProcess.h"
+#include "CTempDir.h"
+#include "SettingsOnOffer.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+// What every command shares: help, version, usage errors, start-up.
+namespace {
+const std::vector<std::string> kCommands = {"settings", "formats", "defaults", "status",
+                                            "send",     "setup",   "build",    "inspect"};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The description below a command's usage, which may take several lines.
+std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
+{
+    auto line = std::find_if(help.begin(), help.end(),
+                             [&](const std::string& text) { return text.rfind("  " + command + ' ', 0) == 0 ||
+                                                                   text == "  " + command; });
+    if (line == help.end())
+        return {};
+    while (++line != help.end() && line->rfind("        ", 0) == 0)
+        ;
+    return line != help.end() && line->rfind("      ", 0) == 0 ? line->substr(6) : std::string();
+}
+
+TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
+{
+    const auto result = CProcess::Run(test_config::kCli, {"--help"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    const auto help = Lines(result.out);
+    for (const auto& command : kCommands) {
+        const std::string description = DescriptionOf(help, command);
+        EXPECT_FALSE(description.empty() || description[0] == ' ' || description[0] == '[') << command;
+    }
+    for (const char* option : {"--printer HOST[:PORT]", "--number N", "--owner NAME", "--setting NAME|PATH",
+                               "--copies N", "--collate", "--reverse", "--format NAME", "--controller NAME",
+                               "--region CODE", "-o JOB"})
+        EXPECT_NE(result.out.find("\n  " + std::string(option) + "  "), std::string::npos) << option;
+    EXPECT_TRUE(result.out.ends_with("exit codes:\n  0  done\n  1  failed (the message on standard error)\n"
+                                     "  2  wrong usage\n  3  cancelled with Ctrl-C (an upload cut short is "
+                                     "removed from the printer)\n"));
+
+    const auto commandHelp = CProcess::Run(test_config::kCli, {"defaults", "--help"});
+    EXPECT_EQ(commandHelp.exitCode, 0);
+    EXPECT_EQ(commandHelp.out, "usage: qx-sendora-cli defaults --setting NAME|PATH [--controller NAME] "
+                               "[--region CODE]\n" + DescriptionOf(help, "defaults") + "\n");
+}
+
+TEST(CommandLine, VersionIsTheProductVersion)
+{
+    const auto result = CProcess::Run(test_config::kCli, {"--version"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "qx-sendora-cli 1.0.0\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(CommandLine, WithoutTheResourceModuleSaysWhereItLooked)
+{
+    CTempDir folder;
+    CTempDir data;
+    const std::string program = folder.File("qx-sendora-cli");
+    std::filesystem::copy_file(test_config::kCli, program);
+
+    const auto result = CProcess::Run(program, {"settings"}, {{"QX_SENDORA_DATA_DIR", data.Path()}});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "qx-sendora-cli: cannot load the resource module: tried " + folder.File("Res.dll") +
+                              " and " + data.File("Res.dll") + "\n");
+}
+
+struct UsageCase {
+    const char* label;
+    std::vector<std::string> args;
+    std::string error;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class UsageError : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageError, NamesTheFaultAndShowsTheUsage)
+{
+    const UsageCase& c = GetParam();
+    CTempDir out;
+    std::vector<std::string> args = c.args;
+    for (auto& arg : args)
+        if (arg == "OUT")
+            arg = out.File("job.pjl");
+
+    const auto result = CProcess::Run(test_config::kCli, args);
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    const std::string first = "qx-sendora-cli " + args[0] + ": " + c.error + "\n";
+    EXPECT_EQ(result.err.substr(0, first.size()), first);
+    EXPECT_EQ(result.err.substr(first.size()).rfind("usage: qx-sendora-cli " + args[0], 0), 0u) << result.err;
+    EXPECT_FALSE(FileExists(out.File("job.pjl")));
+}
+
+std::string PortError(const std::string& printer)
+{
+    return "--printer " + printer + " is not HOST or HOST:PORT with a port from 1 to 65535";
+}
+
+const std::string kFormats = "HPGL, TIFF, CALS, CGM, POSTSCRIPT, PDF, MVNATIVE, MGL(0.01 mm/unit), MGL(0.025 mm/unit)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, UsageError,
+    testing::Values(
+        UsageCase{"SendWithoutPrinter", {"send", "--owner", "Ada", "A0.hpg"}, "--printer HOST[:PORT] is required"},
+        UsageCase{"SetupWithoutPrinter", {"setup", "--setting", "sample"}, "--printer HOST[:PORT] is required"},
+        UsageCase{"StatusWithoutPrinter", {"status"}, "--printer HOST[:PORT] is required"},
+        UsageCase{"SendToPortZero", {"send", "--printer", "plotter:0", "A0.hpg"}, PortError("plotter:0")},
+        UsageCase{"StatusToPortAbove65535", {"status", "--printer", "plotter:65536"}, PortError("plotter:65536")},
+        UsageCase{"SetupToIpv6PortAbove65535",
+                  {"setup", "--printer", "[::1]:70000", "--setting", "sample"},
+                  PortError("[::1]:70000")},
+        UsageCase{"SendUnknownOption", {"send", "--printer", "plotter", "--colour", "red", "A0.hpg"},
+                  "unknown option --colour"},
+        UsageCase{"BuildUnknownOption", {"build", "-o", "OUT", "--bogus"}, "unknown option --bogus"},
+        UsageCase{"SettingsUnknownOption", {"settings", "--all"}, "unknown option --all"},
+        UsageCase{"FormatsUnknownOption", {"formats", "--bogus"}, "unknown option --bogus"},
+        UsageCase{"DefaultsUnknownOption", {"defaults", "--setting", "sample", "--colour", "red"},
+                  "unknown option --colour"},
+        UsageCase{"DefaultsWithoutSetting", {"defaults", "--controller", "Heron"}, "--setting NAME|PATH is required"},
+        UsageCase{"DefaultsSettingWithoutValue", {"defaults", "--setting"}, "--setting needs a value"},
+        UsageCase{"DefaultsOperand", {"defaults", "--setting", "sample", "extra"}, "defaults takes no operand"},
+        UsageCase{"SettingsOperand", {"settings", "extra"}, "settings takes no operand"},
+        UsageCase{"BuildWithoutOutput", {"build", "--owner", "Ada"}, "-o JOB is required"},
+        UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
+        UsageCase{"BuildUnknownFormat",
+                  {"build", "-o", "OUT", "--format", "PJL", "A0.hpg"},
+                  "--format PJL is not one of the data formats: " + kFormats}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.label); });
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// What the command line adds to message 480: the setting names the build
+// tree's program folder offers, in the order the settings command lists them.
+std::string SettingsOnOffer();
