@@ -5,6 +5,13 @@
 
 #include <algorithm>
 
+namespace {
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+}
+
 CEditWithSpin::CEditWithSpin(QWidget* parent)
     : QSpinBox(parent)
 {
@@ -27,32 +34,30 @@ void CEditWithSpin::SetText(const QString& text)
     lineEdit()->setText(text);
 }
 
+// Delete arrives with the text "\x7f" and shortcuts with their letter: only
+// plain typing of a printable non-digit is refused.
 void CEditWithSpin::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    if (!text.isEmpty() && text.front().unicode() >= 32 && !text.front().isDigit()) {
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!shortcut && !text.isEmpty() && text.front().isPrint() && !IsDigit(text.front())) {
         event->accept();
         return;
     }
     QSpinBox::keyPressEvent(event);
 }
 
-void CEditWithSpin::focusOutEvent(QFocusEvent* event)
+QValidator::State CEditWithSpin::validate(QString& text, int& pos) const
 {
-    QSpinBox::focusOutEvent(event);
-    // A context menu takes the focus only for a moment.
-    if (m_tag != 0 && event->reason() != Qt::PopupFocusReason)
-        emit FocusLost(m_tag);
-}
-
-QValidator::State CEditWithSpin::validate(QString& text, int&) const
-{
+    for (qsizetype i = text.size() - 1; i >= 0; --i)
+        if (!IsDigit(text[i])) {
+            text.remove(i, 1);
+            if (i < pos)
+                --pos;
+        }
     const qsizetype maxDigits = QString::number(maximum()).size();
     if (text.size() > maxDigits)
         return QValidator::Invalid;
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9')
-            return QValidator::Invalid;
     return text.isEmpty() || text.toInt() <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
 }
 

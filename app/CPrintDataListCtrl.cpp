@@ -1,15 +1,11 @@
 #include "CPrintDataListCtrl.h"
 
-#include "CEditWithSpin.h"
-#include "CExtensionConfig.h"
 #include "CFolderFiles.h"
 #include "CFormatTable.h"
-#include "CMessageService.h"
+#include "CPrintDataDelegate.h"
 #include "CPrintDataModel.h"
 #include "CPrintJob.h"
-#include "CSDComboBox.h"
 #include "CWaitCursor.h"
-#include "ControlTags.h"
 #include "IPrintListHost.h"
 
 #include <QCoreApplication>
@@ -18,14 +14,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMimeData>
-#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <filesystem>
 
 namespace {
-constexpr unsigned kCopiesOutOfRange = 126;
-constexpr unsigned kSameCopiesCancelled = 515;
 // How long a folder search may go without letting the window paint.
 constexpr qint64 kPaintIntervalMs = 50;
 constexpr int kRowPadding = 8;
@@ -36,7 +29,9 @@ CPrintDataListCtrl::CPrintDataListCtrl(QWidget* parent)
 {
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
-    setEditTriggers(NoEditTriggers);
+    setEditTriggers(DoubleClicked | EditKeyPressed);
+    // The list sits among other controls, which Tab must reach.
+    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     verticalHeader()->hide();
@@ -45,44 +40,23 @@ CPrintDataListCtrl::CPrintDataListCtrl(QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    connect(this, &QAbstractItemView::doubleClicked, this, &CPrintDataListCtrl::OnCellDoubleClick);
 }
 
-void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host, const QFont& editorFont)
+void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host)
 {
     m_host = &host;
     m_model = new CPrintDataModel(job, this);
     setModel(m_model);
+    setItemDelegate(new CPrintDataDelegate(host, this));
+    SizeColumns();
+}
+
+void CPrintDataListCtrl::SizeColumns()
+{
     const int listWidth = width();
     setColumnWidth(CPrintDataModel::kFileName, listWidth * 57 / 100);
     setColumnWidth(CPrintDataModel::kDataFormat, listWidth * 29 / 100);
     setColumnWidth(CPrintDataModel::kCopies, listWidth / 10);
-    CreateEditors(editorFont);
-}
-
-void CPrintDataListCtrl::CreateEditors(const QFont& editorFont)
-{
-    m_copiesEditor = new CEditWithSpin(viewport());
-    m_copiesEditor->setObjectName("editCopies");
-    m_copiesEditor->SetSpinRange(1, kMaxCopies);
-    m_copiesEditor->setAlignment(Qt::AlignRight);
-    m_copiesEditor->setFont(editorFont);
-    m_copiesEditor->SetTag(control_tag::kPrintList);
-    m_copiesEditor->hide();
-    connect(m_copiesEditor, &CEditWithSpin::FocusLost, this, [this](int tag) {
-        if (tag == control_tag::kPrintList)
-            CommitCopies();
-    });
-
-    m_formatChooser = new CSDComboBox(viewport());
-    m_formatChooser->setObjectName("comboDataFormat");
-    m_formatChooser->setFont(editorFont);
-    m_formatChooser->SetTag(control_tag::kPrintList);
-    m_formatChooser->hide();
-    connect(m_formatChooser, &CSDComboBox::FocusLost, this, [this](int tag) {
-        if (tag == control_tag::kPrintList)
-            CommitFormat();
-    });
 }
 
 std::vector<int> CPrintDataListCtrl::SelectedRows() const
@@ -160,80 +134,6 @@ void CPrintDataListCtrl::AddPaths(const QStringList& paths)
     }
 }
 
-void CPrintDataListCtrl::OnCellDoubleClick(const QModelIndex& index)
-{
-    if (index.column() == CPrintDataModel::kDataFormat)
-        EditFormat(index);
-    else if (index.column() == CPrintDataModel::kCopies)
-        EditCopies(index);
-}
-
-void CPrintDataListCtrl::EditFormat(const QModelIndex& index)
-{
-    m_editedRow = index.row();
-    std::vector<std::string> formats;
-    CExtensionConfig::LoadDataFormats(formats);
-    m_formatChooser->clear();
-    for (const std::string& format : formats)
-        m_formatChooser->addItem(QString::fromStdString(format));
-    const int current = m_formatChooser->findText(index.data().toString(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    m_formatChooser->setCurrentIndex(std::max(current, 0));
-    const QRect cell = visualRect(index);
-    m_formatChooser->setGeometry(cell.left(), cell.top(), cell.width(), cell.height());
-    m_formatChooser->show();
-    m_formatChooser->setFocus();
-}
-
-void CPrintDataListCtrl::EditCopies(const QModelIndex& index)
-{
-    m_editedRow = index.row();
-    m_copiesEditor->SetText(index.data().toString());
-    const QRect cell = visualRect(index);
-    m_copiesEditor->setGeometry(cell.left(), cell.top(), cell.width(),
-                                std::max(cell.height(), m_copiesEditor->minimumSizeHint().height()));
-    m_copiesEditor->show();
-    m_copiesEditor->setFocus();
-    m_copiesEditor->selectAll();
-}
-
-void CPrintDataListCtrl::CommitCopies()
-{
-    if (!m_copiesEditor || m_copiesEditor->isHidden() || m_committing)
-        return;
-    QScopedValueRollback<bool> committing(m_committing, true);
-    int copies = m_copiesEditor->Text().toInt();
-    if (copies == 0) {
-        copies = 1;
-        m_copiesEditor->SetText("1");
-        CMessageService::Show(kCopiesOutOfRange);
-    }
-    const QModelIndex cell = m_model->index(m_editedRow, CPrintDataModel::kCopies);
-    if (cell.isValid()) {
-        if (QString::number(copies) != cell.data().toString() && m_host->IsSameCopies()) {
-            CMessageService::Show(kSameCopiesCancelled);
-            m_host->CancelSameCopies();
-        }
-        m_model->setData(cell, copies, Qt::EditRole);
-    }
-    if (m_copiesEditor->hasFocus())
-        setFocus();
-    m_copiesEditor->hide();
-}
-
-void CPrintDataListCtrl::CommitFormat()
-{
-    if (!m_formatChooser || m_formatChooser->isHidden() || m_committing)
-        return;
-    QScopedValueRollback<bool> committing(m_committing, true);
-    // Without any data format to choose from the entry keeps its own.
-    const QString format = m_formatChooser->currentText();
-    if (!format.isEmpty())
-        m_model->setData(m_model->index(m_editedRow, CPrintDataModel::kDataFormat), format, Qt::EditRole);
-    if (m_formatChooser->hasFocus())
-        setFocus();
-    m_formatChooser->hide();
-}
-
 void CPrintDataListCtrl::changeEvent(QEvent* event)
 {
     QTableView::changeEvent(event);
@@ -241,11 +141,38 @@ void CPrintDataListCtrl::changeEvent(QEvent* event)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
 }
 
+void CPrintDataListCtrl::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (m_model)
+        SizeColumns();
+}
+
 void CPrintDataListCtrl::scrollContentsBy(int dx, int dy)
 {
-    CommitCopies();
-    CommitFormat();
+    CommitEditor();
     QTableView::scrollContentsBy(dx, dy);
+}
+
+void CPrintDataListCtrl::CommitEditor()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+// Tab and Shift+Tab in an editor store its value and go on to the control
+// after or before the list, not to the next cell.
+void CPrintDataListCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool leaving =
+        hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+    if (leaving)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void CPrintDataListCtrl::dragEnterEvent(QDragEnterEvent* event)

@@ -7,29 +7,26 @@
 #include <string>
 #include <vector>
 
-class CEditWithSpin;
 class CFormatTable;
 class CPrintData;
 class CPrintDataModel;
 class CPrintJob;
-class CSDComboBox;
 class IPrintListHost;
 
 // The print list of the main window: one row per entry of the main job.
-// A double-click on the data format or the copies puts an editor over the
-// cell; the value is stored when the editor loses the focus or the list
-// scrolls. Files and folders dropped on the list are added to the job.
+// A double-click or F2 on the data format or the copies puts an editor over
+// the cell; the value is stored when the editor loses the focus, on Enter,
+// or when the list scrolls. Tab leaves the list, from an editor too. Files
+// and folders dropped on the list are added to the job.
 class CPrintDataListCtrl : public QTableView {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxCopies = 99;
-
     explicit CPrintDataListCtrl(QWidget* parent = nullptr);
 
-    // Columns sized from the present width, full-row selection, the two
-    // in-place editors with the editor font.
-    void InitList(CPrintJob& job, IPrintListHost& host, const QFont& editorFont);
+    // Columns sized from the present width, full-row selection, the
+    // in-place editors.
+    void InitList(CPrintJob& job, IPrintListHost& host);
     CPrintDataModel& Model() const { return *m_model; }
     // Selected rows in ascending order.
     std::vector<int> SelectedRows() const;
@@ -48,29 +45,21 @@ public:
     // at the end of the list. Paths that do not exist are skipped.
     void AddPaths(const QStringList& paths);
 
-    void CommitCopies();
-    void CommitFormat();
-
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateEditors(const QFont& editorFont);
+    void SizeColumns();
     std::unique_ptr<CPrintData> MakeEntry(const std::string& path, const CFormatTable& formats) const;
-    void OnCellDoubleClick(const QModelIndex& index);
-    void EditFormat(const QModelIndex& index);
-    void EditCopies(const QModelIndex& index);
-    void SetControlsEnabled(bool enabled);
+    // Stores and closes the open editor, if any.
+    void CommitEditor();
 
     CPrintDataModel* m_model = nullptr;
     IPrintListHost* m_host = nullptr;
-    int m_editedRow = -1;
-    CEditWithSpin* m_copiesEditor = nullptr;
-    CSDComboBox* m_formatChooser = nullptr;
-    // A message shown while committing takes the focus once more.
-    bool m_committing = false;
 };

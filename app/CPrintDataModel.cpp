@@ -3,6 +3,9 @@
 #include "CPrintJob.h"
 #include "CResourceModule.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 // Column headings.
 constexpr unsigned kHeadingIds[CPrintDataModel::kColumnCount] = {115, 116, 117};
@@ -34,6 +37,8 @@ QVariant CPrintDataModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(kAlignments[index.column()]);
+    if (role == Qt::ToolTipRole && index.column() == kFileName)
+        return QFileInfo(QFile::decodeName(entry->GetPath().c_str())).absoluteFilePath();
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (index.column()) {

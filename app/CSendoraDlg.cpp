@@ -20,7 +20,6 @@
 #include "CWaitCursor.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 
@@ -50,13 +49,13 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
 
     // The columns take their widths from the list as laid out.
     layout()->activate();
-    m_ui->listPrintData->InitList(m_app.GetMainJob(), *this, m_app.GetFont());
+    m_ui->listPrintData->InitList(m_app.GetMainJob(), *this);
     m_ui->listPrintData->setFont(QFont(m_app.GetFont().family(), kListFontPoints));
 
     InitControls();
     SetImages();
     ConnectCommands();
-    qApp->installEventFilter(this);
+    AddListShortcuts();
 }
 
 CSendoraDlg::~CSendoraDlg()
@@ -90,9 +89,8 @@ void CSendoraDlg::FillSettings()
     box.clear();
     for (const std::string& name : m_app.GetSettingFiles().ListNames())
         box.addItem(QString::fromStdString(name));
-    const int remembered = box.findText(QString::fromStdString(CRegistryValues::ReadPrinterSetting()),
-                                        Qt::MatchExactly | Qt::MatchCaseSensitive);
-    box.setCurrentIndex(remembered < 0 ? 0 : remembered);
+    if (!box.SelectExactly(QString::fromStdString(CRegistryValues::ReadPrinterSetting())))
+        box.setCurrentIndex(0);
 }
 
 void CSendoraDlg::SetImages()
@@ -117,6 +115,16 @@ void CSendoraDlg::ConnectCommands()
     connect(m_ui->buttonSend, &QPushButton::clicked, this, &CSendoraDlg::OnSend);
     connect(m_ui->buttonSendSetup, &QPushButton::clicked, this, &CSendoraDlg::OnSendSetup);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
+}
+
+// Only while the list itself has the focus: in an editor, Delete edits.
+void CSendoraDlg::AddListShortcuts()
+{
+    auto* deleteSelected = new QAction(m_ui->listPrintData);
+    deleteSelected->setShortcut(QKeySequence::Delete);
+    deleteSelected->setShortcutContext(Qt::WidgetShortcut);
+    m_ui->listPrintData->addAction(deleteSelected);
+    connect(deleteSelected, &QAction::triggered, this, &CSendoraDlg::OnDeleteSelected);
 }
 
 CPrintDataModel& CSendoraDlg::Model() const
@@ -298,6 +306,9 @@ bool CSendoraDlg::StartSend()
     OpenProgressWindow();
     m_block.job = &job;
     const auto printer = CPrinterQueryThread::Ask(choices.printerName, m_block.ftpUserName, m_block.ftpPassword);
+    // A close asked for during the dialogue ends the command here.
+    if (m_closeRequested)
+        return false;
     if (!printer) {
         CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
         return false;
@@ -429,14 +440,11 @@ void CSendoraDlg::EndTransferAtClose()
     EndCommand();
 }
 
-bool CSendoraDlg::eventFilter(QObject* watched, QEvent* event)
+void CSendoraDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) && widget &&
-            widget->window() == this)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
 }

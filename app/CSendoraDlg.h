@@ -66,8 +66,9 @@ signals:
     void SendFinished();
 
 protected:
-    // Enter and Escape would press a button or close the window.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter and Escape that no control took would press a button or close
+    // the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void InitControls();
@@ -75,6 +76,7 @@ private:
     void FillSettings();
     void SetImages();
     void ConnectCommands();
+    void AddListShortcuts();
     CPrintDataModel& Model() const;
 
     void OnAddFiles();

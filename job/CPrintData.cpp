@@ -140,6 +140,7 @@ bool CPrintData::SetFile(const std::string& path, const CFormatTable& formats, c
     DeleteCopy();
     m_isTempCopy = copied;
     m_sendPath = std::move(sendPath);
+    m_path = path;
     m_fileName = FileNameOf(path);
     m_dataFormat = formats.FormatOf(path);
     return true;

@@ -26,6 +26,8 @@ public:
     // Reads the extension configuration for this one file.
     bool SetFile(const std::string& path);
 
+    // The user's file, as it was bound.
+    const std::string& GetPath() const { return m_path; }
     const std::string& GetSendPath() const { return m_sendPath; }
     const std::string& GetFileName() const { return m_fileName; }
     const std::string& GetDataFormat() const { return m_dataFormat; }
@@ -40,6 +42,7 @@ private:
     bool m_isTempCopy = false;
     int m_copies = 1;
     std::string m_dataFormat;
+    std::string m_path;
     std::string m_fileName;
     std::string m_sendPath;
 };

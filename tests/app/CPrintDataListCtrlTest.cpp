@@ -8,14 +8,17 @@
 #include "IPrintListHost.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QIdentityProxyModel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
 #include <filesystem>
+#include <optional>
 #include <set>
 
 namespace {
@@ -32,7 +35,7 @@ TEST(CPrintDataListCtrlWidthTest, ColumnsTakeTheirShareOfTheListWidth)
     CFixedHost host;
     CPrintDataListCtrl list;
     list.resize(500, 300);
-    list.InitList(job, host, QFont());
+    list.InitList(job, host);
     EXPECT_EQ(list.columnWidth(0), 285);
     EXPECT_EQ(list.columnWidth(1), 145);
     EXPECT_EQ(list.columnWidth(2), 50);
@@ -83,15 +86,31 @@ protected:
     {
         QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(Cell(row, column)).center());
     }
-    CEditWithSpin& CopiesEditor() const { return Child<CEditWithSpin>("editCopies"); }
-    CSDComboBox& FormatChooser() const { return Child<CSDComboBox>("comboDataFormat"); }
+    bool Editing() const { return List().indexWidget(List().currentIndex()) != nullptr; }
+    // The editor open on the current cell.
+    template <class T>
+    T& Editor() const
+    {
+        T* editor = qobject_cast<T*>(List().indexWidget(List().currentIndex()));
+        EXPECT_NE(editor, nullptr);
+        return *editor;
+    }
+    CEditWithSpin& CopiesEditor() const { return Editor<CEditWithSpin>(); }
+    CSDComboBox& FormatChooser() const { return Editor<CSDComboBox>(); }
     void TypeCopies(int row, const char* text) const
     {
         DoubleClick(row, 2);
-        ASSERT_FALSE(CopiesEditor().isHidden());
+        ASSERT_TRUE(Editing());
         ASSERT_TRUE(CopiesEditor().hasFocus());
+        EXPECT_EQ(CopiesEditor().font(), List().font());
         QTest::keyClicks(&CopiesEditor(), text);
     }
+    void Key(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::keyClick(&widget, key, modifiers);
+        QCoreApplication::processEvents();
+    }
+    QWidget* Focus() const { return QApplication::focusWidget(); }
     void TickSameCopies() const { QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton); }
 };
 
@@ -101,12 +120,14 @@ struct CCopiesEditCase {
     int stored;
     std::vector<unsigned> messages;
     bool stillSame;
+    // How the editing ends; none for a click on another row.
+    std::optional<Qt::Key> key = std::nullopt;
 };
 
 class CPrintDataListCtrlCopiesTest : public CPrintDataListCtrlTest,
                                      public testing::WithParamInterface<CCopiesEditCase> {};
 
-TEST_P(CPrintDataListCtrlCopiesTest, CommitsWhenTheEditorLosesTheFocus)
+TEST_P(CPrintDataListCtrlCopiesTest, CommitsOnLosingTheFocusOrEnterAndDropsOnEscape)
 {
     OpenWindow();
     AddEntries({"a.plt", "b.plt"});
@@ -117,8 +138,12 @@ TEST_P(CPrintDataListCtrlCopiesTest, CommitsWhenTheEditorLosesTheFocus)
     ASSERT_EQ(Copies(), (std::vector<int>{3, 3}));
 
     TypeCopies(1, GetParam().typed);
-    ClickCell(0, 0);
-    EXPECT_TRUE(CopiesEditor().isHidden());
+    if (GetParam().key)
+        Key(CopiesEditor(), *GetParam().key);
+    else
+        ClickCell(0, 0);
+    EXPECT_FALSE(Editing());
+    EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(Copies(), (std::vector<int>{3, GetParam().stored}));
     EXPECT_EQ(Cell(1, 2).data().toString().toStdString(), std::to_string(GetParam().stored));
     EXPECT_EQ(m_messages.Ids(), GetParam().messages);
@@ -131,7 +156,11 @@ INSTANTIATE_TEST_SUITE_P(Edits, CPrintDataListCtrlCopiesTest,
                                          CCopiesEditCase{"Changed", "4", 4, {515}, false},
                                          CCopiesEditCase{"Zero", "0", 1, {126, 515}, false},
                                          CCopiesEditCase{"LettersIgnored", "x4y", 4, {515}, false},
-                                         CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {515}, false}),
+                                         CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {515}, false},
+                                         CCopiesEditCase{"Enter", "4", 4, {515}, false, Qt::Key_Return},
+                                         CCopiesEditCase{"Tab", "4", 4, {515}, false, Qt::Key_Tab},
+                                         CCopiesEditCase{"ZeroAndEnter", "0", 1, {126, 515}, false, Qt::Key_Enter},
+                                         CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}),
                          [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
 
 TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
@@ -139,8 +168,46 @@ TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
     OpenWindow();
     AddEntries({"a.plt"});
     DoubleClick(0, 0);
-    EXPECT_TRUE(CopiesEditor().isHidden());
-    EXPECT_TRUE(FormatChooser().isHidden());
+    EXPECT_FALSE(Editing());
+    Key(List(), Qt::Key_F2);
+    EXPECT_FALSE(Editing());
+}
+
+// Tab and Shift+Tab go from control to control, also from an editor,
+// which they close; F2 edits the current cell; Delete acts as the Delete
+// button on the selected rows, but edits inside an editor.
+TEST_F(CPrintDataListCtrlTest, KeyboardReachesTheListsEditorsAndTheControlsAroundIt)
+{
+    OpenWindow();
+    AddEntries({"a.plt", "b.plt", "c.plt"}, 3);
+    auto& addFiles = Child<QPushButton>("buttonAddFiles");
+    List().setFocus();
+    List().setCurrentIndex(Cell(1, 2));
+    Key(List(), Qt::Key_Tab);
+    EXPECT_EQ(Focus(), &addFiles);
+    Key(addFiles, Qt::Key_Backtab);
+    EXPECT_EQ(Focus(), &List());
+
+    Key(List(), Qt::Key_F2);
+    ASSERT_TRUE(Editing());
+    Key(CopiesEditor(), Qt::Key_Delete);
+    Key(CopiesEditor(), Qt::Key_7);
+    Key(CopiesEditor(), Qt::Key_Tab);
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Focus(), &addFiles);
+    Key(addFiles, Qt::Key_Backtab);
+    Key(List(), Qt::Key_F2);
+    ASSERT_TRUE(Editing());
+    Key(CopiesEditor(), Qt::Key_Backtab);
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Focus(), &Child<QPushButton>("buttonClose"));
+    EXPECT_EQ(Copies(), (std::vector<int>{3, 7, 3}));
+
+    List().setFocus();
+    SelectRows({0, 2});
+    Key(List(), Qt::Key_Delete);
+    EXPECT_EQ(FileNames(), std::vector<std::string>{"b.plt"});
+    EXPECT_TRUE(m_messages.Ids().empty());
 }
 
 TEST_F(CPrintDataListCtrlTest, FormatChooserOffersTheDataFormatsAndStoresTheChoice)
@@ -157,15 +224,16 @@ TEST_F(CPrintDataListCtrlTest, FormatChooserOffersTheDataFormatsAndStoresTheChoi
     for (int i = 0; i < FormatChooser().count(); ++i)
         EXPECT_EQ(FormatChooser().itemText(i).toStdString(), formats[static_cast<std::size_t>(i)]);
     EXPECT_EQ(FormatChooser().currentText().toStdString(), "TIFF");
+    EXPECT_EQ(FormatChooser().font(), List().font());
     FormatChooser().setCurrentIndex(FormatChooser().findText("CGM"));
     DoubleClick(1, 1);
     EXPECT_EQ(Job().GetAt(0)->GetDataFormat(), "CGM");
-    // An unrecognised format is not offered: the first format stands in.
-    EXPECT_FALSE(FormatChooser().isHidden());
-    EXPECT_EQ(FormatChooser().currentIndex(), 0);
+    // An unrecognised format is not offered, and nothing is chosen for it.
+    ASSERT_TRUE(Editing());
+    EXPECT_EQ(FormatChooser().currentIndex(), -1);
     ClickCell(0, 0);
-    EXPECT_EQ(Job().GetAt(1)->GetDataFormat(), formats.front());
-    EXPECT_TRUE(FormatChooser().isHidden());
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Job().GetAt(1)->GetDataFormat(), "(unknown format)");
 }
 
 TEST_F(CPrintDataListCtrlTest, ScrollingCommitsButTheSpinArrowsDoNot)
@@ -184,23 +252,35 @@ TEST_F(CPrintDataListCtrlTest, ScrollingCommitsButTheSpinArrowsDoNot)
     const QRect up = CopiesEditor().style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp,
                                                             &CopiesEditor());
     QTest::mouseClick(&CopiesEditor(), Qt::LeftButton, {}, up.center());
-    EXPECT_FALSE(CopiesEditor().isHidden());
+    ASSERT_TRUE(Editing());
     EXPECT_EQ(CopiesEditor().Text().toStdString(), "4");
     EXPECT_EQ(Copies().front(), 3);
 
     List().verticalScrollBar()->setValue(List().verticalScrollBar()->maximum());
-    EXPECT_TRUE(CopiesEditor().isHidden());
+    EXPECT_FALSE(Editing());
     EXPECT_EQ(Copies().front(), 4);
 
     DoubleClick(List().rowAt(0), 1);
-    ASSERT_FALSE(FormatChooser().isHidden());
+    ASSERT_TRUE(Editing());
     FormatChooser().setCurrentIndex(FormatChooser().findText("PDF"));
     List().verticalScrollBar()->setValue(0);
-    EXPECT_TRUE(FormatChooser().isHidden());
+    EXPECT_FALSE(Editing());
     int pdf = 0;
     for (int i = 0; i < Job().GetCount(); ++i)
         pdf += Job().GetAt(i)->GetDataFormat() == "PDF" ? 1 : 0;
     EXPECT_EQ(pdf, 1);
+}
+
+TEST_F(CPrintDataListCtrlTest, ListTakesTheRoomTheWindowGainsAndTellsFullPaths)
+{
+    OpenWindow();
+    AddEntries({"a.plt"});
+    EXPECT_EQ(Cell(0, 0).data(Qt::ToolTipRole).toString().toStdString(), m_dir.File("entries/a.plt"));
+    const QSize before = List().size();
+    m_window->resize(m_window->size() + QSize(200, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(List().size(), before + QSize(200, 100));
+    EXPECT_EQ(List().columnWidth(0), List().width() * 57 / 100);
 }
 
 TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)
