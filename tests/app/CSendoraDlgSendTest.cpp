@@ -17,6 +17,7 @@
 #include "IMessageSink.h"
 #include "TestConfig.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -83,6 +84,24 @@ private:
     IMessageSink* m_next;
 };
 
+// Counts the build windows shown while it lives.
+class CBuildWindowCounter : public QObject {
+public:
+    CBuildWindowCounter() { qApp->installEventFilter(this); }
+    int Shown() const { return m_shown; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<CMakeSendFile*>(watched))
+            ++m_shown;
+        return false;
+    }
+
+private:
+    int m_shown = 0;
+};
+
 class SendFromWindow : public CSendoraFixture {
 protected:
     // Controls that stand for all of them: buttons, boxes and the list.
@@ -122,6 +141,8 @@ protected:
         bool ProgressWindowAtMessage() const { return m_progressAtMessage; }
         const std::set<std::string>& ProgressTexts() const { return m_progressTexts; }
         bool CancelSeenEnabledBeforeUpload() const { return m_cancelBeforeUpload; }
+        // The progress window said the upload runs: its caption, or Cancel.
+        bool SendingSeen() const { return m_sendingSeen; }
 
     private:
         void AtMessage()
@@ -137,8 +158,9 @@ protected:
             if (CSendFileDlg* progress = m_test.ProgressWindow()) {
                 const std::string text = progress->findChild<QLabel*>("labelMessage")->text().toStdString();
                 m_progressTexts.insert(text);
-                m_cancelBeforeUpload = m_cancelBeforeUpload || (text == CMessageService::Format(529) &&
-                                                                m_test.CancelButton(*progress).isEnabled());
+                const bool cancel = m_test.CancelButton(*progress).isEnabled();
+                m_cancelBeforeUpload = m_cancelBeforeUpload || (text == CMessageService::Format(529) && cancel);
+                m_sendingSeen = m_sendingSeen || cancel || text == CMessageService::Format(522);
             }
         }
 
@@ -150,6 +172,7 @@ protected:
         bool m_controlsSeenEnabled = false;
         bool m_progressAtMessage = false;
         bool m_cancelBeforeUpload = false;
+        bool m_sendingSeen = false;
         std::set<std::string> m_progressTexts;
     };
 
@@ -407,6 +430,7 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     EXPECT_TRUE(AllControlsEnabled());
     EXPECT_EQ(ProgressWindow(), nullptr);
     EXPECT_EQ(send.ProgressWindowAtMessage(), c.progressAtMessage);
+    EXPECT_FALSE(send.SendingSeen());
     EXPECT_TRUE(FilesBelow(root).empty());
     EXPECT_TRUE(SendFilesLeft().empty());
 }
@@ -414,6 +438,14 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
 std::string CaseName(const testing::TestParamInfo<CRefusalCase>& info)
 {
     return info.param.name;
+}
+
+// Long enough for the progress window to look at the upload several times.
+CPrinterSimulator::Options PrinterRefusingSlowly()
+{
+    CPrinterSimulator::Options options;
+    options.refusalPauseMs = 500;
+    return options;
 }
 
 CPrinterSimulator::Options PrinterWithoutPsPdf()
@@ -431,8 +463,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {528}, true},
                     CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"},
                                  PrinterWithoutPsPdf(), true, "", "", {559}, true},
-                    CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {}, true, "", "wrong", {531, 0}, true,
-                                 "Login denied\n530 Authentication failed."},
+                    CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, PrinterRefusingSlowly(), true, "", "wrong",
+                                 {531, 0}, true, "Login denied\n530 Authentication failed."},
                     CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, PrinterWithModels(), false,
                                  "sample", "", {538}, true}),
     CaseName);
@@ -487,6 +519,35 @@ TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
     EXPECT_TRUE(cancelled);
     ExpectQuietEndLeavingNothing(send, printer);
     EXPECT_EQ(ProgressWindow(), nullptr);
+}
+
+TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBuild)
+{
+    CPrinterSimulator printer({});
+    ASSERT_TRUE(printer.IsRunning());
+    Open();
+    ChoosePrinter(printer.Address());
+    AddEntry("a.plt");
+    CBuildWindowCounter builds;
+    bool inDialogue = false;
+    // The dialogue waits half a second for the status reply alone.
+    QTimer::singleShot(100, m_window.get(), [&] {
+        const CSendFileDlg* progress = ProgressWindow();
+        inDialogue = progress && progress->findChild<QLabel*>("labelMessage")->text() ==
+                                     Q(CMessageService::Format(CSendoraDlg::kConnectingMessage));
+        m_window->close();
+    });
+
+    CSendWatch send(*this);
+    send.Press("buttonSend");
+    ASSERT_TRUE(send.WaitForEnd());
+
+    EXPECT_TRUE(inDialogue);
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(builds.Shown(), 0);
+    EXPECT_FALSE(send.SendingSeen());
+    ExpectQuietEndLeavingNothing(send, printer);
+    EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
 }
 
 TEST_F(SendFromWindow, ClosingTheWindowDuringTheUploadCancelsItAndWaitsForItsEnd)

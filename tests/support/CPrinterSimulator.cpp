@@ -60,6 +60,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--exit-after", std::to_string(options.exitAfter)});
     if (options.stallAfter > 0)
         arguments.insert(arguments.end(), {"--stall-after", std::to_string(options.stallAfter)});
+    if (options.refusalPauseMs > 0)
+        arguments.insert(arguments.end(), {"--refusal-pause", std::to_string(options.refusalPauseMs / 1000.0)});
     return arguments;
 }
 

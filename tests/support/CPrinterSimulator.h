@@ -35,6 +35,8 @@ public:
         int exitAfter = 0;
         // Stops reading a job's data connection after this many bytes; 0 never.
         int stallAfter = 0;
+        // Answers a refused log-in only after this pause.
+        int refusalPauseMs = 0;
     };
 
     explicit CPrinterSimulator(const Options& options);
