@@ -271,30 +271,55 @@ TEST_F(StalledPrinter, CancelIsHeardWhileThePrinterTakesNothing)
     EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
 }
 
-class Ipv6Printer : public FtpUpload {
+struct HostCase {
+    const char* label;
+    const char* host;
+};
+
+void PrintTo(const HostCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+// The printer expects to open the data connection itself (PORT or EPRT),
+// and to be sent an image.
+class ActiveUpload : public FtpUpload, public testing::WithParamInterface<HostCase> {
 protected:
     void SetUp() override
     {
         m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
-        if (!m_printer->IsRunning())
+        if (!m_printer->IsRunning() && std::string(GetParam().host) == "::1")
             GTEST_SKIP() << "the loopback interface has no IPv6 address here";
+        ASSERT_TRUE(m_printer->IsRunning());
     }
     CPrinterSimulator::Options PrinterOptions() const override
     {
         CPrinterSimulator::Options options;
-        options.host = "::1";
+        options.host = GetParam().host;
+        options.logCommands = true;
         return options;
     }
 };
 
-TEST_F(Ipv6Printer, UploadsInActiveMode)
+TEST_P(ActiveUpload, ThePrinterOpensTheDataConnection)
 {
-    auto request = Request("IPv6 job");
-    request.host = "::1";
+    auto request = Request("job");
+    request.host = GetParam().host;
     CFtpUpload upload(request);
 
     ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
 
-    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "IPv6 job");
+    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "job");
+    const std::string commands = m_printer->Output();
+    EXPECT_TRUE(commands.find("\ncommand PORT ") != std::string::npos ||
+                commands.find("\ncommand EPRT ") != std::string::npos)
+        << commands;
+    EXPECT_EQ(commands.find("\ncommand PASV"), std::string::npos) << commands;
+    EXPECT_EQ(commands.find("\ncommand EPSV"), std::string::npos) << commands;
+    EXPECT_NE(commands.find("\ncommand TYPE I\n"), std::string::npos) << commands;
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, ActiveUpload,
+                         testing::Values(HostCase{"IPv4", "127.0.0.1"}, HostCase{"IPv6", "::1"}),
+                         [](const testing::TestParamInfo<HostCase>& info) { return std::string(info.param.label); });
 }

@@ -5,9 +5,15 @@
 #include "LoopbackPort.h"
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <climits>
+#include <cstring>
+#include <thread>
 
 namespace {
 using namespace std::chrono_literals;
@@ -96,6 +102,90 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"K5_WithoutVersionLabel", {kK5}, std::nullopt, true, false, false, 0, "Others", 0},
         StatusCase{"NoStatusReply", {kK1}, std::nullopt, true, false, true, 0, "Others", 0}),
     [](const testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
+
+// A bare printer on a loopback port of its own: a greeting, one reply per
+// line received, and a record of every byte the client sent.
+class CRecordingPrinter {
+public:
+    CRecordingPrinter()
+    {
+        m_listener = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(m_listener, 1);
+        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] { Serve(); });
+    }
+    ~CRecordingPrinter()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        close(m_listener);
+    }
+
+    std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
+    // What the client sent, once it has closed the connection.
+    std::string Received()
+    {
+        m_thread.join();
+        return m_received;
+    }
+
+private:
+    void Serve()
+    {
+        pollfd waiting{m_listener, POLLIN, 0};
+        if (poll(&waiting, 1, 5000) != 1)
+            return;
+        const int fd = accept(m_listener, nullptr, nullptr);
+        const timeval timeout{5, 0};
+        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+        const char* const replies[] = {"220 Ready.\r\n", "331 Password required.\r\n", "230 Logged in.\r\n",
+                                       "211-Model : PlotraK1\r\n211 Concluded\r\n"};
+        std::size_t answered = 0;
+        // The greeting first, then a reply for every line completed.
+        const auto answer = [&] {
+            for (; answered < std::size(replies) && answered <= Lines(); ++answered)
+                send(fd, replies[answered], std::strlen(replies[answered]), MSG_NOSIGNAL);
+        };
+        answer();
+        char buffer[256];
+        for (ssize_t got; (got = recv(fd, buffer, sizeof buffer, 0)) > 0;) {
+            m_received.append(buffer, static_cast<std::size_t>(got));
+            answer();
+        }
+        close(fd);
+    }
+
+    std::size_t Lines() const
+    {
+        std::size_t lines = 0;
+        for (auto at = m_received.find("\r\n"); at != std::string::npos; at = m_received.find("\r\n", at + 2))
+            ++lines;
+        return lines;
+    }
+
+    int m_listener = -1;
+    unsigned short m_port = 0;
+    std::thread m_thread;
+    std::string m_received;
+};
+
+TEST(CMVFTPTest, ControlPortCarriesBareLinesEndedByCrLf)
+{
+    CRecordingPrinter printer;
+    CMVFTP client = MakeClient();
+
+    ASSERT_TRUE(RunDialogue(client, printer.Address()));
+    client.Close();
+
+    EXPECT_EQ(printer.Received(), "Sendora\r\nKX\r\nSS\r\n");
+    EXPECT_EQ(client.GetControllerName(), "Heron");
+}
 
 TEST(CMVFTPTest, PromptPrinterTakesOnlyTheFixedWaits)
 {

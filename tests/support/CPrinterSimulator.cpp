@@ -50,7 +50,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
                                                      {options.noConcluded, "--no-concluded"},
                                                      {options.silent, "--silent"},
                                                      {options.mute, "--mute"},
-                                                     {options.hangUp, "--hang-up"}};
+                                                     {options.hangUp, "--hang-up"},
+                                                     {options.logCommands, "--log-commands"}};
     for (const auto& [on, name] : switches)
         if (on)
             arguments.push_back(name);

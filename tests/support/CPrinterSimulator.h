@@ -37,6 +37,9 @@ public:
         int stallAfter = 0;
         // Answers a refused log-in only after this pause.
         int refusalPauseMs = 0;
+        // Adds a "command LINE" line to Output() for every line it receives
+        // on the control connection.
+        bool logCommands = false;
     };
 
     explicit CPrinterSimulator(const Options& options);
