@@ -30,7 +30,7 @@ const std::set<std::string>& CJobOptions::Switches()
 void CJobOptions::Read(CArguments& arguments)
 {
     const CSendDefaults defaults = CSendDefaults::Load();
-    m_choices.printerName = arguments.Value("--printer").value_or(defaults.printerName);
+    m_choices.printerName = arguments.Value("--printer").value_or("");
     m_choices.ownerName = arguments.Value("--owner").value_or(defaults.ownerName);
     // Scripts must not depend on what was last chosen in the window.
     m_choices.setting =

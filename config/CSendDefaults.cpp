@@ -7,7 +7,6 @@
 CSendDefaults CSendDefaults::Load(const CUserConfig& config)
 {
     CSendDefaults defaults;
-    defaults.printerName = CNameChoice::LoadPrinterNames(config).SelectedName();
     defaults.printerNumber = CRegistryValues::ReadPrinterNo();
     defaults.ownerName = CNameChoice::LoadOwnerNames(config).SelectedName();
     return defaults;

@@ -4,12 +4,11 @@
 
 class CUserConfig;
 
-// What a send starts with when the user names nothing: the printer, printer
-// number and owner that the main window would preselect from the user's
-// lists and remembered values. The setting file is never taken from the
-// remembered values.
+// What a send starts with when the user names nothing: the printer number
+// and owner that the main window would preselect from the user's lists and
+// remembered values. The printer must always be named, and the setting file
+// is never taken from the remembered values.
 struct CSendDefaults {
-    std::string printerName;
     int printerNumber = 0;
     std::string ownerName;
 

@@ -111,7 +111,6 @@ TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
     EXPECT_EQ(CNameChoice::LoadPrinterNames(m_config).selected, 1);
 
     const CSendDefaults defaults = CSendDefaults::Load(m_config);
-    EXPECT_EQ(defaults.printerName, "p2");
     EXPECT_EQ(defaults.printerNumber, 5);
     EXPECT_EQ(defaults.ownerName, "ann");
 }
@@ -119,7 +118,6 @@ TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
 TEST_F(UserConfigTest, DefaultsWithoutUserFileOrRegistry)
 {
     const CSendDefaults defaults = CSendDefaults::Load(m_config);
-    EXPECT_EQ(defaults.printerName, "");
     EXPECT_EQ(defaults.printerNumber, 0);
     EXPECT_EQ(defaults.ownerName, m_logon);
 }
