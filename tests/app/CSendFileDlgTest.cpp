@@ -3,6 +3,7 @@
 #include "CSendFileDlg.h"
 #include "CTransferProgress.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -94,6 +95,19 @@ TEST_F(SendFileDlg, CancelAsksTheUploadToStopAndHidesTheWindow)
     QTest::mouseClick(&Cancel(), Qt::LeftButton);
     EXPECT_TRUE(m_progress->IsCancelled());
     EXPECT_FALSE(m_dialog->isVisible());
+}
+
+// Without a frame from the desktop, the edges of the window below would
+// look like its own.
+TEST_F(SendFileDlg, DrawsAnEdgeOfItsOwnAllRound)
+{
+    const QImage image = m_dialog->grab().toImage();
+    const QRgb background = m_dialog->palette().color(QPalette::Window).rgb();
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (const QPoint at : {QPoint(right / 2, 0), QPoint(right / 2, bottom), QPoint(0, bottom / 2),
+                            QPoint(right, bottom / 2)})
+        EXPECT_NE(image.pixel(at), background) << at.x() << "," << at.y();
 }
 
 TEST_F(SendFileDlg, OpensCentredOverItsOwner)
