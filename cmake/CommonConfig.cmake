@@ -22,6 +22,14 @@ set(CMAKE_C_FLAGS_ASAN "${CMAKE_CXX_FLAGS_ASAN}")
 set(CMAKE_EXE_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 
+# "Fuzz" build type (clang only): the whole code with libFuzzer's coverage
+# and both sanitizers, for the targets of tests/fuzz.
+set(CMAKE_CXX_FLAGS_FUZZ "-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
+set(CMAKE_C_FLAGS_FUZZ "${CMAKE_CXX_FLAGS_FUZZ}")
+set(CMAKE_EXE_LINKER_FLAGS_FUZZ "-fsanitize=address,undefined")
+set(CMAKE_SHARED_LINKER_FLAGS_FUZZ "-fsanitize=address,undefined")
+set(CMAKE_MODULE_LINKER_FLAGS_FUZZ "-fsanitize=address,undefined")
+
 # One static library per core folder: qx_add_library(NAME DEPENDS...)
 # takes every source of the calling folder.
 function(qx_add_library name)
