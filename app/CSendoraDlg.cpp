@@ -8,16 +8,14 @@
 #include "CNameChoice.h"
 #include "CPrintDataModel.h"
 #include "CPrinterQueryThread.h"
-#include "CRegistryValues.h"
 #include "CResourceImages.h"
+#include "CRegistryValues.h"
 #include "CResourceModule.h"
-#include "CSendFileBuilder.h"
 #include "CSendFileDlg.h"
-#include "CSendPreparation.h"
 #include "CSendoraApp.h"
-#include "CTransferReport.h"
 #include "CUploadThread.h"
 #include "CWaitCursor.h"
+#include "ResourceIds.h"
 
 #include <QAction>
 #include <QFile>
@@ -298,49 +296,24 @@ void CSendoraDlg::RunCommand(bool (CSendoraDlg::*start)())
 
 bool CSendoraDlg::StartSend()
 {
-    const CSendChoices choices = ReadChoices();
     CPrintJob& job = m_app.GetMainJob();
     if (job.GetCount() == 0)
         return false;
-    ReadFtpAccount();
-    OpenProgressWindow();
-    m_block.job = &job;
-    const auto printer = CPrinterQueryThread::Ask(choices.printerName, m_block.ftpUserName, m_block.ftpPassword);
-    // A close asked for during the dialogue ends the command here.
-    if (m_closeRequested)
-        return false;
-    if (!printer) {
-        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
-        return false;
+    CSendSequence sequence(*this, {}, m_app.GetRegionCode());
+    CSendSequence::Prepared prepared = sequence.PrepareListSend(job, ReadChoices());
+    if (prepared.printer) {
+        m_block.controllerName = prepared.printer->controllerName;
+        m_block.psPdfOption = prepared.printer->psPdfOption;
     }
-    m_block.controllerName = printer->controllerName;
-    m_block.psPdfOption = printer->psPdfOption;
-    if (!CSendPreparation::PrepareSend(job, choices, m_block.psPdfOption))
-        return false;
-    const std::string path = BuildSendFile(job);
-    if (path.empty() || path == CSendFileBuilder::kCancelled)
-        return false;
-    job.SetSendFilePath(path);
-    return StartUpload();
+    return StartUpload(std::move(prepared));
 }
 
 // No printer dialogue: the setup job is built for the controller of the
 // last print-list send.
 bool CSendoraDlg::StartSetupSend()
 {
-    CPrintJob& job = m_app.GetSetupJob();
-    if (!CSendPreparation::PrepareSetup(job, ReadChoices()))
-        return false;
-    const std::string path = BuildSendFile(job);
-    if (path.empty())
-        CMessageService::Show(kBuildFailedMessage);
-    if (path.empty() || path == CSendFileBuilder::kCancelled)
-        return false;
-    job.SetSendFilePath(path);
-    ReadFtpAccount();
-    OpenProgressWindow();
-    m_block.job = &job;
-    return StartUpload();
+    CSendSequence sequence(*this, {nullptr, m_block.controllerName}, m_app.GetRegionCode());
+    return StartUpload(sequence.PrepareSetupSend(m_app.GetSetupJob(), ReadChoices()));
 }
 
 CSendChoices CSendoraDlg::ReadChoices() const
@@ -365,38 +338,42 @@ std::string CSendoraDlg::SettingChoice() const
     return resolution.ok && !resolution.usesDefaultSettings ? resolution.path : name;
 }
 
-void CSendoraDlg::ReadFtpAccount()
-{
-    m_block.ftpUserName = CRegistryValues::ReadFtpUserName();
-    m_block.ftpPassword = CRegistryValues::ReadFtpPassword();
-}
-
 void CSendoraDlg::OpenProgressWindow()
 {
     m_progressWindow = new CSendFileDlg(m_app, *this);
-    m_progressWindow->SetMessage(ResourceString(kConnectingMessage));
+    m_progressWindow->SetMessage(ResourceString(ResId::kConnectingCaption));
     m_progressWindow->show();
 }
 
-std::string CSendoraDlg::BuildSendFile(const CPrintJob& job)
+std::optional<CPrinterQuery::Answer> CSendoraDlg::AskPrinter(const std::string& printerName, const std::string& user,
+                                                             const std::string& password)
 {
-    CMakeSendFile dialog(m_app, *this);
-    m_buildDialog = &dialog;
-    const std::string path = CSendFileBuilder(m_block.controllerName, m_app.GetRegionCode()).BuildSendFile(job, dialog);
-    m_buildDialog = nullptr;
-    return path;
+    OpenProgressWindow();
+    return CPrinterQueryThread::Ask(printerName, user, password);
 }
 
-bool CSendoraDlg::StartUpload()
+// A close asked for during the printer dialogue ends the command there.
+bool CSendoraDlg::IsStillWanted()
 {
-    const auto request = CFtpUpload::RequestFor(*m_block.job, m_block.ftpUserName, m_block.ftpPassword);
-    if (!request) {
-        m_block.job->SetSendFilePath("");
+    return !m_closeRequested;
+}
+
+std::unique_ptr<IProgressMonitor> CSendoraDlg::OpenBuildMonitor()
+{
+    auto dialog = std::make_unique<CMakeSendFile>(m_app, *this);
+    m_buildDialog = dialog.get();
+    return dialog;
+}
+
+bool CSendoraDlg::StartUpload(CSendSequence::Prepared prepared)
+{
+    if (prepared.status != CSendSequence::Prepared::Status::Ready)
         return false;
-    }
-    m_block.request = *request;
-    m_block.progressCaption = ResourceString(kSendingMessage);
-    m_upload = new CUploadThread(m_block.request, this);
+    m_block.send = std::move(prepared);
+    if (!m_progressWindow)
+        OpenProgressWindow();
+    m_block.progressCaption = ResourceString(ResId::kSendingCaption);
+    m_upload = new CUploadThread(m_block.send.request, this);
     connect(m_upload, &CUploadThread::TransferDone, this, &CSendoraDlg::OnTransferDone);
     m_progressWindow->Watch(m_upload->Progress(), m_block.progressCaption);
     m_upload->Start();
@@ -410,9 +387,9 @@ void CSendoraDlg::OnTransferDone(bool finished, const QString& errorText)
     // The report may wait in a message box, where a close must wait too.
     m_commandRunning = true;
     if (!finished)
-        CTransferReport::ReportFailure(errorText.toStdString());
+        CSendSequence::Report({CFtpUpload::Result::Failed, errorText.toStdString()});
     m_commandRunning = false;
-    m_block.job->SetSendFilePath("");
+    m_block.send = {};
     EndCommand();
     if (m_closeRequested)
         reject();
@@ -436,7 +413,7 @@ void CSendoraDlg::EndTransferAtClose()
     m_upload->CancelAndWait();
     delete m_upload;
     m_upload = nullptr;
-    m_block.job->SetSendFilePath("");
+    m_block.send = {};
     EndCommand();
 }
 

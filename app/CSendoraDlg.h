@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IPrintListHost.h"
+#include "ISendFrontEnd.h"
 #include "TransferBlock.h"
 
 #include <QDialog>
@@ -20,12 +21,11 @@ class CSendFileDlg;
 class CSendoraApp;
 class CUploadThread;
 class QAction;
-struct CSendChoices;
 
 // The main window: the print list, the values of the next send, and the
 // buttons of every command. It remembers the printer number, owner,
 // printer and setting between runs.
-class CSendoraDlg : public QDialog, public IPrintListHost {
+class CSendoraDlg : public QDialog, public IPrintListHost, private ISendFrontEnd {
     Q_OBJECT
 
 public:
@@ -38,9 +38,6 @@ public:
     static constexpr unsigned kIcon = 128;
     static constexpr unsigned kMoveUpImage = 203;
     static constexpr unsigned kMoveDownImage = 204;
-    static constexpr unsigned kBuildFailedMessage = 521;
-    static constexpr unsigned kSendingMessage = 522;
-    static constexpr unsigned kConnectingMessage = 529;
     static constexpr int kListFontPoints = 12;
     static constexpr int kMaxPrinterNumber = 99;
     static constexpr int kMaxCopies = 99;
@@ -99,11 +96,13 @@ private:
     bool StartSetupSend();
     CSendChoices ReadChoices() const;
     std::string SettingChoice() const;
-    void ReadFtpAccount();
     void OpenProgressWindow();
-    // The path, "" after a message, or the cancelled mark.
-    std::string BuildSendFile(const CPrintJob& job);
-    bool StartUpload();
+    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
+                                                    const std::string& password) override;
+    bool IsStillWanted() override;
+    std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
+    // Starts the upload of a prepared send; false when there is none.
+    bool StartUpload(CSendSequence::Prepared prepared);
     void OnTransferDone(bool finished, const QString& errorText);
     // Back to idle: no progress window, controls enabled.
     void EndCommand();
@@ -114,7 +113,7 @@ private:
     QAction* m_aboutAction = nullptr;
     TransferBlock m_block;
     QPointer<CSendFileDlg> m_progressWindow;
-    CMakeSendFile* m_buildDialog = nullptr;
+    QPointer<CMakeSendFile> m_buildDialog;
     CUploadThread* m_upload = nullptr;
     bool m_commandRunning = false;
     bool m_closeRequested = false;

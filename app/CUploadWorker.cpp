@@ -1,5 +1,6 @@
 #include "CUploadWorker.h"
 
+#include "CSendSequence.h"
 #include "CTransferProgress.h"
 
 CUploadWorker::CUploadWorker(CFtpUpload::Request request, std::shared_ptr<CTransferProgress> progress)
@@ -10,9 +11,8 @@ CUploadWorker::CUploadWorker(CFtpUpload::Request request, std::shared_ptr<CTrans
 
 void CUploadWorker::Run()
 {
-    CFtpUpload upload(m_request);
-    const CFtpUpload::Result result = upload.Run(*m_progress);
-    if (result == CFtpUpload::Result::Finished)
+    const CSendSequence::Uploaded uploaded = CSendSequence::Upload(m_request, *m_progress);
+    if (uploaded.result == CFtpUpload::Result::Finished)
         m_progress->Complete();
-    emit TransferDone(result != CFtpUpload::Result::Failed, QString::fromStdString(upload.GetErrorText()));
+    emit TransferDone(uploaded.result != CFtpUpload::Result::Failed, QString::fromStdString(uploaded.errorText));
 }

@@ -1,21 +1,17 @@
 #pragma once
 
-#include "CFtpUpload.h"
+#include "CSendSequence.h"
 
 #include <QString>
 
 #include <string>
 
-class CPrintJob;
-
-// The main window's description of the transfer of one send file. The
-// controller name and the PostScript/PDF option are those of the last
-// print-list send; a setup send keeps them.
+// The main window's description of the running transfer: what the send
+// sequence prepared (the request and the send file, deleted with it), and
+// what the printer told at the last print-list send, which a setup send
+// keeps.
 struct TransferBlock {
-    CPrintJob* job = nullptr;
-    std::string ftpUserName;
-    std::string ftpPassword;
-    CFtpUpload::Request request;
+    CSendSequence::Prepared send;
     QString progressCaption;
     std::string controllerName;
     int psPdfOption = 0;

@@ -6,7 +6,6 @@
 #include "CMessageService.h"
 #include "CPrintJob.h"
 #include "CSendFileBuilder.h"
-#include "CTempFile.h"
 
 #include <filesystem>
 #include <iostream>
@@ -14,14 +13,15 @@
 namespace {
 // Moves the finished file to where the user wants it; across file systems
 // it is copied, and a failed copy leaves no partial file.
-bool MoveInPlace(const std::string& from, const std::string& to)
+bool MoveInPlace(CSendFile file, const std::string& to)
 {
     std::error_code error;
-    std::filesystem::rename(from, to, error);
-    if (!error)
+    std::filesystem::rename(file.GetPath(), to, error);
+    if (!error) {
+        file.Release();
         return true;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    CTempFile::Remove(from);
+    }
+    std::filesystem::copy_file(file.GetPath(), to, std::filesystem::copy_options::overwrite_existing, error);
     if (!error)
         return true;
     // A partial copy goes; a folder of that name was never touched.
@@ -65,11 +65,11 @@ int CBuildCommand::Run(const std::vector<std::string>& args)
     if (!CJobOptions::CheckSetting(setting) || !CSendPreparation::TakeSetting(printJob, setting))
         return kExitFailed;
     CConsoleMonitor monitor("Building");
-    const std::string path =
-        CSendFileBuilder(job.Controller().value_or(""), job.Region()).BuildSendFile(printJob, monitor);
-    if (path == CSendFileBuilder::kCancelled)
+    CSendFileBuilder::Result built =
+        CSendFileBuilder(job.Controller().value_or(""), job.Region()).Build(printJob, monitor);
+    if (built.status == CSendFileBuilder::Status::Cancelled)
         return kExitCancelled;
-    if (path.empty() || !MoveInPlace(path, *output))
+    if (built.status == CSendFileBuilder::Status::Failed || !MoveInPlace(std::move(built.file), *output))
         return kExitFailed;
     return kExitOk;
 }

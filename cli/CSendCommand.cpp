@@ -1,13 +1,9 @@
 #include "CSendCommand.h"
 
 #include "CArguments.h"
-#include "CConsoleMonitor.h"
+#include "CConsoleFrontEnd.h"
 #include "CJobOptions.h"
-#include "CMessageService.h"
 #include "CPrintJob.h"
-#include "CPrinterQuery.h"
-#include "CRegistryValues.h"
-#include "CSendFileBuilder.h"
 #include "CUploadRunner.h"
 
 std::string CSendCommand::Usage() const
@@ -29,20 +25,7 @@ int CSendCommand::Run(const std::vector<std::string>& args)
     CPrintJob job;
     if (!options.FillList(job, arguments.Operands()))
         return kExitFailed;
-    const auto printer = CPrinterQuery::Ask(options.Choices().printerName, CRegistryValues::ReadFtpUserName(),
-                                            CRegistryValues::ReadFtpPassword());
-    if (!printer) {
-        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
-        return kExitFailed;
-    }
-    if (!CSendPreparation::PrepareSend(job, options.Choices(), printer->psPdfOption) || !CJobOptions::CheckSetting(options.Choices().setting))
-        return kExitFailed;
-    CConsoleMonitor monitor("Building");
-    const std::string path = CSendFileBuilder(printer->controllerName, options.Region()).BuildSendFile(job, monitor);
-    if (path == CSendFileBuilder::kCancelled)
-        return kExitCancelled;
-    if (path.empty())
-        return kExitFailed;
-    job.SetSendFilePath(path);
-    return CUploadRunner::UploadAndReport(job);
+    CConsoleFrontEnd frontEnd;
+    CSendSequence sequence(frontEnd, {CJobOptions::CheckSetting, std::nullopt}, options.Region());
+    return CUploadRunner::UploadAndReport(sequence.PrepareListSend(job, options.Choices()));
 }

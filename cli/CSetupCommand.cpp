@@ -1,33 +1,10 @@
 #include "CSetupCommand.h"
 
 #include "CArguments.h"
-#include "CConsoleMonitor.h"
+#include "CConsoleFrontEnd.h"
 #include "CJobOptions.h"
-#include "CMessageService.h"
 #include "CPrintJob.h"
-#include "CPrinterQuery.h"
-#include "CRegistryValues.h"
-#include "CSendFileBuilder.h"
 #include "CUploadRunner.h"
-
-namespace {
-constexpr unsigned kBuildFailedMessage = 521;
-
-// The window remembers the controller of its last print-list send; a fresh
-// process has none, so it asks the printer unless told.
-std::optional<std::string> ControllerName(const CJobOptions& options)
-{
-    if (options.Controller())
-        return options.Controller();
-    const auto printer = CPrinterQuery::Ask(options.Choices().printerName, CRegistryValues::ReadFtpUserName(),
-                                            CRegistryValues::ReadFtpPassword());
-    if (!printer) {
-        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
-        return std::nullopt;
-    }
-    return printer->controllerName;
-}
-}
 
 std::string CSetupCommand::Usage() const
 {
@@ -47,20 +24,9 @@ int CSetupCommand::Run(const std::vector<std::string>& args)
     if (!arguments.Ok())
         return arguments.ReportUsage(*this);
     CPrintJob setupJob;
-    if (!CSendPreparation::PrepareSetup(setupJob, options.Choices()) ||
-        !CJobOptions::CheckSetting(options.Choices().setting))
-        return kExitFailed;
-    const auto controller = ControllerName(options);
-    if (!controller)
-        return kExitFailed;
-    CConsoleMonitor monitor("Building");
-    const std::string path = CSendFileBuilder(*controller, options.Region()).BuildSendFile(setupJob, monitor);
-    if (path == CSendFileBuilder::kCancelled)
-        return kExitCancelled;
-    if (path.empty()) {
-        CMessageService::Show(kBuildFailedMessage);
-        return kExitFailed;
-    }
-    setupJob.SetSendFilePath(path);
-    return CUploadRunner::UploadAndReport(setupJob);
+    CConsoleFrontEnd frontEnd;
+    // The window builds for the controller of its last print-list send; a
+    // fresh process knows none, so the printer is asked unless it is named.
+    CSendSequence sequence(frontEnd, {CJobOptions::CheckSetting, options.Controller()}, options.Region());
+    return CUploadRunner::UploadAndReport(sequence.PrepareSetupSend(setupJob, options.Choices()));
 }

@@ -1,35 +1,31 @@
 #include "CUploadRunner.h"
 
 #include "CConsoleMonitor.h"
-#include "CFtpUpload.h"
-#include "CPrintJob.h"
-#include "CRegistryValues.h"
-#include "CTransferReport.h"
 #include "ICommand.h"
 
 #include <iostream>
 
-int CUploadRunner::UploadAndReport(CPrintJob& job)
+int CUploadRunner::UploadAndReport(CSendSequence::Prepared prepared)
 {
-    const auto request =
-        CFtpUpload::RequestFor(job, CRegistryValues::ReadFtpUserName(), CRegistryValues::ReadFtpPassword());
-    if (!request) {
-        job.SetSendFilePath("");
+    switch (prepared.status) {
+    case CSendSequence::Prepared::Status::Stopped:
         return kExitFailed;
+    case CSendSequence::Prepared::Status::Cancelled:
+        return kExitCancelled;
+    case CSendSequence::Prepared::Status::Ready:
+        break;
     }
-    CFtpUpload upload(*request);
     CConsoleMonitor monitor("Sending");
-    const CFtpUpload::Result result = upload.Run(monitor);
-    job.SetSendFilePath("");
-    switch (result) {
+    const CSendSequence::Uploaded uploaded = CSendSequence::Upload(prepared.request, monitor);
+    CSendSequence::Report(uploaded);
+    switch (uploaded.result) {
     case CFtpUpload::Result::Finished:
-        std::cout << request->remoteFolder << '/' << request->remoteName << '\n';
+        std::cout << prepared.request.remoteFolder << '/' << prepared.request.remoteName << '\n';
         return kExitOk;
     case CFtpUpload::Result::Cancelled:
         return kExitCancelled;
     case CFtpUpload::Result::Failed:
         break;
     }
-    CTransferReport::ReportFailure(upload.GetErrorText());
     return kExitFailed;
 }

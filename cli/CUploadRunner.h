@@ -1,11 +1,11 @@
 #pragma once
 
-class CPrintJob;
+#include "CSendSequence.h"
 
-// The second half of both send commands: upload the job's send file with
-// progress and Ctrl-C, report how it ended, delete the send file.
+// The end of both send commands: upload what the send sequence prepared,
+// with progress and Ctrl-C, and report how it ended.
 class CUploadRunner {
 public:
     // An exit code; prints the remote name when the upload finished.
-    static int UploadAndReport(CPrintJob& job);
+    static int UploadAndReport(CSendSequence::Prepared prepared);
 };

@@ -60,7 +60,7 @@ CFtpUpload::CFtpUpload(Request request)
 }
 
 std::optional<CFtpUpload::Request> CFtpUpload::RequestFor(const CPrintJob& job, const std::string& user,
-                                                         const std::string& password)
+                                                         const std::string& password, const std::string& localPath)
 {
     const auto address = CPrinterAddress::Parse(job.GetPrinterName());
     if (!address) {
@@ -71,7 +71,7 @@ std::optional<CFtpUpload::Request> CFtpUpload::RequestFor(const CPrintJob& job, 
     if (!name)
         return std::nullopt;
     return Request{address->GetHost(), address->GetPort(), user, password,
-                   CRemoteName::Folder(job.GetPrinterNumber()), *name, job.GetSendFilePath()};
+                   CRemoteName::Folder(job.GetPrinterNumber()), *name, localPath};
 }
 
 void CFtpUpload::SetTimeouts(long connectSeconds, long stallSeconds)
@@ -105,14 +105,16 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
     std::setvbuf(m_file, nullptr, _IOFBF, kBlockSize * kBlocksPerCall);
     struct stat info {};
     fstat(fileno(m_file), &info);
-    monitor.Begin(static_cast<std::uint64_t>(info.st_size));
-    const Result result = Perform(static_cast<std::uint64_t>(info.st_size));
+    m_fileSize = static_cast<std::uint64_t>(info.st_size);
+    const Result result = Perform(m_fileSize);
     std::fclose(m_file);
     m_file = nullptr;
+    if (!m_storing) { if (result != Result::Finished) DeletePartialFile(); // FAULT
+        return result; }
     // libcurl stops asking for data once the announced size has gone, so
     // the end of the file is not always read.
     monitor.End();
-    if (result != Result::Finished && m_storing)
+    if (result != Result::Finished)
         DeletePartialFile();
     return result;
 }
@@ -215,8 +217,10 @@ std::size_t CFtpUpload::KeepReplyLine(char* buffer, std::size_t size, std::size_
         return size * count;
     upload->m_lastReply = line;
     // The only preliminary replies of the session are those to the STOR.
-    if (line[0] == '1')
+    if (line[0] == '1' && !upload->m_storing) {
         upload->m_storing = true;
+        upload->m_monitor->Begin(upload->m_fileSize);
+    }
     return size * count;
 }
 

@@ -28,20 +28,20 @@ public:
     };
 
     explicit CFtpUpload(Request request);
-    // The request for a job's send file: printer address from its printer
-    // name, folder from its number, name from its first entry. Nothing
-    // (after a message) when the name or the address cannot be used.
+    // The request for a job's send file at localPath: printer address from
+    // its printer name, folder from its number, name from its first entry.
+    // Nothing (after a message) when the name or the address cannot be used.
     static std::optional<Request> RequestFor(const CPrintJob& job, const std::string& user,
-                                             const std::string& password);
+                                             const std::string& password, const std::string& localPath);
 
     // Seconds allowed for connecting, logging in and each server reply, and
     // for a transfer making no progress at all.
     void SetTimeouts(long connectSeconds, long stallSeconds);
 
-    // Once the job file is open, Begin and End frame the transfer whatever
-    // its outcome. A cancel resets the data connection, and a transfer that
-    // ends early after the printer began to store the job has the partial
-    // file deleted, so that nothing truncated prints.
+    // Once the printer has taken the file (answered the STOR), Begin and End
+    // frame the transfer whatever its outcome. A cancel resets the data
+    // connection, and a transfer that ends early after that point has the
+    // partial file deleted, so that nothing truncated prints.
     Result Run(IProgressMonitor& monitor);
     // What went wrong, at most 1023 characters without a final line end.
     const std::string& GetErrorText() const { return m_errorText; }
@@ -64,9 +64,10 @@ private:
     long m_stallSeconds = 60;
     IProgressMonitor* m_monitor = nullptr;
     std::FILE* m_file = nullptr;
+    std::uint64_t m_fileSize = 0;
     int m_dataSocket = -1;
     // The server has answered the STOR, so a file of that name now holds
-    // what was sent of this job.
+    // what was sent of this job, and the monitor has been told to begin.
     bool m_storing = false;
     bool m_cancelled = false;
     int m_readError = 0;

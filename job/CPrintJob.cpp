@@ -1,12 +1,9 @@
 #include "CPrintJob.h"
 
-#include "CTempFile.h"
-
 CPrintJob::~CPrintJob()
 {
     for (auto& entry : m_entries)
         entry.reset();
-    CTempFile::Remove(m_sendFilePath);
 }
 
 CPrintData* CPrintJob::GetAt(int index) const
@@ -41,10 +38,3 @@ int CPrintJob::GetFirstCopies() const
     return m_entries.empty() ? 1 : m_entries.front()->GetCopies();
 }
 
-void CPrintJob::SetSendFilePath(const std::string& path)
-{
-    // Storing the current path again must not delete the file it names.
-    if (path != m_sendFilePath)
-        CTempFile::Remove(m_sendFilePath);
-    m_sendFilePath = path;
-}

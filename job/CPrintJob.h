@@ -7,11 +7,11 @@
 #include <vector>
 
 // The print list in print order, with the job-wide choices of the next
-// send. The job owns its entries and its current send file.
+// send. The job owns its entries.
 class CPrintJob {
 public:
     CPrintJob() = default;
-    // Destroys the entries (and so their copies) and deletes the send file.
+    // Destroys the entries, and so their copies.
     virtual ~CPrintJob();
     CPrintJob(const CPrintJob&) = delete;
     CPrintJob& operator=(const CPrintJob&) = delete;
@@ -28,10 +28,6 @@ public:
     bool DeleteAt(int index);
     // Copies of the first entry; 1 for an empty list.
     int GetFirstCopies() const;
-
-    // Deletes the previous send file, if any, before storing the new path.
-    void SetSendFilePath(const std::string& path);
-    const std::string& GetSendFilePath() const { return m_sendFilePath; }
 
     bool GetUsesDefaultSettings() const { return m_usesDefaultSettings; }
     void SetUsesDefaultSettings(bool uses) { m_usesDefaultSettings = uses; }
@@ -52,7 +48,6 @@ private:
     bool IsIndex(int index) const { return index >= 0 && index < GetCount(); }
 
     bool m_usesDefaultSettings = false;
-    std::string m_sendFilePath;
     bool m_reverseOrder = false;
     bool m_collate = false;
     int m_printerNumber = 0;

@@ -6,6 +6,7 @@
 #include "CPrintJob.h"
 #include "CSettingsWriter.h"
 #include "IProgressMonitor.h"
+#include "ResourceIds.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,9 +18,8 @@
 #include <sstream>
 
 namespace {
-constexpr unsigned kUnsafeOwnerMessage = 600;
-
-constexpr std::size_t kBlockSize = 8192;
+// Cancel is asked and progress reported for every step of plot data.
+constexpr std::size_t kStep = 8192;
 constexpr char kUel[] = "\x1b%-12345X";
 constexpr const char* kInquiries[] = {"HPGL", "MVNATIVE", "TIFF", "CALS", "CGM", "PS/PDF"};
 
@@ -75,24 +75,26 @@ std::string CSendFileBuilder::LanguageOf(const std::string& dataFormat)
     return dataFormat;
 }
 
-std::string CSendFileBuilder::BuildSendFile(const CPrintJob& job, IProgressMonitor& monitor) const
+CSendFileBuilder::Result CSendFileBuilder::Build(const CPrintJob& job, IProgressMonitor& monitor) const
 {
     const std::string& owner = job.GetOwnerName();
     if (std::any_of(owner.begin(), owner.end(), BreaksQuotedValue)) {
-        CMessageService::Show(kUnsafeOwnerMessage);
+        CMessageService::Show(ResId::kUnsafeOwnerMessage);
         return {};
     }
     const std::string jobName = MakeJobName();
     CJobFile file;
     if (!file.Create() || !WriteHeader(file, job, jobName))
         return {};
-    const Outcome outcome = CopyEntries(file, job, monitor);
-    if (outcome == Outcome::Cancelled)
-        return kCancelled;
-    if (outcome == Outcome::Failed || !WriteTrailer(file, job, jobName))
+    const Status outcome = CopyEntries(file, job, monitor);
+    if (outcome == Status::Cancelled)
+        return {Status::Cancelled, {}};
+    if (outcome == Status::Failed || !WriteTrailer(file, job, jobName))
         return {};
-    const std::string path = file.GetPath();
-    return file.Keep() ? path : std::string();
+    std::string path = file.GetPath();
+    if (!file.Keep())
+        return {};
+    return {Status::Done, CSendFile(std::move(path))};
 }
 
 bool CSendFileBuilder::WriteHeader(CJobFile& file, const CPrintJob& job, const std::string& jobName) const
@@ -111,13 +113,13 @@ bool CSendFileBuilder::WriteHeader(CJobFile& file, const CPrintJob& job, const s
     return file.Write(header.str());
 }
 
-CSendFileBuilder::Outcome CSendFileBuilder::CopyEntries(CJobFile& file, const CPrintJob& job,
+CSendFileBuilder::Status CSendFileBuilder::CopyEntries(CJobFile& file, const CPrintJob& job,
                                                         IProgressMonitor& monitor) const
 {
     const int count = job.GetCount();
     monitor.Begin(TotalDataBytes(job));
-    Outcome outcome = Outcome::Done;
-    for (int n = 0; n < count && outcome == Outcome::Done; ++n) {
+    Status outcome = Status::Done;
+    for (int n = 0; n < count && outcome == Status::Done; ++n) {
         const int index = job.GetReverseOrder() ? count - 1 - n : n;
         outcome = CopyEntry(file, *job.GetAt(index), job.GetCollate(), monitor);
     }
@@ -125,7 +127,7 @@ CSendFileBuilder::Outcome CSendFileBuilder::CopyEntries(CJobFile& file, const CP
     return outcome;
 }
 
-CSendFileBuilder::Outcome CSendFileBuilder::CopyEntry(CJobFile& file, const CPrintData& entry, bool collate,
+CSendFileBuilder::Status CSendFileBuilder::CopyEntry(CJobFile& file, const CPrintData& entry, bool collate,
                                                       IProgressMonitor& monitor) const
 {
     std::ostringstream lines;
@@ -139,41 +141,42 @@ CSendFileBuilder::Outcome CSendFileBuilder::CopyEntry(CJobFile& file, const CPri
     lines << "@PJL SET FILENAME = \"" << QuotedValueSafe(entry.GetFileName()) << "\"\n";
     lines << "@PJL ENTER LANGUAGE = " << LanguageOf(entry.GetDataFormat()) << '\n';
     if (!file.Write(lines.str()))
-        return Outcome::Failed;
+        return Status::Failed;
     const int data = open(entry.GetSendPath().c_str(), O_RDONLY | O_CLOEXEC);
     if (data < 0) {
         CJobFile::ReportError("open", entry.GetSendPath(), errno);
-        return Outcome::Failed;
+        return Status::Failed;
     }
-    const Outcome outcome = CopyData(file, data, entry.GetSendPath(), monitor);
+    const Status outcome = CopyData(file, data, entry.GetSendPath(), monitor);
     close(data);
-    if (outcome == Outcome::Done && !file.Write(kUel))
-        return Outcome::Failed;
+    if (outcome == Status::Done && !file.Write(kUel))
+        return Status::Failed;
     return outcome;
 }
 
-CSendFileBuilder::Outcome CSendFileBuilder::CopyData(CJobFile& file, int data, const std::string& path,
+CSendFileBuilder::Status CSendFileBuilder::CopyData(CJobFile& file, int data, const std::string& path,
                                                      IProgressMonitor& monitor) const
 {
+    // Copied in large blocks for speed, yet cancel is asked as often as
+    // when every step was a read of its own.
+    std::size_t copied = 0;
+    bool atEnd = false;
     for (;;) {
         if (monitor.IsCancelled())
-            return Outcome::Cancelled;
-        // Read straight into the job file's buffer: one copy less.
-        char* block = file.Reserve(kBlockSize);
-        if (!block)
-            return Outcome::Failed;
-        const ssize_t got = read(data, block, kBlockSize);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            CJobFile::ReportError("read", path, errno);
-            return Outcome::Failed;
+            return Status::Cancelled;
+        while (copied < kStep && !atEnd) {
+            const auto got = file.CopyFrom(data, path);
+            if (!got)
+                return Status::Failed;
+            copied += *got;
+            atEnd = *got == 0;
         }
-        file.Commit(static_cast<std::size_t>(got));
-        monitor.Advance(static_cast<std::uint64_t>(got));
-        // A short read is the end; a file of whole blocks ends with an empty one.
-        if (static_cast<std::size_t>(got) < kBlockSize)
-            return Outcome::Done;
+        const std::size_t step = std::min(copied, kStep);
+        copied -= step;
+        monitor.Advance(step);
+        // A short step is the end; data of whole steps ends with an empty one.
+        if (step < kStep)
+            return Status::Done;
     }
 }
 

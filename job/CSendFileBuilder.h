@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CSendFile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,16 +14,18 @@ class IProgressMonitor;
 // settings block, every plot file in its language wrapper, end of job.
 class CSendFileBuilder {
 public:
-    // The result of a build the user cancelled.
-    static constexpr const char* kCancelled = "CANCEL";
+    enum class Status { Done, Cancelled, Failed };
+    // A failure has been reported to the user; only a finished build
+    // carries a file.
+    struct Result {
+        Status status = Status::Failed;
+        CSendFile file;
+    };
 
     // controllerName chooses the settings writer; regionCode its finisher words.
     CSendFileBuilder(std::string controllerName, std::string regionCode);
 
-    // The path of the finished file; "" after a failure (a message has been
-    // shown); kCancelled when the monitor reported a cancel. No temporary
-    // file is left behind unless the path is returned.
-    std::string BuildSendFile(const CPrintJob& job, IProgressMonitor& monitor) const;
+    Result Build(const CPrintJob& job, IProgressMonitor& monitor) const;
 
     // 32 upper-case hexadecimal digits of a new 128-bit identifier.
     static std::string MakeJobName();
@@ -29,12 +33,10 @@ public:
     static std::string LanguageOf(const std::string& dataFormat);
 
 private:
-    enum class Outcome { Done, Failed, Cancelled };
-
     bool WriteHeader(CJobFile& file, const CPrintJob& job, const std::string& jobName) const;
-    Outcome CopyEntries(CJobFile& file, const CPrintJob& job, IProgressMonitor& monitor) const;
-    Outcome CopyEntry(CJobFile& file, const CPrintData& entry, bool collate, IProgressMonitor& monitor) const;
-    Outcome CopyData(CJobFile& file, int data, const std::string& path, IProgressMonitor& monitor) const;
+    Status CopyEntries(CJobFile& file, const CPrintJob& job, IProgressMonitor& monitor) const;
+    Status CopyEntry(CJobFile& file, const CPrintData& entry, bool collate, IProgressMonitor& monitor) const;
+    Status CopyData(CJobFile& file, int data, const std::string& path, IProgressMonitor& monitor) const;
     bool WriteTrailer(CJobFile& file, const CPrintJob& job, const std::string& jobName) const;
 
     std::string m_controllerName;

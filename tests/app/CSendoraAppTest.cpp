@@ -79,21 +79,6 @@ TEST(CSendoraAppStartTest, WithoutTheResourceModuleSaysWhereItLookedAndEnds)
         << result.err;
 }
 
-TEST(CSendoraAppLifetimeTest, JobsDeleteTheirSendFilesWithTheApplication)
-{
-    CTempDir dir;
-    const std::string mainFile = dir.Write("MSD1.tmp", "job");
-    const std::string setupFile = dir.Write("MSD2.tmp", "setup");
-    {
-        CMessageRecorder messages;
-        CSendoraApp app(CUserConfig(dir.File("QXSDUserConfig.ini")), CSettingFile(dir.Path()), &messages);
-        app.GetMainJob().SetSendFilePath(mainFile);
-        app.GetSetupJob().SetSendFilePath(setupFile);
-    }
-    EXPECT_FALSE(FileExists(mainFile));
-    EXPECT_FALSE(FileExists(setupFile));
-}
-
 TEST_F(CSendoraAppTest, FontComesFromStrings108And109)
 {
     InstallMachineKey();

@@ -319,12 +319,11 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
     EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)),
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
-    EXPECT_TRUE(send.ProgressTexts().count(CMessageService::Format(CSendoraDlg::kConnectingMessage)));
+    EXPECT_TRUE(send.ProgressTexts().count(CMessageService::Format(ResId::kConnectingCaption)));
     EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
     EXPECT_FALSE(send.ControlsSeenEnabled());
     EXPECT_TRUE(AllControlsEnabled());
     EXPECT_EQ(ProgressWindow(), nullptr);
-    EXPECT_EQ(Job().GetSendFilePath(), "");
     EXPECT_TRUE(SendFilesLeft().empty());
 }
 
@@ -356,7 +355,6 @@ TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
     for (const CSendWatch* send : {&before, &printList, &after})
         EXPECT_FALSE(send->ControlsSeenEnabled());
     EXPECT_TRUE(AllControlsEnabled());
-    EXPECT_EQ(m_app->GetSetupJob().GetSendFilePath(), "");
     EXPECT_TRUE(SendFilesLeft().empty());
 }
 
@@ -483,9 +481,9 @@ TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)
     send.Press("buttonSend");
     WaitForStalledUpload(printer, "plt00p/big.plt.pjl");
     CSendFileDlg& progress = *ProgressWindow();
-    EXPECT_EQ(progress.findChild<QLabel*>("labelMessage")->text(), Q(CMessageService::Format(522)));
+    EXPECT_EQ(progress.findChild<QLabel*>("labelMessage")->text(), Q(CMessageService::Format(ResId::kSendingCaption)));
     EXPECT_EQ(static_cast<std::uint64_t>(progress.findChild<QProgressBar*>("progressSend")->maximum()),
-              SizeOf(Job().GetSendFilePath()));
+              SizeOf(m_tmp.Path() + *SendFilesLeft().begin()));
     QTest::mouseClick(&CancelButton(progress), Qt::LeftButton);
     EXPECT_FALSE(progress.isVisible());
     ASSERT_TRUE(send.WaitForEnd());
@@ -534,7 +532,7 @@ TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBu
     QTimer::singleShot(100, m_window.get(), [&] {
         const CSendFileDlg* progress = ProgressWindow();
         inDialogue = progress && progress->findChild<QLabel*>("labelMessage")->text() ==
-                                     Q(CMessageService::Format(CSendoraDlg::kConnectingMessage));
+                                     Q(CMessageService::Format(ResId::kConnectingCaption));
         m_window->close();
     });
 

@@ -1,4 +1,5 @@
 #include "CPrintJob.h"
+#include "CSendFile.h"
 
 #include "CFakeFileSystemQuery.h"
 #include "CFormatTable.h"
@@ -110,36 +111,35 @@ TEST_F(PrintJobTest, RemovedEntryDestroyedLaterDeletesItsCopy)
     EXPECT_EQ(TempFileCount(), 0u);
 }
 
-TEST_F(PrintJobTest, DestroyingTheJobDeletesCopiesAndTheSendFile)
+TEST_F(PrintJobTest, DestroyingTheJobDeletesCopies)
 {
-    const std::string sendFile = m_temp.Write("MSDjob", "job");
     {
         CPrintJob job;
         ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
         ASSERT_TRUE(job.InsertAt(1, Entry("b.plt", true)));
-        job.SetSendFilePath(sendFile);
-        EXPECT_EQ(TempFileCount(), 3u);
+        EXPECT_EQ(TempFileCount(), 2u);
     }
     EXPECT_EQ(TempFileCount(), 0u);
     EXPECT_EQ(ReadFileBytes(m_user.File("a.plt")), "a.plt");
 }
 
-TEST_F(PrintJobTest, SetSendFilePathDeletesThePreviousFile)
+// The send file goes with its last owner, whichever that is, and only then.
+TEST_F(PrintJobTest, SendFileIsDeletedWithItsLastOwner)
 {
-    CPrintJob job;
     const std::string first = m_temp.Write("MSD1", "1");
     const std::string second = m_temp.Write("MSD2", "2");
-    job.SetSendFilePath(first);
-    job.SetSendFilePath(first);
+    CSendFile held;
+    {
+        CSendFile file(first);
+        held = std::move(file);
+    }
     EXPECT_TRUE(FileExists(first));
-    job.SetSendFilePath(second);
+    held = CSendFile(second);
     EXPECT_FALSE(FileExists(first));
-    EXPECT_EQ(job.GetSendFilePath(), second);
-    job.SetSendFilePath("");
+    EXPECT_EQ(held.GetPath(), second);
+    held = CSendFile(m_temp.File("already-gone"));
     EXPECT_FALSE(FileExists(second));
-    EXPECT_EQ(job.GetSendFilePath(), "");
-    job.SetSendFilePath(m_temp.File("already-gone"));
-    job.SetSendFilePath("");
+    held = CSendFile();
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 

@@ -25,14 +25,14 @@ class CRecordingMonitor : public IProgressMonitor {
 public:
     void Begin(std::uint64_t total) override { this->total = total; }
     bool IsCancelled() override { return ++checks == cancelAtCheck; }
-    void Advance(std::uint64_t bytes) override { reads.push_back(bytes); }
+    void Advance(std::uint64_t bytes) override { steps.push_back(bytes); }
     void End() override { ++ends; }
 
     std::uint64_t total = 0;
     int checks = 0;
     int cancelAtCheck = -1;
     int ends = 0;
-    std::vector<std::uint64_t> reads;
+    std::vector<std::uint64_t> steps;
 };
 
 class SendFileBuilder : public testing::Test {
@@ -64,11 +64,12 @@ protected:
 
     std::string Build(const std::string& controller = "", const std::string& region = "ZC")
     {
-        const std::string path = CSendFileBuilder(controller, region).BuildSendFile(m_job, m_monitor);
-        if (path.empty() || path == CSendFileBuilder::kCancelled)
-            return path;
+        m_result = CSendFileBuilder(controller, region).Build(m_job, m_monitor);
+        const std::string& path = m_result.file.GetPath();
+        EXPECT_EQ(path.empty(), m_result.status != CSendFileBuilder::Status::Done);
+        if (path.empty())
+            return {};
         EXPECT_EQ(path.rfind(m_temp.Path() + "MSD", 0), 0u) << path;
-        m_built = path;
         return ReadFileBytes(path);
     }
 
@@ -76,14 +77,14 @@ protected:
     {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(m_temp.Path()))
-            count += entry.path() != m_built;
+            count += entry.path() != m_result.file.GetPath();
         return count;
     }
 
     CTempDir m_temp;
     CTempDir m_files;
     std::optional<std::string> m_previousTmp;
-    std::string m_built;
+    CSendFileBuilder::Result m_result;
     CFormatTable m_formats{{"HPGL"}, {"hpg"}, "(unknown)"};
     CPrintJob m_job;
     CRecordingMonitor m_monitor;
@@ -145,17 +146,28 @@ TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
               std::string::npos);
 }
 
-TEST_F(SendFileBuilder, WholeBlocksEndWithAnEmptyRead)
+TEST_F(SendFileBuilder, EveryStepOfDataIsACancelTestAndWholeStepsEndWithAnEmptyOne)
 {
-    std::string data(2 * 8192, '\0');
-    for (std::size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<char>(i * 7);
-    Add("big.hpg", data, 1);
+    auto pattern = [](std::size_t size, int factor) {
+        std::string data(size, '\0');
+        for (std::size_t i = 0; i < data.size(); ++i)
+            data[i] = static_cast<char>(i * factor);
+        return data;
+    };
+    // The second file is longer than one block of the copy.
+    const std::string twoSteps = pattern(2 * 8192, 7);
+    const std::string pastABlock = pattern(256 * 1024 + 8192 + 100, 13);
+    Add("two.hpg", twoSteps, 1);
+    Add("past.hpg", pastABlock, 1);
     const std::string bytes = Build();
-    EXPECT_EQ(m_monitor.reads, (std::vector<std::uint64_t>{8192, 8192, 0}));
-    EXPECT_EQ(m_monitor.checks, 3);  // a cancel test before every read, the first included
-    EXPECT_EQ(m_monitor.total, data.size());
-    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + data + kUel + "@PJL EOJ"), std::string::npos);
+    std::vector<std::uint64_t> steps = {8192, 8192, 0};
+    steps.insert(steps.end(), 33, 8192);
+    steps.push_back(100);
+    EXPECT_EQ(m_monitor.steps, steps);
+    EXPECT_EQ(m_monitor.checks, 3 + 34);  // a cancel test before every step, the first included
+    EXPECT_EQ(m_monitor.total, twoSteps.size() + pastABlock.size());
+    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + twoSteps + kUel + "@PJL SET COPIES"), std::string::npos);
+    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + pastABlock + kUel + "@PJL EOJ"), std::string::npos);
 }
 
 TEST_F(SendFileBuilder, DataFileGoneAfterAddingFailsWithoutLeavingAFile)
@@ -172,8 +184,9 @@ TEST_F(SendFileBuilder, CancelDuringTheSecondEntryLeavesNothing)
 {
     Add("a.hpg", std::string(100, 'a'), 1);
     Add("b.hpg", std::string(3 * 8192, 'b'), 1);
-    m_monitor.cancelAtCheck = 3;  // a: one check; b: cancelled before its second block
-    EXPECT_EQ(Build(), CSendFileBuilder::kCancelled);
+    m_monitor.cancelAtCheck = 3;  // a: one check; b: cancelled before its second step
+    EXPECT_EQ(Build(), "");
+    EXPECT_EQ(m_result.status, CSendFileBuilder::Status::Cancelled);
     EXPECT_TRUE(m_messages.Messages().empty());
     EXPECT_EQ(FilesLeftInTemp(), 0);
     EXPECT_EQ(m_monitor.ends, 1);

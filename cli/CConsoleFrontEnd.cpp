@@ -1,0 +1,15 @@
+#include "CConsoleFrontEnd.h"
+
+#include "CConsoleMonitor.h"
+
+std::optional<CPrinterQuery::Answer> CConsoleFrontEnd::AskPrinter(const std::string& printerName,
+                                                                  const std::string& user,
+                                                                  const std::string& password)
+{
+    return CPrinterQuery::Ask(printerName, user, password);
+}
+
+std::unique_ptr<IProgressMonitor> CConsoleFrontEnd::OpenBuildMonitor()
+{
+    return std::make_unique<CConsoleMonitor>("Building");
+}

@@ -1,0 +1,98 @@
+#include "CSendSequence.h"
+
+#include "CMessageService.h"
+#include "CPrintJob.h"
+#include "CRegistryValues.h"
+#include "CSendFileBuilder.h"
+#include "CTransferReport.h"
+#include "ISendFrontEnd.h"
+#include "IProgressMonitor.h"
+#include "ResourceIds.h"
+
+CSendSequence::CSendSequence(ISendFrontEnd& frontEnd, Policy policy, std::string regionCode)
+    : m_frontEnd(frontEnd)
+    , m_policy(std::move(policy))
+    , m_regionCode(std::move(regionCode))
+    , m_user(CRegistryValues::ReadFtpUserName())
+    , m_password(CRegistryValues::ReadFtpPassword())
+{
+}
+
+CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSendChoices& choices)
+{
+    if (job.GetCount() == 0)
+        return {};
+    const auto printer = AskPrinter(choices.printerName);
+    if (!printer)
+        return {};
+    if (!m_frontEnd.IsStillWanted())
+        return {Prepared::Status::Cancelled, printer, {}, {}};
+    if (!CSendPreparation::PrepareSend(job, choices, printer->psPdfOption) || !AcceptsSetting(choices.setting))
+        return {Prepared::Status::Stopped, printer, {}, {}};
+    Prepared prepared = Build(job, printer->controllerName, 0);
+    prepared.printer = printer;
+    return prepared;
+}
+
+// No printer dialogue where the front end knows the controller: the window
+// builds for the one of its last print-list send.
+CSendSequence::Prepared CSendSequence::PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices)
+{
+    if (!CSendPreparation::PrepareSetup(setupJob, choices) || !AcceptsSetting(choices.setting))
+        return {};
+    if (m_policy.setupController)
+        return Build(setupJob, *m_policy.setupController, ResId::kBuildFailedMessage);
+    const auto printer = AskPrinter(choices.printerName);
+    if (!printer)
+        return {};
+    Prepared prepared = Build(setupJob, printer->controllerName, ResId::kBuildFailedMessage);
+    prepared.printer = printer;
+    return prepared;
+}
+
+std::optional<CPrinterQuery::Answer> CSendSequence::AskPrinter(const std::string& printerName)
+{
+    auto printer = m_frontEnd.AskPrinter(printerName, m_user, m_password);
+    if (!printer)
+        CMessageService::Show(ResId::kNoAnswerMessage);
+    return printer;
+}
+
+bool CSendSequence::AcceptsSetting(const std::string& setting) const
+{
+    return !m_policy.checkSetting || m_policy.checkSetting(setting);
+}
+
+// failureMessage: what a build failure adds to the builder's own report.
+CSendSequence::Prepared CSendSequence::Build(CPrintJob& job, const std::string& controllerName,
+                                             unsigned failureMessage)
+{
+    CSendFileBuilder::Result built = [&] {
+        const auto monitor = m_frontEnd.OpenBuildMonitor();
+        return CSendFileBuilder(controllerName, m_regionCode).Build(job, *monitor);
+    }();
+    if (built.status == CSendFileBuilder::Status::Cancelled)
+        return {Prepared::Status::Cancelled, std::nullopt, {}, {}};
+    if (built.status == CSendFileBuilder::Status::Failed) {
+        if (failureMessage != 0)
+            CMessageService::Show(failureMessage);
+        return {};
+    }
+    auto request = CFtpUpload::RequestFor(job, m_user, m_password, built.file.GetPath());
+    if (!request)
+        return {};
+    return {Prepared::Status::Ready, std::nullopt, std::move(*request), std::move(built.file)};
+}
+
+CSendSequence::Uploaded CSendSequence::Upload(const CFtpUpload::Request& request, IProgressMonitor& monitor)
+{
+    CFtpUpload upload(request);
+    const CFtpUpload::Result result = upload.Run(monitor);
+    return {result, upload.GetErrorText()};
+}
+
+void CSendSequence::Report(const Uploaded& uploaded)
+{
+    if (uploaded.result == CFtpUpload::Result::Failed)
+        CTransferReport::ReportFailure(uploaded.errorText);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "CFtpUpload.h"
+#include "CPrinterQuery.h"
+#include "CSendFile.h"
+#include "CSendPreparation.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class CPrintJob;
+class IProgressMonitor;
+class ISendFrontEnd;
+
+// The steps of a send, the same for every front end: printer dialogue,
+// send checks, job file, upload request; then the upload and its report.
+// Each step that fails has shown its message when the sequence stops.
+class CSendSequence {
+public:
+    // Where the front ends deliberately differ.
+    struct Policy {
+        // A further check of the chosen setting, after the send checks:
+        // the command line refuses a name that lists no file, where the
+        // window falls back to the printer defaults. False stops the send.
+        std::function<bool(const std::string& setting)> checkSetting;
+        // The controller a setup job is built for; none: ask the printer.
+        std::optional<std::string> setupController;
+    };
+
+    struct Prepared {
+        enum class Status { Ready, Stopped, Cancelled };
+        Status status = Status::Stopped;
+        // What the printer dialogue learned, when there was one.
+        std::optional<CPrinterQuery::Answer> printer;
+        CFtpUpload::Request request;
+        CSendFile file;
+    };
+
+    struct Uploaded {
+        CFtpUpload::Result result = CFtpUpload::Result::Failed;
+        std::string errorText;
+    };
+
+    CSendSequence(ISendFrontEnd& frontEnd, Policy policy, std::string regionCode);
+
+    Prepared PrepareListSend(CPrintJob& job, const CSendChoices& choices);
+    Prepared PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices);
+    // The worker's half; touches nothing but the request and the monitor.
+    static Uploaded Upload(const CFtpUpload::Request& request, IProgressMonitor& monitor);
+    // Tells the user how a failed upload ended.
+    static void Report(const Uploaded& uploaded);
+
+private:
+    bool AcceptsSetting(const std::string& setting) const;
+    Prepared Build(CPrintJob& job, const std::string& controllerName, unsigned failureMessage);
+    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName);
+
+    ISendFrontEnd& m_frontEnd;
+    Policy m_policy;
+    std::string m_regionCode;
+    std::string m_user;
+    std::string m_password;
+};
