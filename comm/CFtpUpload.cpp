@@ -109,8 +109,8 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
     const Result result = Perform(m_fileSize);
     std::fclose(m_file);
     m_file = nullptr;
-    if (!m_storing) { if (result != Result::Finished) DeletePartialFile(); // FAULT
-        return result; }
+    if (!m_storing)
+        return result;
     // libcurl stops asking for data once the announced size has gone, so
     // the end of the file is not always read.
     monitor.End();
