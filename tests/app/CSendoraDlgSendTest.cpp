@@ -273,6 +273,21 @@ protected:
         return NormalisedJob(ReadFileBytes(job));
     }
 
+    // The command line's run of a send command with the same choices.
+    CProcessResult FromCli(std::vector<std::string> args, const std::string& printer) const
+    {
+        args.insert(args.begin() + 1, {"--printer", printer, "--owner", "Ada"});
+        return CProcess::Run(test_config::kCli, args, {{"TMPDIR", m_out.Path()}});
+    }
+    // The messages the window showed, as the command line writes them.
+    std::string MessageLines() const
+    {
+        std::string lines;
+        for (const auto& message : m_messages.Messages())
+            lines += message.text + "\n";
+        return lines;
+    }
+
     // Waits until the upload runs, with Cancel enabled, and data has
     // reached the printer's file (which it then stops taking).
     void WaitForStalledUpload(const CPrinterSimulator& printer, const std::string& remoteName) const
@@ -317,8 +332,14 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     const std::string remote = "plt03p/site plan.plt.pjl";
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)),
+    const std::string sent = NormalisedJob(ReadFileBytes(printer.Root() + remote));
+    EXPECT_EQ(sent,
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
+    const auto cli = FromCli({"send", "--number", "3", "--setting", SamplePath(), "--copies", "2", "--reverse", first,
+                              second},
+                             printer.Address());
+    EXPECT_EQ(cli.exitCode, 0) << cli.err;
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)), sent);
     EXPECT_TRUE(send.ProgressTexts().count(CMessageService::Format(ResId::kConnectingCaption)));
     EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
     EXPECT_FALSE(send.ControlsSeenEnabled());
@@ -395,6 +416,9 @@ struct CRefusalCase {
     bool progressAtMessage;
     // The text of the last message, when it is the printer's.
     std::string printersText = {};
+    // The same send from the command line (its command and options beyond
+    // printer and owner; the entries follow), where the two share the case.
+    std::vector<std::string> cli = {};
 };
 
 class SendFromWindowRefusals : public SendFromWindow, public testing::WithParamInterface<CRefusalCase> {};
@@ -413,14 +437,20 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     ChooseSetting(c.setting);
     if (!c.ftpPassword.empty())
         StoreFtpPassword(c.ftpPassword);
+    std::vector<std::string> cli = c.cli;
     for (const std::string& name : c.entries)
-        AddEntry(name);
+        cli.push_back(AddEntry(name));
 
     CSendWatch send(*this);
     send.Press(c.button);
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_EQ(m_messages.Ids(), c.ids);
+    if (!c.cli.empty()) {
+        const auto result = FromCli(cli, address);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, MessageLines());
+    }
     if (!c.printersText.empty() && !m_messages.Messages().empty()) {
         EXPECT_EQ(m_messages.Messages().back().text, c.printersText);
     }
@@ -457,14 +487,16 @@ CPrinterSimulator::Options PrinterWithoutPsPdf()
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFromWindowRefusals,
     testing::Values(CRefusalCase{"EmptyList", "buttonSend", {}, {}, true, "", "", {}, false},
-                    CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {}, true, "", "", {541}, false},
-                    CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {528}, true},
+                    CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {}, true, "", "", {541}, false, "",
+                                 {"setup", "--setting", "(Printer defaults)"}},
+                    CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {528}, true, "",
+                                 {"send"}},
                     CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"},
-                                 PrinterWithoutPsPdf(), true, "", "", {559}, true},
+                                 PrinterWithoutPsPdf(), true, "", "", {559}, true, "", {"send"}},
                     CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, PrinterRefusingSlowly(), true, "", "wrong",
-                                 {531, 0}, true, "Login denied\n530 Authentication failed."},
+                                 {531, 0}, true, "Login denied\n530 Authentication failed.", {"send"}},
                     CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, PrinterWithModels(), false,
-                                 "sample", "", {538}, true}),
+                                 "sample", "", {538}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
     CaseName);
 
 TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)

@@ -109,8 +109,9 @@ TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
     CPrinterSimulator printer(PrinterWithModels());
     ASSERT_TRUE(printer.IsRunning());
 
-    const auto result =
-        Cli({"setup", "--printer", printer.Address(), "--number", "7", "--owner", "Ada", "--setting", "sample"});
+    // Same copies for all mean nothing to a setup job: no collate lines.
+    const auto result = Cli({"setup", "--printer", printer.Address(), "--number", "7", "--owner", "Ada", "--setting",
+                             "sample", "--collate"});
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "plt07p/SetupPrint.pjl\n");
@@ -210,6 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"HundredCopies", false, {"send", "--owner", "Ada", "--copies", "100", "FILE"}, 250, "A0.hpg"},
         RefusalCase{"PdfWithoutPsPdf", false, {"send", "--owner", "Ada", "FILE", "PDF"}, 559, "A1.pdf"},
         RefusalCase{"NoOwner", false, {"send", "--owner", "", "FILE"}, 253, ""},
+        // The entries are checked before printer, number and owner.
+        RefusalCase{"BadEntryBeforeNoOwner", false, {"send", "--owner", "", "--copies", "0", "FILE"}, 250, "A0.hpg"},
         RefusalCase{"NumberOutOfRange", false, {"send", "--owner", "Ada", "--number", "100", "FILE"}, 254, ""},
         RefusalCase{"NameThePrinterCannotStore", false, {"send", "--owner", "Ada", "BROKEN"}, 601, "A0\n.hpg"},
         RefusalCase{"UnknownSetting", true, {"send", "--owner", "Ada", "--setting", "smaple", "FILE"}, 480, ""},
