@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <thread>
 
 namespace {
 using namespace std::chrono_literals;
@@ -138,25 +137,63 @@ TEST_F(FtpUpload, CancelMidTransferDropsThePartialFile)
     EXPECT_LT(m_monitor.done, bytes.size());
     EXPECT_EQ(m_monitor.ends, 1);
     EXPECT_FALSE(FileExists(Received("plt00p/A0.hpg.pjl")));
-    std::this_thread::sleep_for(200ms);
     // A reset data connection, not a normal close: the printer never takes
     // the truncated job as complete.
-    EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
+    EXPECT_TRUE(m_printer->WaitForOutput("\ndata ", 5s));
+    EXPECT_NE(m_printer->Output().find("\ndata reset plt00p/A0.hpg.pjl\n"), std::string::npos) << m_printer->Output();
     EXPECT_EQ(upload.GetErrorText(), "");
 }
 
-TEST_F(FtpUpload, CancelBeforeTheFirstBlockSendsNothing)
+struct EarlyEndCase {
+    const char* label;
+    // Printer output after which the upload is cancelled: "" at once,
+    // nullptr never.
+    const char* cancelAfter;
+    long replySeconds;
+    CFtpUpload::Result result;
+};
+
+void PrintTo(const EarlyEndCase& c, std::ostream* out)
 {
-    WriteFileBytes(Received("plt00p/A0.hpg.pjl"), "an earlier job");
-    m_monitor.cancelWhen = [] { return true; };
-    CFtpUpload upload(Request(Pattern(100)));
-
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
-
-    EXPECT_TRUE(m_monitor.steps.empty());
-    // Nothing was stored, so nothing of the printer's is deleted.
-    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "an earlier job");
+    *out << c.label;
 }
+
+// Logged in, but the printer has not yet taken the file: an earlier job of
+// the same name is the printer's, and nothing is sending yet.
+class PrinterSlowToTakeTheFile : public FtpUpload, public testing::WithParamInterface<EarlyEndCase> {
+protected:
+    CPrinterSimulator::Options PrinterOptions() const override
+    {
+        CPrinterSimulator::Options options;
+        options.storePauseMs = 5000;
+        options.logCommands = true;
+        return options;
+    }
+};
+
+TEST_P(PrinterSlowToTakeTheFile, EndingEarlyLeavesTheEarlierJobAndNeverBegins)
+{
+    const EarlyEndCase& c = GetParam();
+    WriteFileBytes(Received("plt00p/A0.hpg.pjl"), "an earlier job");
+    if (c.cancelAfter)
+        m_monitor.cancelWhen = [&] { return m_printer->Output().find(c.cancelAfter) != std::string::npos; };
+    CFtpUpload upload(Request(Pattern(100)));
+    upload.SetTimeouts(c.replySeconds, 60);
+
+    EXPECT_EQ(upload.Run(m_monitor), c.result);
+
+    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "an earlier job");
+    EXPECT_TRUE(m_monitor.totals.empty());
+    EXPECT_TRUE(m_monitor.steps.empty());
+    EXPECT_EQ(m_monitor.ends, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, PrinterSlowToTakeTheFile,
+    testing::Values(EarlyEndCase{"CancelBeforeConnecting", "", 15, CFtpUpload::Result::Cancelled},
+                    EarlyEndCase{"CancelAfterTheStore", "\ncommand STOR ", 15, CFtpUpload::Result::Cancelled},
+                    EarlyEndCase{"NoAnswerToTheStore", nullptr, 1, CFtpUpload::Result::Failed}),
+    [](const testing::TestParamInfo<EarlyEndCase>& info) { return std::string(info.param.label); });
 
 TEST_F(FtpUpload, RefusedLogInIsReportedWithTheServersReply)
 {
@@ -168,6 +205,7 @@ TEST_F(FtpUpload, RefusedLogInIsReportedWithTheServersReply)
 
     EXPECT_EQ(upload.GetErrorText(), std::string(curl_easy_strerror(CURLE_LOGIN_DENIED)) +
                                          "\n530 Authentication failed.");
+    EXPECT_TRUE(m_monitor.totals.empty());
     CTransferReport::ReportFailure(upload.GetErrorText());
     EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{531, 0}));
     EXPECT_EQ(m_messages.Messages().back().text, upload.GetErrorText());

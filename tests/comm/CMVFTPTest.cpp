@@ -48,6 +48,7 @@ struct StatusCase {
     int minimumVersionDigit;
     const char* controller;
     int psPdfOption;
+    const char* afterNul = nullptr;
 };
 
 void PrintTo(const StatusCase& c, std::ostream* out)
@@ -66,6 +67,8 @@ TEST_P(CMVFTPStatusTest, ClassifiesThePrinter)
     options.psPdf = c.psPdf;
     options.noConcluded = c.noConcluded;
     options.silent = c.silent;
+    if (c.afterNul)
+        options.afterNul = c.afterNul;
     CPrinterSimulator printer(options);
     ASSERT_TRUE(printer.IsRunning());
     CMessageRecorder messages;
@@ -100,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownModel", {"PlotraK9"}, "5.0", false, false, false, 0, "Others", 0},
         StatusCase{"NeverConcluded", {kK1}, "3.00", true, true, false, 0, "Others", 0},
         StatusCase{"K5_WithoutVersionLabel", {kK5}, std::nullopt, true, false, false, 0, "Others", 0},
-        StatusCase{"NoStatusReply", {kK1}, std::nullopt, true, false, true, 0, "Others", 0}),
+        StatusCase{"NoStatusReply", {kK1}, std::nullopt, true, false, true, 0, "Others", 0},
+        StatusCase{"StaleBytesAfterNul", {}, std::nullopt, false, false, false, 0, "Others", 0, "PlotraK1 PS/PDF"}),
     [](const testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
 
 // A bare printer on a loopback port of its own: a greeting, one reply per

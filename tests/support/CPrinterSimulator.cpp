@@ -46,6 +46,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--model", model});
     if (options.version)
         arguments.insert(arguments.end(), {"--version", *options.version});
+    if (options.afterNul)
+        arguments.insert(arguments.end(), {"--after-nul", *options.afterNul});
     const std::pair<bool, const char*> switches[] = {{options.psPdf, "--ps-pdf"},
                                                      {options.noConcluded, "--no-concluded"},
                                                      {options.silent, "--silent"},
@@ -63,6 +65,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--stall-after", std::to_string(options.stallAfter)});
     if (options.refusalPauseMs > 0)
         arguments.insert(arguments.end(), {"--refusal-pause", std::to_string(options.refusalPauseMs / 1000.0)});
+    if (options.storePauseMs > 0)
+        arguments.insert(arguments.end(), {"--store-pause", std::to_string(options.storePauseMs / 1000.0)});
     return arguments;
 }
 

@@ -23,6 +23,8 @@ public:
         std::optional<std::string> version;
         bool psPdf = false;
         bool noConcluded = false;
+        // Sent after the status reply behind a NUL byte.
+        std::optional<std::string> afterNul;
         // No answer to the status request.
         bool silent = false;
         // Accepts connections and never says anything.
@@ -37,6 +39,8 @@ public:
         int stallAfter = 0;
         // Answers a refused log-in only after this pause.
         int refusalPauseMs = 0;
+        // Answers an upload's STOR only after this pause.
+        int storePauseMs = 0;
         // Adds a "command LINE" line to Output() for every line it receives
         // on the control connection.
         bool logCommands = false;
@@ -53,7 +57,8 @@ public:
     // The printer name that reaches it: "127.0.0.1:PORT" or "[::1]:PORT".
     std::string Address() const;
     const std::string& Root() const { return m_root; }
-    // Everything it has printed so far ("ready ...", "received ..." lines).
+    // Everything it has printed so far ("ready ...", "data closed|reset ...",
+    // "received ..." lines).
     std::string Output() const;
     bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const;
 
