@@ -3,7 +3,8 @@
 void CTransferProgress::Begin(std::uint64_t totalBytes)
 {
     m_totalBytes.store(totalBytes, std::memory_order_relaxed);
-    m_steps.store(0, std::memory_order_release);
+    m_steps.store(0, std::memory_order_relaxed);
+    m_begun.store(true, std::memory_order_release);
 }
 
 bool CTransferProgress::IsCancelled()
@@ -13,7 +14,7 @@ bool CTransferProgress::IsCancelled()
 
 void CTransferProgress::Advance(std::uint64_t)
 {
-    m_steps.fetch_add(1, std::memory_order_release);
+    m_steps.fetch_add(1, std::memory_order_relaxed);
 }
 
 void CTransferProgress::End()
@@ -34,8 +35,8 @@ CTransferProgress::Snapshot CTransferProgress::Read() const
 {
     Snapshot snapshot;
     snapshot.complete = m_complete.load(std::memory_order_acquire);
-    snapshot.steps = m_steps.load(std::memory_order_acquire);
-    snapshot.begun = snapshot.steps > 0 || snapshot.complete;
+    snapshot.begun = m_begun.load(std::memory_order_acquire);
     snapshot.totalBytes = m_totalBytes.load(std::memory_order_relaxed);
+    snapshot.steps = m_steps.load(std::memory_order_relaxed);
     return snapshot;
 }

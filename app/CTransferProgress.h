@@ -11,9 +11,7 @@
 class CTransferProgress : public IProgressMonitor {
 public:
     struct Snapshot {
-        // The printer has taken the file: its first block is on the way.
-        // The upload opens its file before logging in, so the length alone
-        // says nothing about the printer.
+        // The printer has taken the file.
         bool begun = false;
         std::uint64_t totalBytes = 0;
         std::uint64_t steps = 0;
@@ -35,6 +33,7 @@ public:
 private:
     std::atomic<std::uint64_t> m_totalBytes{0};
     std::atomic<std::uint64_t> m_steps{0};
+    std::atomic<bool> m_begun{false};
     std::atomic<bool> m_complete{false};
     std::atomic<bool> m_cancelled{false};
 };
