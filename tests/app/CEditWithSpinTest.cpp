@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CTypingCase{"LetterOverTheSelectionIgnored", 5, {kSelectAll, {Qt::Key_A}}, "5"},
                     CTypingCase{"DigitAppended", 5, {{Qt::Key_End}, {Qt::Key_7}}, "57"},
                     CTypingCase{"ThirdDigitRefused", 57, {{Qt::Key_End}, {Qt::Key_1}}, "57"},
+                    CTypingCase{"MaximumTyped", 5, {kSelectAll, {Qt::Key_9}, {Qt::Key_9}}, "99"},
                     CTypingCase{"ZeroTyped", 5, {{Qt::Key_End}, {Qt::Key_Backspace}, {Qt::Key_0}}, "0"},
                     CTypingCase{"Emptied", 5, {{Qt::Key_End}, {Qt::Key_Backspace}}, ""},
                     CTypingCase{"DeleteAfterHome", 57, {{Qt::Key_Home}, kDelete}, "7"},
