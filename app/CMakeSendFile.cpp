@@ -3,6 +3,7 @@
 #include "ui_CMakeSendFile.h"
 
 #include "CResourceImages.h"
+#include "ResourceIds.h"
 #include "CSendoraApp.h"
 #include "CWindowPlacement.h"
 
@@ -15,7 +16,7 @@ CMakeSendFile::CMakeSendFile(const CSendoraApp& app, QWidget& owner)
     , m_ui(std::make_unique<Ui::CMakeSendFile>())
 {
     m_ui->setupUi(this);
-    setWindowIcon(CResourceImages::Icon(kIcon));
+    setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     app.LocaliseWindow(*this);
     CWindowPlacement::CentreOver(*this, owner);
     connect(m_ui->buttonCancel, &QPushButton::clicked, this, &CMakeSendFile::Cancel);

@@ -21,7 +21,6 @@ class CMakeSendFile : public QDialog, public IProgressMonitor {
     Q_OBJECT
 
 public:
-    static constexpr unsigned kIcon = 128;
     // The bar moves in thousandths of the whole: each move costs the bar
     // more than copying a block costs the build.
     static constexpr std::uint64_t kBarSteps = 1000;

@@ -6,6 +6,7 @@
 #include "CPrintDataModel.h"
 #include "CSDComboBox.h"
 #include "IPrintListHost.h"
+#include "ResourceIds.h"
 
 #include <algorithm>
 #include <string>
@@ -69,10 +70,10 @@ void CPrintDataDelegate::SetCopies(QWidget* editor, QAbstractItemModel* model, c
     if (copies == 0) {
         copies = 1;
         edit->SetText("1");
-        CMessageService::Show(kCopiesOutOfRange);
+        CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
     }
     if (QString::number(copies) != index.data().toString() && m_host.IsSameCopies()) {
-        CMessageService::Show(kSameCopiesCancelled);
+        CMessageService::Show(ResId::kSameCopiesOffMessage);
         m_host.CancelSameCopies();
     }
     model->setData(index, copies, Qt::EditRole);

@@ -12,8 +12,6 @@ class CPrintDataDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    static constexpr unsigned kCopiesOutOfRange = 126;
-    static constexpr unsigned kSameCopiesCancelled = 515;
     static constexpr int kMaxCopies = 99;
 
     CPrintDataDelegate(IPrintListHost& host, QObject* parent = nullptr);

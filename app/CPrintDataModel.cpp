@@ -2,13 +2,15 @@
 
 #include "CPrintJob.h"
 #include "CResourceModule.h"
+#include "ResourceIds.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 // Column headings.
-constexpr unsigned kHeadingIds[CPrintDataModel::kColumnCount] = {115, 116, 117};
+constexpr unsigned kHeadingIds[CPrintDataModel::kColumnCount] = {ResId::kFileNameHeader, ResId::kDataFormatHeader,
+                                                                 ResId::kCopiesHeader};
 constexpr Qt::Alignment kAlignments[CPrintDataModel::kColumnCount] = {
     Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter};
 }

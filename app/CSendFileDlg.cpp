@@ -6,13 +6,14 @@
 #include "CSendoraApp.h"
 #include "CTransferProgress.h"
 #include "CWindowPlacement.h"
+#include "ResourceIds.h"
 
 CSendFileDlg::CSendFileDlg(const CSendoraApp& app, QWidget& owner)
     : QDialog(&owner)
     , m_ui(std::make_unique<Ui::CSendFileDlg>())
 {
     m_ui->setupUi(this);
-    setWindowIcon(CResourceImages::Icon(kIcon));
+    setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     app.LocaliseWindow(*this);
     EnableCancel(false);
     CWindowPlacement::CentreOver(*this, owner);

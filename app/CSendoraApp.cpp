@@ -10,6 +10,7 @@
 #include "CSendoraDlg.h"
 #include "CVersionInfo.h"
 #include "CWindowLocaliser.h"
+#include "ResourceIds.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -97,7 +98,7 @@ bool CSendoraApp::Start()
     }
     m_regionCode = CProgramVersion::ReadRegionCode();
     if (!CRegistryValues::IsInstalled()) {
-        CMessageService::Show(kNotInstalled);
+        CMessageService::Show(ResId::kNotInstalledMessage);
         return false;
     }
     CRegistryValues::WriteInstallPath(CProgramPaths::GetProgramFolder());
@@ -107,8 +108,8 @@ bool CSendoraApp::Start()
 
 QFont CSendoraApp::CreateFont()
 {
-    const QString face = QString::fromStdString(CResourceModule::LoadString(kFontFace));
-    const int tenths = QString::fromStdString(CResourceModule::LoadString(kFontSize)).toInt();
+    const QString face = QString::fromStdString(CResourceModule::LoadString(ResId::kFontFace));
+    const int tenths = QString::fromStdString(CResourceModule::LoadString(ResId::kFontSizeTenths)).toInt();
     QFont font(face);
     if (tenths > 0)
         font.setPointSizeF(tenths / 10.0);

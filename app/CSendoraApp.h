@@ -20,9 +20,6 @@ class QWidget;
 // setup job, the printer capabilities).
 class CSendoraApp {
 public:
-    static constexpr unsigned kNotInstalled = 523;
-    static constexpr unsigned kFontFace = 108;
-    static constexpr unsigned kFontSize = 109;  // tenths of a point
     // Not installed, or no resource module.
     static constexpr int kExitStartFailed = 1;
 
@@ -38,7 +35,7 @@ public:
     // with the given files and folders in its print list. The exit code.
     int RunApplication(const QStringList& paths = {});
     // Resource module (false, and a plain text on standard error, without
-    // one), region code, the installation check (message 523 and false
+    // one), region code, the installation check (its message and false
     // without the machine-wide key), install path and font.
     bool Start();
 

@@ -6,6 +6,7 @@
 #include "CProgramVersion.h"
 #include "CSettingFile.h"
 #include "CSettingsWriter.h"
+#include "ResourceIds.h"
 
 #include <iostream>
 #include <sstream>
@@ -42,14 +43,14 @@ int CDefaultsCommand::Run(const std::vector<std::string>& args)
         return kExitFailed;
     const auto path = SettingFilePath(*setting);
     if (!path) {
-        CMessageService::Show(CSettingFile::kCannotLoadMessage);
+        CMessageService::Show(ResId::kCannotLoadSettingMessage);
         return kExitFailed;
     }
     const std::string region = arguments.Value("--region").value_or(CProgramVersion::ReadRegionCode());
     // Nothing is printed unless the whole block could be written.
     std::ostringstream block;
     if (!CSettingsWriter::WriteForController(block, *path, region, arguments.Value("--controller").value_or(""))) {
-        CMessageService::Show(CSettingsWriter::kMissingSettingMessage);
+        CMessageService::Show(ResId::kMissingSettingMessage);
         return kExitFailed;
     }
     std::cout << block.str() << std::flush;

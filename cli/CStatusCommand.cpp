@@ -3,6 +3,7 @@
 #include "CArguments.h"
 #include "CMessageService.h"
 #include "CPrinterQuery.h"
+#include "ResourceIds.h"
 
 #include <iostream>
 
@@ -32,7 +33,7 @@ int CStatusCommand::Run(const std::vector<std::string>& args)
         return arguments.ReportUsage(*this);
     const auto answer = CPrinterQuery::Ask(*printer, kUserName, kPassword);
     if (!answer) {
-        CMessageService::Show(CPrinterQuery::kNoAnswerMessage);
+        CMessageService::Show(ResId::kNoAnswerMessage);
         return kExitFailed;
     }
     std::cout << "controller: " << answer->controllerName << '\n'

@@ -8,8 +8,6 @@
 // log in, ask for the status, learn the controller family.
 class CPrinterQuery {
 public:
-    static constexpr unsigned kNoAnswerMessage = 528;
-
     struct Answer {
         std::string controllerName;
         int psPdfOption = 0;

@@ -2,6 +2,7 @@
 
 #include "CMessageService.h"
 #include "CPrintJob.h"
+#include "ResourceIds.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,7 +23,7 @@ std::optional<std::string> CRemoteName::FileName(const CPrintJob& job)
         return c == '/' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     });
     if (unusable) {
-        CMessageService::Show(kUnusableNameMessage, name);
+        CMessageService::Show(ResId::kUnusableNameMessage, name);
         return std::nullopt;
     }
     return name + ".pjl";

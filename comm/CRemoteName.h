@@ -9,8 +9,6 @@ class CPrintJob;
 // number and a name taken from the first entry.
 class CRemoteName {
 public:
-    static constexpr unsigned kUnusableNameMessage = 601;
-
     // "plt" and the number as two digits, then "p": "plt07p".
     static std::string Folder(int printerNumber);
     // The first entry's file name and ".pjl", or "SetupPrint.pjl" for a

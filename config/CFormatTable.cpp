@@ -2,13 +2,11 @@
 
 #include "CExtensionConfig.h"
 #include "CResourceModule.h"
+#include "ResourceIds.h"
 
 #include <algorithm>
 
 namespace {
-// Text of the marker that a file of no listed extension gets.
-constexpr unsigned kUnknownFormatString = 118;
-
 std::string Trimmed(const std::string& text)
 {
     const std::size_t begin = text.find_first_not_of(" \t");
@@ -31,7 +29,7 @@ CFormatTable CFormatTable::Load()
     std::vector<std::string> extensions;
     CExtensionConfig::LoadDataFormats(formats);
     CExtensionConfig::LoadFormatExtensions(formats, extensions);
-    return CFormatTable(std::move(formats), std::move(extensions), CResourceModule::LoadString(kUnknownFormatString));
+    return CFormatTable(std::move(formats), std::move(extensions), CResourceModule::LoadString(ResId::kUnknownFormatName));
 }
 
 CFormatTable::CFormatTable(std::vector<std::string> formats, std::vector<std::string> extensions,

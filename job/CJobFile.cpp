@@ -2,6 +2,7 @@
 
 #include "CMessageService.h"
 #include "CTempFile.h"
+#include "ResourceIds.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,12 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-namespace {
-constexpr unsigned kNoTempFolderMessage = 517;
-constexpr unsigned kNoTempNameMessage = 518;
-constexpr unsigned kBuildFailedMessage = 521;
-}
 
 CJobFile::~CJobFile()
 {
@@ -24,19 +19,19 @@ CJobFile::~CJobFile()
 void CJobFile::ReportError(const std::string& action, const std::string& path, int error)
 {
     CMessageService::ShowText("Cannot " + action + " " + path + ": " + std::strerror(error));
-    CMessageService::Show(kBuildFailedMessage);
+    CMessageService::Show(ResId::kBuildFailedMessage);
 }
 
 bool CJobFile::Create()
 {
     const auto folder = CTempFile::GetTempFolder();
     if (!folder) {
-        CMessageService::Show(kNoTempFolderMessage);
+        CMessageService::Show(ResId::kNoTempFolderMessage);
         return false;
     }
     const auto path = CTempFile::Create(*folder, "MSD");
     if (!path) {
-        CMessageService::Show(kNoTempNameMessage);
+        CMessageService::Show(ResId::kNoTempNameMessage);
         return false;
     }
     m_path = *path;

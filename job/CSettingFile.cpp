@@ -3,6 +3,7 @@
 #include "CProfile.h"
 #include "CProgramPaths.h"
 #include "CResourceModule.h"
+#include "ResourceIds.h"
 
 #include <filesystem>
 #include <strings.h>
@@ -35,7 +36,7 @@ std::string CSettingFile::GetDefaultFallbackFolder()
 
 std::vector<std::string> CSettingFile::ListNames() const
 {
-    std::vector<std::string> names{CResourceModule::LoadString(kDefaultSettingsName)};
+    std::vector<std::string> names{CResourceModule::LoadString(ResId::kPrinterDefaultsName)};
     std::error_code error;
     for (std::filesystem::directory_iterator it(m_folder, error), end; !error && it != end; it.increment(error)) {
         const auto& file = it->path();
@@ -51,7 +52,7 @@ std::vector<std::string> CSettingFile::ListNames() const
 CSettingFile::Resolution CSettingFile::Resolve(const std::string& name) const
 {
     Resolution result;
-    result.usesDefaultSettings = name == CResourceModule::LoadString(kDefaultSettingsName);
+    result.usesDefaultSettings = name == CResourceModule::LoadString(ResId::kPrinterDefaultsName);
     result.path = m_folder + (result.usesDefaultSettings ? std::string(kDefaultFileName) : name + kExtension);
     // Listed names are file titles and never hold a "/": such a name is a
     // path given on the command line.

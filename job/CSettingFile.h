@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ResourceIds.h"
+
 #include <string>
 #include <vector>
 
 // The printer setting files of the "PrinterSetting" folder: the shipped
-// "default.org", offered under the name of string 145, and the user's
-// "*.prn" files.
+// "default.org", listed under the region's name for the printer defaults,
+// and the user's "*.prn" files.
 class CSettingFile {
 public:
     // String shown for "default.org" in the list.
-    static constexpr unsigned kDefaultSettingsName = 145;
+    static constexpr unsigned kDefaultSettingsName = ResId::kPrinterDefaultsName;
     // Message shown by the caller when a selection cannot be resolved.
-    static constexpr unsigned kCannotLoadMessage = 480;
+    static constexpr unsigned kCannotLoadMessage = ResId::kCannotLoadSettingMessage;
 
     struct Resolution {
         bool ok = false;
@@ -28,7 +30,7 @@ public:
     static std::string GetDefaultFallbackFolder();
 
     const std::string& GetFolder() const { return m_folder; }
-    // The text of string 145, then the titles of the "*.prn" files in the
+    // The printer defaults' name, then the titles of the "*.prn" files in the
     // order the file system gives them.
     std::vector<std::string> ListNames() const;
     // The file behind a list entry, or behind a path (a name with a "/"). A file that is gone or carries no

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CProfile.h"
+#include "ResourceIds.h"
 
 #include <optional>
 #include <ostream>
@@ -12,7 +13,7 @@
 class CSettingsWriter {
 public:
     // Shown by the caller when a writer failed.
-    static constexpr unsigned kMissingSettingMessage = 516;
+    static constexpr unsigned kMissingSettingMessage = ResId::kMissingSettingMessage;
 
     // The block for controllers other than "Heron" and "Corvid2nd".
     static bool WriteDefaultLines(std::ostream& out, const std::string& settingFilePath,

@@ -6,6 +6,7 @@
 #include "CPrintDataModel.h"
 #include "CSDComboBox.h"
 #include "IPrintListHost.h"
+#include "ResourceIds.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -151,17 +152,20 @@ TEST_P(CPrintDataListCtrlCopiesTest, CommitsOnLosingTheFocusOrEnterAndDropsOnEsc
     EXPECT_EQ(forAll.isEnabled(), GetParam().stillSame);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, CPrintDataListCtrlCopiesTest,
-                         testing::Values(CCopiesEditCase{"Unchanged", "3", 3, {}, true},
-                                         CCopiesEditCase{"Changed", "4", 4, {515}, false},
-                                         CCopiesEditCase{"Zero", "0", 1, {126, 515}, false},
-                                         CCopiesEditCase{"LettersIgnored", "x4y", 4, {515}, false},
-                                         CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {515}, false},
-                                         CCopiesEditCase{"Enter", "4", 4, {515}, false, Qt::Key_Return},
-                                         CCopiesEditCase{"Tab", "4", 4, {515}, false, Qt::Key_Tab},
-                                         CCopiesEditCase{"ZeroAndEnter", "0", 1, {126, 515}, false, Qt::Key_Enter},
-                                         CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}),
-                         [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Edits, CPrintDataListCtrlCopiesTest,
+    testing::Values(
+        CCopiesEditCase{"Unchanged", "3", 3, {}, true},
+        CCopiesEditCase{"Changed", "4", 4, {ResId::kSameCopiesOffMessage}, false},
+        CCopiesEditCase{"Zero", "0", 1, {ResId::kCopiesOutOfRangeMessage, ResId::kSameCopiesOffMessage}, false},
+        CCopiesEditCase{"LettersIgnored", "x4y", 4, {ResId::kSameCopiesOffMessage}, false},
+        CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {ResId::kSameCopiesOffMessage}, false},
+        CCopiesEditCase{"Enter", "4", 4, {ResId::kSameCopiesOffMessage}, false, Qt::Key_Return},
+        CCopiesEditCase{"Tab", "4", 4, {ResId::kSameCopiesOffMessage}, false, Qt::Key_Tab},
+        CCopiesEditCase{"ZeroAndEnter", "0", 1, {ResId::kCopiesOutOfRangeMessage, ResId::kSameCopiesOffMessage}, false,
+                        Qt::Key_Enter},
+        CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}),
+    [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
 
 TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
 {

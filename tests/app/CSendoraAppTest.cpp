@@ -3,6 +3,7 @@
 #include "CPrintDataListCtrl.h"
 #include "CProgramPaths.h"
 #include "CRunningProcess.h"
+#include "ResourceIds.h"
 #include "TestConfig.h"
 
 #include <QApplication>
@@ -23,12 +24,12 @@ void CloseStrayWindowLater(QObject& guard)
 
 using CSendoraAppTest = CSendoraFixture;
 
-TEST_F(CSendoraAppTest, WithoutTheMachineKeyShowsMessage523AndNoWindow)
+TEST_F(CSendoraAppTest, WithoutTheMachineKeyShowsItsMessageAndNoWindow)
 {
     QObject guard;
     CloseStrayWindowLater(guard);
     EXPECT_EQ(m_app->RunApplication(), CSendoraApp::kExitStartFailed);
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{523});
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kNotInstalledMessage});
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<CSendoraDlg*>(window), nullptr);
     EXPECT_EQ(ReadUserValue("InstallPath"), "");
@@ -79,7 +80,7 @@ TEST(CSendoraAppStartTest, WithoutTheResourceModuleSaysWhereItLookedAndEnds)
         << result.err;
 }
 
-TEST_F(CSendoraAppTest, FontComesFromStrings108And109)
+TEST_F(CSendoraAppTest, FontComesFromTheResourceModule)
 {
     InstallMachineKey();
     ASSERT_TRUE(m_app->Start());

@@ -4,6 +4,7 @@
 #include "CFileDialogs.h"
 #include "CPrintDataListCtrl.h"
 #include "CSDComboBox.h"
+#include "ResourceIds.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -155,7 +156,7 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
 
     copies.selectAll();
     QTest::keyClick(&copies, Qt::Key_0);
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{126});
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kCopiesOutOfRangeMessage});
     EXPECT_EQ(copies.Text().toStdString(), "1");
     EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
 
@@ -163,7 +164,7 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
     EXPECT_EQ(Copies(), (std::vector<int>{15, 15}));
     QTest::keyClick(&copies, Qt::Key_Backspace);
     QTest::keyClick(&copies, Qt::Key_Backspace);
-    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{126, 126}));
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(2, ResId::kCopiesOutOfRangeMessage));
     EXPECT_EQ(copies.Text().toStdString(), "1");
     EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
 

@@ -1,5 +1,7 @@
 #include "CWindowLocaliser.h"
 
+#include "ResourceIds.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -14,14 +16,14 @@
 #include <QVBoxLayout>
 
 namespace {
-// Strings of the shipped resource module.
-constexpr const char* kTitleId = "10200";
+// Captions that name strings of the shipped resource module, and their texts.
+const QString kTitleId = QString::number(ResId::kMainTitle);
 constexpr const char* kTitle = "QX-Sendora";
-constexpr const char* kFileNameId = "115";
+const QString kFileNameId = QString::number(ResId::kFileNameHeader);
 constexpr const char* kFileName = "File name";
 
 struct CCaptionCase {
-    const char* caption;
+    QString caption;
     const char* shown;
 };
 
@@ -37,7 +39,7 @@ TEST_P(CWindowLocaliserCaptionTest, ButtonShowsTheStringItsCaptionNames)
 
 INSTANTIATE_TEST_SUITE_P(Captions, CWindowLocaliserCaptionTest,
                          testing::Values(CCaptionCase{kFileNameId, kFileName}, CCaptionCase{"Send", ""},
-                                         CCaptionCase{"", ""}, CCaptionCase{"115a", ""},
+                                         CCaptionCase{"", ""}, CCaptionCase{kFileNameId + "a", ""},
                                          CCaptionCase{"99999", ""},
                                          CCaptionCase{"123456789012345678901234567890", ""}));
 
@@ -68,7 +70,7 @@ TEST(CWindowLocaliserTest, TextsAndFontsByKindOfWidget)
     EXPECT_EQ(group->title().toStdString(), kTitle);
     EXPECT_EQ(label->text().toStdString(), kFileName);
     EXPECT_EQ(check->text().toStdString(), "");
-    EXPECT_EQ(combo->itemText(0).toStdString(), kFileNameId) << "combo boxes get the font only";
+    EXPECT_EQ(combo->itemText(0), kFileNameId) << "combo boxes get the font only";
     for (QWidget* widget : std::initializer_list<QWidget*>{&window, group, label, check, combo, spin, table})
         EXPECT_EQ(widget->font().pointSizeF(), 13.5) << widget->metaObject()->className();
 }

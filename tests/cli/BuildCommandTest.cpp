@@ -3,6 +3,7 @@
 #include "CProcess.h"
 #include "CRunningProcess.h"
 #include "CTempDir.h"
+#include "ResourceIds.h"
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
@@ -114,9 +115,11 @@ TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
                                           Environment());
 
         EXPECT_EQ(result.exitCode, 1) << size;
-        // The file's error, then message 521.
+        // The file's error, then the build's failure.
         EXPECT_EQ(result.err.rfind("Cannot write " + m_tmp.Path() + "MSD", 0), 0u) << result.err;
-        EXPECT_TRUE(result.err.ends_with(": File too large\n" + CMessageService::Format(521) + "\n")) << result.err;
+        EXPECT_TRUE(result.err.ends_with(": File too large\n" + CMessageService::Format(ResId::kBuildFailedMessage) +
+                                         "\n"))
+            << result.err;
         EXPECT_FALSE(FileExists(m_job));
         EXPECT_TRUE(TempIsEmpty());
     }
@@ -165,7 +168,7 @@ TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    const std::string listing = c.message == 480 ? SettingsOnOffer() : "";
+    const std::string listing = c.message == ResId::kCannotLoadSettingMessage ? SettingsOnOffer() : "";
     if (c.message != 0)
         EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
     else
@@ -181,21 +184,32 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailureCase{"MissingPlotFile", {"-o", "OUTJOB", "--owner", "Ada", "GONE"}, 0, "gone.hpg"},
         FailureCase{"FolderAsPlotFile", {"-o", "OUTJOB", "--owner", "Ada", "FOLDER"}, 0, "Is a directory"},
-        FailureCase{"UnknownFormat", {"-o", "OUTJOB", "--owner", "Ada", "UNKNOWN"}, 251, "drawing.xyz"},
-        FailureCase{"NoCopies", {"-o", "OUTJOB", "--owner", "Ada", "--copies", "0", "FILE"}, 250, "A0.hpg"},
-        FailureCase{"HundredCopies", {"-o", "OUTJOB", "--owner", "Ada", "--copies", "100", "FILE"}, 250, "A0.hpg"},
-        FailureCase{"NoOwner", {"-o", "OUTJOB", "--owner", "", "FILE"}, 253, ""},
-        FailureCase{"OwnerWithQuote", {"-o", "OUTJOB", "--owner", "Ada\"\n@PJL RESET", "FILE"}, 600, ""},
-        FailureCase{"OwnerWithCarriageReturn", {"-o", "OUTJOB", "--owner", "A\rB", "FILE"}, 600, ""},
-        FailureCase{"UnknownSetting", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "smaple", "FILE"}, 480, ""},
+        FailureCase{"UnknownFormat", {"-o", "OUTJOB", "--owner", "Ada", "UNKNOWN"}, ResId::kUnknownFormatMessage,
+                    "drawing.xyz"},
+        FailureCase{"NoCopies", {"-o", "OUTJOB", "--owner", "Ada", "--copies", "0", "FILE"},
+                    ResId::kBadCopiesMessage, "A0.hpg"},
+        FailureCase{"HundredCopies", {"-o", "OUTJOB", "--owner", "Ada", "--copies", "100", "FILE"},
+                    ResId::kBadCopiesMessage, "A0.hpg"},
+        FailureCase{"NoOwner", {"-o", "OUTJOB", "--owner", "", "FILE"}, ResId::kNoOwnerMessage, ""},
+        FailureCase{"OwnerWithQuote", {"-o", "OUTJOB", "--owner", "Ada\"\n@PJL RESET", "FILE"},
+                    ResId::kUnsafeOwnerMessage, ""},
+        FailureCase{"OwnerWithCarriageReturn", {"-o", "OUTJOB", "--owner", "A\rB", "FILE"},
+                    ResId::kUnsafeOwnerMessage, ""},
+        FailureCase{"UnknownSetting", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "smaple", "FILE"},
+                    ResId::kCannotLoadSettingMessage, ""},
         FailureCase{"MissingSettingPath",
-                    {"-o", "OUTJOB", "--owner", "Ada", "--setting", "/nonexistent/x.prn", "FILE"}, 480, ""},
-        FailureCase{"SettingLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN", "FILE"}, 516, ""},
-        FailureCase{"SetupLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN"}, 516, ""},
+                    {"-o", "OUTJOB", "--owner", "Ada", "--setting", "/nonexistent/x.prn", "FILE"},
+                    ResId::kCannotLoadSettingMessage, ""},
+        FailureCase{"SettingLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN", "FILE"},
+                    ResId::kMissingSettingMessage, ""},
+        FailureCase{"SetupLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN"},
+                    ResId::kMissingSettingMessage, ""},
         FailureCase{"OutputFolderMissing", {"-o", "OUTMISSING", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
         FailureCase{"OutputIsAFolder", {"-o", "OUTFOLDER", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
-        FailureCase{"NoTemporaryFolder", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, 517, "", "MISSING"},
+        FailureCase{"NoTemporaryFolder", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, ResId::kNoTempFolderMessage, "",
+                    "MISSING"},
         // No file can be created there, not even by root.
-        FailureCase{"NoTemporaryName", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, 518, "", "/proc/"}),
+        FailureCase{"NoTemporaryName", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, ResId::kNoTempNameMessage, "",
+                    "/proc/"}),
                          [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
 }

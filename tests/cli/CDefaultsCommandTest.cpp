@@ -1,6 +1,7 @@
 #include "CProcess.h"
 #include "CResourceModule.h"
 #include "CTempDir.h"
+#include "ResourceIds.h"
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
@@ -17,7 +18,7 @@ const std::string kShippedDefaults = std::string(test_config::kProgramDir) + "Pr
 
 std::string DefaultsName()
 {
-    return CResourceModule::LoadString(145);
+    return CResourceModule::LoadString(ResId::kPrinterDefaultsName);
 }
 
 CProcessResult Cli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment = {})
@@ -114,7 +115,7 @@ TEST(CDefaultsCommandTest, RegionDefaultsToTheResourceModule)
     EXPECT_EQ(result.out, Defaults(DefaultsName(), "", "ZC").out);
 }
 
-TEST(CDefaultsCommandTest, MissingKeyPrintsNothingAndReports516)
+TEST(CDefaultsCommandTest, MissingKeyPrintsNothingAndReportsIt)
 {
     CTempDir dir;
     std::string text = ReadFileBytes(kShippedDefaults);
@@ -126,18 +127,18 @@ TEST(CDefaultsCommandTest, MissingKeyPrintsNothingAndReports516)
         const auto result = Defaults(path, controller, "ZC");
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, CResourceModule::LoadString(516) + "\n");
+        EXPECT_EQ(result.err, CResourceModule::LoadString(ResId::kMissingSettingMessage) + "\n");
     }
 }
 
-TEST(CDefaultsCommandTest, UnknownSettingReports480AndTheNamesOnOffer)
+TEST(CDefaultsCommandTest, UnknownSettingReportsItAndTheNamesOnOffer)
 {
     CTempDir dir;
     for (const std::string& setting : {dir.File("gone.prn"), std::string("smaple")}) {
         const auto result = Defaults(setting, "Others", "ZC");
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, CResourceModule::LoadString(480) + "\n" + SettingsOnOffer());
+        EXPECT_EQ(result.err, CResourceModule::LoadString(ResId::kCannotLoadSettingMessage) + "\n" + SettingsOnOffer());
     }
 }
 

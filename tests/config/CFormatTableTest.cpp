@@ -4,6 +4,7 @@
 #include "CResourceModule.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "ResourceIds.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ TEST(FormatTableTest, LoadReadsTheExtensionFileAndTheUnknownMarker)
     EXPECT_EQ(table.Formats(), (std::vector<std::string>{"CGM", "PDF"}));
     EXPECT_EQ(table.FormatOf("x.CGM"), "CGM");
     EXPECT_EQ(table.FormatOf("x.pdf"), "PDF");
-    EXPECT_EQ(table.UnknownMarker(), CResourceModule::LoadString(118));
+    EXPECT_EQ(table.UnknownMarker(), CResourceModule::LoadString(ResId::kUnknownFormatName));
     EXPECT_EQ(table.FormatOf("x.doc"), "(unknown format)");
 }
 

@@ -1,6 +1,7 @@
 #include "CResourceModule.h"
 #include "CSettingFile.h"
 #include "CTempDir.h"
+#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ const std::string kSettingFile = "[QXSD]\nHPPJL Version=1.0.0\n[HPGLPen]\nPenWid
 
 std::string DefaultsName()
 {
-    return CResourceModule::LoadString(CSettingFile::kDefaultSettingsName);
+    return CResourceModule::LoadString(ResId::kPrinterDefaultsName);
 }
 
 TEST(CSettingFileTest, DefaultsNameComesFromTheResourceModule)

@@ -4,24 +4,43 @@
 #include "CVersionInfo.h"
 
 #include "CMessageRecorder.h"
+#include "ResourceIds.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
-TEST(ResourceModule, ShippedModuleHasStringsImagesAndRegion)
+std::string RegionOf(const std::string& modulePath)
 {
-    auto module = CResourceModule::Open(std::string(test_config::kDataDir) + "Res.dll");
-    ASSERT_TRUE(module);
-    EXPECT_FALSE(module->GetString(516).empty());
-    EXPECT_EQ(module->GetString(1), "");  // no such string: empty text
-    const auto icon = module->GetIcon(128);
-    ASSERT_GT(icon.size(), 8u);
-    EXPECT_EQ(std::string(icon.begin() + 1, icon.begin() + 4), "PNG");
-    EXPECT_FALSE(module->GetBitmap(203).empty());
-    EXPECT_FALSE(module->GetBitmap(204).empty());
-    EXPECT_EQ(module->GetVersionInfo().GetString("Comments"), "ZC");
+    return std::filesystem::path(modulePath).parent_path().filename();
 }
+
+// A region whose module lacks a string or image the program names would
+// show empty texts and buttons.
+class RegionModuleTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(RegionModuleTest, HasEveryNamedStringAndImageAndItsRegionCode)
+{
+    const auto module = CResourceModule::Open(GetParam());
+    ASSERT_TRUE(module);
+    for (const unsigned id : ResId::kStrings)
+        EXPECT_NE(module->GetString(id), "") << "string " << id;
+    for (const unsigned id : ResId::kImages) {
+        auto png = module->GetIcon(id);
+        if (png.empty())
+            png = module->GetBitmap(id);
+        EXPECT_EQ(std::string(png.begin(), png.begin() + std::min<std::size_t>(png.size(), 4)), "\x89PNG")
+            << "image " << id;
+    }
+    EXPECT_EQ(module->GetString(1), "");  // no such string: empty text
+    EXPECT_EQ(module->GetVersionInfo().GetString("Comments"), RegionOf(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Regions, RegionModuleTest, testing::ValuesIn(test_config::kResourceModules),
+                         [](const testing::TestParamInfo<const char*>& info) { return RegionOf(info.param); });
 
 TEST(ResourceModule, MissingOrForeignLibraryDoesNotLoad)
 {
@@ -32,9 +51,9 @@ TEST(ResourceModule, MissingOrForeignLibraryDoesNotLoad)
 TEST(ResourceModule, MessagesFillThePlaceholder)
 {
     CMessageRecorder recorder;
-    CMessageService::Show(250, "A0.hpg");
+    CMessageService::Show(ResId::kBadCopiesMessage, "A0.hpg");
     CMessageService::ShowText("literal");
-    ASSERT_EQ(recorder.Ids(), (std::vector<unsigned>{250, 0}));
+    ASSERT_EQ(recorder.Ids(), (std::vector<unsigned>{ResId::kBadCopiesMessage, 0}));
     EXPECT_NE(recorder.Messages()[0].text.find("A0.hpg"), std::string::npos);
     EXPECT_EQ(recorder.Messages()[0].text.find("%1"), std::string::npos);
     EXPECT_EQ(recorder.Messages()[1].text, "literal");

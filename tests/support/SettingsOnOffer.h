@@ -2,6 +2,7 @@
 
 #include <string>
 
-// What the command line adds to message 480: the setting names the build
-// tree's program folder offers, in the order the settings command lists them.
+// What the command line adds when a setting cannot be loaded: the setting
+// names the build tree's program folder offers, in the order the settings
+// command lists them.
 std::string SettingsOnOffer();
