@@ -3,6 +3,7 @@
 #include "CProgramPaths.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ TEST_F(ExtensionConfigTest, FormatsAndTheirListsInFileOrder)
     Pieces extensions;
     CExtensionConfig::LoadFormatExtensions(formats, extensions);
     EXPECT_EQ(extensions, (Pieces{"plt.hpg", "tif..tiff", ""}));
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 3);
 }
 
 TEST_F(ExtensionConfigTest, UnknownFormatNameGetsAnEmptyListAtItsIndex)
@@ -43,22 +45,12 @@ TEST_F(ExtensionConfigTest, UnknownFormatNameGetsAnEmptyListAtItsIndex)
     EXPECT_EQ(extensions, (Pieces{"plt", "", "tail"}));
 }
 
-TEST_F(ExtensionConfigTest, MinimumVersionDigit)
-{
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
-    WriteFile("[Version]\n");
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
-    WriteFile("[Version]\n2nd=3\n");
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 3);
-    WriteFile("[Version]\n2nd=abc\n");
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
-}
-
-TEST_F(ExtensionConfigTest, NoFileAnywhereGivesNoFormats)
+TEST_F(ExtensionConfigTest, NoFileAnywhereGivesNoFormatsAndVersionDigitZero)
 {
     Pieces formats;
     CExtensionConfig::LoadDataFormats(formats);
     EXPECT_TRUE(formats.empty());
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
 }
 
 TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
@@ -73,6 +65,13 @@ TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
 TEST_F(ExtensionConfigTest, WritesGoToTheFallbackFileWhenNoneIsBesideTheProgram)
 {
     EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
+}
+
+// Printers with older software than this digit are refused.
+TEST(ExtensionConfigShippedTest, AsksForVersionDigitTwo)
+{
+    CScopedEnvironment dataDir("QX_SENDORA_DATA_DIR", test_config::kDataDir);
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 2);
 }
 
 struct SplitCase {

@@ -5,7 +5,6 @@
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
 #include "ResourceIds.h"
-#include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -57,19 +56,5 @@ TEST(FormatTableTest, LoadReadsTheExtensionFileAndTheUnknownMarker)
     EXPECT_EQ(table.FormatOf("x.pdf"), "PDF");
     EXPECT_EQ(table.UnknownMarker(), CResourceModule::LoadString(ResId::kUnknownFormatName));
     EXPECT_EQ(table.FormatOf("x.doc"), "(unknown format)");
-}
-
-TEST(FormatTableTest, ShippedExtensionFile)
-{
-    CScopedEnvironment dataDir("QX_SENDORA_DATA_DIR", test_config::kDataDir);
-    const CFormatTable table = CFormatTable::Load();
-    EXPECT_EQ(table.Formats(), (std::vector<std::string>{"HPGL", "TIFF", "CALS", "CGM", "POSTSCRIPT", "PDF", "MVNATIVE",
-                                                         "MGL(0.01 mm/unit)", "MGL(0.025 mm/unit)"}));
-    for (std::size_t format = 0; format < table.Formats().size(); ++format)
-        EXPECT_FALSE(table.ExtensionsOf(format).empty()) << table.Formats()[format];
-    EXPECT_EQ(table.FormatOf("drawing.plt"), "HPGL");
-    EXPECT_EQ(table.FormatOf("scan.TIF"), "TIFF");
-    EXPECT_EQ(table.FormatOf("sheet.pdf"), "PDF");
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 2);
 }
 }

@@ -29,6 +29,7 @@ TEST_P(OwnerChoiceTest, OffersTheLogonNameAndSelects)
     const CNameChoice choice = CNameChoice::ForOwners(c.registered, c.logon, c.remembered);
     EXPECT_EQ(choice.names, c.offered);
     EXPECT_EQ(choice.selected, c.selected);
+    EXPECT_EQ(choice.SelectedName(), c.selected < 0 ? "" : c.offered[static_cast<std::size_t>(c.selected)]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,12 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PrinterCase{"ComparedWithCase", {"p1", "p2"}, "P2", 0}, PrinterCase{"NoPrinters", {}, "p1", -1}),
     [](const testing::TestParamInfo<PrinterCase>& info) { return std::string(info.param.name); });
 
-TEST(NameChoiceTest, SelectedName)
-{
-    EXPECT_EQ((CNameChoice{{"a", "b"}, 1}.SelectedName()), "b");
-    EXPECT_EQ((CNameChoice{{}, -1}.SelectedName()), "");
-}
-
 class UserConfigTest : public testing::Test {
 protected:
     CTempDir m_dir;
@@ -88,15 +83,10 @@ TEST_F(UserConfigTest, ListsAreRewrittenWholeInOrder)
     ASSERT_TRUE(m_config.WriteOwnerNames({"alice", "bob"}));
     ASSERT_TRUE(m_config.WritePrinterNames({"plotter1", "10.0.0.7"}));
     ASSERT_TRUE(m_config.WriteOwnerNames({"bob"}));
-    EXPECT_EQ(ReadFileBytes(m_config.GetPath()), "[Printer Name]\r\nplotter1=\r\n10.0.0.7=\r\n[Owner Name]\r\nbob=\r\n");
+    EXPECT_EQ(ReadFileBytes(m_config.GetPath()),
+              "[Printer Name]\r\nplotter1=\r\n10.0.0.7=\r\n[Owner Name]\r\nbob=\r\n");
     EXPECT_EQ(m_config.ReadOwnerNames(), Names{"bob"});
     EXPECT_EQ(m_config.ReadPrinterNames(), (Names{"plotter1", "10.0.0.7"}));
-}
-
-TEST_F(UserConfigTest, MissingFileHoldsEmptyLists)
-{
-    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
-    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
 }
 
 TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
@@ -117,6 +107,8 @@ TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
 
 TEST_F(UserConfigTest, DefaultsWithoutUserFileOrRegistry)
 {
+    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
+    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
     const CSendDefaults defaults = CSendDefaults::Load(m_config);
     EXPECT_EQ(defaults.printerNumber, 0);
     EXPECT_EQ(defaults.ownerName, m_logon);

@@ -1,21 +1,24 @@
 // When the capability file is read: once by LoadConfig for the cached
-// lists, at every call for the size lists of a paper group.
+// lists, with the finisher lists of the region, and at every call for the
+// size lists of a paper group.
 #include "CPlotter.h"
 #include "CProgramPaths.h"
 #include "CTempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 using Strings = CPlotter::Strings;
 
-Strings MediaCodes(const CPlotter& plotter)
+Strings Codes(const CPlotter& plotter, void (CPlotter::*get)(Strings&, Strings&) const)
 {
     Strings labels;
     Strings codes;
-    plotter.GetMediaTypeList(labels, codes);
+    (plotter.*get)(labels, codes);
     return codes;
 }
 
@@ -27,90 +30,32 @@ Strings OutputSizeCodes(const CPlotter& plotter, const std::string& group)
     return codes;
 }
 
+std::pair<int, int> Bounds(const CPlotter& plotter, void (CPlotter::*get)(int&, int&) const)
+{
+    int lower = -1;
+    int upper = -1;
+    (plotter.*get)(lower, upper);
+    return {lower, upper};
+}
+
 TEST(CPlotterLoadTest, DefaultFileLiesInPrinterSettingBesideTheProgram)
 {
     EXPECT_EQ(CPlotter().GetCapabilityFilePath(), CProgramPaths::GetProgramFolder() + "PrinterSetting/PJLConfig.txt");
     EXPECT_EQ(CPlotter::GetDefaultCapabilityFilePath(), CPlotter().GetCapabilityFilePath());
 }
 
-TEST(CPlotterLoadTest, IsEmptyUntilLoaded)
-{
-    CTempDir dir;
-    const CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n[Stamp]\nStampNoRange=1,9\n"));
-    EXPECT_TRUE(MediaCodes(plotter).empty());
-    EXPECT_TRUE(plotter.GetPaperSizeNames().empty());
-    int lower = -1, upper = -1;
-    plotter.GetStampNoRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 0);
-    EXPECT_EQ(plotter.GetNumStampNumbering(), 0);
-}
-
-TEST(CPlotterLoadTest, MissingFileGivesEmptyListsAndDefaults)
-{
-    CTempDir dir;
-    CPlotter plotter(dir.File("absent.ini"));
-    EXPECT_TRUE(plotter.LoadConfig("ZC"));
-    Strings labels;
-    Strings codes;
-    plotter.GetStampDateList(labels, codes);
-    plotter.GetFolderOutputBinList(labels, codes);
-    plotter.GetPaperSizeList("A", labels, codes);
-    EXPECT_TRUE(labels.empty());
-    EXPECT_TRUE(codes.empty());
-    EXPECT_TRUE(plotter.GetPaperSizeNames().empty());
-    EXPECT_EQ(plotter.GetNumStampNumbering(), 12);
-    EXPECT_EQ(plotter.GetLongSizeIndex(), 0);
-    int lower = -1, upper = -1;
-    plotter.GetPenWidthRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 0);
-    EXPECT_TRUE(plotter.HasThreeColors());
-}
-
-TEST(CPlotterLoadTest, FileWithoutStampSection)
-{
-    CTempDir dir;
-    CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n"));
-    ASSERT_TRUE(plotter.LoadConfig("ZC"));
-    Strings labels;
-    Strings codes;
-    plotter.GetStampDateList(labels, codes);
-    plotter.GetStampRotateList(labels, codes);
-    EXPECT_TRUE(labels.empty());
-    int xLower = -1, xUpper = -1, yLower = -1, yUpper = -1;
-    plotter.GetStampPositionRanges(xLower, xUpper, yLower, yUpper);
-    EXPECT_EQ(xLower, 0);
-    EXPECT_EQ(xUpper, 0);
-    EXPECT_EQ(yLower, 0);
-    EXPECT_EQ(yUpper, 0);
-    EXPECT_EQ(plotter.GetNumStampNumbering(), 12);
-    EXPECT_EQ(MediaCodes(plotter), Strings({"PLAIN"}));
-}
-
-TEST(CPlotterLoadTest, LoadedListsDoNotFollowEditsOfTheFile)
-{
-    CTempDir dir;
-    CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n"));
-    ASSERT_TRUE(plotter.LoadConfig("ZC"));
-    dir.Write("caps.ini", "[MediaType]\nMediaType=Film;FILM,Tracing;TRACING\n");
-    EXPECT_EQ(MediaCodes(plotter), Strings({"PLAIN"}));
-}
-
-TEST(CPlotterLoadTest, LoadingAgainReplacesInsteadOfDuplicating)
+TEST(CPlotterLoadTest, LoadedListsChangeOnlyWhenLoadedAgainAndAreThenReplaced)
 {
     CTempDir dir;
     CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n[PaperSizeName]\nStamp=A0\n"
                                            "[Finisher]\nStackBin=Bin 1;1\n"));
     ASSERT_TRUE(plotter.LoadConfig("JP"));
     dir.Write("caps.ini", "[MediaType]\nMediaType=Film;FILM\n[Finisher]\nStackBin=Bin 2;2\n");
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"PLAIN"}));
     ASSERT_TRUE(plotter.LoadConfig("AP"));
-    EXPECT_EQ(MediaCodes(plotter), Strings({"FILM"}));
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"FILM"}));
     EXPECT_TRUE(plotter.GetPaperSizeNames().empty());
-    Strings labels;
-    Strings codes;
-    plotter.GetStackBinList(labels, codes);
-    EXPECT_TRUE(codes.empty());
+    EXPECT_TRUE(Codes(plotter, &CPlotter::GetStackBinList).empty());
 }
 
 TEST(CPlotterLoadTest, SizeListsAreReadAtEveryCall)
@@ -125,27 +70,6 @@ TEST(CPlotterLoadTest, SizeListsAreReadAtEveryCall)
     EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1", "A2"}));
     EXPECT_EQ(plotter.GetLongSizeIndex(), 2);
     EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "A2 long");
-}
-
-TEST(CPlotterLoadTest, SizeListsOfEachGroupAndKindAreApart)
-{
-    CTempDir dir;
-    const CPlotter plotter(dir.Write("caps.ini", "[Scale]\n"
-                                                 "A_OutputSize=A0;A0\n"
-                                                 "A_PaperSize=A0 roll;A0R\n"
-                                                 "ANSI_OutputSize=E;ANSI_E\n"
-                                                 "ANSI_PaperSize=34 in;R34\n"
-                                                 "[Other]\nB_OutputSize=B0;B0\n"));
-    Strings labels;
-    Strings codes;
-    plotter.GetPaperSizeList("ANSI", labels, codes);
-    plotter.GetOutputSizeList("ANSI", labels, codes);
-    plotter.GetPaperSizeList("A", labels, codes);
-    plotter.GetOutputSizeList("A", labels, codes);
-    plotter.GetOutputSizeList("B", labels, codes);
-    plotter.GetOutputSizeList("", labels, codes);
-    EXPECT_EQ(labels, Strings({"34 in", "E", "A0 roll", "A0"}));
-    EXPECT_EQ(codes, Strings({"R34", "ANSI_E", "A0R", "A0"}));
 }
 
 struct SizeLabelCase {
@@ -183,4 +107,44 @@ TEST_P(SizeLabelTest, FindsTheLabelOfACode)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SizeLabelTest, testing::ValuesIn(kSizeLabelCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The region code decides which finisher capabilities are read; the rest
+// of the finisher is offered in every region.
+struct RegionCase {
+    const char* region;
+    bool readsStackBins;
+    bool readsFoldPrograms;
+};
+
+const RegionCase kRegions[] = {
+    {"JP", true, true},   {"ZC", false, true},  {"FR", false, true}, {"GE", false, true},
+    {"SP", false, true},  {"PO", false, true},  {"AP", false, false}, {"CL", false, false},
+    {"US", false, false}, {"", false, false},   {"jp", false, false}, {"zc", false, false},
+    {"JP ", false, false}, {"ZCX", false, false},
+};
+
+class CPlotterRegionTest : public testing::TestWithParam<RegionCase> {};
+
+TEST_P(CPlotterRegionTest, ReadsTheRegionsFinisherLists)
+{
+    CTempDir dir;
+    CPlotter plotter(dir.Write("caps.ini", "[Finisher]\nStacker=Stack;STACK\nStackBin=Top tray;TOPTRAY,Bin 1;1\n"
+                                           "FolderMargin=None;0\nFolderProgramRange=1,50\nFolderBinNoRange=2,10\n"
+                                           "FolderOutputBin=Select;SELECTBIN\n"));
+    ASSERT_TRUE(plotter.LoadConfig(GetParam().region));
+    const bool fold = GetParam().readsFoldPrograms;
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetStackBinList),
+              GetParam().readsStackBins ? Strings({"TOPTRAY", "1"}) : Strings());
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetFolderOutputBinList), fold ? Strings({"SELECTBIN"}) : Strings());
+    EXPECT_EQ(Bounds(plotter, &CPlotter::GetFolderProgramRange), fold ? std::pair(1, 50) : std::pair(0, 0));
+    EXPECT_EQ(Bounds(plotter, &CPlotter::GetFolderBinNoRange), fold ? std::pair(2, 10) : std::pair(0, 0));
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetStackerList), Strings({"STACK"}));
+    EXPECT_EQ(Codes(plotter, &CPlotter::GetFolderMarginList), Strings({"0"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Regions, CPlotterRegionTest, testing::ValuesIn(kRegions), [](const auto& info) {
+    std::string name = std::string("Region_") + info.param.region;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name + "_" + std::to_string(info.index);
+});
 }

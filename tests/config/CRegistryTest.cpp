@@ -34,17 +34,16 @@ TEST_F(RegistryTest, WriteCreatesParentFoldersAndStoresOneLinePerValue)
 
 TEST_F(RegistryTest, EachHiveHasItsOwnFile)
 {
-    EXPECT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpUserName", "machine"));
-    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "FtpUserName", "user"));
-    EXPECT_TRUE(m_registry.WriteValue(Hive::Users, kKey, "FtpUserName", "users"));
-    EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentConfig, kKey, "FtpUserName", "config"));
-    EXPECT_EQ(m_registry.ReadValue(Hive::LocalMachine, kKey, "FtpUserName"), "machine");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "FtpUserName"), "user");
-    EXPECT_EQ(m_registry.ReadValue(Hive::Users, kKey, "FtpUserName"), "users");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentConfig, kKey, "FtpUserName"), "config");
-    EXPECT_TRUE(FileExists(Folder() + "HKEY_LOCAL_MACHINE.ini"));
-    EXPECT_TRUE(FileExists(Folder() + "HKEY_USERS.ini"));
-    EXPECT_TRUE(FileExists(Folder() + "HKEY_CURRENT_CONFIG.ini"));
+    const std::pair<Hive, std::string> hives[] = {{Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
+                                                  {Hive::CurrentUser, "HKEY_CURRENT_USER"},
+                                                  {Hive::Users, "HKEY_USERS"},
+                                                  {Hive::CurrentConfig, "HKEY_CURRENT_CONFIG"}};
+    for (const auto& [hive, name] : hives)
+        EXPECT_TRUE(m_registry.WriteValue(hive, kKey, "FtpUserName", name));
+    for (const auto& [hive, name] : hives) {
+        EXPECT_EQ(m_registry.ReadValue(hive, kKey, "FtpUserName"), name);
+        EXPECT_TRUE(FileExists(Folder() + name + ".ini")) << name;
+    }
 }
 
 class RegistryRoundTripTest : public RegistryTest, public testing::WithParamInterface<std::string> {};
@@ -64,25 +63,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, RegistryRoundTripTest,
                                          "HP-PJL_NOTHING", "caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac",
                                          std::string(4096, 'x')));
 
-TEST_F(RegistryTest, StarNamesTheDefaultValue)
+// Names compare without regard to case; "*" and "" name the default value.
+TEST_F(RegistryTest, NamesFindTheirValueAndMissingOnesReadEmpty)
 {
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterName", "p1"));
     ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "*", "default"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, "software\\marovia\\qx-sendora\\3.4", "printername"), "p1");
     EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "*"), "default");
     EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, ""), "default");
-}
-
-TEST_F(RegistryTest, NamesCompareWithoutRegardToCase)
-{
-    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterName", "p1"));
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, "software\\marovia\\qx-sendora\\3.4", "printername"), "p1");
-}
-
-TEST_F(RegistryTest, MissingFileKeyOrValueReadsEmpty)
-{
     EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
-    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "OwnerName", "alice"));
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey + "\\Other", "OwnerName"), "");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey + "\\Other", "PrinterName"), "");
 }
 
 struct RefusedWrite {
@@ -139,12 +130,8 @@ TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParents)
     EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, kKey + "\\Sub"));
     EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, "Software\\Marovia\\QX-Sendora\\3.5"));
     EXPECT_FALSE(m_registry.KeyExists(Hive::CurrentUser, kKey));
-}
-
-TEST_F(RegistryTest, KeyWithoutValuesExists)
-{
-    WriteFileBytes(Folder() + "HKEY_LOCAL_MACHINE.ini", "[" + kKey + "]\n");
-    EXPECT_TRUE(m_registry.KeyExists(Hive::LocalMachine, kKey));
+    WriteFileBytes(Folder() + "HKEY_CURRENT_USER.ini", "[" + kKey + "]\n");
+    EXPECT_TRUE(m_registry.KeyExists(Hive::CurrentUser, kKey)) << "a key without values";
 }
 
 TEST_F(RegistryTest, ReadOnlyMachineFileIsStillRead)

@@ -58,8 +58,9 @@ INSTANTIATE_TEST_SUITE_P(Stored, PrinterNoTest,
                                          PrinterNoCase{"07", 7}, PrinterNoCase{"99", 99}, PrinterNoCase{"100", 0},
                                          PrinterNoCase{"-1", 0}, PrinterNoCase{"abc", 0}, PrinterNoCase{"4x", 0}));
 
-TEST_F(RegistryValuesTest, FtpAccountDefaultsWhenMissingOrEmpty)
+TEST_F(RegistryValuesTest, FtpAccountComesFromTheMachineHiveAndDefaultsWhenMissingOrEmpty)
 {
+    StoreUser("FtpUserName", "user-level");
     EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
     EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
     StoreMachine("FtpUserName", "");
@@ -70,12 +71,6 @@ TEST_F(RegistryValuesTest, FtpAccountDefaultsWhenMissingOrEmpty)
     StoreMachine("FtpPassword", "s3cret");
     EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "plot");
     EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "s3cret");
-}
-
-TEST_F(RegistryValuesTest, FtpAccountIsReadFromTheMachineHiveOnly)
-{
-    StoreUser("FtpUserName", "user-level");
-    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
 }
 
 TEST_F(RegistryValuesTest, WindowStateIsWrittenInOrderAndReadBack)
@@ -95,16 +90,6 @@ TEST_F(RegistryValuesTest, InstallPathIsStored)
     ASSERT_TRUE(CRegistryValues::WriteInstallPath("/opt/qx-sendora/"));
     EXPECT_EQ(CRegistry().ReadValue(Hive::CurrentUser, CRegistryValues::ProgramKey(), "InstallPath"),
               "/opt/qx-sendora/");
-}
-
-TEST_F(RegistryValuesTest, InstallScriptCreatesTheMachineKeyWithTheDefaultAccount)
-{
-    EXPECT_FALSE(CRegistryValues::IsInstalled());
-    const CProcessResult result = RunInstallScript({});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(ReadFileBytes(m_dir.File("HKEY_LOCAL_MACHINE.ini")),
-              "[" + CRegistryValues::ProgramKey() + "]\nFtpUserName=Sendora\nFtpPassword=KX\n");
-    EXPECT_TRUE(CRegistryValues::IsInstalled());
 }
 
 TEST_F(RegistryValuesTest, InstallScriptTakesTheAccountAndKeepsOtherValues)
@@ -127,15 +112,16 @@ TEST_F(RegistryValuesTest, InstallScriptRefusesALineBreak)
     EXPECT_FALSE(FileExists(m_dir.File("HKEY_LOCAL_MACHINE.ini")));
 }
 
-TEST_F(RegistryValuesTest, InstallStepRunsTheScript)
+TEST_F(RegistryValuesTest, InstallStepCreatesTheMachineKeyWithTheDefaultAccount)
 {
+    EXPECT_FALSE(CRegistryValues::IsInstalled());
     const std::string buildDir = std::string(test_config::kProgramDir) + "..";
     const CProcessResult result =
         CProcess::Run("/usr/bin/env", {"cmake", "--install", buildDir, "--component", "MachineKey"},
                       {{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()}});
     ASSERT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_EQ(ReadFileBytes(m_dir.File("HKEY_LOCAL_MACHINE.ini")),
+              "[" + CRegistryValues::ProgramKey() + "]\nFtpUserName=Sendora\nFtpPassword=KX\n");
     EXPECT_TRUE(CRegistryValues::IsInstalled());
-    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
-    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
 }
 }
