@@ -34,14 +34,14 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     , m_app(app)
 {
     m_ui->setupUi(this);
-    const QString about = ResourceString(kAboutItem);
+    const QString about = ResourceString(ResId::kAboutItem);
     if (!about.isEmpty()) {
         m_aboutAction = new QAction(about, this);
         m_aboutAction->setObjectName("actionAbout");
         addAction(m_aboutAction);
         setContextMenuPolicy(Qt::ActionsContextMenu);
     }
-    setWindowIcon(CResourceImages::Icon(kIcon));
+    setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     m_app.LocaliseWindow(*this);
     m_app.GetPlotter().LoadConfig(m_app.GetRegionCode());
 
@@ -93,10 +93,10 @@ void CSendoraDlg::FillSettings()
 
 void CSendoraDlg::SetImages()
 {
-    m_ui->buttonMoveUp->setIcon(CResourceImages::Bitmap(kMoveUpImage));
-    m_ui->buttonMoveUp->setToolTip(ResourceString(kMoveUpTip));
-    m_ui->buttonMoveDown->setIcon(CResourceImages::Bitmap(kMoveDownImage));
-    m_ui->buttonMoveDown->setToolTip(ResourceString(kMoveDownTip));
+    m_ui->buttonMoveUp->setIcon(CResourceImages::Bitmap(ResId::kMoveUpImage));
+    m_ui->buttonMoveUp->setToolTip(ResourceString(ResId::kMoveUpTip));
+    m_ui->buttonMoveDown->setIcon(CResourceImages::Bitmap(ResId::kMoveDownImage));
+    m_ui->buttonMoveDown->setToolTip(ResourceString(ResId::kMoveDownTip));
 }
 
 // The settings, options, web page and help commands are not connected yet.
@@ -166,7 +166,7 @@ void CSendoraDlg::AddPaths(const QStringList& paths)
 
 void CSendoraDlg::OnAddFiles()
 {
-    const QStringList files = CFileDialogs::ChooseFilesToOpen(this, ResourceString(kFileFilter));
+    const QStringList files = CFileDialogs::ChooseFilesToOpen(this, ResourceString(ResId::kFileFilter));
     if (files.isEmpty())
         return;
     CWaitCursor wait;
@@ -178,7 +178,7 @@ void CSendoraDlg::OnAddFiles()
 
 void CSendoraDlg::OnAddFolder()
 {
-    const QString folder = CFileDialogs::ChooseFolder(this, ResourceString(kFolderTitle));
+    const QString folder = CFileDialogs::ChooseFolder(this, ResourceString(ResId::kFolderTitle));
     if (folder.isEmpty())
         return;
     m_ui->listPrintData->AddFolder(QFile::encodeName(folder).toStdString());
@@ -240,7 +240,7 @@ void CSendoraDlg::OnCopiesChanged()
         return;
     const int copies = m_ui->editCopiesForAll->Text().toInt();
     if (copies == 0) {
-        CMessageService::Show(kCopiesOutOfRange);
+        CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
         // Comes back here with the 1.
         m_ui->editCopiesForAll->SetText("1");
         return;

@@ -29,15 +29,6 @@ class CSendoraDlg : public QDialog, public IPrintListHost, private ISendFrontEnd
     Q_OBJECT
 
 public:
-    static constexpr unsigned kAboutItem = 101;
-    static constexpr unsigned kFolderTitle = 110;
-    static constexpr unsigned kFileFilter = 111;
-    static constexpr unsigned kCopiesOutOfRange = 126;
-    static constexpr unsigned kMoveUpTip = 10223;
-    static constexpr unsigned kMoveDownTip = 10224;
-    static constexpr unsigned kIcon = 128;
-    static constexpr unsigned kMoveUpImage = 203;
-    static constexpr unsigned kMoveDownImage = 204;
     static constexpr int kListFontPoints = 12;
     static constexpr int kMaxPrinterNumber = 99;
     static constexpr int kMaxCopies = 99;

@@ -6,6 +6,7 @@
 #include "CMessageService.h"
 #include "CPrintJob.h"
 #include "CSendFileBuilder.h"
+#include "ResourceIds.h"
 
 #include <filesystem>
 #include <iostream>
@@ -55,7 +56,7 @@ int CBuildCommand::Run(const std::vector<std::string>& args)
     if (!job.FillList(printJob, arguments.Operands()) || !CSendPreparation::CheckEntries(printJob, 1))
         return kExitFailed;
     if (job.Choices().ownerName.empty()) {
-        CMessageService::Show(CSendPreparation::kNoOwnerMessage);
+        CMessageService::Show(ResId::kNoOwnerMessage);
         return kExitFailed;
     }
     printJob.SetOwnerName(job.Choices().ownerName);

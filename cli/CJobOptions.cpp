@@ -8,6 +8,7 @@
 #include "CResourceModule.h"
 #include "CSendDefaults.h"
 #include "CSettingFile.h"
+#include "ResourceIds.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -34,7 +35,7 @@ void CJobOptions::Read(CArguments& arguments)
     m_choices.ownerName = arguments.Value("--owner").value_or(defaults.ownerName);
     // Scripts must not depend on what was last chosen in the window.
     m_choices.setting =
-        arguments.Value("--setting").value_or(CResourceModule::LoadString(CSettingFile::kDefaultSettingsName));
+        arguments.Value("--setting").value_or(CResourceModule::LoadString(ResId::kPrinterDefaultsName));
     m_choices.collate = arguments.Has("--collate");
     m_choices.reverseOrder = arguments.Has("--reverse");
     m_controller = arguments.Value("--controller");
@@ -87,7 +88,7 @@ bool CJobOptions::CheckSetting(const std::string& setting)
                            : std::find(names.begin(), names.end(), setting) != names.end();
     if (found)
         return true;
-    CMessageService::Show(CSettingFile::kCannotLoadMessage);
+    CMessageService::Show(ResId::kCannotLoadSettingMessage);
     std::cerr << "setting files on offer:\n";
     for (const auto& name : names)
         std::cerr << "  " << name << '\n';

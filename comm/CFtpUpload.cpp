@@ -5,6 +5,7 @@
 #include "CPrinterAddress.h"
 #include "CRemoteName.h"
 #include "IProgressMonitor.h"
+#include "ResourceIds.h"
 
 #include <curl/curl.h>
 #include <sys/socket.h>
@@ -64,7 +65,7 @@ std::optional<CFtpUpload::Request> CFtpUpload::RequestFor(const CPrintJob& job, 
 {
     const auto address = CPrinterAddress::Parse(job.GetPrinterName());
     if (!address) {
-        CMessageService::Show(kBadAddressMessage, job.GetPrinterName());
+        CMessageService::Show(ResId::kNoAnswerMessage, job.GetPrinterName());
         return std::nullopt;
     }
     const auto name = CRemoteName::FileName(job);

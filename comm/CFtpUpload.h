@@ -14,8 +14,6 @@ class IProgressMonitor;
 class CFtpUpload {
 public:
     enum class Result { Finished, Cancelled, Failed };
-    // Shown for a printer name that is no usable address.
-    static constexpr unsigned kBadAddressMessage = 528;
 
     struct Request {
         std::string host;

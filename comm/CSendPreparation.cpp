@@ -4,23 +4,24 @@
 #include "CPrintJob.h"
 #include "CResourceModule.h"
 #include "CSettingFile.h"
+#include "ResourceIds.h"
 
 bool CSendPreparation::CheckEntries(const CPrintJob& job, int psPdfOption)
 {
-    const std::string unknown = CResourceModule::LoadString(kUnknownFormatText);
+    const std::string unknown = CResourceModule::LoadString(ResId::kUnknownFormatName);
     for (int i = 0; i < job.GetCount(); ++i) {
         const CPrintData& entry = *job.GetAt(i);
         const std::string& format = entry.GetDataFormat();
         if (entry.GetCopies() < 1 || entry.GetCopies() > 99) {
-            CMessageService::Show(kBadCopiesMessage, entry.GetFileName());
+            CMessageService::Show(ResId::kBadCopiesMessage, entry.GetFileName());
             return false;
         }
         if (format == unknown || format.empty()) {
-            CMessageService::Show(kUnknownFormatMessage, entry.GetFileName());
+            CMessageService::Show(ResId::kUnknownFormatMessage, entry.GetFileName());
             return false;
         }
         if ((format == "POSTSCRIPT" || format == "PDF") && psPdfOption != 1) {
-            CMessageService::Show(kNoPsPdfMessage, entry.GetFileName());
+            CMessageService::Show(ResId::kNoPsPdfMessage, entry.GetFileName());
             return false;
         }
     }
@@ -45,7 +46,7 @@ bool CSendPreparation::PrepareSetup(CPrintJob& setupJob, const CSendChoices& cho
     if (!TakeSetting(setupJob, choices.setting))
         return false;
     if (setupJob.GetUsesDefaultSettings()) {
-        CMessageService::Show(kDefaultSetupMessage);
+        CMessageService::Show(ResId::kDefaultSetupMessage);
         return false;
     }
     return true;
@@ -54,17 +55,17 @@ bool CSendPreparation::PrepareSetup(CPrintJob& setupJob, const CSendChoices& cho
 bool CSendPreparation::TakeAddressAndOwner(CPrintJob& job, const CSendChoices& choices)
 {
     if (choices.printerName.empty()) {
-        CMessageService::Show(kNoPrinterMessage);
+        CMessageService::Show(ResId::kNoPrinterMessage);
         return false;
     }
     job.SetPrinterName(choices.printerName);
     if (choices.printerNumber < 0 || choices.printerNumber > 99) {
-        CMessageService::Show(kBadPrinterNumberMessage);
+        CMessageService::Show(ResId::kBadPrinterNumberMessage);
         return false;
     }
     job.SetPrinterNumber(choices.printerNumber);
     if (choices.ownerName.empty()) {
-        CMessageService::Show(kNoOwnerMessage);
+        CMessageService::Show(ResId::kNoOwnerMessage);
         return false;
     }
     job.SetOwnerName(choices.ownerName);
@@ -75,7 +76,7 @@ bool CSendPreparation::TakeSetting(CPrintJob& job, const std::string& setting)
 {
     const CSettingFile::Resolution resolution = CSettingFile().Resolve(setting);
     if (!resolution.ok) {
-        CMessageService::Show(CSettingFile::kCannotLoadMessage);
+        CMessageService::Show(ResId::kCannotLoadSettingMessage);
         return false;
     }
     job.SetSettingFilePath(resolution.path);

@@ -20,15 +20,6 @@ struct CSendChoices {
 // Each check that fails shows its message and stops the send.
 class CSendPreparation {
 public:
-    static constexpr unsigned kBadCopiesMessage = 250;
-    static constexpr unsigned kUnknownFormatMessage = 251;
-    static constexpr unsigned kNoPrinterMessage = 252;
-    static constexpr unsigned kNoOwnerMessage = 253;
-    static constexpr unsigned kBadPrinterNumberMessage = 254;
-    static constexpr unsigned kDefaultSetupMessage = 541;
-    static constexpr unsigned kNoPsPdfMessage = 559;
-    static constexpr unsigned kUnknownFormatText = 118;
-
     // A print-list send: every entry, then printer, number, owner, copies
     // handling and the setting file. False (no message) for an empty list.
     static bool PrepareSend(CPrintJob& job, const CSendChoices& choices, int psPdfOption);

@@ -2,15 +2,16 @@
 
 #include "CMessageService.h"
 #include "CResourceModule.h"
+#include "ResourceIds.h"
 
 #include <sstream>
 
 void CTransferReport::ReportFailure(const std::string& errorText)
 {
-    if (ErrorTextContains(errorText, CResourceModule::LoadString(kLoginRefusedText)))
-        CMessageService::Show(kLoginRefusedMessage);
-    if (ErrorTextContains(errorText, CResourceModule::LoadString(kConnectionRefusedText)))
-        CMessageService::Show(kConnectionRefusedMessage);
+    if (ErrorTextContains(errorText, CResourceModule::LoadString(ResId::kLoginRefusedText)))
+        CMessageService::Show(ResId::kLoginRefusedMessage);
+    if (ErrorTextContains(errorText, CResourceModule::LoadString(ResId::kConnectionRefusedText)))
+        CMessageService::Show(ResId::kConnectionRefusedMessage);
     else
         CMessageService::ShowText(errorText);
 }

@@ -6,11 +6,6 @@
 // connection get their own messages, anything else the error text itself.
 class CTransferReport {
 public:
-    static constexpr unsigned kLoginRefusedText = 530;
-    static constexpr unsigned kLoginRefusedMessage = 531;
-    static constexpr unsigned kConnectionRefusedText = 537;
-    static constexpr unsigned kConnectionRefusedMessage = 538;
-
     static void ReportFailure(const std::string& errorText);
     // True when one line of the error text contains the search text.
     static bool ErrorTextContains(const std::string& errorText, const std::string& search);

@@ -107,7 +107,7 @@ bool CSendFileBuilder::WriteHeader(CJobFile& file, const CPrintJob& job, const s
         header << "@PJL DEFAULT COLLATIONENABLE = FORWARD\n@PJL DEFAULT COPIES = " << job.GetFirstCopies() << '\n';
     if (!job.GetUsesDefaultSettings() &&
         !CSettingsWriter::WriteForController(header, job.GetSettingFilePath(), m_regionCode, m_controllerName)) {
-        CMessageService::Show(CSettingsWriter::kMissingSettingMessage);
+        CMessageService::Show(ResId::kMissingSettingMessage);
         return false;
     }
     return file.Write(header.str());

@@ -159,8 +159,8 @@ protected:
                 const std::string text = progress->findChild<QLabel*>("labelMessage")->text().toStdString();
                 m_progressTexts.insert(text);
                 const bool cancel = m_test.CancelButton(*progress).isEnabled();
-                m_cancelBeforeUpload = m_cancelBeforeUpload || (text == CMessageService::Format(529) && cancel);
-                m_sendingSeen = m_sendingSeen || cancel || text == CMessageService::Format(522);
+                m_cancelBeforeUpload = m_cancelBeforeUpload || (text == CMessageService::Format(ResId::kConnectingCaption) && cancel);
+                m_sendingSeen = m_sendingSeen || cancel || text == CMessageService::Format(ResId::kSendingCaption);
             }
         }
 
@@ -487,16 +487,16 @@ CPrinterSimulator::Options PrinterWithoutPsPdf()
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFromWindowRefusals,
     testing::Values(CRefusalCase{"EmptyList", "buttonSend", {}, {}, true, "", "", {}, false},
-                    CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {}, true, "", "", {541}, false, "",
+                    CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {}, true, "", "", {ResId::kDefaultSetupMessage}, false, "",
                                  {"setup", "--setting", "(Printer defaults)"}},
-                    CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {528}, true, "",
+                    CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {ResId::kNoAnswerMessage}, true, "",
                                  {"send"}},
                     CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"},
-                                 PrinterWithoutPsPdf(), true, "", "", {559}, true, "", {"send"}},
+                                 PrinterWithoutPsPdf(), true, "", "", {ResId::kNoPsPdfMessage}, true, "", {"send"}},
                     CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, PrinterRefusingSlowly(), true, "", "wrong",
-                                 {531, 0}, true, "Login denied\n530 Authentication failed.", {"send"}},
+                                 {ResId::kLoginRefusedMessage, 0}, true, "Login denied\n530 Authentication failed.", {"send"}},
                     CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, PrinterWithModels(), false,
-                                 "sample", "", {538}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
+                                 "sample", "", {ResId::kConnectionRefusedMessage}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
     CaseName);
 
 TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)

@@ -7,6 +7,7 @@
 #include "CTempDir.h"
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
+#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -190,7 +191,7 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
         {"FILE", Plot("A0.hpg", "IN;")},
         {"PDF", Plot("A1.pdf", "%PDF")},
         {"BROKEN", Plot("A0\n.hpg", "IN;")},
-        {"DEFAULTS", CResourceModule::LoadString(145)}};
+        {"DEFAULTS", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
     for (std::size_t i = 1; i < c.args.size(); ++i)
         args.push_back(placeholders.count(c.args[i]) ? placeholders.at(c.args[i]) : c.args[i]);
 
@@ -198,7 +199,7 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    const std::string listing = c.message == 480 ? SettingsOnOffer() : "";
+    const std::string listing = c.message == ResId::kCannotLoadSettingMessage ? SettingsOnOffer() : "";
     EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
     EXPECT_TRUE(FilesBelow(printer.Root()).empty());
     EXPECT_TRUE(TempIsEmpty());
@@ -207,18 +208,18 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Checks, SendRefusal,
     testing::Values(
-        RefusalCase{"NoCopies", false, {"send", "--owner", "Ada", "--copies", "0", "FILE"}, 250, "A0.hpg"},
-        RefusalCase{"HundredCopies", false, {"send", "--owner", "Ada", "--copies", "100", "FILE"}, 250, "A0.hpg"},
-        RefusalCase{"PdfWithoutPsPdf", false, {"send", "--owner", "Ada", "FILE", "PDF"}, 559, "A1.pdf"},
-        RefusalCase{"NoOwner", false, {"send", "--owner", "", "FILE"}, 253, ""},
+        RefusalCase{"NoCopies", false, {"send", "--owner", "Ada", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"HundredCopies", false, {"send", "--owner", "Ada", "--copies", "100", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"PdfWithoutPsPdf", false, {"send", "--owner", "Ada", "FILE", "PDF"}, ResId::kNoPsPdfMessage, "A1.pdf"},
+        RefusalCase{"NoOwner", false, {"send", "--owner", "", "FILE"}, ResId::kNoOwnerMessage, ""},
         // The entries are checked before printer, number and owner.
-        RefusalCase{"BadEntryBeforeNoOwner", false, {"send", "--owner", "", "--copies", "0", "FILE"}, 250, "A0.hpg"},
-        RefusalCase{"NumberOutOfRange", false, {"send", "--owner", "Ada", "--number", "100", "FILE"}, 254, ""},
-        RefusalCase{"NameThePrinterCannotStore", false, {"send", "--owner", "Ada", "BROKEN"}, 601, "A0\n.hpg"},
-        RefusalCase{"UnknownSetting", true, {"send", "--owner", "Ada", "--setting", "smaple", "FILE"}, 480, ""},
+        RefusalCase{"BadEntryBeforeNoOwner", false, {"send", "--owner", "", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"NumberOutOfRange", false, {"send", "--owner", "Ada", "--number", "100", "FILE"}, ResId::kBadPrinterNumberMessage, ""},
+        RefusalCase{"NameThePrinterCannotStore", false, {"send", "--owner", "Ada", "BROKEN"}, ResId::kUnusableNameMessage, "A0\n.hpg"},
+        RefusalCase{"UnknownSetting", true, {"send", "--owner", "Ada", "--setting", "smaple", "FILE"}, ResId::kCannotLoadSettingMessage, ""},
         RefusalCase{"SetupWithTheDefaults", false,
-                    {"setup", "--owner", "Ada", "--setting", "DEFAULTS"}, 541, ""},
-        RefusalCase{"SetupUnknownSetting", false, {"setup", "--owner", "Ada", "--setting", "default.org"}, 480, ""},
-        RefusalCase{"SetupNoOwner", false, {"setup", "--owner", "", "--setting", "sample"}, 253, ""}),
+                    {"setup", "--owner", "Ada", "--setting", "DEFAULTS"}, ResId::kDefaultSetupMessage, ""},
+        RefusalCase{"SetupUnknownSetting", false, {"setup", "--owner", "Ada", "--setting", "default.org"}, ResId::kCannotLoadSettingMessage, ""},
+        RefusalCase{"SetupNoOwner", false, {"setup", "--owner", "", "--setting", "sample"}, ResId::kNoOwnerMessage, ""}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.label); });
 }

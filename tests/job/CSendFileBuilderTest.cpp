@@ -8,6 +8,7 @@
 #include "CMessageRecorder.h"
 #include "CTempDir.h"
 #include "TestConfig.h"
+#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -175,7 +176,7 @@ TEST_F(SendFileBuilder, DataFileGoneAfterAddingFailsWithoutLeavingAFile)
     Add("gone.hpg", "x", 1);
     std::filesystem::remove(m_job.GetAt(0)->GetSendPath());
     EXPECT_EQ(Build(), "");
-    ASSERT_EQ(m_messages.Ids(), (std::vector<unsigned>{0, 521}));
+    ASSERT_EQ(m_messages.Ids(), (std::vector<unsigned>{0, ResId::kBuildFailedMessage}));
     EXPECT_NE(m_messages.Messages()[0].text.find("gone.hpg"), std::string::npos);
     EXPECT_EQ(FilesLeftInTemp(), 0);
 }
@@ -242,7 +243,7 @@ TEST_F(SendFileBuilder, QuotesAndLineBreaksCannotSmuggleCommands)
         m_messages.Clear();
         m_job.SetOwnerName(owner);
         EXPECT_EQ(Build(), "");
-        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{600});
+        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kUnsafeOwnerMessage});
     }
 }
 
