@@ -10,6 +10,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 namespace {
 using Fake = CFakeFileSystemQuery;
@@ -34,67 +36,49 @@ protected:
     CMessageRecorder m_messages;
     const CFormatTable m_formats{{"HPGL", "TIFF"}, {"plt.hpg", "tif.tiff"}, "(unknown format)"};
     const Fake m_localDisk{Fake::kExt4, false};
+    const Fake m_network{Fake::kNfs, false};
 };
 
-TEST_F(PrintDataTest, FileOnLocalDiskIsSentInPlace)
+// Which drives are copied is the drive classification's business; here,
+// what each of the two ways leaves behind.
+struct DriveCase {
+    const char* name;
+    std::uint32_t type;
+    bool removable;
+    bool copied;
+};
+
+class PrintDataDriveTest : public PrintDataTest, public testing::WithParamInterface<DriveCase> {};
+
+TEST_P(PrintDataDriveTest, FileIsSentInPlaceOrFromAPrivateCopyDeletedWithTheEntry)
 {
     const std::string path = m_user.Write("Site Plan.PLT", kPlot);
     {
         CPrintData entry;
-        ASSERT_TRUE(entry.SetFile(path, m_formats, m_localDisk));
-        EXPECT_EQ(entry.GetSendPath(), path);
+        ASSERT_TRUE(entry.SetFile(path, m_formats, Fake(GetParam().type, GetParam().removable)));
         EXPECT_EQ(entry.GetFileName(), "Site Plan.PLT");
         EXPECT_EQ(entry.GetDataFormat(), "HPGL");
         EXPECT_EQ(entry.GetCopies(), 1);
-        EXPECT_FALSE(entry.IsTempCopy());
+        EXPECT_EQ(entry.IsTempCopy(), GetParam().copied);
+        ASSERT_EQ(TempFiles().size(), GetParam().copied ? 1u : 0u);
+        if (GetParam().copied) {
+            EXPECT_EQ(TempFiles()[0].substr(0, 3), "QSD");
+            EXPECT_EQ(entry.GetSendPath(), m_temp.File(TempFiles()[0]));
+        } else {
+            EXPECT_EQ(entry.GetSendPath(), path);
+        }
+        EXPECT_EQ(ReadFileBytes(entry.GetSendPath()), kPlot);
     }
     EXPECT_EQ(ReadFileBytes(path), kPlot);
     EXPECT_TRUE(TempFiles().empty());
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 
-struct CopiedCase {
-    const char* name;
-    std::uint32_t type;
-    bool removable;
-};
-
-class CopiedDriveTest : public PrintDataTest, public testing::WithParamInterface<CopiedCase> {};
-
-TEST_P(CopiedDriveTest, FileIsSentFromAPrivateCopyDeletedWithTheEntry)
-{
-    const std::string path = m_user.Write("scan.tif", kPlot);
-    const Fake drive(GetParam().type, GetParam().removable);
-    {
-        CPrintData entry;
-        ASSERT_TRUE(entry.SetFile(path, m_formats, drive));
-        EXPECT_TRUE(entry.IsTempCopy());
-        EXPECT_EQ(entry.GetFileName(), "scan.tif");
-        EXPECT_EQ(entry.GetDataFormat(), "TIFF");
-        ASSERT_EQ(TempFiles().size(), 1u);
-        EXPECT_EQ(TempFiles()[0].substr(0, 3), "QSD");
-        EXPECT_EQ(entry.GetSendPath(), m_temp.File(TempFiles()[0]));
-        EXPECT_EQ(ReadFileBytes(entry.GetSendPath()), kPlot);
-    }
-    EXPECT_TRUE(TempFiles().empty());
-    EXPECT_EQ(ReadFileBytes(path), kPlot);
-}
-
-INSTANTIATE_TEST_SUITE_P(Drives, CopiedDriveTest,
-                         testing::Values(CopiedCase{"Removable", Fake::kVfat, true},
-                                         CopiedCase{"Nfs", Fake::kNfs, false}, CopiedCase{"Cifs", Fake::kCifs, false},
-                                         CopiedCase{"Optical", Fake::kIso9660, true},
-                                         CopiedCase{"Fuse", Fake::kFuse, false}),
-                         [](const testing::TestParamInfo<CopiedCase>& info) { return std::string(info.param.name); });
-
-TEST_F(PrintDataTest, RamDiskFileIsSentInPlace)
-{
-    const std::string path = m_user.Write("a.plt", kPlot);
-    CPrintData entry;
-    ASSERT_TRUE(entry.SetFile(path, m_formats, Fake(Fake::kTmpfs, false)));
-    EXPECT_EQ(entry.GetSendPath(), path);
-    EXPECT_TRUE(TempFiles().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Drives, PrintDataDriveTest,
+                         testing::Values(DriveCase{"LocalDisk", Fake::kExt4, false, false},
+                                         DriveCase{"Removable", Fake::kVfat, true, true},
+                                         DriveCase{"Network", Fake::kNfs, false, true}),
+                         [](const testing::TestParamInfo<DriveCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PrintDataTest, LargeFileIsCopiedWhole)
 {
@@ -103,77 +87,66 @@ TEST_F(PrintDataTest, LargeFileIsCopiedWhole)
         bytes[i] = static_cast<char>(i * 7 % 251);
     const std::string path = m_user.Write("big.plt", bytes);
     CPrintData entry;
-    ASSERT_TRUE(entry.SetFile(path, m_formats, Fake(Fake::kNfs, false)));
+    ASSERT_TRUE(entry.SetFile(path, m_formats, m_network));
     EXPECT_EQ(ReadFileBytes(entry.GetSendPath()), bytes);
 }
 
-TEST_F(PrintDataTest, UnrecognisedExtensionGetsTheMarker)
-{
-    CPrintData noExtension;
-    ASSERT_TRUE(noExtension.SetFile(m_user.Write("README", "x"), m_formats, m_localDisk));
-    EXPECT_EQ(noExtension.GetDataFormat(), "(unknown format)");
-    CPrintData other;
-    ASSERT_TRUE(other.SetFile(m_user.Write("notes.txt", "x"), m_formats, m_localDisk));
-    EXPECT_EQ(other.GetDataFormat(), "(unknown format)");
-}
+struct RefusalCase {
+    const char* name;
+    // The path offered, given the user's folder.
+    std::function<std::string(const CTempDir& user)> path;
+    // The message, given that path.
+    std::function<std::string(const std::string& path)> message;
+    bool missingTempFolder = false;
+};
 
-TEST_F(PrintDataTest, FileDeletedBeforeSetFileIsRefusedWithAMessage)
+class PrintDataRefusalTest : public PrintDataTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(PrintDataRefusalTest, ShowsWhyAndLeavesNothing)
 {
-    const std::string path = m_user.Write("gone.plt", kPlot);
-    std::filesystem::remove(path);
+    const std::string path = GetParam().path(m_user);
+    std::optional<CScopedEnvironment> missing;
+    if (GetParam().missingTempFolder)
+        missing.emplace("TMPDIR", m_temp.File("no-such-folder"));
     CPrintData entry;
-    EXPECT_FALSE(entry.SetFile(path, m_formats, Fake(Fake::kNfs, false)));
+    EXPECT_FALSE(entry.SetFile(path, m_formats, m_network));
     ASSERT_EQ(m_messages.Messages().size(), 1u);
     EXPECT_EQ(m_messages.Messages()[0].id, 0u);
-    EXPECT_EQ(m_messages.Messages()[0].text, path + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(m_messages.Messages()[0].text, GetParam().message(path));
     EXPECT_TRUE(TempFiles().empty());
 }
 
-TEST_F(PrintDataTest, FolderIsRefused)
+std::string Error(const std::string& path, int error)
 {
-    CPrintData entry;
-    EXPECT_FALSE(entry.SetFile(m_user.Path(), m_formats, m_localDisk));
-    ASSERT_EQ(m_messages.Messages().size(), 1u);
-    EXPECT_EQ(m_messages.Messages()[0].text, m_user.Path() + ": " + std::strerror(EISDIR));
+    return path + ": " + std::strerror(error);
 }
 
-TEST_F(PrintDataTest, DeviceIsRefused)
-{
-    CPrintData entry;
-    EXPECT_FALSE(entry.SetFile("/dev/zero", m_formats, m_localDisk));
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{0});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, PrintDataRefusalTest,
+    testing::Values(
+        RefusalCase{"Missing", [](const CTempDir& user) { return user.File("gone.plt"); },
+                    [](const std::string& path) { return Error(path, ENOENT); }},
+        RefusalCase{"Folder", [](const CTempDir& user) { return user.Path(); },
+                    [](const std::string& path) { return Error(path, EISDIR); }},
+        RefusalCase{"Device", [](const CTempDir&) { return std::string("/dev/zero"); },
+                    [](const std::string& path) { return Error(path, EINVAL); }},
+        RefusalCase{"NoTemporaryFolder", [](const CTempDir& user) { return user.Write("a.plt", kPlot); },
+                    [](const std::string&) { return std::string(std::strerror(ENOENT)); }, true}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
-TEST_F(PrintDataTest, MissingTemporaryFolderRefusesTheCopyAndLeavesNothing)
-{
-    const std::string path = m_user.Write("a.plt", kPlot);
-    CScopedEnvironment missing("TMPDIR", m_temp.File("no-such-folder"));
-    CPrintData entry;
-    EXPECT_FALSE(entry.SetFile(path, m_formats, Fake(Fake::kNfs, false)));
-    ASSERT_EQ(m_messages.Messages().size(), 1u);
-    EXPECT_EQ(m_messages.Messages()[0].text, std::strerror(ENOENT));
-    EXPECT_TRUE(TempFiles().empty());
-    EXPECT_EQ(ReadFileBytes(path), kPlot);
-}
-
-TEST_F(PrintDataTest, SettingAnotherFileDeletesTheFirstCopy)
+TEST_F(PrintDataTest, AnotherFileReplacesTheFirstAndItsCopyUnlessRefused)
 {
     CPrintData entry;
-    ASSERT_TRUE(entry.SetFile(m_user.Write("a.plt", "a"), m_formats, Fake(Fake::kNfs, false)));
-    const std::string first = entry.GetSendPath();
-    ASSERT_TRUE(entry.SetFile(m_user.Write("b.plt", "b"), m_formats, m_localDisk));
-    EXPECT_FALSE(FileExists(first));
-    EXPECT_FALSE(entry.IsTempCopy());
-    EXPECT_TRUE(TempFiles().empty());
-}
-
-TEST_F(PrintDataTest, FailedSetFileKeepsTheEntryAsItWas)
-{
-    CPrintData entry;
-    ASSERT_TRUE(entry.SetFile(m_user.Write("a.plt", "a"), m_formats, Fake(Fake::kNfs, false)));
+    ASSERT_TRUE(entry.SetFile(m_user.Write("a.plt", "a"), m_formats, m_network));
     const std::string copy = entry.GetSendPath();
     EXPECT_FALSE(entry.SetFile(m_user.File("missing.plt"), m_formats, m_localDisk));
     EXPECT_EQ(entry.GetSendPath(), copy);
     EXPECT_EQ(ReadFileBytes(copy), "a");
+
+    ASSERT_TRUE(entry.SetFile(m_user.Write("b.plt", "b"), m_formats, m_localDisk));
+    EXPECT_FALSE(FileExists(copy));
+    EXPECT_FALSE(entry.IsTempCopy());
+    EXPECT_EQ(entry.GetFileName(), "b.plt");
+    EXPECT_TRUE(TempFiles().empty());
 }
 }

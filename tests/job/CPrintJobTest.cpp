@@ -71,56 +71,33 @@ TEST_F(PrintJobTest, OutOfRangeIndexesAreRefused)
     EXPECT_EQ(job.GetCount(), 1);
 }
 
-TEST_F(PrintJobTest, MovingAnEntryKeepsItAndItsCopy)
+// Entries take their copies along when they move, and the copy goes with
+// the entry, whenever that goes; the user's files stay.
+TEST_F(PrintJobTest, CopiesLiveAsLongAsTheirEntries)
 {
-    CPrintJob job;
-    for (const char* name : {"a.plt", "b.plt", "c.plt"})
-        ASSERT_TRUE(job.InsertAt(job.GetCount(), Entry(name, true)));
-    const std::string copy = job.GetAt(2)->GetSendPath();
-    auto moved = job.RemoveAt(2);
+    const Names names{"a.plt", "b.plt", "c.plt", "d.plt"};
+    auto job = std::make_unique<CPrintJob>();
+    for (const auto& name : names)
+        ASSERT_TRUE(job->InsertAt(job->GetCount(), Entry(name, true)));
+    const std::string copy = job->GetAt(2)->GetSendPath();
+    auto moved = job->RemoveAt(2);
     ASSERT_NE(moved, nullptr);
     EXPECT_TRUE(FileExists(copy));
-    ASSERT_TRUE(job.InsertAt(1, std::move(moved)));
-    EXPECT_EQ(FileNames(job), (Names{"a.plt", "c.plt", "b.plt"}));
-    EXPECT_EQ(job.GetAt(1)->GetSendPath(), copy);
+    ASSERT_TRUE(job->InsertAt(1, std::move(moved)));
+    EXPECT_EQ(FileNames(*job), (Names{"a.plt", "c.plt", "b.plt", "d.plt"}));
+    EXPECT_EQ(job->GetAt(1)->GetSendPath(), copy);
     EXPECT_EQ(ReadFileBytes(copy), "c.plt");
-}
 
-TEST_F(PrintJobTest, DeletingAnEntryDeletesItsCopyNotTheUsersFile)
-{
-    CPrintJob job;
-    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
-    ASSERT_TRUE(job.InsertAt(1, Entry("b.plt")));
-    const std::string copy = job.GetAt(0)->GetSendPath();
-    ASSERT_TRUE(job.DeleteAt(0));
-    EXPECT_FALSE(FileExists(copy));
-    EXPECT_EQ(ReadFileBytes(m_user.File("a.plt")), "a.plt");
-    ASSERT_TRUE(job.DeleteAt(0));
-    EXPECT_EQ(ReadFileBytes(m_user.File("b.plt")), "b.plt");
-    EXPECT_EQ(job.GetCount(), 0);
+    ASSERT_TRUE(job->DeleteAt(0));
+    EXPECT_EQ(TempFileCount(), 3u);
+    auto removed = job->RemoveAt(0);
+    EXPECT_EQ(TempFileCount(), 3u);
+    removed.reset();
+    EXPECT_EQ(TempFileCount(), 2u);
+    job.reset();
     EXPECT_EQ(TempFileCount(), 0u);
-}
-
-TEST_F(PrintJobTest, RemovedEntryDestroyedLaterDeletesItsCopy)
-{
-    CPrintJob job;
-    ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
-    auto entry = job.RemoveAt(0);
-    EXPECT_EQ(TempFileCount(), 1u);
-    entry.reset();
-    EXPECT_EQ(TempFileCount(), 0u);
-}
-
-TEST_F(PrintJobTest, DestroyingTheJobDeletesCopies)
-{
-    {
-        CPrintJob job;
-        ASSERT_TRUE(job.InsertAt(0, Entry("a.plt", true)));
-        ASSERT_TRUE(job.InsertAt(1, Entry("b.plt", true)));
-        EXPECT_EQ(TempFileCount(), 2u);
-    }
-    EXPECT_EQ(TempFileCount(), 0u);
-    EXPECT_EQ(ReadFileBytes(m_user.File("a.plt")), "a.plt");
+    for (const auto& name : names)
+        EXPECT_EQ(ReadFileBytes(m_user.File(name)), name);
 }
 
 // The send file goes with its last owner, whichever that is, and only then.
@@ -152,21 +129,5 @@ TEST_F(PrintJobTest, FirstCopiesAreThoseOfTheFirstEntry)
     job.GetAt(0)->SetCopies(4);
     job.GetAt(1)->SetCopies(9);
     EXPECT_EQ(job.GetFirstCopies(), 4);
-}
-
-TEST_F(PrintJobTest, BatchWithOneFormatTableAndRefusedFilesLeftOut)
-{
-    CPrintJob job;
-    const Fake localDisk(Fake::kExt4, false);
-    const std::vector<std::string> paths{m_user.Write("1.plt", "1"), m_user.File("missing.plt"),
-                                         m_user.Write("2.doc", "2")};
-    for (const auto& path : paths) {
-        auto entry = std::make_unique<CPrintData>();
-        if (entry->SetFile(path, m_formats, localDisk))
-            job.InsertAt(job.GetCount(), std::move(entry));
-    }
-    EXPECT_EQ(FileNames(job), (Names{"1.plt", "2.doc"}));
-    EXPECT_EQ(job.GetAt(1)->GetDataFormat(), "(unknown format)");
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{0});
 }
 }

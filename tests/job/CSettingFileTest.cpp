@@ -16,11 +16,6 @@ std::string DefaultsName()
     return CResourceModule::LoadString(ResId::kPrinterDefaultsName);
 }
 
-TEST(CSettingFileTest, DefaultsNameComesFromTheResourceModule)
-{
-    EXPECT_EQ(DefaultsName(), "(Printer defaults)");
-}
-
 TEST(CSettingFileTest, ListsDefaultsFirstThenPrnFilesOfAnyCase)
 {
     CTempDir dir;
@@ -40,12 +35,6 @@ TEST(CSettingFileTest, MissingFolderListsOnlyTheDefaults)
 {
     CTempDir dir;
     EXPECT_EQ(CSettingFile(dir.File("none/"), dir.Path()).ListNames(), std::vector<std::string>{DefaultsName()});
-}
-
-TEST(CSettingFileTest, FolderIsBesideTheProgram)
-{
-    EXPECT_EQ(CSettingFile().GetFolder(), CSettingFile::GetDefaultFolder());
-    EXPECT_EQ(CSettingFile::GetDefaultFolder().substr(CSettingFile::GetDefaultFolder().size() - 15), "PrinterSetting/");
 }
 
 enum class Where { Folder, Fallback, Nowhere };

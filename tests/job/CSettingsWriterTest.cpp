@@ -147,17 +147,6 @@ std::vector<FamilyCase> FamilyCases()
 
 INSTANTIATE_TEST_SUITE_P(AllControllersAndRegions, CSettingsWriterFamilyTest, testing::ValuesIn(FamilyCases()));
 
-TEST(CSettingsWriterTest, DirectCallsMatchTheChosenWriter)
-{
-    const std::string path = kSettingsFolder + "full.prn";
-    std::ostringstream general;
-    std::ostringstream finish;
-    EXPECT_TRUE(CSettingsWriter::WriteDefaultLines(general, path, "ZC"));
-    EXPECT_TRUE(CSettingsWriter::WriteDefaultLinesFinish(finish, path, "ZC", "Corvid2nd"));
-    EXPECT_EQ(general.str(), JoinLines(ExpectedBlock(Family::General, "ZC")));
-    EXPECT_EQ(finish.str(), JoinLines(ExpectedBlock(Family::Corvid2nd, "ZC")));
-}
-
 TEST(CSettingsWriterTest, OnlyHeronAndCorvid2ndTakeTheFinishWriter)
 {
     EXPECT_TRUE(CSettingsWriter::UsesFinishWriter("Heron"));
