@@ -35,9 +35,9 @@ bool CJobFile::Create()
         return false;
     }
     m_path = *path;
-    // Plot data arrives in 8192-byte blocks; a system call for each would
-    // cost a third of the copy's speed.
-    m_buffer = std::make_unique<char[]>(kRoom);
+    // PJL lines come a few bytes at a time; a system call for each would
+    // cost more than the writing.
+    m_buffer = std::make_unique<char[]>(kBlock);
     m_used = 0;
     // Not truncated: the new file is empty, and ext4 flushes a file that
     // was truncated and rewritten when it is closed.
@@ -53,23 +53,41 @@ bool CJobFile::Create()
 bool CJobFile::Write(const char* data, std::size_t size)
 {
     while (size > 0) {
-        char* room = Reserve(std::min(size, kRoom));
-        if (!room)
+        if (m_used == kBlock && !Flush())
             return false;
-        const std::size_t part = std::min(size, kRoom - m_used);
-        std::memcpy(room, data, part);
-        Commit(part);
+        const std::size_t part = std::min(size, kBlock - m_used);
+        std::memcpy(m_buffer.get() + m_used, data, part);
+        m_used += part;
         data += part;
         size -= part;
     }
     return true;
 }
 
-char* CJobFile::Reserve(std::size_t size)
+std::optional<std::size_t> CJobFile::CopyFrom(int data, const std::string& dataPath)
 {
-    if (kRoom - m_used < size && !Flush())
-        return nullptr;
-    return m_buffer.get() + m_used;
+    // What is buffered goes first: the copy writes at the file's position.
+    if (!Flush())
+        return std::nullopt;
+    // File to file inside the system, as cat does: no trip through this
+    // process's memory.
+    ssize_t got;
+    do
+        got = copy_file_range(data, nullptr, m_fd, nullptr, kBlock, 0);
+    while (got < 0 && errno == EINTR);
+    if (got > 0)
+        return static_cast<std::size_t>(got);
+    // Between file systems that cannot copy, or from one that shows this
+    // call no data (procfs), a read finds the bytes, the end or the error.
+    do
+        got = read(data, m_buffer.get(), kBlock);
+    while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        ReportError("read", dataPath, errno);
+        return std::nullopt;
+    }
+    m_used = static_cast<std::size_t>(got);
+    return m_used;
 }
 
 bool CJobFile::Flush()

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The job file being written: a new "MSD" file in the temporary folder,
@@ -18,12 +19,11 @@ public:
     bool Create();
     bool Write(const char* data, std::size_t size);
     bool Write(const std::string& bytes) { return Write(bytes.data(), bytes.size()); }
-    // Room for up to size bytes (at most kRoom) at the end of the file, for
-    // the caller to read data straight into; Commit then adds what was put
-    // there. Null after a write error.
-    char* Reserve(std::size_t size);
-    void Commit(std::size_t size) { m_used += size; }
-    static constexpr std::size_t kRoom = 256 * 1024;
+    // Appends the next block (up to kBlock bytes) of the file open as data:
+    // the count, 0 at its end, nullopt after an error (reported, a read
+    // error under dataPath).
+    std::optional<std::size_t> CopyFrom(int data, const std::string& dataPath);
+    static constexpr std::size_t kBlock = 256 * 1024;
     // Closes the file and hands it over; false (file deleted) when the last
     // bytes could not be written.
     bool Keep();
