@@ -1,28 +1,15 @@
-#include "CMessageService.h"
-
 #include "CProcess.h"
 #include "CTempDir.h"
-#include "SettingsOnOffer.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 // What every command shares: help, version, usage errors, start-up.
 namespace {
 const std::vector<std::string> kCommands = {"settings", "formats", "defaults", "status",
                                             "send",     "setup",   "build",    "inspect"};
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // The description below a command's usage, which may take several lines.
 std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
@@ -43,7 +30,7 @@ TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    const auto help = Lines(result.out);
+    const auto help = SplitLines(result.out);
     for (const auto& command : kCommands) {
         const std::string description = DescriptionOf(help, command);
         EXPECT_FALSE(description.empty() || description[0] == ' ' || description[0] == '[') << command;
@@ -118,11 +105,6 @@ TEST_P(UsageError, NamesTheFaultAndShowsTheUsage)
     EXPECT_FALSE(FileExists(out.File("job.pjl")));
 }
 
-std::string PortError(const std::string& printer)
-{
-    return "--printer " + printer + " is not HOST or HOST:PORT with a port from 1 to 65535";
-}
-
 const std::string kFormats = "HPGL, TIFF, CALS, CGM, POSTSCRIPT, PDF, MVNATIVE, MGL(0.01 mm/unit), MGL(0.025 mm/unit)";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,11 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SendWithoutPrinter", {"send", "--owner", "Ada", "A0.hpg"}, "--printer HOST[:PORT] is required"},
         UsageCase{"SetupWithoutPrinter", {"setup", "--setting", "sample"}, "--printer HOST[:PORT] is required"},
         UsageCase{"StatusWithoutPrinter", {"status"}, "--printer HOST[:PORT] is required"},
-        UsageCase{"SendToPortZero", {"send", "--printer", "plotter:0", "A0.hpg"}, PortError("plotter:0")},
-        UsageCase{"StatusToPortAbove65535", {"status", "--printer", "plotter:65536"}, PortError("plotter:65536")},
-        UsageCase{"SetupToIpv6PortAbove65535",
-                  {"setup", "--printer", "[::1]:70000", "--setting", "sample"},
-                  PortError("[::1]:70000")},
+        UsageCase{"SendToPortZero", {"send", "--printer", "plotter:0", "A0.hpg"}, 
+                  "--printer plotter:0 is not HOST or HOST:PORT with a port from 1 to 65535"},
         UsageCase{"SendUnknownOption", {"send", "--printer", "plotter", "--colour", "red", "A0.hpg"},
                   "unknown option --colour"},
         UsageCase{"BuildUnknownOption", {"build", "-o", "OUT", "--bogus"}, "unknown option --bogus"},

@@ -20,15 +20,6 @@ using Lines = std::vector<std::string>;
 // block that the general writer makes of it for region ZC.
 const std::string kSettingsFolder = std::string(test_config::kTestDataDir) + "settings/";
 
-Lines SplitLines(const std::string& block)
-{
-    Lines lines;
-    std::istringstream in(block);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 std::string JoinLines(const Lines& lines)
 {
     std::string block;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// Runs a program to its end and keeps what it printed and its exit code.
+// What a program printed and its exit code.
 struct CProcessResult {
     int exitCode = -1;
     std::string out;
@@ -13,8 +13,8 @@ struct CProcessResult {
 
 class CProcess {
 public:
-    // environment entries are added to (or replace those of) the test's own.
+    // Runs a program to its end, with standard input empty. environment
+    // entries are added to (or replace those of) the test's own.
     static CProcessResult Run(const std::string& program, const std::vector<std::string>& args,
-                              const std::map<std::string, std::string>& environment = {},
-                              const std::string& input = {});
+                              const std::map<std::string, std::string>& environment = {});
 };

@@ -2,18 +2,34 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <thread>
 
+namespace {
+std::string ReadFromStart(int fd)
+{
+    std::string text;
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = pread(fd, buffer, sizeof buffer, at);
+        if (n <= 0)
+            return text;
+        text.append(buffer, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+}
+
 CRunningProcess::CRunningProcess(const std::string& program, const std::vector<std::string>& args,
                                  const std::map<std::string, std::string>& environment)
+    : m_out(memfd_create("out", MFD_CLOEXEC))
+    , m_err(memfd_create("err", MFD_CLOEXEC))
 {
     const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const int out = open(m_dir.File("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const int err = open(m_dir.File("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -21,23 +37,24 @@ CRunningProcess::CRunningProcess(const std::string& program, const std::vector<s
     m_pid = fork();
     if (m_pid == 0) {
         dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
+        dup2(m_out, 1);
+        dup2(m_err, 2);
         for (const auto& [name, value] : environment)
             setenv(name.c_str(), value.c_str(), 1);
         execv(program.c_str(), argv.data());
         _exit(127);
     }
-    for (int fd : {in, out, err})
-        close(fd);
+    close(in);
 }
 
 CRunningProcess::~CRunningProcess()
 {
-    if (m_pid <= 0)
-        return;
-    kill(m_pid, SIGKILL);
-    waitpid(m_pid, nullptr, 0);
+    if (m_pid > 0) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+    close(m_out);
+    close(m_err);
 }
 
 void CRunningProcess::Signal(int signal) const
@@ -54,12 +71,12 @@ CProcessResult CRunningProcess::Wait(std::chrono::milliseconds timeout)
     while (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline)
             return result;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     if (m_pid > 0)
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     m_pid = -1;
-    result.out = ReadFileBytes(m_dir.File("out"));
-    result.err = ReadFileBytes(m_dir.File("err"));
+    result.out = ReadFromStart(m_out);
+    result.err = ReadFromStart(m_err);
     return result;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CProcess.h"
-#include "CTempDir.h"
 
 #include <chrono>
 #include <map>
@@ -28,6 +27,8 @@ public:
     CProcessResult Wait(std::chrono::milliseconds timeout);
 
 private:
-    CTempDir m_dir;
+    // What it prints goes to files in memory, read once it has ended.
+    int m_out;
+    int m_err;
     pid_t m_pid = -1;
 };

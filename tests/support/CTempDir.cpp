@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -68,6 +69,15 @@ std::set<std::string> FilesBelow(const std::string& folder)
         if (it->is_regular_file())
             files.insert(std::filesystem::relative(it->path(), folder).string());
     return files;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 std::string NormalisedJob(const std::string& bytes)

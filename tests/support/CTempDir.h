@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
 // A private folder for one test, removed with everything in it.
 class CTempDir {
@@ -30,5 +31,7 @@ bool FileExists(const std::string& path);
 std::uint64_t SizeOf(const std::string& path);
 // Every file below a folder, relative to it.
 std::set<std::string> FilesBelow(const std::string& folder);
+// The lines of a text, without their line feeds.
+std::vector<std::string> SplitLines(const std::string& text);
 // A job's bytes with the job name, which JOB and EOJ must agree on, as NAME.
 std::string NormalisedJob(const std::string& bytes);
