@@ -2,6 +2,7 @@
 
 #include "ui_CSendFileDlg.h"
 
+#include "CFtpUpload.h"
 #include "CResourceImages.h"
 #include "CSendoraApp.h"
 #include "CTransferProgress.h"
@@ -85,7 +86,7 @@ void CSendFileDlg::Poll()
         m_begun = true;
         EnableCancel(true);
         SetMessage(m_caption);
-        SetRange(0, snapshot.totalBytes, kStepBytes);
+        SetRange(0, snapshot.totalBytes, CFtpUpload::kBlockSize);
     }
     if (snapshot.complete)
         Complete();

@@ -21,7 +21,6 @@ class CSendFileDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr std::uint64_t kStepBytes = 4096;
     // About 30 looks a second: often enough for the eye, and the upload
     // never waits for the window.
     static constexpr int kPollMilliseconds = 33;

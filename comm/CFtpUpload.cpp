@@ -20,7 +20,6 @@
 static_assert(std::is_same_v<curl_off_t, std::int64_t>, "the progress callback takes curl_off_t");
 
 namespace {
-constexpr std::size_t kBlockSize = 4096;
 // Blocks handed to libcurl per read call: one network write per 4096 bytes
 // would make the upload slow, and the printer sees the same bytes.
 constexpr std::size_t kBlocksPerCall = 64;

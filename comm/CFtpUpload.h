@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -14,6 +15,8 @@ class IProgressMonitor;
 class CFtpUpload {
 public:
     enum class Result { Finished, Cancelled, Failed };
+    // The step of progress and cancel; the window's bar moves by it too.
+    static constexpr std::size_t kBlockSize = 4096;
 
     struct Request {
         std::string host;
