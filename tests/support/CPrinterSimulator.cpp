@@ -2,11 +2,6 @@
 
 #include "TestConfig.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <sstream>
 #include <thread>
 
@@ -15,10 +10,11 @@ constexpr std::chrono::seconds kStartTimeout{20};
 }
 
 CPrinterSimulator::CPrinterSimulator(const Options& options)
-    : m_host(options.host), m_root(options.root.empty() ? m_workDir.File("root/") : options.root),
-      m_logPath(m_workDir.File("printer-sim.log"))
+    : m_host(options.host)
+    , m_root(options.root.empty() ? m_workDir.File("root/") : options.root)
+    , m_process(std::make_unique<CRunningProcess>(std::string(test_config::kSourceDir) + "tools/printer-sim",
+                                                  Arguments(options)))
 {
-    Start(Arguments(options));
     if (!WaitForOutput("ready ", kStartTimeout))
         return;
     const std::string output = Output();
@@ -29,14 +25,7 @@ CPrinterSimulator::CPrinterSimulator(const Options& options)
     m_port = static_cast<unsigned short>(port);
 }
 
-CPrinterSimulator::~CPrinterSimulator()
-{
-    if (m_pid <= 0)
-        return;
-    kill(m_pid, SIGTERM);
-    int status = 0;
-    waitpid(m_pid, &status, 0);
-}
+CPrinterSimulator::~CPrinterSimulator() = default;
 
 std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) const
 {
@@ -70,25 +59,6 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
     return arguments;
 }
 
-void CPrinterSimulator::Start(const std::vector<std::string>& arguments)
-{
-    const std::string program = std::string(test_config::kSourceDir) + "tools/printer-sim";
-    const int log = open(m_logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (log < 0)
-        return;
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    m_pid = fork();
-    if (m_pid == 0) {
-        dup2(log, 1);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    close(log);
-}
-
 std::string CPrinterSimulator::Address() const
 {
     const std::string host = m_host.find(':') == std::string::npos ? m_host : "[" + m_host + "]";
@@ -97,25 +67,16 @@ std::string CPrinterSimulator::Address() const
 
 std::string CPrinterSimulator::Output() const
 {
-    return ReadFileBytes(m_logPath);
+    return m_process->Output();
 }
 
 bool CPrinterSimulator::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (Output().find(text) == std::string::npos) {
-        if (HasExited() || std::chrono::steady_clock::now() > deadline)
+        if (m_process->HasEnded() || std::chrono::steady_clock::now() > deadline)
             return Output().find(text) != std::string::npos;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return true;
-}
-
-bool CPrinterSimulator::HasExited() const
-{
-    int status = 0;
-    if (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == 0)
-        return false;
-    m_pid = -1;
     return true;
 }

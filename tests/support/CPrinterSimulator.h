@@ -1,11 +1,12 @@
 #pragma once
 
+#include "CRunningProcess.h"
 #include "CTempDir.h"
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 // tools/printer-sim running on a free port of the loopback interface for
@@ -64,14 +65,11 @@ public:
 
 private:
     std::vector<std::string> Arguments(const Options& options) const;
-    void Start(const std::vector<std::string>& arguments);
-    // Reaps the simulator once it has ended by itself.
-    bool HasExited() const;
 
     CTempDir m_workDir;
     std::string m_host;
     std::string m_root;
-    std::string m_logPath;
-    mutable pid_t m_pid = -1;
+    // Its standard output is the log that Output() returns.
+    std::unique_ptr<CRunningProcess> m_process;
     unsigned short m_port = 0;
 };

@@ -63,20 +63,28 @@ void CRunningProcess::Signal(int signal) const
         kill(m_pid, signal);
 }
 
+std::string CRunningProcess::Output() const
+{
+    return ReadFromStart(m_out);
+}
+
+bool CRunningProcess::HasEnded()
+{
+    int status = 0;
+    if (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == m_pid) {
+        m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        m_pid = -1;
+    }
+    return m_pid <= 0;
+}
+
 CProcessResult CRunningProcess::Wait(std::chrono::milliseconds timeout)
 {
-    CProcessResult result;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    while (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == 0) {
+    while (!HasEnded()) {
         if (std::chrono::steady_clock::now() > deadline)
-            return result;
+            return {};
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    if (m_pid > 0)
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    m_pid = -1;
-    result.out = ReadFromStart(m_out);
-    result.err = ReadFromStart(m_err);
-    return result;
+    return {m_exitCode, ReadFromStart(m_out), ReadFromStart(m_err)};
 }

@@ -22,13 +22,17 @@ public:
     CRunningProcess& operator=(const CRunningProcess&) = delete;
 
     void Signal(int signal) const;
-    // The result once it has ended; exit code -1 when it is still running
-    // after the timeout.
+    // What it has printed on standard output so far.
+    std::string Output() const;
+    bool HasEnded();
+    // The result once it has ended; exit code -1 and nothing printed when it
+    // is still running after the timeout.
     CProcessResult Wait(std::chrono::milliseconds timeout);
 
 private:
-    // What it prints goes to files in memory, read once it has ended.
+    // What it prints goes to files in memory.
     int m_out;
     int m_err;
     pid_t m_pid = -1;
+    int m_exitCode = -1;
 };
