@@ -34,11 +34,6 @@ protected:
     CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()};
 };
 
-TEST_F(RegistryValuesTest, KeyPathEndsInTheVersionKey)
-{
-    EXPECT_EQ(CRegistryValues::ProgramKey(), "Software\\Marovia\\QX-Sendora\\" + CProgramVersion::GetVersionKey());
-}
-
 struct PrinterNoCase {
     std::optional<std::string> stored;
     int expected;
@@ -83,13 +78,6 @@ TEST_F(RegistryValuesTest, WindowStateIsWrittenInOrderAndReadBack)
     EXPECT_EQ(CRegistryValues::ReadOwnerName(), "alice");
     EXPECT_EQ(CRegistryValues::ReadPrinterName(), "plotter1");
     EXPECT_EQ(CRegistryValues::ReadPrinterSetting(), "A0 drawings");
-}
-
-TEST_F(RegistryValuesTest, InstallPathIsStored)
-{
-    ASSERT_TRUE(CRegistryValues::WriteInstallPath("/opt/qx-sendora/"));
-    EXPECT_EQ(CRegistry().ReadValue(Hive::CurrentUser, CRegistryValues::ProgramKey(), "InstallPath"),
-              "/opt/qx-sendora/");
 }
 
 TEST_F(RegistryValuesTest, InstallScriptTakesTheAccountAndKeepsOtherValues)
