@@ -52,21 +52,6 @@ TEST_F(BuildCommand, WritesTheJobAndNoTemporaryFile)
     EXPECT_TRUE(TempIsEmpty());
 }
 
-TEST_F(BuildCommand, QuotesAndLineBreaksInFileNamesCannotAddCommands)
-{
-    const std::string quoted = m_files.Write("x\".plt", "A");
-    const std::string broken = m_files.Write("a\r\n@PJL SET X=1.plt", "B");
-
-    const auto result = Build({"--owner", "Ada", quoted, broken});
-
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::string job = ReadFileBytes(m_job);
-    EXPECT_NE(job.find("@PJL SET FILENAME = \"x_.plt\"\n@PJL ENTER LANGUAGE = HPGL\nA" + kUel), std::string::npos);
-    EXPECT_NE(job.find("@PJL SET FILENAME = \"a__@PJL SET X=1.plt\"\n@PJL ENTER LANGUAGE = HPGL\nB" + kUel),
-              std::string::npos);
-    EXPECT_EQ(job.find("\n@PJL SET X=1"), std::string::npos);
-}
-
 TEST_F(BuildCommand, FormatIsMatchedWithoutRegardToCaseAndWrittenAsConfigured)
 {
     const std::string plot = m_files.Write("scan.tif", "II*");
