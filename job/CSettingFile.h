@@ -12,8 +12,6 @@ class CSettingFile {
 public:
     // String shown for "default.org" in the list.
     static constexpr unsigned kDefaultSettingsName = ResId::kPrinterDefaultsName;
-    // Message shown by the caller when a selection cannot be resolved.
-    static constexpr unsigned kCannotLoadMessage = ResId::kCannotLoadSettingMessage;
 
     struct Resolution {
         bool ok = false;
