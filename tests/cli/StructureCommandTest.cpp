@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 // inspect as a user meets it: the structure of a job, and a damaged job
 // recognised as such.
 namespace {
@@ -106,30 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "the line \"@PJL EOJ NAME =\" has no quoted value"}),
     [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.label); });
 
-struct UnreadableCase {
-    const char* label;
-    std::string path;
-    const char* reason;
-};
-
-void PrintTo(const UnreadableCase& c, std::ostream* out)
+TEST(InspectCommand, SaysWhyItCannotOpenTheFile)
 {
-    *out << c.label;
+    const std::pair<std::string, std::string> files[] = {{"/nonexistent/job.pjl", "No such file or directory"},
+                                                         {"/", "Is a directory"}};
+    for (const auto& [path, reason] : files) {
+        const auto result = CProcess::Run(test_config::kCli, {"inspect", path});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, "qx-sendora-cli: cannot open " + path + ": " + reason + "\n");
+        EXPECT_EQ(result.out, "");
+    }
 }
-
-class InspectUnreadable : public testing::TestWithParam<UnreadableCase> {};
-
-TEST_P(InspectUnreadable, SaysWhyItCannotOpenTheFile)
-{
-    const auto result = CProcess::Run(test_config::kCli, {"inspect", GetParam().path});
-
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "qx-sendora-cli: cannot open " + GetParam().path + ": " + GetParam().reason + "\n");
-    EXPECT_EQ(result.out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, InspectUnreadable,
-                         testing::Values(UnreadableCase{"Missing", "/nonexistent/job.pjl", "No such file or directory"},
-                                         UnreadableCase{"Folder", "/", "Is a directory"}),
-                         [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.label); });
 }
