@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 using Names = std::vector<std::string>;
 
@@ -47,28 +49,17 @@ INSTANTIATE_TEST_SUITE_P(
         OwnerCase{"UnknownLogonNoOwners", {}, "", "bob", {}, -1}),
     [](const testing::TestParamInfo<OwnerCase>& info) { return std::string(info.param.name); });
 
-struct PrinterCase {
-    const char* name;
-    Names registered;
-    std::string remembered;
-    int selected;
-};
-
-class PrinterChoiceTest : public testing::TestWithParam<PrinterCase> {};
-
-TEST_P(PrinterChoiceTest, SelectsTheRememberedPrinterOrTheFirst)
+TEST(PrinterChoiceTest, SelectsTheRememberedPrinterOrTheFirst)
 {
-    const CNameChoice choice = CNameChoice::ForPrinters(GetParam().registered, GetParam().remembered);
-    EXPECT_EQ(choice.names, GetParam().registered);
-    EXPECT_EQ(choice.selected, GetParam().selected);
+    const std::tuple<Names, std::string, int> cases[] = {{{"p1", "p2"}, "p2", 1}, {{"p1", "p2"}, "p3", 0},
+                                                         {{"p1", "p2"}, "", 0}, {{"p1", "p2"}, "P2", 0},
+                                                         {{}, "p1", -1}};
+    for (const auto& [registered, remembered, selected] : cases) {
+        const CNameChoice choice = CNameChoice::ForPrinters(registered, remembered);
+        EXPECT_EQ(choice.names, registered);
+        EXPECT_EQ(choice.selected, selected) << "remembered " << remembered;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PrinterChoiceTest,
-    testing::Values(PrinterCase{"Remembered", {"p1", "p2"}, "p2", 1}, PrinterCase{"NotListed", {"p1", "p2"}, "p3", 0},
-                    PrinterCase{"NothingRemembered", {"p1", "p2"}, "", 0},
-                    PrinterCase{"ComparedWithCase", {"p1", "p2"}, "P2", 0}, PrinterCase{"NoPrinters", {}, "p1", -1}),
-    [](const testing::TestParamInfo<PrinterCase>& info) { return std::string(info.param.name); });
 
 class UserConfigTest : public testing::Test {
 protected:

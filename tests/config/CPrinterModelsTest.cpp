@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 TEST(CPrinterModelsTest, NamesAndFamiliesInTableOrder)
@@ -16,29 +17,17 @@ TEST(CPrinterModelsTest, NamesAndFamiliesInTableOrder)
         EXPECT_EQ(CPrinterModels::GetFamily(i), families[i]) << "index " << i;
 }
 
-struct FindCase {
-    const char* name;
-    const char* reply;
-    std::optional<std::size_t> index;
-};
-
-const FindCase kFindCases[] = {
-    {"Heron", "211-Status\r\nModel: MAROVIA K1E\r\n211 Concluded", 1},
-    {"TableOrderWinsOverPositionInReply", "PlotraK2 ... PlotraK1", 0},
-    {"LastModel", "Printer LXK4 ready", 5},
-    {"NameInsideLongerText", "xxPlotraK5yy", 4},
-    {"NoModel", "211 Concluded PS/PDF", std::nullopt},
-    {"CaseMatters", "plotrak1 marovia k2e", std::nullopt},
-    {"EmptyReply", "", std::nullopt},
-};
-
-class FindTest : public testing::TestWithParam<FindCase> {};
-
-TEST_P(FindTest, FindsTheFirstModelOfTheTable)
+TEST(CPrinterModelsTest, FindsTheFirstModelOfTheTableInAReply)
 {
-    EXPECT_EQ(CPrinterModels::Find(GetParam().reply), GetParam().index);
+    const std::pair<const char*, std::optional<std::size_t>> replies[] = {
+        {"211-Status\r\nModel: MAROVIA K1E\r\n211 Concluded", 1},
+        {"PlotraK2 ... PlotraK1", 0},  // table order wins over the order in the reply
+        {"Printer LXK4 ready", 5},
+        {"xxPlotraK5yy", 4},
+        {"211 Concluded PS/PDF", std::nullopt},
+        {"plotrak1 marovia k2e", std::nullopt},
+        {"", std::nullopt}};
+    for (const auto& [reply, index] : replies)
+        EXPECT_EQ(CPrinterModels::Find(reply), index) << reply;
 }
-
-INSTANTIATE_TEST_SUITE_P(Replies, FindTest, testing::ValuesIn(kFindCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 }
