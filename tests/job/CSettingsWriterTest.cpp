@@ -106,38 +106,6 @@ WriteResult WriteWith(const std::string& controller, const std::string& region, 
     return {ok, out.str()};
 }
 
-// The whole block for every controller name and region.
-struct FamilyCase {
-    std::string controller;
-    std::string region;
-    Family family;
-};
-
-class CSettingsWriterFamilyTest : public testing::TestWithParam<FamilyCase> {};
-
-TEST_P(CSettingsWriterFamilyTest, WritesTheWholeBlockOfEveryKey)
-{
-    const auto& param = GetParam();
-    const auto result = WriteWith(param.controller, param.region, kSettingsFolder + "full.prn");
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.block, JoinLines(ExpectedBlock(param.family, param.region)));
-}
-
-std::vector<FamilyCase> FamilyCases()
-{
-    std::vector<FamilyCase> cases;
-    const std::pair<const char*, Family> controllers[] = {
-        {"", Family::General},           {"Others", Family::General}, {"heron", Family::General},
-        {"Corvid2", Family::General},    {"Heron", Family::Heron},    {"Corvid2nd", Family::Corvid2nd},
-    };
-    for (const auto& [controller, family] : controllers)
-        for (const char* region : {"ZC", "JP", "AP", "CL", "jp", ""})
-            cases.push_back({controller, region, family});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(AllControllersAndRegions, CSettingsWriterFamilyTest, testing::ValuesIn(FamilyCases()));
-
 TEST(CSettingsWriterTest, OnlyHeronAndCorvid2ndTakeTheFinishWriter)
 {
     EXPECT_TRUE(CSettingsWriter::UsesFinishWriter("Heron"));
@@ -345,6 +313,16 @@ const std::vector<RowCase> kFinishRows = {
      Deleted("Finisher", {"FolderProgramRange", "FolderOutputBin", "FolderBinNoRange"}), "FINISHMARGINS", 0, {}},
 };
 
+// full.prn as it is: the whole block for every controller name and region.
+std::vector<RowCase> UnchangedRows()
+{
+    std::vector<RowCase> rows;
+    for (const char* controller : {"", "Others", "heron", "Corvid2", "Heron", "Corvid2nd"})
+        for (const char* region : {"ZC", "JP", "AP", "CL", "jp", ""})
+            rows.push_back({"Unchanged" + std::to_string(rows.size()), controller, region, {}, "PEN1WIDTH", 0, {}});
+    return rows;
+}
+
 // Fold program names of the finish writer, with the cross-fold line.
 std::vector<RowCase> FoldProgramRows()
 {
@@ -370,6 +348,7 @@ std::string RowName(const testing::TestParamInfo<RowCase>& info)
     return info.param.name;
 }
 
+INSTANTIATE_TEST_SUITE_P(Unchanged, CSettingsWriterRowTest, testing::ValuesIn(UnchangedRows()), RowName);
 INSTANTIATE_TEST_SUITE_P(General, CSettingsWriterRowTest, testing::ValuesIn(kGeneralRows), RowName);
 INSTANTIATE_TEST_SUITE_P(Finish, CSettingsWriterRowTest, testing::ValuesIn(kFinishRows), RowName);
 INSTANTIATE_TEST_SUITE_P(FoldPrograms, CSettingsWriterRowTest, testing::ValuesIn(FoldProgramRows()), RowName);
