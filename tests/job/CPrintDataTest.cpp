@@ -10,8 +10,8 @@
 
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <optional>
+#include <tuple>
 
 namespace {
 using Fake = CFakeFileSystemQuery;
@@ -91,48 +91,34 @@ TEST_F(PrintDataTest, LargeFileIsCopiedWhole)
     EXPECT_EQ(ReadFileBytes(entry.GetSendPath()), bytes);
 }
 
-struct RefusalCase {
-    const char* name;
-    // The path offered, given the user's folder.
-    std::function<std::string(const CTempDir& user)> path;
-    // The message, given that path.
-    std::function<std::string(const std::string& path)> message;
-    bool missingTempFolder = false;
-};
-
-class PrintDataRefusalTest : public PrintDataTest, public testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(PrintDataRefusalTest, ShowsWhyAndLeavesNothing)
-{
-    const std::string path = GetParam().path(m_user);
-    std::optional<CScopedEnvironment> missing;
-    if (GetParam().missingTempFolder)
-        missing.emplace("TMPDIR", m_temp.File("no-such-folder"));
-    CPrintData entry;
-    EXPECT_FALSE(entry.SetFile(path, m_formats, m_network));
-    ASSERT_EQ(m_messages.Messages().size(), 1u);
-    EXPECT_EQ(m_messages.Messages()[0].id, 0u);
-    EXPECT_EQ(m_messages.Messages()[0].text, GetParam().message(path));
-    EXPECT_TRUE(TempFiles().empty());
-}
-
 std::string Error(const std::string& path, int error)
 {
     return path + ": " + std::strerror(error);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, PrintDataRefusalTest,
-    testing::Values(
-        RefusalCase{"Missing", [](const CTempDir& user) { return user.File("gone.plt"); },
-                    [](const std::string& path) { return Error(path, ENOENT); }},
-        RefusalCase{"Folder", [](const CTempDir& user) { return user.Path(); },
-                    [](const std::string& path) { return Error(path, EISDIR); }},
-        RefusalCase{"Device", [](const CTempDir&) { return std::string("/dev/zero"); },
-                    [](const std::string& path) { return Error(path, EINVAL); }},
-        RefusalCase{"NoTemporaryFolder", [](const CTempDir& user) { return user.Write("a.plt", kPlot); },
-                    [](const std::string&) { return std::string(std::strerror(ENOENT)); }, true}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+TEST_F(PrintDataTest, RefusedFileShowsWhyAndLeavesNothing)
+{
+    const std::string plot = m_user.Write("a.plt", kPlot);
+    // Path, message, and whether the temporary folder is missing.
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {m_user.File("gone.plt"), Error(m_user.File("gone.plt"), ENOENT), false},
+        {m_user.Path(), Error(m_user.Path(), EISDIR), false},
+        {"/dev/zero", Error("/dev/zero", EINVAL), false},
+        {plot, std::strerror(ENOENT), true}};
+    for (const auto& [path, message, missingTempFolder] : cases) {
+        std::optional<CScopedEnvironment> missing;
+        if (missingTempFolder)
+            missing.emplace("TMPDIR", m_temp.File("no-such-folder"));
+        m_messages.Clear();
+        CPrintData entry;
+        EXPECT_FALSE(entry.SetFile(path, m_formats, m_network)) << path;
+        ASSERT_EQ(m_messages.Messages().size(), 1u) << path;
+        EXPECT_EQ(m_messages.Messages()[0].id, 0u);
+        EXPECT_EQ(m_messages.Messages()[0].text, message);
+        EXPECT_TRUE(TempFiles().empty()) << path;
+    }
+    EXPECT_EQ(ReadFileBytes(plot), kPlot);
+}
 
 TEST_F(PrintDataTest, AnotherFileReplacesTheFirstAndItsCopyUnlessRefused)
 {
