@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 using Kind = CDriveType::Kind;
@@ -53,35 +54,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A sysfs laid out as the kernel does: /sys/dev/block/M:m links into the
 // device tree, partitions are folders inside their disk's folder.
-class RemovableFlagTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        AddDisk("sda", "0", 8, 0, 8, 1);
-        AddDisk("sdb", "1\n", 8, 16, 8, 17);
-    }
-    void AddDisk(const std::string& disk, const std::string& flag, unsigned major, unsigned minor,
-                 unsigned partMajor, unsigned partMinor)
-    {
-        const std::string folder = "devices/pci0000:00/usb1/block/" + disk + "/";
-        m_sys.Write(folder + "removable", flag);
-        m_sys.Write(folder + disk + "1/partition", "1\n");
-        Link(folder, major, minor);
-        Link(folder + disk + "1", partMajor, partMinor);
-    }
-    void Link(const std::string& target, unsigned major, unsigned minor)
-    {
-        std::filesystem::create_directories(m_sys.File("dev/block"));
-        std::filesystem::create_directory_symlink(
-            "../../" + target, m_sys.File("dev/block/" + std::to_string(major) + ":" + std::to_string(minor)));
-    }
-
-    CTempDir m_sys;
-};
-
-TEST_F(RemovableFlagTest, PartitionsTakeTheFlagOfTheirDisk)
+TEST(RemovableFlagTest, PartitionsTakeTheFlagOfTheirDisk)
 {
-    const CSystemFileSystemQuery query(m_sys.Path().substr(0, m_sys.Path().size() - 1));
+    CTempDir sys;
+    std::filesystem::create_directories(sys.File("dev/block"));
+    const auto link = [&](const std::string& target, unsigned minor) {
+        std::filesystem::create_directory_symlink("../../" + target, sys.File("dev/block/8:" + std::to_string(minor)));
+    };
+    const std::tuple<std::string, std::string, unsigned> disks[] = {{"sda", "0", 0}, {"sdb", "1\n", 16}};
+    for (const auto& [disk, flag, minor] : disks) {
+        const std::string folder = "devices/pci0000:00/usb1/block/" + disk + "/";
+        sys.Write(folder + "removable", flag);
+        sys.Write(folder + disk + "1/partition", "1\n");
+        link(folder, minor);
+        link(folder + disk + "1", minor + 1);
+    }
+    const CSystemFileSystemQuery query(sys.Path().substr(0, sys.Path().size() - 1));
     EXPECT_FALSE(query.IsRemovableDevice(8, 0));
     EXPECT_FALSE(query.IsRemovableDevice(8, 1));
     EXPECT_TRUE(query.IsRemovableDevice(8, 16));
