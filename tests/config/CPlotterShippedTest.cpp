@@ -140,28 +140,37 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
 
 // ---- The shipped setting files -------------------------------------------
 
-// The values a setting-file key may hold, given the capabilities and the
-// setting file itself (size lists depend on its paper groups).
-using Allowed = std::function<Strings(const CPlotter&, const CProfile&)>;
+// Whether a setting-file value is one the settings pages offer, given the
+// capabilities and the setting file itself (size lists depend on its
+// paper groups).
+using Offered = std::function<bool(const std::string& value, const CPlotter&, const CProfile&)>;
 
-Allowed ListCodes(ListGetter get, const char* extra = nullptr)
+Offered InList(ListGetter get, const char* extra = "")
 {
-    return [=](const CPlotter& plotter, const CProfile&) {
-        Strings codes = List(plotter, get).second;
-        if (extra)
-            codes.push_back(extra);
-        return codes;
+    return [=](const std::string& value, const CPlotter& plotter, const CProfile&) {
+        return Contains(List(plotter, get).second, value) || (*extra && value == extra);
     };
 }
 
-Allowed GroupSizes(CPlotter::SizeKind kind, const char* groupKey, const char* prefix)
+Offered InGroupSizes(CPlotter::SizeKind kind, const char* groupKey, const char* prefix)
 {
-    return [=](const CPlotter& plotter, const CProfile& settings) {
+    return [=](const std::string& value, const CPlotter& plotter, const CProfile& settings) {
         const std::string group = settings.GetString("PaperGroup", groupKey, kMissingValue);
-        Strings sizes = SizeCodes(plotter, kind, group);
-        if (prefix)
-            sizes.push_back(prefix + group);
-        return sizes;
+        return Contains(SizeCodes(plotter, kind, group), value) || (*prefix && value == prefix + group);
+    };
+}
+
+// A number of the named range (of its first field, for a pen's width, colour
+// and styles), or "OFF" where that is offered.
+Offered InRange(const std::string& name, bool off = false, bool firstField = false)
+{
+    return [=](const std::string& value, const CPlotter& plotter, const CProfile&) {
+        int lower = 0, upper = 0;
+        for (const auto& [rangeName, get] : kRanges)
+            if (rangeName == name)
+                get(plotter, lower, upper);
+        const std::string number = firstField ? CTextFields::ExtractField(value, 1, "") : value;
+        return (off && value == "OFF") || IsNumberIn(number, lower, upper);
     };
 }
 
@@ -169,25 +178,33 @@ struct SettingKey {
     const char* section;
     const char* key;  // "#" stands for the numbers 1 to count
     int count;
-    Allowed allowed;
+    Offered offered;
 };
 
 const SettingKey kSettingKeys[] = {
-    {"OutputTray", "OutputTray", 0, ListCodes(&CPlotter::GetOutputTrayList)},
-    {"MediaType", "MediaType", 0, ListCodes(&CPlotter::GetMediaTypeList)},
-    {"Stamp", "StampDate", 0, ListCodes(&CPlotter::GetStampDateList)},
-    {"Finisher", "FolderMargin", 0, ListCodes(&CPlotter::GetFolderMarginList)},
-    {"Finisher", "FolderOutputBin", 0, ListCodes(&CPlotter::GetFolderOutputBinList)},
-    {"Finisher", "Stacker", 0, ListCodes(&CPlotter::GetStackerList)},
-    {"Finisher", "StackBin", 0, ListCodes(&CPlotter::GetStackBinList)},
-    {"Finisher", "FolderSize", 0, ListCodes(&CPlotter::GetFolderSizeList)},
+    {"OutputTray", "OutputTray", 0, InList(&CPlotter::GetOutputTrayList)},
+    {"MediaType", "MediaType", 0, InList(&CPlotter::GetMediaTypeList)},
+    {"Stamp", "StampDate", 0, InList(&CPlotter::GetStampDateList)},
+    {"Finisher", "FolderMargin", 0, InList(&CPlotter::GetFolderMarginList)},
+    {"Finisher", "FolderOutputBin", 0, InList(&CPlotter::GetFolderOutputBinList)},
+    {"Finisher", "Stacker", 0, InList(&CPlotter::GetStackerList)},
+    {"Finisher", "StackBin", 0, InList(&CPlotter::GetStackBinList)},
+    {"Finisher", "FolderSize", 0, InList(&CPlotter::GetFolderSizeList)},
     // The fold check of the JP finisher page writes "FOLD".
-    {"Finisher", "Folder", 0, ListCodes(&CPlotter::GetFolderList, "FOLD")},
-    {"PaperGroup", "InputPaperGroup", 0, ListCodes(&CPlotter::GetInputPaperGroupList)},
-    {"PaperGroup", "OutputPaperGroup", 0, ListCodes(&CPlotter::GetOutputPaperGroupList)},
-    {"PaperGroup", "RollPaperGroup", 0, ListCodes(&CPlotter::GetRollPaperGroupList)},
-    {"OutputSize", "Output#Size", 15, GroupSizes(CPlotter::SizeKind::Output, "OutputPaperGroup", nullptr)},
-    {"PaperSize", "Paper#Size", 15, GroupSizes(CPlotter::SizeKind::Paper, "RollPaperGroup", "AUTO_")},
+    {"Finisher", "Folder", 0, InList(&CPlotter::GetFolderList, "FOLD")},
+    {"PaperGroup", "InputPaperGroup", 0, InList(&CPlotter::GetInputPaperGroupList)},
+    {"PaperGroup", "OutputPaperGroup", 0, InList(&CPlotter::GetOutputPaperGroupList)},
+    {"PaperGroup", "RollPaperGroup", 0, InList(&CPlotter::GetRollPaperGroupList)},
+    {"OutputSize", "Output#Size", 15, InGroupSizes(CPlotter::SizeKind::Output, "OutputPaperGroup", "")},
+    {"PaperSize", "Paper#Size", 15, InGroupSizes(CPlotter::SizeKind::Paper, "RollPaperGroup", "AUTO_")},
+    {"Stamp", "StampID", 0, InRange("StampNumbers", true)},
+    {"HPGLPen", "Pen#", 32, InRange("PenWidths", false, true)},
+    {"Finisher", "FolderProgramRange", 0, InRange("FolderPrograms", true)},
+    {"Finisher", "FolderBinNoRange", 0, InRange("FolderBins")},
+    {"Stamp", "StampNumberingString", 0,
+     [](const std::string& value, const CPlotter& plotter, const CProfile&) {
+         return static_cast<int>(value.size()) <= plotter.GetNumStampNumbering();
+     }},
 };
 
 // default.org and the sample *.prn files.
@@ -203,40 +220,19 @@ std::vector<std::string> ShippedSettingFiles()
 
 class SettingFileTest : public testing::TestWithParam<std::string> {};
 
-TEST_P(SettingFileTest, ValuesAreOfferedAndNumbersLieInTheirRanges)
+TEST_P(SettingFileTest, EveryValueIsOffered)
 {
     const CPlotter plotter = LoadShipped();
     CProfile settings;
     settings.Open(kFolder + GetParam());
-    const auto value = [&](const std::string& section, const std::string& key) {
-        return settings.GetString(section, key, kMissingValue);
-    };
-    for (const SettingKey& settingKey : kSettingKeys) {
-        const Strings allowed = settingKey.allowed(plotter, settings);
+    for (const SettingKey& settingKey : kSettingKeys)
         for (int n = 1; n <= std::max(settingKey.count, 1); ++n) {
             std::string key = settingKey.key;
             if (settingKey.count > 0)
                 key.replace(key.find('#'), 1, std::to_string(n));
-            const std::string stored = value(settingKey.section, key);
-            EXPECT_TRUE(Contains(allowed, stored)) << key << "=" << stored;
+            const std::string value = settings.GetString(settingKey.section, key, kMissingValue);
+            EXPECT_TRUE(settingKey.offered(value, plotter, settings)) << key << "=" << value;
         }
-    }
-
-    int lower = 0, upper = 0;
-    plotter.GetStampNoRange(lower, upper);
-    const std::string stampId = value("Stamp", "StampID");
-    EXPECT_TRUE(stampId == "OFF" || IsNumberIn(stampId, lower, upper)) << stampId;
-    plotter.GetFolderProgramRange(lower, upper);
-    const std::string program = value("Finisher", "FolderProgramRange");
-    EXPECT_TRUE(program == "OFF" || IsNumberIn(program, lower, upper)) << program;
-    plotter.GetFolderBinNoRange(lower, upper);
-    EXPECT_TRUE(IsNumberIn(value("Finisher", "FolderBinNoRange"), lower, upper));
-    EXPECT_LE(static_cast<int>(value("Stamp", "StampNumberingString").size()), plotter.GetNumStampNumbering());
-    plotter.GetPenWidthRange(lower, upper);
-    for (int pen = 1; pen <= 32; ++pen) {
-        const std::string width = CTextFields::ExtractField(value("HPGLPen", "Pen" + std::to_string(pen)), 1, "");
-        EXPECT_TRUE(IsNumberIn(width, lower, upper)) << "Pen" << pen << " width " << width;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedFiles, SettingFileTest, testing::ValuesIn(ShippedSettingFiles()),
