@@ -147,7 +147,7 @@ TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
               std::string::npos);
 }
 
-TEST_F(SendFileBuilder, EveryStepOfDataIsACancelTestAndWholeStepsEndWithAnEmptyOne)
+TEST_F(SendFileBuilder, PlotDataIsCopiedWholeWithACancelTestForEveryStep)
 {
     auto pattern = [](std::size_t size, int factor) {
         std::string data(size, '\0');
@@ -160,15 +160,22 @@ TEST_F(SendFileBuilder, EveryStepOfDataIsACancelTestAndWholeStepsEndWithAnEmptyO
     const std::string pastABlock = pattern(256 * 1024 + 8192 + 100, 13);
     Add("two.hpg", twoSteps, 1);
     Add("past.hpg", pastABlock, 1);
+    // On another file system, which the system cannot copy from file to file.
+    auto foreign = std::make_unique<CPrintData>();
+    ASSERT_TRUE(foreign->SetFile("/proc/sys/kernel/ostype", m_formats));
+    foreign->SetDataFormat("HPGL");
+    m_job.InsertAt(m_job.GetCount(), std::move(foreign));
     const std::string bytes = Build();
+    // Whole steps end with an empty one.
     std::vector<std::uint64_t> steps = {8192, 8192, 0};
     steps.insert(steps.end(), 33, 8192);
-    steps.push_back(100);
+    steps.insert(steps.end(), {100, 6});
     EXPECT_EQ(m_monitor.steps, steps);
-    EXPECT_EQ(m_monitor.checks, 3 + 34);  // a cancel test before every step, the first included
+    EXPECT_EQ(m_monitor.checks, 3 + 34 + 1);  // a cancel test before every step, the first included
     EXPECT_EQ(m_monitor.total, twoSteps.size() + pastABlock.size());
     EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + twoSteps + kUel + "@PJL SET COPIES"), std::string::npos);
-    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + pastABlock + kUel + "@PJL EOJ"), std::string::npos);
+    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + pastABlock + kUel + "@PJL SET COPIES"), std::string::npos);
+    EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\nLinux\n" + kUel + "@PJL EOJ"), std::string::npos);
 }
 
 TEST_F(SendFileBuilder, DataFileGoneAfterAddingFailsWithoutLeavingAFile)
