@@ -23,7 +23,7 @@ public:
     // Adds every file operand to the job in order; false after a message.
     bool FillList(CPrintJob& job, const std::vector<std::string>& files) const;
     // The setting names a listed setting file or, as a path, an existing
-    // file; false after message 480 and the list of names on offer.
+    // file; false after the cannot-load message and the list of names on offer.
     static bool CheckSetting(const std::string& setting);
 
     const CSendChoices& Choices() const { return m_choices; }

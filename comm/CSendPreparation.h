@@ -12,7 +12,7 @@ struct CSendChoices {
     std::string ownerName;
     bool collate = false;
     bool reverseOrder = false;
-    // A setting name as listed (string 145 for the printer's defaults).
+    // A setting name as listed (the printer defaults' name for "default.org").
     std::string setting;
 };
 
@@ -28,7 +28,7 @@ public:
     static bool PrepareSetup(CPrintJob& setupJob, const CSendChoices& choices);
     // Copies 1 to 99 and a known format for every entry, in list order.
     static bool CheckEntries(const CPrintJob& job, int psPdfOption);
-    // Resolves the setting into the job; message 480 when it cannot.
+    // Resolves the setting into the job; the cannot-load message when it cannot.
     static bool TakeSetting(CPrintJob& job, const std::string& setting);
 
 private:

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ResourceIds.h"
-
 #include <string>
 #include <vector>
 
@@ -10,9 +8,6 @@
 // and the user's "*.prn" files.
 class CSettingFile {
 public:
-    // String shown for "default.org" in the list.
-    static constexpr unsigned kDefaultSettingsName = ResId::kPrinterDefaultsName;
-
     struct Resolution {
         bool ok = false;
         std::string path;

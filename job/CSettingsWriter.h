@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CProfile.h"
-#include "ResourceIds.h"
 
 #include <optional>
 #include <ostream>
@@ -12,9 +11,6 @@
 // as a required key is missing; the caller then discards the stream.
 class CSettingsWriter {
 public:
-    // Shown by the caller when a writer failed.
-    static constexpr unsigned kMissingSettingMessage = ResId::kMissingSettingMessage;
-
     // The block for controllers other than "Heron" and "Corvid2nd".
     static bool WriteDefaultLines(std::ostream& out, const std::string& settingFilePath,
                                   const std::string& regionCode);

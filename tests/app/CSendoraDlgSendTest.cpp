@@ -12,9 +12,9 @@
 #include "CSDComboBox.h"
 #include "CScopedEnvironment.h"
 #include "CSendFileDlg.h"
-#include "CSettingFile.h"
 #include "CUploadThread.h"
 #include "IMessageSink.h"
+#include "ResourceIds.h"
 #include "TestConfig.h"
 
 #include <QApplication>
@@ -198,7 +198,7 @@ protected:
     // The setting file of that title; the printer defaults for none.
     void ChooseSetting(const std::string& title = {})
     {
-        const QString name = Q(title.empty() ? CMessageService::Format(CSettingFile::kDefaultSettingsName) : title);
+        const QString name = Q(title.empty() ? CMessageService::Format(ResId::kPrinterDefaultsName) : title);
         auto& box = Child<CSDComboBox>("comboPrinterSetting");
         box.setCurrentIndex(box.findText(name));
         ASSERT_EQ(box.currentText(), name);
@@ -379,29 +379,6 @@ TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
     EXPECT_TRUE(SendFilesLeft().empty());
 }
 
-TEST_F(SendFromWindow, SecondSendRightAfterTheFirstLandsToo)
-{
-    CPrinterSimulator printer({});
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address());
-    AddEntry("a.plt");
-
-    CSendWatch first(*this);
-    first.Press("buttonSend");
-    ASSERT_TRUE(first.WaitForEnd());
-    CSendWatch second(*this);
-    second.Press("buttonSend");
-    ASSERT_TRUE(second.WaitForEnd());
-
-    ASSERT_TRUE(printer.WaitForOutput("received plt00p/a.plt.pjl", 5s));
-    const std::string output = printer.Output();
-    EXPECT_NE(output.find("received plt00p/a.plt.pjl"), output.rfind("received plt00p/a.plt.pjl")) << output;
-    EXPECT_TRUE(m_messages.Messages().empty());
-    EXPECT_TRUE(AllControlsEnabled());
-    EXPECT_TRUE(SendFilesLeft().empty());
-}
-
 // Sends that stop before anything reaches the printer, or fail there.
 struct CRefusalCase {
     const char* name;
@@ -499,8 +476,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  "sample", "", {ResId::kConnectionRefusedMessage}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
     CaseName);
 
-TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)
+// Cancel pressed, or the window closed, while the printer takes nothing:
+// the upload ends at once, without a word, and leaves no file anywhere.
+class SendFromWindowStalled : public SendFromWindow, public testing::WithParamInterface<bool> {};
+
+TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile)
 {
+    const bool close = GetParam();
     CPrinterSimulator::Options options;
     options.stallAfter = kStallBytes;
     CPrinterSimulator printer(options);
@@ -508,6 +490,7 @@ TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)
     Open();
     ChoosePrinter(printer.Address());
     AddLargeEntry("big.plt", kLargeFileBytes);
+    const int threads = ThreadCount();
 
     CSendWatch send(*this);
     send.Press("buttonSend");
@@ -516,13 +499,29 @@ TEST_F(SendFromWindow, CancelDuringTheUploadStopsSilentlyAndLeavesNoFile)
     EXPECT_EQ(progress.findChild<QLabel*>("labelMessage")->text(), Q(CMessageService::Format(ResId::kSendingCaption)));
     EXPECT_EQ(static_cast<std::uint64_t>(progress.findChild<QProgressBar*>("progressSend")->maximum()),
               SizeOf(m_tmp.Path() + *SendFilesLeft().begin()));
-    QTest::mouseClick(&CancelButton(progress), Qt::LeftButton);
+    const auto start = std::chrono::steady_clock::now();
+    if (close)
+        m_window->close();
+    else
+        QTest::mouseClick(&CancelButton(progress), Qt::LeftButton);
     EXPECT_FALSE(progress.isVisible());
     ASSERT_TRUE(send.WaitForEnd());
 
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
+    EXPECT_NE(m_window->isVisible(), close);
+    // No late report of the ended upload either.
+    QTest::qWait(200);
+    EXPECT_TRUE(m_window->findChildren<CUploadThread*>().empty());
+    EXPECT_LE(ThreadCount(), threads);
     ExpectQuietEndLeavingNothing(send, printer);
     EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
+    if (close) {
+        EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(By, SendFromWindowStalled, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Close" : "Cancel"; });
 
 TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
 {
@@ -578,34 +577,5 @@ TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBu
     EXPECT_FALSE(send.SendingSeen());
     ExpectQuietEndLeavingNothing(send, printer);
     EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
-}
-
-TEST_F(SendFromWindow, ClosingTheWindowDuringTheUploadCancelsItAndWaitsForItsEnd)
-{
-    CPrinterSimulator::Options options;
-    options.stallAfter = kStallBytes;
-    CPrinterSimulator printer(options);
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address());
-    AddLargeEntry("big.plt", kLargeFileBytes);
-    const int threads = ThreadCount();
-
-    CSendWatch send(*this);
-    send.Press("buttonSend");
-    WaitForStalledUpload(printer, "plt00p/big.plt.pjl");
-    const auto start = std::chrono::steady_clock::now();
-    m_window->close();
-
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
-    EXPECT_FALSE(m_window->isVisible());
-    EXPECT_TRUE(m_window->findChildren<CUploadThread*>().empty());
-    EXPECT_LE(ThreadCount(), threads);
-    EXPECT_TRUE(SendFilesLeft().empty());
-    EXPECT_TRUE(FilesBelow(printer.Root()).empty());
-    EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
-    // No late report of the ended upload either.
-    QTest::qWait(200);
-    EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
 }
 }

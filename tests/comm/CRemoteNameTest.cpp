@@ -5,6 +5,7 @@
 
 #include "CMessageRecorder.h"
 #include "CTempDir.h"
+#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST_F(RemoteFileName, ControlCharactersAreRefused)
         m_messages.Clear();
         Add(name);
         EXPECT_EQ(CRemoteName::FileName(m_job), std::nullopt) << name;
-        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{601});
+        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kUnusableNameMessage});
         EXPECT_NE(m_messages.Messages()[0].text.find(name), std::string::npos);
     }
 }

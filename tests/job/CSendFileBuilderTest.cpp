@@ -206,7 +206,7 @@ TEST_F(SendFileBuilder, MissingSettingFailsWithoutLeavingAFile)
     m_job.SetUsesDefaultSettings(false);
     m_job.SetSettingFilePath(m_files.Write("broken.prn", "[QXSD]\nHPPJL Version=1.0.0\n"));
     EXPECT_EQ(Build(), "");
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{CSettingsWriter::kMissingSettingMessage});
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kMissingSettingMessage});
     EXPECT_EQ(FilesLeftInTemp(), 0);
 }
 
