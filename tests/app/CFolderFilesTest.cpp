@@ -79,11 +79,6 @@ TEST(CFolderFilesTest, LinkedFoldersAreNotFollowedSoALoopEnds)
         files.push_back(Relative(dir, path));
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"top/link.plt", "top/sub/a.plt"}));
-}
-
-TEST(CFolderFilesTest, MissingFolderGivesNothing)
-{
-    CTempDir dir;
     EXPECT_TRUE(Collect(dir.File("missing")).empty());
 }
 }

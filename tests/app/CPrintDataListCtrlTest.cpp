@@ -5,7 +5,6 @@
 #include "CPrintDataListCtrl.h"
 #include "CPrintDataModel.h"
 #include "CSDComboBox.h"
-#include "IPrintListHost.h"
 #include "ResourceIds.h"
 
 #include <QAbstractItemModelTester>
@@ -23,25 +22,6 @@
 #include <set>
 
 namespace {
-class CFixedHost : public IPrintListHost {
-public:
-    int DefaultCopies() const override { return 1; }
-    bool IsSameCopies() const override { return false; }
-    void CancelSameCopies() override {}
-};
-
-TEST(CPrintDataListCtrlWidthTest, ColumnsTakeTheirShareOfTheListWidth)
-{
-    CPrintJob job;
-    CFixedHost host;
-    CPrintDataListCtrl list;
-    list.resize(500, 300);
-    list.InitList(job, host);
-    EXPECT_EQ(list.columnWidth(0), 285);
-    EXPECT_EQ(list.columnWidth(1), 145);
-    EXPECT_EQ(list.columnWidth(2), 50);
-}
-
 using CPrintDataModelTest = CSendoraFixture;
 
 TEST_F(CPrintDataModelTest, KeepsTheViewInStepWithTheJob)
@@ -167,23 +147,18 @@ INSTANTIATE_TEST_SUITE_P(
         CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}),
     [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
 
-TEST_F(CPrintDataListCtrlTest, FileNameColumnIsNotEdited)
-{
-    OpenWindow();
-    AddEntries({"a.plt"});
-    DoubleClick(0, 0);
-    EXPECT_FALSE(Editing());
-    Key(List(), Qt::Key_F2);
-    EXPECT_FALSE(Editing());
-}
-
 // Tab and Shift+Tab go from control to control, also from an editor,
-// which they close; F2 edits the current cell; Delete acts as the Delete
-// button on the selected rows, but edits inside an editor.
+// which they close; F2 edits the current cell, but never a file name;
+// Delete acts as the Delete button on the selected rows, but edits inside
+// an editor.
 TEST_F(CPrintDataListCtrlTest, KeyboardReachesTheListsEditorsAndTheControlsAroundIt)
 {
     OpenWindow();
     AddEntries({"a.plt", "b.plt", "c.plt"}, 3);
+    DoubleClick(0, 0);
+    EXPECT_FALSE(Editing());
+    Key(List(), Qt::Key_F2);
+    EXPECT_FALSE(Editing());
     auto& addFiles = Child<QPushButton>("buttonAddFiles");
     List().setFocus();
     List().setCurrentIndex(Cell(1, 2));
@@ -285,6 +260,8 @@ TEST_F(CPrintDataListCtrlTest, ListTakesTheRoomTheWindowGainsAndTellsFullPaths)
     QCoreApplication::processEvents();
     EXPECT_EQ(List().size(), before + QSize(200, 100));
     EXPECT_EQ(List().columnWidth(0), List().width() * 57 / 100);
+    EXPECT_EQ(List().columnWidth(1), List().width() * 29 / 100);
+    EXPECT_EQ(List().columnWidth(2), List().width() * 10 / 100);
 }
 
 TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)

@@ -80,15 +80,6 @@ TEST_F(SendFileDlg, LengthPastWhatTheBarHoldsIsScaledOverTheWholeBar)
     EXPECT_EQ(Bar().value(), Bar().maximum());
 }
 
-TEST_F(SendFileDlg, CancelAsksTheUploadToStopAndHidesTheWindow)
-{
-    m_progress->Begin(100);
-    Poll();
-    QTest::mouseClick(&Cancel(), Qt::LeftButton);
-    EXPECT_TRUE(m_progress->IsCancelled());
-    EXPECT_FALSE(m_dialog->isVisible());
-}
-
 // Without a frame from the desktop, the edges of the window below would
 // look like its own.
 TEST_F(SendFileDlg, DrawsAnEdgeOfItsOwnAllRound)

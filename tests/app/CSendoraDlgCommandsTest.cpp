@@ -29,23 +29,23 @@ std::vector<std::string> ListingOrder(const std::string& folder)
     return names;
 }
 
+// A file that cannot be read is left out and reported; the new entries
+// take the copies for all.
 TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowTheOldEntriesInReverseOrder)
 {
     OpenWindow();
     AddEntries({"old1.plt", "old2.plt"});
-    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(WriteFile("F2.tif")), Q(WriteFile("F3.cgm"))});
+    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
+    auto& copies = Child<CEditWithSpin>("editCopiesForAll");
+    copies.selectAll();
+    QTest::keyClicks(&copies, "4");
+    EXPECT_EQ(m_window->DefaultCopies(), 4);
+    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.cgm"))});
     Child<QPushButton>("buttonAddFiles").click();
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"old1.plt", "old2.plt", "F3.cgm", "F2.tif", "F1.plt"}));
-    EXPECT_EQ(List().model()->rowCount(), 5);
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"old1.plt", "old2.plt", "F3.cgm", "F1.plt"}));
+    EXPECT_EQ(Copies(), (std::vector<int>{4, 4, 4, 4}));
+    EXPECT_EQ(List().model()->rowCount(), 4);
     EXPECT_EQ(List().model()->index(2, 1).data().toString().toStdString(), "CGM");
-}
-
-TEST_F(CSendoraDlgCommandsTest, FileThatCannotBeReadIsLeftOutAndReported)
-{
-    OpenWindow();
-    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.plt"))});
-    Child<QPushButton>("buttonAddFiles").click();
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"F3.plt", "F1.plt"}));
     EXPECT_EQ(m_messages.Messages().size(), 1u);
 }
 
@@ -73,19 +73,6 @@ TEST_F(CSendoraDlgCommandsTest, CancelledChoosersAddNothing)
     CFileDialogs::SetNextFolder({});
     Child<QPushButton>("buttonAddFolder").click();
     EXPECT_EQ(Job().GetCount(), 0);
-}
-
-TEST_F(CSendoraDlgCommandsTest, NewEntriesTakeTheCopiesForAll)
-{
-    OpenWindow();
-    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
-    auto& copies = Child<CEditWithSpin>("editCopiesForAll");
-    copies.selectAll();
-    QTest::keyClicks(&copies, "4");
-    EXPECT_EQ(m_window->DefaultCopies(), 4);
-    CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt"))});
-    Child<QPushButton>("buttonAddFiles").click();
-    EXPECT_EQ(Copies(), std::vector<int>{4});
 }
 
 struct CMoveCase {
@@ -190,7 +177,10 @@ TEST_F(CSendoraDlgCommandsTest, EnterAndEscapeNeitherCloseNorPress)
     EXPECT_EQ(ReadUserValue("PrinterNo"), "");
 }
 
-TEST_F(CSendoraDlgCommandsTest, CloseWritesTheFourValues)
+// By the Close button or by the window's own close.
+class CSendoraDlgCloseTest : public CSendoraFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(CSendoraDlgCloseTest, WritesTheFourValues)
 {
     WriteFile("PrinterSetting/plant.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
     OpenWindow();
@@ -201,7 +191,10 @@ TEST_F(CSendoraDlgCommandsTest, CloseWritesTheFourValues)
     Child<CSDComboBox>("comboOwnerName").setEditText("carol");
     Child<CSDComboBox>("comboPrinterName").setEditText("plotter-9");
     Child<CSDComboBox>("comboPrinterSetting").setCurrentText("plant");
-    Child<QPushButton>("buttonClose").click();
+    if (GetParam())
+        Child<QPushButton>("buttonClose").click();
+    else
+        m_window->close();
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(ReadUserValue("PrinterNo"), "5");
     EXPECT_EQ(ReadUserValue("OwnerName"), "carol");
@@ -209,24 +202,14 @@ TEST_F(CSendoraDlgCommandsTest, CloseWritesTheFourValues)
     EXPECT_EQ(ReadUserValue("PrinterSetting"), "plant");
 }
 
-TEST_F(CSendoraDlgCommandsTest, ClosingTheWindowWritesTheValuesToo)
-{
-    OpenWindow();
-    m_window->close();
-    EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
-    EXPECT_EQ(ReadUserValue("PrinterSetting"), "(Printer defaults)");
-}
+INSTANTIATE_TEST_SUITE_P(By, CSendoraDlgCloseTest, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Button" : "Window"; });
 
 TEST_F(CSendoraDlgCommandsTest, EnableControlsKeepsCopiesForAllOffWhileTheBoxIsClear)
 {
     OpenWindow();
     m_window->EnableControls(false);
-    for (const char* name : {"buttonAddFiles", "buttonSend", "buttonClose"})
-        EXPECT_FALSE(Child<QPushButton>(name).isEnabled()) << name;
-    EXPECT_FALSE(List().isEnabled());
     m_window->EnableControls(true);
-    EXPECT_TRUE(Child<QPushButton>("buttonSend").isEnabled());
-    EXPECT_TRUE(List().isEnabled());
     EXPECT_FALSE(Child<CEditWithSpin>("editCopiesForAll").isEnabled());
 
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);

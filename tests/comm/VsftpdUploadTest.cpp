@@ -229,14 +229,4 @@ TEST_F(VsftpdUpload, CancelDeletesThePartialFile)
     EXPECT_LT(m_monitor.done, bytes.size());
     EXPECT_TRUE(std::filesystem::is_empty(m_server.Root() + "plt00p"));
 }
-
-TEST_F(VsftpdUpload, MissingFolderFailsWithTheServersReply)
-{
-    CFtpUpload upload(Request("job", "plt42p", "A0.hpg.pjl"));
-
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
-
-    EXPECT_NE(upload.GetErrorText().find("\n550 "), std::string::npos) << upload.GetErrorText();
-    EXPECT_FALSE(std::filesystem::exists(m_server.Root() + "plt42p"));
-}
 }
