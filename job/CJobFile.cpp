@@ -35,8 +35,8 @@ bool CJobFile::Create()
         return false;
     }
     m_path = *path;
-    // PJL lines come a few bytes at a time; a system call for each would
-    // cost more than the writing.
+    // PJL lines come a few bytes at a time, and plot data that cannot be
+    // copied file to file comes through here in blocks.
     m_buffer = std::make_unique<char[]>(kBlock);
     m_used = 0;
     // Not truncated: the new file is empty, and ext4 flushes a file that
