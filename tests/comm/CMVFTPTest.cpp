@@ -118,8 +118,7 @@ TEST(CMVFTPTest, PromptPrinterGetsBareLinesAndTakesOnlyTheFixedWaits)
     EXPECT_LT(elapsed, 2s);
     EXPECT_EQ(client.GetControllerName(), "Corvid2nd");
     ASSERT_TRUE(printer.WaitForOutput("command SS\n", 5s)) << printer.Output();
-    const std::string output = printer.Output();
-    EXPECT_EQ(output.substr(output.find("command ")), "command Sendora\ncommand KX\ncommand SS\n");
+    EXPECT_EQ(printer.ControlBytes(), "Sendora\r\nKX\r\nSS\r\n");
 }
 
 TEST(CMVFTPTest, RefusedLoginStillCountsAsAReply)

@@ -70,6 +70,17 @@ std::string CPrinterSimulator::Output() const
     return m_process->Output();
 }
 
+std::string CPrinterSimulator::ControlBytes() const
+{
+    std::istringstream lines(Output());
+    std::string line, bytes;
+    while (std::getline(lines, line))
+        if (line.rfind("bytes ", 0) == 0)
+            for (std::size_t i = 6; i + 1 < line.size(); i += 2)
+                bytes += static_cast<char>(std::stoi(line.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
 bool CPrinterSimulator::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

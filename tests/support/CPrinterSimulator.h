@@ -42,8 +42,8 @@ public:
         int refusalPauseMs = 0;
         // Answers an upload's STOR only after this pause.
         int storePauseMs = 0;
-        // Adds a "command LINE" line to Output() for every line it receives
-        // on the control connection.
+        // Logs what arrives on the control connection: its raw bytes
+        // (ControlBytes()) and a "command LINE" line in Output() per line.
         bool logCommands = false;
     };
 
@@ -61,6 +61,8 @@ public:
     // Everything it has printed so far ("ready ...", "data closed|reset ...",
     // "received ..." lines).
     std::string Output() const;
+    // With logCommands: every byte received on the control connections.
+    std::string ControlBytes() const;
     bool WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) const;
 
 private:
