@@ -15,6 +15,11 @@
 
 class CPrintDataListCtrl;
 
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 // A private registry, user configuration and setting folder, the message
 // recorder, the application object and, on demand, the main window shown
 // and active.

@@ -80,6 +80,14 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+std::string PatternBytes(std::size_t size, unsigned seed)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * (131 + 2 * seed) + i / 4099) & 0xFF);
+    return bytes;
+}
+
 std::string NormalisedJob(const std::string& bytes)
 {
     std::smatch match;

@@ -33,5 +33,7 @@ std::uint64_t SizeOf(const std::string& path);
 std::set<std::string> FilesBelow(const std::string& folder);
 // The lines of a text, without their line feeds.
 std::vector<std::string> SplitLines(const std::string& text);
+// Bytes of no short period, different for every seed: data whose blocks cannot be mixed up unseen.
+std::string PatternBytes(std::size_t size, unsigned seed = 0);
 // A job's bytes with the job name, which JOB and EOJ must agree on, as NAME.
 std::string NormalisedJob(const std::string& bytes);
