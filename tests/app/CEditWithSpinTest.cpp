@@ -1,4 +1,5 @@
 #include "CEditWithSpin.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,5 @@ INSTANTIATE_TEST_SUITE_P(
                     CTypingCase{"PasteKeepsItsDigits", 5, {kSelectAll, kPaste}, "12", "a1 b2"},
                     CTypingCase{"PasteTooLongRefused", 5, {kSelectAll, kPaste}, "5", "123"},
                     CTypingCase{"DownStopsAtTheLowerBound", 2, {{Qt::Key_Down}, {Qt::Key_Down}}, "1"},
-                    CTypingCase{"UpStopsAtTheMaximum", 98, {{Qt::Key_Up}, {Qt::Key_Up}}, "99"}),
-    [](const testing::TestParamInfo<CTypingCase>& info) { return info.param.name; });
+                    CTypingCase{"UpStopsAtTheMaximum", 98, {{Qt::Key_Up}, {Qt::Key_Up}}, "99"}), ByCaseName());
 }
