@@ -6,6 +6,7 @@
 #include "CPrintDataModel.h"
 #include "CSDComboBox.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -144,8 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         CCopiesEditCase{"Tab", "4", 4, {ResId::kSameCopiesOffMessage}, false, Qt::Key_Tab},
         CCopiesEditCase{"ZeroAndEnter", "0", 1, {ResId::kCopiesOutOfRangeMessage, ResId::kSameCopiesOffMessage}, false,
                         Qt::Key_Enter},
-        CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}),
-    [](const testing::TestParamInfo<CCopiesEditCase>& info) { return info.param.name; });
+        CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}), ByCaseName());
 
 // Tab and Shift+Tab go from control to control, also from an editor,
 // which they close; F2 edits the current cell, but never a file name;
@@ -273,14 +273,11 @@ TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)
     std::vector<std::string> expected{"old.plt"};
     for (const auto& entry : std::filesystem::directory_iterator(m_dir.File("dropped")))
         expected.push_back(entry.path().filename().string());
-    expected.push_back("one.tif");
-    expected.push_back("two.cgm");
+    expected.insert(expected.end(), {"one.tif", "two.cgm"});
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_dir.File("dropped"))),
-                  QUrl::fromLocalFile(QString::fromStdString(m_dir.File("missing.plt"))),
-                  QUrl::fromLocalFile(QString::fromStdString(WriteFile("one.tif"))),
-                  QUrl::fromLocalFile(QString::fromStdString(WriteFile("two.cgm")))});
+    data.setUrls({QUrl::fromLocalFile(Q(m_dir.File("dropped"))), QUrl::fromLocalFile(Q(m_dir.File("missing.plt"))),
+                  QUrl::fromLocalFile(Q(WriteFile("one.tif"))), QUrl::fromLocalFile(Q(WriteFile("two.cgm")))});
     const QPointF at = List().viewport()->rect().center();
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(List().viewport(), &enter);
