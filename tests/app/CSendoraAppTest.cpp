@@ -48,7 +48,7 @@ TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersIts
         rowsShown = window->findChild<CPrintDataListCtrl*>("listPrintData")->model()->rowCount();
         window->reject();
     });
-    EXPECT_EQ(m_app->RunApplication({QString::fromStdString(folder), QString::fromStdString(single)}), 0);
+    EXPECT_EQ(m_app->RunApplication({Q(folder), Q(single)}), 0);
 
     EXPECT_EQ(rowsShown, 2);
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.plt", "single.tif"}));
