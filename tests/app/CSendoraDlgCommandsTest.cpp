@@ -5,6 +5,7 @@
 #include "CPrintDataListCtrl.h"
 #include "CSDComboBox.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -14,11 +15,6 @@
 
 namespace {
 using CSendoraDlgCommandsTest = CSendoraFixture;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // File names of a folder in the order the file system lists them.
 std::vector<std::string> ListingOrder(const std::string& folder)
@@ -107,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CMoveCase{"DownTwoRows", "buttonMoveDown", {1, 2}, {"0", "3", "1", "2", "4"}, {2, 3}},
                     CMoveCase{"DownApart", "buttonMoveDown", {1, 3}, {"0", "2", "1", "4", "3"}, {2, 4}},
                     CMoveCase{"DownWithLastRow", "buttonMoveDown", {1, 4}, kUnmoved, {1, 4}},
-                    CMoveCase{"DownNothingSelected", "buttonMoveDown", {}, kUnmoved, {}}),
-    [](const testing::TestParamInfo<CMoveCase>& info) { return info.param.name; });
+                    CMoveCase{"DownNothingSelected", "buttonMoveDown", {}, kUnmoved, {}}), ByCaseName());
 
 TEST_F(CSendoraDlgCommandsTest, DeleteRemovesTheSelectedEntriesThenAll)
 {
