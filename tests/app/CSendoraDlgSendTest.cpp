@@ -16,6 +16,8 @@
 #include "IMessageSink.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
+#include "CaseNames.h"
+#include "SimulatorOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,17 +44,7 @@ constexpr std::uint64_t kStallBytes = 256 << 10;
 // More than the sockets of both sides hold once the printer stalls.
 constexpr std::uint64_t kLargeFileBytes = 48 << 20;
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-CPrinterSimulator::Options PrinterWithModels()
-{
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    return options;
-}
+const CPrinterSimulator::Options kPrinterWithModels = SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; });
 
 // Threads of this process, which may end a while after their work.
 int ThreadCount()
@@ -316,7 +308,7 @@ private:
 
 TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheController)
 {
-    CPrinterSimulator printer(PrinterWithModels());
+    CPrinterSimulator printer(kPrinterWithModels);
     ASSERT_TRUE(printer.IsRunning());
     Open();
     ChoosePrinter(printer.Address(), 3);
@@ -350,7 +342,7 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
 
 TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
 {
-    CPrinterSimulator printer(PrinterWithModels());
+    CPrinterSimulator printer(kPrinterWithModels);
     ASSERT_TRUE(printer.IsRunning());
     Open();
     ChoosePrinter(printer.Address(), 7);
@@ -440,26 +432,12 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     EXPECT_TRUE(SendFilesLeft().empty());
 }
 
-std::string CaseName(const testing::TestParamInfo<CRefusalCase>& info)
-{
-    return info.param.name;
-}
-
 // Long enough for the progress window to look at the upload several times.
-CPrinterSimulator::Options PrinterRefusingSlowly()
-{
-    CPrinterSimulator::Options options;
-    options.refusalPauseMs = 500;
-    return options;
-}
-
-CPrinterSimulator::Options PrinterWithoutPsPdf()
-{
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK2"};
-    options.version = "3.0";
-    return options;
-}
+const CPrinterSimulator::Options kPrinterRefusingSlowly = SimulatorOptions([](auto& o) { o.refusalPauseMs = 500; });
+const CPrinterSimulator::Options kPrinterWithoutPsPdf = SimulatorOptions([](auto& o) {
+    o.models = {"PlotraK2"};
+    o.version = "3.0";
+});
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFromWindowRefusals,
@@ -469,12 +447,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {ResId::kNoAnswerMessage}, true, "",
                                  {"send"}},
                     CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"},
-                                 PrinterWithoutPsPdf(), true, "", "", {ResId::kNoPsPdfMessage}, true, "", {"send"}},
-                    CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, PrinterRefusingSlowly(), true, "", "wrong",
+                                 kPrinterWithoutPsPdf, true, "", "", {ResId::kNoPsPdfMessage}, true, "", {"send"}},
+                    CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, kPrinterRefusingSlowly, true, "", "wrong",
                                  {ResId::kLoginRefusedMessage, 0}, true, "Login denied\n530 Authentication failed.", {"send"}},
-                    CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, PrinterWithModels(), false,
+                    CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, kPrinterWithModels, false,
                                  "sample", "", {ResId::kConnectionRefusedMessage}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
-    CaseName);
+    ByCaseName());
 
 // Cancel pressed, or the window closed, while the printer takes nothing:
 // the upload ends at once, without a word, and leaves no file anywhere.
@@ -483,9 +461,7 @@ class SendFromWindowStalled : public SendFromWindow, public testing::WithParamIn
 TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile)
 {
     const bool close = GetParam();
-    CPrinterSimulator::Options options;
-    options.stallAfter = kStallBytes;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.stallAfter = kStallBytes; }));
     ASSERT_TRUE(printer.IsRunning());
     Open();
     ChoosePrinter(printer.Address());
