@@ -4,6 +4,7 @@
 #include "CLogonName.h"
 #include "CPrintDataListCtrl.h"
 #include "CSDComboBox.h"
+#include "CaseNames.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -73,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"alice", "bob", kLogon}, kLogon, {"p1", "p2"}, "elsewhere", "p1"},
         CNameBoxCase{"OnlyTheLogonWithoutLists", {}, "bob", {kLogon}, kLogon, {}, "p2", ""},
         CNameBoxCase{"FirstOwnerWhenNoneRemembered", {"alice", kLogon}, "", {"alice", kLogon}, "alice", {"p1"}, "",
-                     "p1"}),
-    [](const testing::TestParamInfo<CNameBoxCase>& info) { return info.param.name; });
+                     "p1"}), ByCaseName());
 
 struct CStoredSettingCase {
     const char* name;
@@ -100,8 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgSettingTest,
                          testing::Values(CStoredSettingCase{"Office", "office", "office"},
                                          CStoredSettingCase{"Plant", "plant", "plant"},
                                          CStoredSettingCase{"CaseDiffers", "Plant", "(Printer defaults)"},
-                                         CStoredSettingCase{"Missing", "", "(Printer defaults)"}),
-                         [](const testing::TestParamInfo<CStoredSettingCase>& info) { return info.param.name; });
+                                         CStoredSettingCase{"Missing", "", "(Printer defaults)"}), ByCaseName());
 
 struct CPrinterNoCase {
     const char* stored;
