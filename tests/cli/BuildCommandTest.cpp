@@ -6,6 +6,7 @@
 #include "ResourceIds.h"
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -187,6 +188,5 @@ INSTANTIATE_TEST_SUITE_P(
                     "MISSING"},
         // No file can be created there, not even by root.
         FailureCase{"NoTemporaryName", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, ResId::kNoTempNameMessage, "",
-                    "/proc/"}),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
+                    "/proc/"}), ByCaseName());
 }
