@@ -1,6 +1,7 @@
 #include "CProcess.h"
 #include "CTempDir.h"
 #include "TestConfig.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,5 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
         UsageCase{"BuildUnknownFormat",
                   {"build", "-o", "OUT", "--format", "PJL", "A0.hpg"},
-                  "--format PJL is not one of the data formats: " + kFormats}),
-    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.label); });
+                  "--format PJL is not one of the data formats: " + kFormats}), ByCaseName());
 }
