@@ -8,6 +8,8 @@
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
+#include "SimulatorOptions.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -21,12 +23,7 @@
 namespace {
 using namespace std::chrono_literals;
 
-CPrinterSimulator::Options PrinterWithModels()
-{
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK1"};
-    return options;
-}
+const CPrinterSimulator::Options kPrinterWithModels = SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; });
 
 class SendCommand : public testing::Test {
 protected:
@@ -68,7 +65,7 @@ protected:
 
 TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
 {
-    CPrinterSimulator printer(PrinterWithModels());
+    CPrinterSimulator printer(kPrinterWithModels);
     ASSERT_TRUE(printer.IsRunning());
     const std::string first = Plot("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n");
     const std::string second = Plot("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'));
@@ -92,9 +89,7 @@ TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
 
 TEST_F(SendCommand, PdfGoesToAPrinterWithPostScriptAndPdf)
 {
-    CPrinterSimulator::Options options;
-    options.psPdf = true;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.psPdf = true; }));
     ASSERT_TRUE(printer.IsRunning());
     const std::string pdf = Plot("cover.pdf", "%PDF-1.4\n%%EOF\n");
 
@@ -107,7 +102,7 @@ TEST_F(SendCommand, PdfGoesToAPrinterWithPostScriptAndPdf)
 
 TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
 {
-    CPrinterSimulator printer(PrinterWithModels());
+    CPrinterSimulator printer(kPrinterWithModels);
     ASSERT_TRUE(printer.IsRunning());
 
     // Same copies for all mean nothing to a setup job: no collate lines.
@@ -125,7 +120,7 @@ TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
 
 TEST_F(SendCommand, SetupTakesTheControllerItIsGiven)
 {
-    CPrinterSimulator printer(PrinterWithModels());
+    CPrinterSimulator printer(kPrinterWithModels);
     ASSERT_TRUE(printer.IsRunning());
 
     const auto result = Cli({"setup", "--printer", printer.Address(), "--owner", "Ada", "--setting", "sample",
@@ -138,9 +133,7 @@ TEST_F(SendCommand, SetupTakesTheControllerItIsGiven)
 
 TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
 {
-    CPrinterSimulator::Options options;
-    options.stallAfter = 256 << 10;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }));
     ASSERT_TRUE(printer.IsRunning());
     const std::string plot = Plot("big.plt", std::string(48 << 20, 'P'));
     const std::string partial = printer.Root() + "plt00p/big.plt.pjl";
@@ -182,9 +175,7 @@ class SendRefusal : public SendCommand, public testing::WithParamInterface<Refus
 TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 {
     const RefusalCase& c = GetParam();
-    CPrinterSimulator::Options options;
-    options.psPdf = c.psPdf;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([&](auto& o) { o.psPdf = c.psPdf; }));
     ASSERT_TRUE(printer.IsRunning());
     std::vector<std::string> args = {c.args[0], "--printer", printer.Address()};
     const std::map<std::string, std::string> placeholders = {
@@ -221,5 +212,5 @@ INSTANTIATE_TEST_SUITE_P(
                     {"setup", "--owner", "Ada", "--setting", "DEFAULTS"}, ResId::kDefaultSetupMessage, ""},
         RefusalCase{"SetupUnknownSetting", false, {"setup", "--owner", "Ada", "--setting", "default.org"}, ResId::kCannotLoadSettingMessage, ""},
         RefusalCase{"SetupNoOwner", false, {"setup", "--owner", "", "--setting", "sample"}, ResId::kNoOwnerMessage, ""}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.label); });
+    ByCaseName());
 }
