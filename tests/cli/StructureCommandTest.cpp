@@ -1,6 +1,7 @@
 #include "CProcess.h"
 #include "CTempDir.h"
 #include "TestConfig.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -105,8 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"SettingWithoutEquals", kHeader + "@PJL DEFAULT PAPER\n" + kTrailer,
                    "the line \"@PJL DEFAULT PAPER\" has no value"},
         DamageCase{"EojCutAfterEquals", kHeader + "@PJL EOJ NAME =\n" + kUel,
-                   "the line \"@PJL EOJ NAME =\" has no quoted value"}),
-    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.label); });
+                   "the line \"@PJL EOJ NAME =\" has no quoted value"}), ByCaseName());
 
 TEST(InspectCommand, SaysWhyItCannotOpenTheFile)
 {
