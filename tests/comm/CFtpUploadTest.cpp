@@ -1,49 +1,22 @@
 #include "CFtpUpload.h"
 
-#include "IProgressMonitor.h"
-
 #include "CPrinterSimulator.h"
+#include "CRecordingMonitor.h"
 #include "CTempDir.h"
 #include "LoopbackPort.h"
+#include "CaseNames.h"
+#include "SimulatorOptions.h"
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// What the upload reports, and a cancel on a condition of the test's choice.
-class CRecordingMonitor : public IProgressMonitor {
-public:
-    void Begin(std::uint64_t total) override { totals.push_back(total); }
-    bool IsCancelled() override { return cancelWhen && cancelWhen(); }
-    void Advance(std::uint64_t bytes) override
-    {
-        steps.push_back(bytes);
-        done += bytes;
-    }
-    void End() override { ++ends; }
-
-    std::function<bool()> cancelWhen;
-    std::vector<std::uint64_t> totals;
-    std::vector<std::uint64_t> steps;
-    std::uint64_t done = 0;
-    int ends = 0;
-};
-
-std::string Pattern(std::size_t size)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 131 + i / 4099) & 0xFF);
-    return bytes;
-}
 
 class FtpUpload : public testing::Test {
 protected:
@@ -69,9 +42,9 @@ protected:
 };
 
 struct NameCase {
-    const char* label;
-    const char* folder;
     const char* name;
+    const char* folder;
+    const char* file;
     std::size_t size;
 };
 
@@ -82,8 +55,8 @@ class FtpUploadNames : public FtpUpload, public testing::WithParamInterface<Name
 TEST_P(FtpUploadNames, LandsWithItsBytesUnderTheName)
 {
     const NameCase& c = GetParam();
-    const std::string bytes = Pattern(c.size - 4) + "\r\n\x1a\r";
-    CFtpUpload upload(Request(bytes, c.folder, c.name));
+    const std::string bytes = PatternBytes(c.size - 4) + "\r\n\x1a\r";
+    CFtpUpload upload(Request(bytes, c.folder, c.file));
 
     ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
 
@@ -93,7 +66,7 @@ TEST_P(FtpUploadNames, LandsWithItsBytesUnderTheName)
     EXPECT_EQ(m_monitor.totals, std::vector<std::uint64_t>{c.size});
     EXPECT_EQ(m_monitor.steps, steps);
     EXPECT_EQ(m_monitor.ends, 1);
-    const std::string path = std::string(c.folder) + "/" + c.name;
+    const std::string path = std::string(c.folder) + "/" + c.file;
     EXPECT_EQ(ReadFileBytes(Received(path)), bytes);
     EXPECT_TRUE(m_printer->WaitForOutput("received " + path + " " + std::to_string(bytes.size()) + "\n", 5s))
         << m_printer->Output();
@@ -106,11 +79,11 @@ INSTANTIATE_TEST_SUITE_P(Names, FtpUploadNames,
                                          NameCase{"Blanks", "plt99p", "site plan  v2.plt.pjl", 3 * 4096 + 21},
                                          NameCase{"UrlCharacters", "plt01p", "100% #3 ?a=b;type=a&c.plt.pjl", 21},
                                          NameCase{"NonAscii", "plt02p", "Grundri\xc3\x9f \xc3\xa9tage.tif.pjl", 4100}),
-                         [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
+                         ByCaseName());
 
 TEST_F(FtpUpload, CancelMidTransferDropsThePartialFile)
 {
-    const std::string bytes = Pattern(16 << 20);
+    const std::string bytes = PatternBytes(16 << 20);
     m_monitor.cancelWhen = [this] { return m_monitor.done >= (1 << 20); };
     CFtpUpload upload(Request(bytes));
 
@@ -141,10 +114,7 @@ class PrinterSlowToTakeTheFile : public FtpUpload, public testing::WithParamInte
 protected:
     CPrinterSimulator::Options PrinterOptions() const override
     {
-        CPrinterSimulator::Options options;
-        options.storePauseMs = 5000;
-        options.logCommands = true;
-        return options;
+        return SimulatorOptions([](auto& o) { std::tie(o.storePauseMs, o.logCommands) = std::tuple(5000, true); });
     }
 };
 
@@ -154,7 +124,7 @@ TEST_P(PrinterSlowToTakeTheFile, EndingEarlyLeavesTheEarlierJobAndNeverBegins)
     WriteFileBytes(Received("plt00p/A0.hpg.pjl"), "an earlier job");
     if (c.cancelAfter)
         m_monitor.cancelWhen = [&] { return m_printer->Output().find(c.cancelAfter) != std::string::npos; };
-    CFtpUpload upload(Request(Pattern(100)));
+    CFtpUpload upload(Request(PatternBytes(100)));
     upload.SetTimeouts(c.replySeconds, 60);
 
     EXPECT_EQ(upload.Run(m_monitor), c.result);
@@ -169,8 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
     Ends, PrinterSlowToTakeTheFile,
     testing::Values(EarlyEndCase{"CancelBeforeConnecting", "", 15, CFtpUpload::Result::Cancelled},
                     EarlyEndCase{"CancelAfterTheStore", "\ncommand STOR ", 15, CFtpUpload::Result::Cancelled},
-                    EarlyEndCase{"NoAnswerToTheStore", nullptr, 1, CFtpUpload::Result::Failed}),
-    [](const testing::TestParamInfo<EarlyEndCase>& info) { return std::string(info.param.label); });
+                    EarlyEndCase{"NoAnswerToTheStore", nullptr, 1, CFtpUpload::Result::Failed}), ByCaseName());
 
 // The texts the messages are chosen by (the window's refusal tests show
 // them), and nothing begins on the printer.
@@ -198,29 +167,24 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
 TEST_F(FtpUpload, MissingInputFolderFailsAndCreatesNothing)
 {
     std::filesystem::remove(Received("plt42p"));
-    const auto before = std::distance(std::filesystem::recursive_directory_iterator(m_printer->Root()),
-                                      std::filesystem::recursive_directory_iterator());
+    const auto before = FilesBelow(m_printer->Root());
     CFtpUpload upload(Request("job", "plt42p"));
 
     EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
 
     EXPECT_NE(upload.GetErrorText().find("\n550 "), std::string::npos) << upload.GetErrorText();
     EXPECT_FALSE(std::filesystem::exists(Received("plt42p")));
-    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(m_printer->Root()),
-                            std::filesystem::recursive_directory_iterator()),
-              before);
+    EXPECT_EQ(FilesBelow(m_printer->Root()), before);
 }
 
 class StalledPrinter : public FtpUpload {
 protected:
     CPrinterSimulator::Options PrinterOptions() const override
     {
-        CPrinterSimulator::Options options;
-        options.stallAfter = 256 << 10;
-        return options;
+        return SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; });
     }
     // Larger than what the sockets of both sides can hold.
-    const std::string m_bytes = Pattern(48 << 20);
+    const std::string m_bytes = PatternBytes(48 << 20);
 };
 
 TEST_F(StalledPrinter, TransferThatMakesNoProgressEndsWithAnError)
@@ -286,10 +250,7 @@ protected:
     }
     CPrinterSimulator::Options PrinterOptions() const override
     {
-        CPrinterSimulator::Options options;
-        options.host = GetParam().host;
-        options.logCommands = true;
-        return options;
+        return SimulatorOptions([this](auto& o) { std::tie(o.host, o.logCommands) = std::tuple(GetParam().host, true); });
     }
 };
 
@@ -312,6 +273,5 @@ TEST_P(ActiveUpload, ThePrinterOpensTheDataConnection)
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, ActiveUpload,
-                         testing::Values(HostCase{"IPv4", "127.0.0.1"}, HostCase{"IPv6", "::1"}),
-                         [](const testing::TestParamInfo<HostCase>& info) { return std::string(info.param.label); });
+                         testing::Values(HostCase{"IPv4", "127.0.0.1"}, HostCase{"IPv6", "::1"}), ByCaseName());
 }
