@@ -2,12 +2,15 @@
 
 #include "CMessageRecorder.h"
 #include "CPrinterSimulator.h"
+#include "CaseNames.h"
+#include "SimulatorOptions.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <climits>
 #include <optional>
+#include <tuple>
 
 namespace {
 using namespace std::chrono_literals;
@@ -50,15 +53,12 @@ class CMVFTPStatusTest : public testing::TestWithParam<StatusCase> {};
 TEST_P(CMVFTPStatusTest, ClassifiesThePrinter)
 {
     const StatusCase& c = GetParam();
-    CPrinterSimulator::Options options;
-    options.models = c.models;
-    options.version = c.version;
-    options.psPdf = c.psPdf;
-    options.noConcluded = c.noConcluded;
-    options.silent = c.silent;
-    if (c.afterNul)
-        options.afterNul = c.afterNul;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([&](auto& o) {
+        std::tie(o.models, o.version, o.psPdf, o.noConcluded, o.silent) =
+            std::tie(c.models, c.version, c.psPdf, c.noConcluded, c.silent);
+        if (c.afterNul)
+            o.afterNul = c.afterNul;
+    }));
     ASSERT_TRUE(printer.IsRunning());
     CMessageRecorder messages;
 
@@ -94,18 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"K5_WithoutVersionLabel", {kK5}, std::nullopt, true, false, false, 0, "Others", 0},
         StatusCase{"NoStatusReply", {kK1}, std::nullopt, true, false, true, 0, "Others", 0},
         StatusCase{"StaleBytesAfterNul", {}, std::nullopt, false, false, false, 0, "Others", 0, "PlotraK1 PS/PDF"}),
-    [](const testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
+    ByCaseName());
 
 // The lines go bare, each ended by CR LF (the simulator, like the printer,
 // knows no other end of line), and the printer's fixed waits are all the
 // dialogue takes.
 TEST(CMVFTPTest, PromptPrinterGetsBareLinesAndTakesOnlyTheFixedWaits)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"PlotraK2"};
-    options.version = "3.00";
-    options.logCommands = true;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) {
+        o.models = {"PlotraK2"};
+        std::tie(o.version, o.logCommands) = std::tuple("3.00", true);
+    }));
     ASSERT_TRUE(printer.IsRunning());
     CMVFTP client = MakeClient();
 
@@ -123,9 +122,7 @@ TEST(CMVFTPTest, PromptPrinterGetsBareLinesAndTakesOnlyTheFixedWaits)
 
 TEST(CMVFTPTest, RefusedLoginStillCountsAsAReply)
 {
-    CPrinterSimulator::Options options;
-    options.password = "secret";
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.password = "secret"; }));
     ASSERT_TRUE(printer.IsRunning());
     CMessageRecorder messages;
     CMVFTP client = MakeClient();
@@ -139,12 +136,10 @@ TEST(CMVFTPTest, RefusedLoginStillCountsAsAReply)
 
 TEST(CMVFTPTest, ReadsAReplyLargerThanTheBufferWhole)
 {
-    CPrinterSimulator::Options options;
-    options.models = {"MAROVIA K2E"};
-    options.version = "4.2";
-    options.psPdf = true;
-    options.padding = 6000;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) {
+        o.models = {"MAROVIA K2E"};
+        std::tie(o.version, o.psPdf, o.padding) = std::tuple("4.2", true, 6000);
+    }));
     ASSERT_TRUE(printer.IsRunning());
     CMVFTP client = MakeClient(3);
 
@@ -164,10 +159,10 @@ TEST(CMVFTPTest, ReadsAReplyLargerThanTheBufferWhole)
 
 TEST(CMVFTPTest, ReachesAPrinterOverIPv6)
 {
-    CPrinterSimulator::Options options;
-    options.host = "::1";
-    options.models = {"PlotraK1"};
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) {
+        o.host = "::1";
+        o.models = {"PlotraK1"};
+    }));
     ASSERT_TRUE(printer.IsRunning());
     CMVFTP client = MakeClient();
 
@@ -190,9 +185,8 @@ TEST(CMVFTPTest, GivesUpQuietlyOnAPrinterThatSaysNothing)
     for (const SilenceCase& c : {SilenceCase{"mute", true, false, true, kTimeout - 50ms, kTimeout + 1s},
                                  SilenceCase{"hangs up", false, true, true, 0ms, kTimeout / 2},
                                  SilenceCase{"refuses", false, false, false, 0ms, kTimeout / 2}}) {
-        CPrinterSimulator::Options options;
-        options.mute = c.mute;
-        options.hangUp = c.hangUp;
+        const auto options =
+            SimulatorOptions([&](auto& o) { std::tie(o.mute, o.hangUp) = std::tie(c.mute, c.hangUp); });
         std::optional<CPrinterSimulator> printer(std::in_place, options);
         ASSERT_TRUE(printer->IsRunning());
         const std::string address = printer->Address();
