@@ -2,6 +2,7 @@
 
 #include "CMessageRecorder.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,5 @@ INSTANTIATE_TEST_SUITE_P(
                     ReportCase{"BothOnTheirLines", "xx Login denied yy\nCouldn't connect to server", {ResId::kLoginRefusedMessage, ResId::kConnectionRefusedMessage}},
                     ReportCase{"Other", "Timeout was reached\n226 Transfer complete.", {0}},
                     // The search text must lie within one line.
-                    ReportCase{"SplitOverLines", "Login\ndenied", {0}}),
-    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.label); });
+                    ReportCase{"SplitOverLines", "Login\ndenied", {0}}), ByCaseName());
 }
