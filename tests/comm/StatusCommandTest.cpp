@@ -3,8 +3,11 @@
 #include "CProcess.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
+#include "CaseNames.h"
+#include "SimulatorOptions.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 struct PrinterCase {
@@ -22,12 +25,9 @@ class StatusCommandTest : public testing::TestWithParam<PrinterCase> {};
 TEST_P(StatusCommandTest, PrintsControllerAndOptionOrWhyNot)
 {
     const PrinterCase& c = GetParam();
-    CPrinterSimulator::Options options;
-    options.models = c.models;
-    options.version = c.version;
-    options.psPdf = c.psPdf;
-    options.hangUp = c.hangUp;
-    CPrinterSimulator printer(options);
+    CPrinterSimulator printer(SimulatorOptions([&](auto& o) {
+        std::tie(o.models, o.version, o.psPdf, o.hangUp) = std::tie(c.models, c.version, c.psPdf, c.hangUp);
+    }));
     ASSERT_TRUE(printer.IsRunning());
 
     const auto result = CProcess::Run(test_config::kCli, {"status", "--printer", printer.Address()});
@@ -41,6 +41,5 @@ INSTANTIATE_TEST_SUITE_P(
     Printers, StatusCommandTest,
     testing::Values(PrinterCase{"Heron", {"PlotraK1"}, std::nullopt, true, false, 0, "controller: Heron\nps/pdf: yes\n"},
                     PrinterCase{"Corvid2nd", {"LXK4"}, "9.01", false, false, 0, "controller: Corvid2nd\nps/pdf: no\n"},
-                    PrinterCase{"NoAnswer", {}, std::nullopt, false, true, 1, ""}),
-    [](const testing::TestParamInfo<PrinterCase>& info) { return std::string(info.param.name); });
+                    PrinterCase{"NoAnswer", {}, std::nullopt, false, true, 1, ""}), ByCaseName());
 }
