@@ -1,7 +1,6 @@
 #include "CFtpUpload.h"
 
-#include "IProgressMonitor.h"
-
+#include "CRecordingMonitor.h"
 #include "CTempDir.h"
 #include "LoopbackPort.h"
 
@@ -27,17 +26,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* kVsftpd = "/usr/sbin/vsftpd";
-
-class CMonitor : public IProgressMonitor {
-public:
-    void Begin(std::uint64_t) override {}
-    bool IsCancelled() override { return cancelAfter > 0 && done >= cancelAfter; }
-    void Advance(std::uint64_t bytes) override { done += bytes; }
-    void End() override {}
-
-    std::uint64_t cancelAfter = 0;
-    std::uint64_t done = 0;
-};
 
 int Connect(int port)
 {
@@ -195,20 +183,12 @@ protected:
 
     CTempDir m_local;
     CVsftpd m_server;
-    CMonitor m_monitor;
+    CRecordingMonitor m_monitor;
 };
-
-std::string Pattern(std::size_t size)
-{
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 151 + i / 8191) & 0xFF);
-    return bytes;
-}
 
 TEST_F(VsftpdUpload, StoresTheBytesUnderTheName)
 {
-    const std::string bytes = Pattern(300000) + "\r\n\n\r";
+    const std::string bytes = PatternBytes(300000) + "\r\n\n\r";
     const std::string name = "Grundri\xc3\x9f 100% #2.hpg.pjl";
     CFtpUpload upload(Request(bytes, "plt00p", name));
 
@@ -220,8 +200,8 @@ TEST_F(VsftpdUpload, StoresTheBytesUnderTheName)
 
 TEST_F(VsftpdUpload, CancelDeletesThePartialFile)
 {
-    const std::string bytes = Pattern(32 << 20);
-    m_monitor.cancelAfter = 1 << 20;
+    const std::string bytes = PatternBytes(32 << 20);
+    m_monitor.cancelWhen = [this] { return m_monitor.done >= (1 << 20); };
     CFtpUpload upload(Request(bytes, "plt00p", "A0.hpg.pjl"));
 
     EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
