@@ -6,6 +6,7 @@
 #include "CSendDefaults.h"
 #include "CTempDir.h"
 #include "CUserConfig.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         OwnerCase{"LogonComparedWithCase", {"alice"}, "Alice", "alice", {"alice", "Alice"}, 1},
         OwnerCase{"FirstOfDuplicates", {"x", "bob", "bob"}, "x", "bob", {"x", "bob", "bob"}, 1},
         OwnerCase{"UnknownLogonAddsNothing", {"alice", "bob"}, "", "bob", {"alice", "bob"}, 1},
-        OwnerCase{"UnknownLogonNoOwners", {}, "", "bob", {}, -1}),
-    [](const testing::TestParamInfo<OwnerCase>& info) { return std::string(info.param.name); });
+        OwnerCase{"UnknownLogonNoOwners", {}, "", "bob", {}, -1}), ByCaseName());
 
 TEST(PrinterChoiceTest, SelectsTheRememberedPrinterOrTheFirst)
 {
