@@ -1,8 +1,8 @@
-// The shipped capability file: installed beside the program and in the
-// fallback folder, consistent in itself, and offering every value of the
-// shipped setting files.
+// The shipped capability file: installed beside the program and in the fallback folder, consistent
+// in itself, and offering every value of the shipped setting files.
 #include "CPlotter.h"
 #include "CProfile.h"
+#include "CaseNames.h"
 #include "CTempDir.h"
 #include "CTextFields.h"
 #include "TestConfig.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -41,8 +40,7 @@ std::pair<Strings, Strings> List(const CPlotter& plotter, ListGetter get)
 
 Strings SizeCodes(const CPlotter& plotter, CPlotter::SizeKind kind, const std::string& group)
 {
-    Strings labels;
-    Strings codes;
+    Strings labels, codes;
     if (kind == CPlotter::SizeKind::Output)
         plotter.GetOutputSizeList(group, labels, codes);
     else
@@ -71,20 +69,14 @@ bool IsNumberIn(const std::string& text, int lower, int upper)
 }
 
 const std::pair<const char*, ListGetter> kLists[] = {
-    {"StampDates", &CPlotter::GetStampDateList},
-    {"StampRotations", &CPlotter::GetStampRotateList},
-    {"MediaTypes", &CPlotter::GetMediaTypeList},
-    {"OutputTrays", &CPlotter::GetOutputTrayList},
-    {"Folders", &CPlotter::GetFolderList},
-    {"FolderSizes", &CPlotter::GetFolderSizeList},
-    {"FolderMargins", &CPlotter::GetFolderMarginList},
-    {"Stackers", &CPlotter::GetStackerList},
-    {"StackBins", &CPlotter::GetStackBinList},
-    {"FolderOutputBins", &CPlotter::GetFolderOutputBinList},
+    {"StampDates", &CPlotter::GetStampDateList},      {"StampRotations", &CPlotter::GetStampRotateList},
+    {"MediaTypes", &CPlotter::GetMediaTypeList},      {"OutputTrays", &CPlotter::GetOutputTrayList},
+    {"Folders", &CPlotter::GetFolderList},            {"FolderSizes", &CPlotter::GetFolderSizeList},
+    {"FolderMargins", &CPlotter::GetFolderMarginList}, {"Stackers", &CPlotter::GetStackerList},
+    {"StackBins", &CPlotter::GetStackBinList},        {"FolderOutputBins", &CPlotter::GetFolderOutputBinList},
     {"InputPaperGroups", &CPlotter::GetInputPaperGroupList},
     {"OutputPaperGroups", &CPlotter::GetOutputPaperGroupList},
-    {"RollPaperGroups", &CPlotter::GetRollPaperGroupList},
-    {"PaperCuts", &CPlotter::GetPaperCutList},
+    {"RollPaperGroups", &CPlotter::GetRollPaperGroupList}, {"PaperCuts", &CPlotter::GetPaperCutList},
 };
 
 const std::pair<const char*, RangeGetter> kRanges[] = {
@@ -236,10 +228,5 @@ TEST_P(SettingFileTest, EveryValueIsOffered)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedFiles, SettingFileTest, testing::ValuesIn(ShippedSettingFiles()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                             return name;
-                         });
+                         [](const auto& info) { return TestNameOf(info.param); });
 }
