@@ -1,10 +1,9 @@
-// How every capability query reads its value (name lists, label;code pair
-// lists, ranges and integers, including malformed values), and when the
-// file is read: once by LoadConfig for the cached lists, with the finisher
-// lists of the region, and at every call for the size lists of a group.
+// Every capability query on well-formed and malformed values, and when the file is read:
+// once by LoadConfig for the cached lists (finisher lists by region), at every call for sizes.
 #include "CPlotter.h"
 #include "CProgramPaths.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -76,21 +75,24 @@ const PairCase kPairCases[] = {
     {"ItemWithoutSemicolon", "Plain;PLAIN,Film", {"Plain", "Film"}, {"PLAIN", ""}},
     {"ExtraSemicolonParts", "Plain;PLAIN;X", {"Plain"}, {"PLAIN"}},
     {"ManySemicolonParts", "A;1;2;3,B;4;", {"A", "B"}, {"1", "4"}},
-    {"EmptyValue", "", {""}, {""}},
-    {"MissingKey", std::nullopt, {}, {}},
+    {"EmptyValue", "", {""}, {""}}, {"MissingKey", std::nullopt, {}, {}},
     {"NothingItemEndsList", "Top;TOP,HP-PJL_NOTHING,Rear;REAR", {"Top"}, {"TOP"}},
     {"NothingAsLastItem", "Top;TOP,HP-PJL_NOTHING", {"Top"}, {"TOP"}},
     {"NothingOnlyAsWholeItem", "HP-PJL_NOTHING;X,Y;HP-PJL_NOTHING", {"HP-PJL_NOTHING", "Y"}, {"X", "HP-PJL_NOTHING"}},
     {"ItemsNotTrimmed", "A;1, B;2", {"A", " B"}, {"1", "2"}},
     {"BlanksAroundWholeValueRemoved", "   A;1 , B ; 2   ", {"A", " B "}, {"1 ", " 2"}},
-    {"EmptyLabel", ";X", {""}, {"X"}},
-    {"EmptyCode", "A;", {"A"}, {""}},
-    {"TrailingComma", "A;1,", {"A", ""}, {"1", ""}},
-    {"EmptyItemInside", "A;1,,B;2", {"A", "", "B"}, {"1", "", "2"}},
+    {"EmptyLabel", ";X", {""}, {"X"}}, {"EmptyCode", "A;", {"A"}, {""}},
+    {"TrailingComma", "A;1,", {"A", ""}, {"1", ""}}, {"EmptyItemInside", "A;1,,B;2", {"A", "", "B"}, {"1", "", "2"}},
     {"OnlyCommas", ",,", {"", "", ""}, {"", "", ""}},
     {"QuotesAroundValueRemoved", "\"A;1,B;2\"", {"A", "B"}, {"1", "2"}},
     {"DuplicatesKept", "A;1,A;1", {"A", "A"}, {"1", "1"}},
 };
+
+Strings Joined(Strings head, const Strings& tail)
+{
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
 
 class PairListTest : public testing::TestWithParam<std::tuple<PairQuery, PairCase>> {};
 
@@ -100,15 +102,10 @@ TEST_P(PairListTest, AppendsItemsInFileOrder)
     CTempDir dir;
     const CPlotter plotter = Loaded(dir, CapabilityFile(query.section, query.key, pairCase.value));
     // What the caller's lists held before stays, however long each was.
-    Strings labels = {"kept"};
-    Strings codes = {"KEPT", "longer"};
+    Strings labels = {"kept"}, codes = {"KEPT", "longer"};
     query.get(plotter, labels, codes);
-    Strings expectedLabels = {"kept"};
-    Strings expectedCodes = {"KEPT", "longer"};
-    expectedLabels.insert(expectedLabels.end(), pairCase.labels.begin(), pairCase.labels.end());
-    expectedCodes.insert(expectedCodes.end(), pairCase.codes.begin(), pairCase.codes.end());
-    EXPECT_EQ(labels, expectedLabels);
-    EXPECT_EQ(codes, expectedCodes);
+    EXPECT_EQ(labels, Joined({"kept"}, pairCase.labels));
+    EXPECT_EQ(codes, Joined({"KEPT", "longer"}, pairCase.codes));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPairList, PairListTest,
@@ -133,20 +130,18 @@ std::pair<int, int> Bounds(const CPlotter& plotter, void (CPlotter::*get)(int&, 
     return {lower, upper};
 }
 
+// The stamp's X range, or with y its Y range.
+std::pair<int, int> Position(const CPlotter& plotter, bool y)
+{
+    int b[4] = {-99, -99, -99, -99};
+    plotter.GetStampPositionRanges(b[0], b[1], b[2], b[3]);
+    return {b[2 * y], b[2 * y + 1]};
+}
+
 const RangeQuery kRangeQueries[] = {
     {"Stamp", "StampNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetStampNoRange); }},
-    {"Stamp", "StampXPositionRange",
-     [](const CPlotter& p) {
-         int lower = -99, upper = -99, ignoredLower = -99, ignoredUpper = -99;
-         p.GetStampPositionRanges(lower, upper, ignoredLower, ignoredUpper);
-         return std::pair(lower, upper);
-     }},
-    {"Stamp", "StampYPositionRange",
-     [](const CPlotter& p) {
-         int lower = -99, upper = -99, ignoredLower = -99, ignoredUpper = -99;
-         p.GetStampPositionRanges(ignoredLower, ignoredUpper, lower, upper);
-         return std::pair(lower, upper);
-     }},
+    {"Stamp", "StampXPositionRange", [](const CPlotter& p) { return Position(p, false); }},
+    {"Stamp", "StampYPositionRange", [](const CPlotter& p) { return Position(p, true); }},
     {"HPGLPen", "PenWidthRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetPenWidthRange); }},
     {"Finisher", "FolderProgramRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderProgramRange); }},
     {"Finisher", "FolderBinNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderBinNoRange); }},
@@ -160,21 +155,11 @@ struct RangeCase {
 };
 
 const RangeCase kRangeCases[] = {
-    {"Plain", "1,20", 1, 20},
-    {"OneItem", "1", 1, 0},
-    {"MissingKey", std::nullopt, 0, 0},
-    {"EmptyValue", "", 0, 0},
-    {"EmptySecondItem", "7,", 7, 0},
-    {"Signs", "-5,+7", -5, 7},
-    {"BlanksBeforeNumbers", " 3,  \t8", 3, 8},
-    {"TextAfterNumbers", "12mm,40 mm", 12, 40},
-    {"TextInsteadOfNumber", "abc,10", 0, 10},
-    {"SignWithoutDigits", "-,+", 0, 0},
-    {"BlankInsideSign", "- 5,5", 0, 5},
-    {"HexPrefix", "0x10,1", 0, 1},
-    {"DecimalPoint", "1.9,2.1", 1, 2},
-    {"ExtraItemsIgnored", "1,2,3", 1, 2},
-    {"NothingItem", "HP-PJL_NOTHING,4", 0, 4},
+    {"Plain", "1,20", 1, 20}, {"OneItem", "1", 1, 0}, {"MissingKey", std::nullopt, 0, 0}, {"EmptyValue", "", 0, 0},
+    {"EmptySecondItem", "7,", 7, 0}, {"Signs", "-5,+7", -5, 7}, {"BlanksBeforeNumbers", " 3,  \t8", 3, 8},
+    {"TextAfterNumbers", "12mm,40 mm", 12, 40}, {"TextInsteadOfNumber", "abc,10", 0, 10},
+    {"SignWithoutDigits", "-,+", 0, 0}, {"BlankInsideSign", "- 5,5", 0, 5}, {"HexPrefix", "0x10,1", 0, 1},
+    {"DecimalPoint", "1.9,2.1", 1, 2}, {"ExtraItemsIgnored", "1,2,3", 1, 2}, {"NothingItem", "HP-PJL_NOTHING,4", 0, 4},
     {"TooLarge", "99999999999,-99999999999", INT_MAX, INT_MIN},
     {"Extremes", "2147483647,-2147483648", INT_MAX, INT_MIN},
 };
@@ -205,10 +190,8 @@ struct NameCase {
 };
 
 const NameCase kNameCases[] = {
-    {"Names", "A0,A1,ARCH E", {"A0", "A1", "ARCH E"}},
-    {"MissingKey", std::nullopt, {}},
-    {"NothingFirst", "HP-PJL_NOTHING,A1", {}},
-    {"SemicolonsKept", "A0;X,A1", {"A0;X", "A1"}},
+    {"Names", "A0,A1,ARCH E", {"A0", "A1", "ARCH E"}}, {"MissingKey", std::nullopt, {}},
+    {"NothingFirst", "HP-PJL_NOTHING,A1", {}}, {"SemicolonsKept", "A0;X,A1", {"A0;X", "A1"}},
 };
 
 class NameListTest : public testing::TestWithParam<NameCase> {};
@@ -220,8 +203,7 @@ TEST_P(NameListTest, ReadsStampPaperSizeNames)
     EXPECT_EQ(plotter.GetPaperSizeNames(), GetParam().names);
 }
 
-INSTANTIATE_TEST_SUITE_P(StampPaperSizes, NameListTest, testing::ValuesIn(kNameCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(StampPaperSizes, NameListTest, testing::ValuesIn(kNameCases), ByCaseName());
 
 // ---- Integers ------------------------------------------------------------
 // Signs, blanks and text around the number are read as for the ranges.
@@ -234,11 +216,8 @@ struct IntegerCase {
 };
 
 const IntegerCase kIntegerCases[] = {
-    {"Number", "20", 20, 20},
-    {"MissingKey", std::nullopt, 12, 0},
-    {"Zero", "0", 12, 0},
-    {"ListTakesFirstNumberOnly", "5,9", 5, 5},
-    {"Negative", "-4", 12, 0},
+    {"Number", "20", 20, 20}, {"MissingKey", std::nullopt, 12, 0}, {"Zero", "0", 12, 0},
+    {"ListTakesFirstNumberOnly", "5,9", 5, 5}, {"Negative", "-4", 12, 0},
 };
 
 class IntegerTest : public testing::TestWithParam<IntegerCase> {};
@@ -255,23 +234,20 @@ TEST_P(IntegerTest, ReadsNumberingLengthAndLongSizeIndex)
     EXPECT_EQ(plotter.GetLongSizeIndex(), GetParam().longSizeIndex);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothIntegers, IntegerTest, testing::ValuesIn(kIntegerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(BothIntegers, IntegerTest, testing::ValuesIn(kIntegerCases), ByCaseName());
 
 // ---- Loading -------------------------------------------------------------
 
 Strings Codes(const CPlotter& plotter, void (CPlotter::*get)(Strings&, Strings&) const)
 {
-    Strings labels;
-    Strings codes;
+    Strings labels, codes;
     (plotter.*get)(labels, codes);
     return codes;
 }
 
 Strings OutputSizeCodes(const CPlotter& plotter, const std::string& group)
 {
-    Strings labels;
-    Strings codes;
+    Strings labels, codes;
     plotter.GetOutputSizeList(group, labels, codes);
     return codes;
 }
@@ -318,18 +294,15 @@ struct SizeLabelCase {
     const char* label;
 };
 
+constexpr auto kOut = CPlotter::SizeKind::Output;
+constexpr auto kPaper = CPlotter::SizeKind::Paper;
 const SizeLabelCase kSizeLabelCases[] = {
-    {"FirstMatchWins", CPlotter::SizeKind::Output, "A", "X", "Big"},
-    {"LaterEntry", CPlotter::SizeKind::Output, "A", "Y", "Other"},
-    {"PaperKindReadsPaperSizes", CPlotter::SizeKind::Paper, "A", "X", "Roll"},
-    {"OnlyInPaperSizes", CPlotter::SizeKind::Paper, "A", "Z", "Sheet"},
-    {"OnlyInOutputSizes", CPlotter::SizeKind::Paper, "A", "Y", ""},
-    {"CodeNotListed", CPlotter::SizeKind::Output, "A", "Q", ""},
-    {"CodesAreCaseSensitive", CPlotter::SizeKind::Output, "A", "x", ""},
-    {"CodesAreNotTrimmed", CPlotter::SizeKind::Output, "A", " X", ""},
-    {"ItemWithoutCodeHasEmptyCode", CPlotter::SizeKind::Output, "A", "", "Bare"},
-    {"MissingGroup", CPlotter::SizeKind::Output, "B", "X", ""},
-    {"GroupNamesAreExact", CPlotter::SizeKind::Output, "A ", "X", ""},
+    {"FirstMatchWins", kOut, "A", "X", "Big"}, {"LaterEntry", kOut, "A", "Y", "Other"},
+    {"PaperKindReadsPaperSizes", kPaper, "A", "X", "Roll"}, {"OnlyInPaperSizes", kPaper, "A", "Z", "Sheet"},
+    {"OnlyInOutputSizes", kPaper, "A", "Y", ""}, {"CodeNotListed", kOut, "A", "Q", ""},
+    {"CodesAreCaseSensitive", kOut, "A", "x", ""}, {"CodesAreNotTrimmed", kOut, "A", " X", ""},
+    {"ItemWithoutCodeHasEmptyCode", kOut, "A", "", "Bare"}, {"MissingGroup", kOut, "B", "X", ""},
+    {"GroupNamesAreExact", kOut, "A ", "X", ""},
 };
 
 class SizeLabelTest : public testing::TestWithParam<SizeLabelCase> {};
@@ -343,8 +316,7 @@ TEST_P(SizeLabelTest, FindsTheLabelOfACode)
     EXPECT_EQ(plotter.GetSizeLabel(GetParam().kind, GetParam().group, GetParam().code), GetParam().label);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SizeLabelTest, testing::ValuesIn(kSizeLabelCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeLabelTest, testing::ValuesIn(kSizeLabelCases), ByCaseName());
 
 // The region code decides which finisher capabilities are read; the rest
 // of the finisher is offered in every region.
