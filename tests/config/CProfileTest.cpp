@@ -1,6 +1,7 @@
 #include "CProfile.h"
 
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -49,8 +50,7 @@ TEST_P(ProfileRead, GivesValueOrDefault)
     EXPECT_EQ(profile.GetString(GetParam().section, GetParam().key, kMissingValue), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, testing::ValuesIn(kReads),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, testing::ValuesIn(kReads), ByCaseName());
 
 struct WriteCase {
     const char* name;
@@ -100,8 +100,7 @@ TEST_P(ProfileWrite, EditsInPlace)
     EXPECT_EQ(ReadFileBytes(path), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileWrite, testing::ValuesIn(kWrites),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileWrite, testing::ValuesIn(kWrites), ByCaseName());
 
 TEST(Profile, UnboundAccessorReadsEmptyAndRefusesWrites)
 {
