@@ -2,6 +2,7 @@
 
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,8 @@ TEST_F(RegistryTest, WriteCreatesParentFoldersAndStoresOneLinePerValue)
 TEST_F(RegistryTest, EachHiveHasItsOwnFile)
 {
     const std::pair<Hive, std::string> hives[] = {{Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
-                                                  {Hive::CurrentUser, "HKEY_CURRENT_USER"},
-                                                  {Hive::Users, "HKEY_USERS"},
-                                                  {Hive::CurrentConfig, "HKEY_CURRENT_CONFIG"}};
+        {Hive::CurrentUser, "HKEY_CURRENT_USER"}, {Hive::Users, "HKEY_USERS"},
+        {Hive::CurrentConfig, "HKEY_CURRENT_CONFIG"}};
     for (const auto& [hive, name] : hives)
         EXPECT_TRUE(m_registry.WriteValue(hive, kKey, "FtpUserName", name));
     for (const auto& [hive, name] : hives) {
@@ -96,20 +96,14 @@ TEST_P(RegistryRefusalTest, RefusesWhatCannotBeReadBackAndKeepsTheOldValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Writes, RegistryRefusalTest,
-    testing::Values(RefusedWrite{"LineFeed", kKey, "Value", "first\nsecond"},
-                    RefusedWrite{"CarriageReturn", kKey, "Value", "first\rsecond"},
-                    RefusedWrite{"TrailingLineFeed", kKey, "Value", "text\n"},
-                    RefusedWrite{"Nul", kKey, "Value", std::string("a\0b", 3)},
-                    RefusedWrite{"TooLong", kKey, "Value", std::string(4097, 'x')},
-                    RefusedWrite{"NameWithEquals", kKey, "a=b", "x"},
-                    RefusedWrite{"NameLikeSection", kKey, "[a", "x"},
-                    RefusedWrite{"NameLikeComment", kKey, ";a", "x"},
-                    RefusedWrite{"NameWithBlank", kKey, " a", "x"},
-                    RefusedWrite{"NameWithLineBreak", kKey, "a\nb", "x"},
-                    RefusedWrite{"KeyWithBracket", kKey + "]x", "Value", "x"},
-                    RefusedWrite{"KeyWithLineBreak", "Software\nX", "Value", "x"},
-                    RefusedWrite{"KeyWithBlank", kKey + " ", "Value", "x"}),
-    [](const testing::TestParamInfo<RefusedWrite>& info) { return std::string(info.param.name); });
+    testing::ValuesIn(std::vector<RefusedWrite>{
+        {"LineFeed", kKey, "Value", "first\nsecond"}, {"CarriageReturn", kKey, "Value", "first\rsecond"},
+        {"TrailingLineFeed", kKey, "Value", "text\n"}, {"Nul", kKey, "Value", std::string("a\0b", 3)},
+        {"TooLong", kKey, "Value", std::string(4097, 'x')}, {"NameWithEquals", kKey, "a=b", "x"},
+        {"NameLikeSection", kKey, "[a", "x"}, {"NameLikeComment", kKey, ";a", "x"}, {"NameWithBlank", kKey, " a", "x"},
+        {"NameWithLineBreak", kKey, "a\nb", "x"}, {"KeyWithBracket", kKey + "]x", "Value", "x"},
+        {"KeyWithLineBreak", "Software\nX", "Value", "x"}, {"KeyWithBlank", kKey + " ", "Value", "x"}}),
+    ByCaseName());
 
 TEST_F(RegistryTest, ClassesRootIsRefusedWithoutTouchingAnything)
 {
