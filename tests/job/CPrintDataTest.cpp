@@ -5,6 +5,7 @@
 #include "CMessageRecorder.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -77,14 +78,11 @@ TEST_P(PrintDataDriveTest, FileIsSentInPlaceOrFromAPrivateCopyDeletedWithTheEntr
 INSTANTIATE_TEST_SUITE_P(Drives, PrintDataDriveTest,
                          testing::Values(DriveCase{"LocalDisk", Fake::kExt4, false, false},
                                          DriveCase{"Removable", Fake::kVfat, true, true},
-                                         DriveCase{"Network", Fake::kNfs, false, true}),
-                         [](const testing::TestParamInfo<DriveCase>& info) { return std::string(info.param.name); });
+                                         DriveCase{"Network", Fake::kNfs, false, true}), ByCaseName());
 
 TEST_F(PrintDataTest, LargeFileIsCopiedWhole)
 {
-    std::string bytes(300000, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 7 % 251);
+    const std::string bytes = PatternBytes(300000);
     const std::string path = m_user.Write("big.plt", bytes);
     CPrintData entry;
     ASSERT_TRUE(entry.SetFile(path, m_formats, m_network));
