@@ -3,55 +3,29 @@
 #include "CFormatTable.h"
 #include "CPrintJob.h"
 #include "CSettingsWriter.h"
-#include "IProgressMonitor.h"
 
 #include "CMessageRecorder.h"
+#include "CRecordingMonitor.h"
+#include "CScopedEnvironment.h"
 #include "CTempDir.h"
 #include "TestConfig.h"
 #include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <regex>
 #include <sstream>
 
 namespace {
 const std::string kUel = "\x1b%-12345X";
 
-// Records what the builder asks and can cancel before a given block.
-class CRecordingMonitor : public IProgressMonitor {
-public:
-    void Begin(std::uint64_t total) override { this->total = total; }
-    bool IsCancelled() override { return ++checks == cancelAtCheck; }
-    void Advance(std::uint64_t bytes) override { steps.push_back(bytes); }
-    void End() override { ++ends; }
-
-    std::uint64_t total = 0;
-    int checks = 0;
-    int cancelAtCheck = -1;
-    int ends = 0;
-    std::vector<std::uint64_t> steps;
-};
-
 class SendFileBuilder : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (const char* tmp = std::getenv("TMPDIR"))
-            m_previousTmp = tmp;
-        setenv("TMPDIR", m_temp.Path().c_str(), 1);
         m_job.SetOwnerName("Ada");
         m_job.SetUsesDefaultSettings(true);
-    }
-    void TearDown() override
-    {
-        if (m_previousTmp)
-            setenv("TMPDIR", m_previousTmp->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
     }
 
     void Add(const std::string& name, const std::string& bytes, int copies, const std::string& format = "HPGL")
@@ -84,7 +58,7 @@ protected:
 
     CTempDir m_temp;
     CTempDir m_files;
-    std::optional<std::string> m_previousTmp;
+    CScopedEnvironment m_tmpVariable{"TMPDIR", m_temp.Path()};
     CSendFileBuilder::Result m_result;
     CFormatTable m_formats{{"HPGL"}, {"hpg"}, "(unknown)"};
     CPrintJob m_job;
@@ -127,11 +101,8 @@ TEST_F(SendFileBuilder, ReverseOrderWritesTheLastEntryFirst)
     Add("third.hpg", "3", 1);
     m_job.SetReverseOrder(true);
     const std::string bytes = NormalisedJob(Build());
-    const auto third = bytes.find("third.hpg");
-    const auto second = bytes.find("second.hpg");
-    const auto first = bytes.find("first.hpg");
-    EXPECT_LT(third, second);
-    EXPECT_LT(second, first);
+    EXPECT_LT(bytes.find("third.hpg"), bytes.find("second.hpg"));
+    EXPECT_LT(bytes.find("second.hpg"), bytes.find("first.hpg"));
 }
 
 TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
@@ -149,15 +120,9 @@ TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
 
 TEST_F(SendFileBuilder, PlotDataIsCopiedWholeWithACancelTestForEveryStep)
 {
-    auto pattern = [](std::size_t size, int factor) {
-        std::string data(size, '\0');
-        for (std::size_t i = 0; i < data.size(); ++i)
-            data[i] = static_cast<char>(i * factor);
-        return data;
-    };
     // The second file is longer than one block of the copy.
-    const std::string twoSteps = pattern(2 * 8192, 7);
-    const std::string pastABlock = pattern(256 * 1024 + 8192 + 100, 13);
+    const std::string twoSteps = PatternBytes(2 * 8192, 1);
+    const std::string pastABlock = PatternBytes(256 * 1024 + 8192 + 100, 2);
     Add("two.hpg", twoSteps, 1);
     Add("past.hpg", pastABlock, 1);
     // On another file system, which the system cannot copy from file to file.
@@ -172,7 +137,7 @@ TEST_F(SendFileBuilder, PlotDataIsCopiedWholeWithACancelTestForEveryStep)
     steps.insert(steps.end(), {100, 6});
     EXPECT_EQ(m_monitor.steps, steps);
     EXPECT_EQ(m_monitor.checks, 3 + 34 + 1);  // a cancel test before every step, the first included
-    EXPECT_EQ(m_monitor.total, twoSteps.size() + pastABlock.size());
+    EXPECT_EQ(m_monitor.totals, std::vector<std::uint64_t>{twoSteps.size() + pastABlock.size()});
     EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + twoSteps + kUel + "@PJL SET COPIES"), std::string::npos);
     EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\n" + pastABlock + kUel + "@PJL SET COPIES"), std::string::npos);
     EXPECT_NE(bytes.find("ENTER LANGUAGE = HPGL\nLinux\n" + kUel + "@PJL EOJ"), std::string::npos);
@@ -192,7 +157,7 @@ TEST_F(SendFileBuilder, CancelDuringTheSecondEntryLeavesNothing)
 {
     Add("a.hpg", std::string(100, 'a'), 1);
     Add("b.hpg", std::string(3 * 8192, 'b'), 1);
-    m_monitor.cancelAtCheck = 3;  // a: one check; b: cancelled before its second step
+    m_monitor.cancelWhen = [this] { return m_monitor.checks == 3; };  // a: one check; b: before its second step
     EXPECT_EQ(Build(), "");
     EXPECT_EQ(m_result.status, CSendFileBuilder::Status::Cancelled);
     EXPECT_TRUE(m_messages.Messages().empty());
