@@ -2,6 +2,7 @@
 #include "CSettingFile.h"
 #include "CTempDir.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,7 @@ const ResolveCase kResolveCases[] = {
     {"NameIsNotTheFileName", "default", true, true, Where::Fallback, "default.org", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Selections, CSettingFileResolveTest, testing::ValuesIn(kResolveCases),
-                         [](const testing::TestParamInfo<ResolveCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Selections, CSettingFileResolveTest, testing::ValuesIn(kResolveCases), ByCaseName());
 
 TEST(CSettingFileTest, EditsBetweenResolutionsAreSeen)
 {
