@@ -1,12 +1,12 @@
 #include "CProfile.h"
 #include "CSettingsWriter.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -135,14 +135,21 @@ struct Change {
 
 struct RowCase {
     std::string name;
-    std::string controller;
     std::string region;
     std::vector<Change> changes;
     std::string first;
     std::size_t count;
     Lines lines;
     bool ok = true;
+    std::string controller = {};
 };
+
+std::vector<RowCase> WithController(const std::string& controller, std::vector<RowCase> rows)
+{
+    for (RowCase& row : rows)
+        row.controller = controller;
+    return rows;
+}
 
 void PrintTo(const RowCase& rowCase, std::ostream* out)
 {
@@ -189,129 +196,119 @@ std::vector<Change> Deleted(const std::string& section, std::initializer_list<co
     return changes;
 }
 
-const std::vector<RowCase> kGeneralRows = {
-    {"LastPaperSizeMissing", "Others", "ZC", {{"PaperSize", "Paper15Size", {}}}, "PAPER15SIZE", 1, {}, false},
-    {"FirstPenMissing", "Others", "ZC", {{"HPGLPen", "Pen1", {}}}, "PEN1WIDTH", 0, {}, false},
-    {"FifthPenMissing", "Others", "ZC", {{"HPGLPen", "Pen5", {}}}, "PEN5WIDTH", 0, {}, false},
-    {"PenWithoutColourField", "Others", "ZC", {{"HPGLPen", "Pen7", "17,ROUND,BEVEL"}}, "PEN7WIDTH", 4,
-     {Pjl("PEN7WIDTH", "17"), Pjl("PEN7ENDSTYLE", "ROUND"), Pjl("PEN7JOINTSTYLE", "BEVEL"),
-      Pjl("PEN7COLOR", "HP-PJL_NOTHING")}},
-    {"PenBeyondThirtyTwoIgnored", "Others", "ZC", {{"HPGLPen", "Pen33", "99,ROUND,ROUND,RED"}}, "PEN1WIDTH", 0, {}},
-    {"MitterKeptByGeneralWriter", "Others", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
+const std::vector<RowCase> kGeneralRows = WithController("Others", {
+    {"LastPaperSizeMissing", "ZC", {{"PaperSize", "Paper15Size", {}}}, "PAPER15SIZE", 1, {}, false},
+    {"FirstPenMissing", "ZC", {{"HPGLPen", "Pen1", {}}}, "PEN1WIDTH", 0, {}, false},
+    {"FifthPenMissing", "ZC", {{"HPGLPen", "Pen5", {}}}, "PEN5WIDTH", 0, {}, false},
+    {"PenWithoutColourField", "ZC", {{"HPGLPen", "Pen7", "17,ROUND,BEVEL"}}, "PEN7WIDTH", 4, {Pjl("PEN7WIDTH", "17"),
+     Pjl("PEN7ENDSTYLE", "ROUND"), Pjl("PEN7JOINTSTYLE", "BEVEL"), Pjl("PEN7COLOR", "HP-PJL_NOTHING")}},
+    {"PenBeyondThirtyTwoIgnored", "ZC", {{"HPGLPen", "Pen33", "99,ROUND,ROUND,RED"}}, "PEN1WIDTH", 0, {}},
+    {"MitterKeptByGeneralWriter", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
      {Pjl("PEN1ENDSTYLE", "MITTER"), Pjl("PEN1JOINTSTYLE", "MITTER")}},
-    {"PenWidthChangeMissing", "Others", "ZC", {{"HPGLPen", "PenWidthChange", {}}}, "PENWIDTHCHANGE", 0, {}, false},
-    {"DrawingColourMissing", "Others", "ZC", {{"Color", "VectorDrawingColorBlue", {}}}, "VDRAWCOLOR_B", 0, {}, false},
-    {"RasterDrawingColourMissing", "Others", "ZC", {{"Color", "RasterDrawingColorCyan", {}}}, "RDRAWCOLOR_C", 0, {},
-     false},
-    {"StampOffReadsNoStampKey", "Others", "ZC", {{"Stamp", "", {}}, {"Stamp", "StampID", "OFF"}}, "STAMPID", 49,
+    {"PenWidthChangeMissing", "ZC", {{"HPGLPen", "PenWidthChange", {}}}, "PENWIDTHCHANGE", 0, {}, false},
+    {"DrawingColourMissing", "ZC", {{"Color", "VectorDrawingColorBlue", {}}}, "VDRAWCOLOR_B", 0, {}, false},
+    {"RasterDrawingColourMissing", "ZC", {{"Color", "RasterDrawingColorCyan", {}}}, "RDRAWCOLOR_C", 0, {}, false},
+    {"StampOffReadsNoStampKey", "ZC", {{"Stamp", "", {}}, {"Stamp", "StampID", "OFF"}}, "STAMPID", 49,
      {Pjl("STAMPID", "OFF")}},
-    {"StampIdMissing", "Others", "ZC", {{"Stamp", "StampID", {}}}, "STAMPID", 0, {}, false},
-    {"UserNumbering", "Others", "ZC",
-     {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", "AB12"}}, "STAMPLABEL", 1,
-     {Pjl("STAMPLABEL", "\"AB12\"")}},
-    {"UserNumberingWithoutText", "Others", "ZC",
-     {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", {}}}, "STAMPLABEL", 1,
-     {Pjl("STAMPLABEL", "\"HP-PJL_NOTHING\"")}},
-    {"NumberingOff", "Others", "ZC", {{"Stamp", "StampNumbering", "OFF"}}, "STAMPLABEL", 1,
-     {Pjl("STAMPLABEL", "OFF")}},
-    {"NumberingMissing", "Others", "ZC", {{"Stamp", "StampNumbering", {}}}, "STAMPLABEL", 0, {}, false},
-    {"StampColourMissing", "Others", "ZC", {{"Stamp", "StampColor", {}}}, "STAMPCOLOR", 0, {}, false},
-    {"ThirdPositionWithoutRotation", "Others", "ZC", {{"Stamp", "StampPositionXYRotate3", "30,15"}}, "STAMP3LOCX",
-     0, {}, false},
-    {"PositionMissing", "Others", "ZC", {{"Stamp", "StampPositionXYRotate15", {}}}, "STAMP15LOCX", 0, {}, false},
-    {"PositionLocal", "Others", "ZC", {{"Stamp", "StampPositionXYRotate2", "LOCAL"}}, "STAMP2LOCX", 3,
+    {"StampIdMissing", "ZC", {{"Stamp", "StampID", {}}}, "STAMPID", 0, {}, false},
+    {"UserNumbering", "ZC", {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", "AB12"}},
+     "STAMPLABEL", 1, {Pjl("STAMPLABEL", "\"AB12\"")}},
+    {"UserNumberingWithoutText", "ZC", {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", {}}},
+     "STAMPLABEL", 1, {Pjl("STAMPLABEL", "\"HP-PJL_NOTHING\"")}},
+    {"NumberingOff", "ZC", {{"Stamp", "StampNumbering", "OFF"}}, "STAMPLABEL", 1, {Pjl("STAMPLABEL", "OFF")}},
+    {"NumberingMissing", "ZC", {{"Stamp", "StampNumbering", {}}}, "STAMPLABEL", 0, {}, false},
+    {"StampColourMissing", "ZC", {{"Stamp", "StampColor", {}}}, "STAMPCOLOR", 0, {}, false},
+    {"ThirdPositionWithoutRotation", "ZC", {{"Stamp", "StampPositionXYRotate3", "30,15"}}, "STAMP3LOCX", 0, {}, false},
+    {"PositionMissing", "ZC", {{"Stamp", "StampPositionXYRotate15", {}}}, "STAMP15LOCX", 0, {}, false},
+    {"PositionLocal", "ZC", {{"Stamp", "StampPositionXYRotate2", "LOCAL"}}, "STAMP2LOCX", 3,
      {Pjl("STAMP2LOCX", "LOCAL"), Pjl("STAMP2LOCY", "LOCAL"), Pjl("STAMP2ROTATE", "LOCAL")}},
-    {"PositionWithEmptyField", "Others", "ZC", {{"Stamp", "StampPositionXYRotate5", "5,,90"}}, "STAMP5LOCX", 3,
+    {"PositionWithEmptyField", "ZC", {{"Stamp", "StampPositionXYRotate5", "5,,90"}}, "STAMP5LOCX", 3,
      {Pjl("STAMP5LOCX", "5"), Pjl("STAMP5LOCY", ""), Pjl("STAMP5ROTATE", "90")}},
-    {"LabelLocationMissing", "Others", "ZC", {{"Label", "LabelLocation", {}}}, "LABELLOC", 0, {}, false},
-    {"ProgramOff", "Others", "ZC", {{"Finisher", "FolderProgramRange", "OFF"}}, "FINISHPROGID", 1,
+    {"LabelLocationMissing", "ZC", {{"Label", "LabelLocation", {}}}, "LABELLOC", 0, {}, false},
+    {"ProgramOff", "ZC", {{"Finisher", "FolderProgramRange", "OFF"}}, "FINISHPROGID", 1,
      {Pjl("FINISHPROGID", "BYPASS")}},
-    {"ProgramMissing", "Others", "ZC", {{"Finisher", "FolderProgramRange", {}}}, "FINISHPROGID", 0, {}, false},
-    {"MarginZeroKept", "Others", "ZC", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
-     {Pjl("FINISHMARGINS", "0")}},
-    {"MarginMissing", "Others", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
-    {"OutputBinUnchanged", "Others", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
+    {"ProgramMissing", "ZC", {{"Finisher", "FolderProgramRange", {}}}, "FINISHPROGID", 0, {}, false},
+    {"MarginZeroKept", "ZC", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1, {Pjl("FINISHMARGINS", "0")}},
+    {"MarginMissing", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
+    {"OutputBinUnchanged", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
      {Pjl("FINISHBIN", "FOLDTRAY")}},
-    {"SelectBinWithoutNumber", "Others", "ZC", {{"Finisher", "FolderBinNoRange", {}}}, "FINISHBIN", 1,
+    {"SelectBinWithoutNumber", "ZC", {{"Finisher", "FolderBinNoRange", {}}}, "FINISHBIN", 1,
      {Pjl("FINISHBIN", "BINHP-PJL_NOTHING")}},
-    {"OutputBinMissing", "Others", "ZC", {{"Finisher", "FolderOutputBin", {}}}, "FINISHBIN", 0, {}, false},
-    {"StackingKeysUnreadOutsideStackingRegions", "Others", "ZC",
+    {"OutputBinMissing", "ZC", {{"Finisher", "FolderOutputBin", {}}}, "FINISHBIN", 0, {}, false},
+    {"StackingKeysUnreadOutsideStackingRegions", "ZC",
      Deleted("Finisher", {"Baler", "Stacker", "StackBin", "Folder", "FolderRotate", "FolderSize", "FolderCornerFold"}),
      "FINISHMARGINS", 0, {}},
-    {"OutputModeMissing", "Others", "ZC", {{"Input/Output Mode", "OutputMode", {}}}, "OUTPUTMODE", 0, {}, false},
-    {"FirstOutputSizeMissing", "Others", "ZC", {{"OutputSize", "Output1Size", {}}}, "OUTPUT1SIZE", 0, {}, false},
+    {"OutputModeMissing", "ZC", {{"Input/Output Mode", "OutputMode", {}}}, "OUTPUTMODE", 0, {}, false},
+    {"FirstOutputSizeMissing", "ZC", {{"OutputSize", "Output1Size", {}}}, "OUTPUT1SIZE", 0, {}, false},
 
-    {"StackToBinTwo", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "STACKER", 2,
+    {"StackToBinTwo", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "STACKER", 2,
      {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN2"), Pjl("STACKBIN", "BIN3")}},
-    {"StackToBinOne", "Others", "AP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "1"}}, "STACKER", 2,
+    {"StackToBinOne", "AP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "1"}}, "STACKER", 2,
      {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN1"), Pjl("STACKBIN", "BIN2")}},
-    {"SortToBinTwoHasNoSecondStackerLine", "Others", "CL", {{"Finisher", "StackBin", "2"}}, "STACKER", 2,
+    {"SortToBinTwoHasNoSecondStackerLine", "CL", {{"Finisher", "StackBin", "2"}}, "STACKER", 2,
      {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "BIN3")}},
-    {"StackToTopTray", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "TOPTRAY"}},
-     "STACKER", 2, {Pjl("STACKER", "STACK"), Pjl("STACKBIN", "TOPTRAY")}},
-    {"SortToTopTray", "Others", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
+    {"StackToTopTray", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
+     {Pjl("STACKER", "STACK"), Pjl("STACKBIN", "TOPTRAY")}},
+    {"SortToTopTray", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
      {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "TOPTRAY")}},
-    {"SortToFanfold", "Others", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "STACKBIN", 1,
-     {Pjl("STACKBIN", "FANFOLD")}},
-    {"SortToBypass", "Others", "JP", {{"Finisher", "StackBin", "BYPASS"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BYPASS")}},
-    {"SortToBinZero", "Others", "JP", {{"Finisher", "StackBin", "0"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN1")}},
-    {"SortToBinNine", "Others", "JP", {{"Finisher", "StackBin", "9x"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN10")}},
-    {"SortToBinA", "Others", "JP", {{"Finisher", "StackBin", "A"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN11")}},
-    {"SortToBinD", "Others", "JP", {{"Finisher", "StackBin", "D"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN14")}},
-    {"SortToBinEIsOutsideTheTable", "Others", "JP", {{"Finisher", "StackBin", "E"}}, "STACKBIN", 0, {}, false},
-    {"SortToLowerCaseBin", "Others", "JP", {{"Finisher", "StackBin", "a"}}, "STACKBIN", 0, {}, false},
-    {"SortToEmptyBin", "Others", "JP", {{"Finisher", "StackBin", ""}}, "STACKBIN", 0, {}, false},
-    {"SortWithoutBin", "Others", "JP", {{"Finisher", "StackBin", {}}}, "STACKBIN", 0, {}, false},
-    {"StackWithoutBin", "Others", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", {}}}, "STACKER",
-     1, {Pjl("STACKER", "STACK")}, false},
-    {"StackerOffNeedsNoBin", "Others", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}},
-     "STACKER", 2, {Pjl("STACKER", "OFF")}},
-    {"OtherStackerWritesNoBin", "Others", "JP", {{"Finisher", "Stacker", "MIX"}, {"Finisher", "StackBin", "2"}},
-     "STACKER", 2, {Pjl("STACKER", "MIX")}},
-    {"StackerMissing", "Others", "JP", {{"Finisher", "Stacker", {}}}, "STACKER", 0, {}, false},
-    {"BalerMissing", "Others", "JP", {{"Finisher", "Baler", {}}}, "BALER", 0, {}, false},
-    {"FolderMissing", "Others", "JP", {{"Finisher", "Folder", {}}}, "FOLDER", 0, {}, false},
-    {"CornerFoldMissing", "Others", "JP", {{"Finisher", "FolderCornerFold", {}}}, "FOLDCORNER", 0, {}, false},
-    {"FoldProgramKeysUnreadInStackingRegions", "Others", "JP",
+    {"SortToFanfold", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "STACKBIN", 1, {Pjl("STACKBIN", "FANFOLD")}},
+    {"SortToBypass", "JP", {{"Finisher", "StackBin", "BYPASS"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BYPASS")}},
+    {"SortToBinZero", "JP", {{"Finisher", "StackBin", "0"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN1")}},
+    {"SortToBinNine", "JP", {{"Finisher", "StackBin", "9x"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN10")}},
+    {"SortToBinA", "JP", {{"Finisher", "StackBin", "A"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN11")}},
+    {"SortToBinD", "JP", {{"Finisher", "StackBin", "D"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN14")}},
+    {"SortToBinEIsOutsideTheTable", "JP", {{"Finisher", "StackBin", "E"}}, "STACKBIN", 0, {}, false},
+    {"SortToLowerCaseBin", "JP", {{"Finisher", "StackBin", "a"}}, "STACKBIN", 0, {}, false},
+    {"SortToEmptyBin", "JP", {{"Finisher", "StackBin", ""}}, "STACKBIN", 0, {}, false},
+    {"SortWithoutBin", "JP", {{"Finisher", "StackBin", {}}}, "STACKBIN", 0, {}, false},
+    {"StackWithoutBin", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", {}}}, "STACKER", 1,
+     {Pjl("STACKER", "STACK")}, false},
+    {"StackerOffNeedsNoBin", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}}, "STACKER", 2,
+     {Pjl("STACKER", "OFF")}},
+    {"OtherStackerWritesNoBin", "JP", {{"Finisher", "Stacker", "MIX"}, {"Finisher", "StackBin", "2"}}, "STACKER", 2,
+     {Pjl("STACKER", "MIX")}},
+    {"StackerMissing", "JP", {{"Finisher", "Stacker", {}}}, "STACKER", 0, {}, false},
+    {"BalerMissing", "JP", {{"Finisher", "Baler", {}}}, "BALER", 0, {}, false},
+    {"FolderMissing", "JP", {{"Finisher", "Folder", {}}}, "FOLDER", 0, {}, false},
+    {"CornerFoldMissing", "JP", {{"Finisher", "FolderCornerFold", {}}}, "FOLDCORNER", 0, {}, false},
+    {"FoldProgramKeysUnreadInStackingRegions", "JP",
      Deleted("Finisher", {"FolderProgramRange", "FolderOutputBin", "FolderBinNoRange"}), "FOLDMARGIN", 0, {}},
-};
+});
 
-const std::vector<RowCase> kFinishRows = {
-    {"HeronReadsNoFinisherKey", "Heron", "JP", {{"Finisher", "", {}}}, "INPUTMODE", 0, {}},
-    {"HeronNeedsNoDrawingColours", "Heron", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}}, "INPUTMODE",
-     0, {}},
-    {"HeronStillNeedsStampKeys", "Heron", "ZC", {{"Stamp", "StampDate", {}}}, "STAMPDATE", 0, {}, false},
-    {"Corvid2ndNeedsNoDrawingColours", "Corvid2nd", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}},
-     "INPUTMODE", 0, {}},
-    {"MitterInEveryField", "Corvid2nd", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTERMITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
+const std::vector<RowCase> kHeronRows = WithController("Heron", {
+    {"HeronReadsNoFinisherKey", "JP", {{"Finisher", "", {}}}, "INPUTMODE", 0, {}},
+    {"HeronNeedsNoDrawingColours", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}}, "INPUTMODE", 0, {}},
+    {"HeronStillNeedsStampKeys", "ZC", {{"Stamp", "StampDate", {}}}, "STAMPDATE", 0, {}, false},
+});
+
+const std::vector<RowCase> kCorvidRows = WithController("Corvid2nd", {
+    {"Corvid2ndNeedsNoDrawingColours", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}}, "INPUTMODE", 0, {}},
+    {"MitterInEveryField", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTERMITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
      {Pjl("PEN1ENDSTYLE", "MITER"), Pjl("PEN1JOINTSTYLE", "MITERMITER")}},
-    {"MarginsOffProgramOffNumberedBin", "Corvid2nd", "ZC",
+    {"MarginsOffProgramOffNumberedBin", "ZC",
      {{"Finisher", "FolderMargin", "0"}, {"Finisher", "FolderProgramRange", "OFF"}}, "FINISHMARGINS", 3,
      {Pjl("FINISHMARGINS", "MARGINSOFF"), Pjl("FINISHPROGID", "BYPASS"), Pjl("FINISHBIN", "BIN_3")}},
-    {"MarginsOffInStackingRegions", "Corvid2nd", "JP", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
+    {"MarginsOffInStackingRegions", "JP", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
      {Pjl("FINISHMARGINS", "MARGINSOFF")}},
-    {"FinishOutputBinUnchanged", "Corvid2nd", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
+    {"FinishOutputBinUnchanged", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
      {Pjl("FINISHBIN", "FOLDTRAY")}},
-    {"FinishMarginMissing", "Corvid2nd", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
-    {"FinishStackingKeysUnreadOutsideStackingRegions", "Corvid2nd", "ZC",
+    {"FinishMarginMissing", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
+    {"FinishStackingKeysUnreadOutsideStackingRegions", "ZC",
      Deleted("Finisher", {"Baler", "Stacker", "StackBin", "Folder", "FolderRotate", "FolderSize", "FolderCornerFold"}),
      "FINISHMARGINS", 0, {}},
-    {"SortToTopTrayIsBypass", "Corvid2nd", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "FINISHSTACKMODE", 2,
+    {"SortToTopTrayIsBypass", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "FINISHSTACKMODE", 2,
      {Pjl("FINISHSTACKMODE", "SORT"), Pjl("FINISHBIN", "BYPASS")}},
-    {"StackToBinTwoHasNoSecondStackerLine", "Corvid2nd", "AP",
-     {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "FINISHSTACKMODE", 2,
-     {Pjl("FINISHSTACKMODE", "STACK"), Pjl("FINISHBIN", "BIN_3")}},
-    {"FinishSortToBinD", "Corvid2nd", "CL", {{"Finisher", "StackBin", "D"}}, "FINISHBIN", 1,
-     {Pjl("FINISHBIN", "BIN_14")}},
-    {"FinishSortToFanfoldIsOutsideTheTable", "Corvid2nd", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "FINISHBIN", 0,
-     {}, false},
-    {"FinishSortWithoutBin", "Corvid2nd", "JP", {{"Finisher", "StackBin", {}}}, "FINISHBIN", 0, {}, false},
-    {"FinishStackerOffNeedsNoBin", "Corvid2nd", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}},
+    {"StackToBinTwoHasNoSecondStackerLine", "AP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}},
+     "FINISHSTACKMODE", 2, {Pjl("FINISHSTACKMODE", "STACK"), Pjl("FINISHBIN", "BIN_3")}},
+    {"FinishSortToBinD", "CL", {{"Finisher", "StackBin", "D"}}, "FINISHBIN", 1, {Pjl("FINISHBIN", "BIN_14")}},
+    {"FinishSortToFanfoldIsOutsideTheTable", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "FINISHBIN", 0, {}, false},
+    {"FinishSortWithoutBin", "JP", {{"Finisher", "StackBin", {}}}, "FINISHBIN", 0, {}, false},
+    {"FinishStackerOffNeedsNoBin", "JP", {{"Finisher", "Stacker", "OFF"}, {"Finisher", "StackBin", {}}},
      "FINISHSTACKMODE", 2, {Pjl("FINISHSTACKMODE", "OFF")}},
-    {"FinishFolderMissing", "Corvid2nd", "JP", {{"Finisher", "Folder", {}}}, "FINISHPROGID", 0, {}, false},
-    {"FinishFoldProgramKeysUnreadInStackingRegions", "Corvid2nd", "JP",
+    {"FinishFolderMissing", "JP", {{"Finisher", "Folder", {}}}, "FINISHPROGID", 0, {}, false},
+    {"FinishFoldProgramKeysUnreadInStackingRegions", "JP",
      Deleted("Finisher", {"FolderProgramRange", "FolderOutputBin", "FolderBinNoRange"}), "FINISHMARGINS", 0, {}},
-};
+});
 
 // full.prn as it is: the whole block for every controller name and region.
 std::vector<RowCase> UnchangedRows()
@@ -319,7 +316,8 @@ std::vector<RowCase> UnchangedRows()
     std::vector<RowCase> rows;
     for (const char* controller : {"", "Others", "heron", "Corvid2", "Heron", "Corvid2nd"})
         for (const char* region : {"ZC", "JP", "AP", "CL", "jp", ""})
-            rows.push_back({"Unchanged" + std::to_string(rows.size()), controller, region, {}, "PEN1WIDTH", 0, {}});
+            rows.push_back({"Unchanged" + std::to_string(rows.size()), region, {}, "PEN1WIDTH", 0, {}, true,
+                            controller});
     return rows;
 }
 
@@ -333,23 +331,16 @@ std::vector<RowCase> FoldProgramRows()
         {"FOLD", "FOLD", "CROSSFOLDOFF"},     {"cross1", "cross1", "CROSSFOLDOFF"},
     };
     std::vector<RowCase> rows;
-    for (const auto& [folder, program, crossFold] : programs) {
-        std::string name = std::string("Folder_") + folder;
-        const auto notAlphanumeric = [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); };
-        std::replace_if(name.begin(), name.end(), notAlphanumeric, '_');
-        rows.push_back({name, "Corvid2nd", "JP", {{"Finisher", "Folder", folder}}, "FINISHPROGID", 2,
-                        {Pjl("FINISHPROGID", program), Pjl("FINISHCROSSFOLD", crossFold)}});
-    }
+    for (const auto& [folder, program, crossFold] : programs)
+        rows.push_back({TestNameOf(std::string("Folder_") + folder), "JP", {{"Finisher", "Folder", folder}},
+                        "FINISHPROGID", 2, {Pjl("FINISHPROGID", program), Pjl("FINISHCROSSFOLD", crossFold)}, true,
+                        "Corvid2nd"});
     return rows;
 }
 
-std::string RowName(const testing::TestParamInfo<RowCase>& info)
-{
-    return info.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Unchanged, CSettingsWriterRowTest, testing::ValuesIn(UnchangedRows()), RowName);
-INSTANTIATE_TEST_SUITE_P(General, CSettingsWriterRowTest, testing::ValuesIn(kGeneralRows), RowName);
-INSTANTIATE_TEST_SUITE_P(Finish, CSettingsWriterRowTest, testing::ValuesIn(kFinishRows), RowName);
-INSTANTIATE_TEST_SUITE_P(FoldPrograms, CSettingsWriterRowTest, testing::ValuesIn(FoldProgramRows()), RowName);
+INSTANTIATE_TEST_SUITE_P(Unchanged, CSettingsWriterRowTest, testing::ValuesIn(UnchangedRows()), ByCaseName());
+INSTANTIATE_TEST_SUITE_P(General, CSettingsWriterRowTest, testing::ValuesIn(kGeneralRows), ByCaseName());
+INSTANTIATE_TEST_SUITE_P(Heron, CSettingsWriterRowTest, testing::ValuesIn(kHeronRows), ByCaseName());
+INSTANTIATE_TEST_SUITE_P(Corvid2nd, CSettingsWriterRowTest, testing::ValuesIn(kCorvidRows), ByCaseName());
+INSTANTIATE_TEST_SUITE_P(FoldPrograms, CSettingsWriterRowTest, testing::ValuesIn(FoldProgramRows()), ByCaseName());
 }
