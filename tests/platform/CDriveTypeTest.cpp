@@ -3,6 +3,7 @@
 #include "CFakeFileSystemQuery.h"
 #include "CSystemFileSystemQuery.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DriveCase{"Sshfs", Fake::kFuse, false, true, Kind::Undetermined, true},
                     DriveCase{"Tmpfs", Fake::kTmpfs, false, true, Kind::RamDisk, false},
                     DriveCase{"Ramfs", Fake::kRamfs, false, true, Kind::RamDisk, false},
-                    DriveCase{"NoAnswer", Fake::kExt4, false, false, Kind::Undetermined, true}),
-    [](const testing::TestParamInfo<DriveCase>& info) { return std::string(info.param.name); });
+                    DriveCase{"NoAnswer", Fake::kExt4, false, false, Kind::Undetermined, true}), ByCaseName());
 
 // A sysfs laid out as the kernel does: /sys/dev/block/M:m links into the
 // device tree, partitions are folders inside their disk's folder.
