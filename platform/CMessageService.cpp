@@ -13,11 +13,24 @@ public:
 
 CStandardErrorSink g_standardError;
 IMessageSink* g_sink = &g_standardError;
+
+// Each placeholder is filled in once, so an argument holding "%2" stays as it is.
+std::string Fill(std::string text, const std::string& placeholder, const std::string& argument)
+{
+    for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + argument.size()))
+        text.replace(at, placeholder.size(), argument);
+    return text;
+}
 }
 
 void CMessageService::Show(unsigned id, const std::string& argument)
 {
     g_sink->ShowMessage(id, Format(id, argument));
+}
+
+void CMessageService::ShowBounds(unsigned id, int lower, int upper)
+{
+    g_sink->ShowMessage(id, FormatBounds(id, lower, upper));
 }
 
 void CMessageService::ShowText(const std::string& text)
@@ -34,8 +47,10 @@ IMessageSink* CMessageService::SetSink(IMessageSink* sink)
 
 std::string CMessageService::Format(unsigned id, const std::string& argument)
 {
-    std::string text = CResourceModule::LoadString(id);
-    for (auto at = text.find("%1"); at != std::string::npos; at = text.find("%1", at + argument.size()))
-        text.replace(at, 2, argument);
-    return text;
+    return Fill(CResourceModule::LoadString(id), "%1", argument);
+}
+
+std::string CMessageService::FormatBounds(unsigned id, int lower, int upper)
+{
+    return Fill(Format(id, std::to_string(lower)), "%2", std::to_string(upper));
 }

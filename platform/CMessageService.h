@@ -9,10 +9,13 @@ class IMessageSink;
 class CMessageService {
 public:
     static void Show(unsigned id, const std::string& argument = {});
+    // For the range messages of the editors: %1 the lower, %2 the upper bound.
+    static void ShowBounds(unsigned id, int lower, int upper);
     static void ShowText(const std::string& text);
     // Replaces the sink (none restores the default, standard error) and
     // returns the previous one.
     static IMessageSink* SetSink(IMessageSink* sink);
     // The text of a string identifier with %1 replaced by the argument.
     static std::string Format(unsigned id, const std::string& argument = {});
+    static std::string FormatBounds(unsigned id, int lower, int upper);
 };
