@@ -193,10 +193,14 @@ bool CProfile::Get2nd(const std::string& section, int& value) const
 
 bool CProfile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
-    // A line break would split the entry and change what later reads see.
-    if (m_path.empty() || HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value))
+    if (m_path.empty() || !IsWritable(section, key, value))
         return false;
     return Edit([&](CIniDocument& document) { document.Set(section, key, value); });
+}
+
+bool CProfile::IsWritable(const std::string& section, const std::string& key, const std::string& value)
+{
+    return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value);
 }
 
 bool CProfile::DeleteSection(const std::string& section)

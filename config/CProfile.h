@@ -35,8 +35,12 @@ public:
     bool GetSectionNames(std::vector<std::string>& names) const;
     // Key "2nd" of the section read as an integer; 0 when missing.
     bool Get2nd(const std::string& section, int& value) const;
+    // A line break would split the entry and change what later reads see.
+    static bool IsWritable(const std::string& section, const std::string& key, const std::string& value);
 
 private:
+    friend class CProfileBatch;
+
     // Reads the file, applies the change and writes it back when it changed.
     bool Edit(const std::function<void(CIniDocument&)>& change);
 
