@@ -2,7 +2,9 @@
 
 #include "CProfile.h"
 #include "CProgramPaths.h"
+#include "CResourceModule.h"
 #include "CTextFields.h"
+#include "ResourceIds.h"
 
 #include <algorithm>
 #include <array>
@@ -18,6 +20,14 @@ bool IsFoldProgramRegion(const std::string& regionCode)
         if (region == regionCode)
             return true;
     return false;
+}
+
+CPlotter::Strings LoadStrings(std::initializer_list<unsigned> ids)
+{
+    CPlotter::Strings texts;
+    for (const unsigned id : ids)
+        texts.push_back(CResourceModule::LoadString(id));
+    return texts;
 }
 }
 
@@ -63,7 +73,21 @@ bool CPlotter::LoadConfig(const std::string& regionCode)
         caps.folderOutputBins = ReadPairList(profile, "Finisher", "FolderOutputBin");
     }
     m_caps = std::move(caps);
+    m_colorNames = LoadStrings({ResId::kWhiteName, ResId::kBlackName, ResId::kRedName});
+    m_stampColorNames = LoadStrings({ResId::kBlackName, ResId::kRedName, ResId::kGrayName});
     return true;
+}
+
+const CPlotter::Strings& CPlotter::GetColorCodes()
+{
+    static const Strings codes = {"WHITE", "BLACK", "RED"};
+    return codes;
+}
+
+const CPlotter::Strings& CPlotter::GetStampColorCodes()
+{
+    static const Strings codes = {"BLACK", "RED", "GRAY"};
+    return codes;
 }
 
 void CPlotter::GetStampNoRange(int& lower, int& upper) const { Store(m_caps.stampNumbers, lower, upper); }

@@ -60,6 +60,14 @@ public:
 
     bool HasThreeColors() const { return true; }
 
+    // The colours of pens and drawing colours ("WHITE", "BLACK", "RED") and
+    // of the stamp ("BLACK", "RED", "GRAY"), with their display names from
+    // the resource module in the same order.
+    static const Strings& GetColorCodes();
+    static const Strings& GetStampColorCodes();
+    const Strings& GetColorNames() const { return m_colorNames; }
+    const Strings& GetStampColorNames() const { return m_stampColorNames; }
+
 private:
     struct ChoiceList {
         Strings labels;
@@ -107,4 +115,6 @@ private:
 
     std::string m_path;
     Capabilities m_caps;
+    Strings m_colorNames;
+    Strings m_stampColorNames;
 };
