@@ -15,11 +15,20 @@ public:
     static QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter);
     // An existing folder; empty when cancelled.
     static QString ChooseFolder(QWidget* parent, const QString& title);
+    // A file to save to, proposed as initialPath (a folder and a name); asks
+    // before an existing file is replaced. Empty when cancelled.
+    static QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& initialPath, const QString& defaultSuffix);
 
     static void SetNextFiles(const QStringList& files);
     static void SetNextFolder(const QString& folder);
+    static void SetNextSaveFile(const QString& file);
+    // The initial path the last save dialog was given.
+    static QString LastSaveProposal();
 
 private:
     static std::optional<QStringList>& NextFiles();
     static std::optional<QString>& NextFolder();
+    static std::optional<QString>& NextSaveFile();
+    static QString& SaveProposal();
 };
