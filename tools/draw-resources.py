@@ -151,14 +151,15 @@ def swatch(colour, width=48, height=16):
 
 
 def line_end(kind, width, height):
-    """The end of a thick horizontal line, its axis and end point in white."""
+    """The end of a thick horizontal line, its axis and end point in white;
+    the axis is two pixels wide to stay on whole pixels at 100 %."""
     half = height * 3 // 10
     y, end = height / 2, width - 2 * half - 8
     caps = {"SQUARE": [], "ROUND": [Circle((end, y), half)],
             "EXTEND": [rect(end, y - half, end + half, y + half)],
             "TRIANGLE": [Polygon((end, y - half), (end + half, y), (end, y + half))]}
     return layered([(STROKE, [rect(-1, y - half, end, y + half)] + caps[kind]),
-                    (AXIS, [rect(-1, y - 0.5, end, y + 0.5), Circle((end, y), 1.5)])])
+                    (AXIS, [rect(-1, y - 1, end, y + 1), Circle((end, y), 2)])])
 
 
 def miter_tip(apex, half, legs):
@@ -195,7 +196,7 @@ def write(out, name, width, height, pixel):
     (out / name).write_bytes(png(width * SCALE, height * SCALE, pixel))
 
 
-WHITE, BLACK, RED, GRAY = (255, 255, 255), (0, 0, 0), (230, 0, 0), (128, 128, 128)
+WHITE, BLACK, RED, GRAY = (255, 255, 255), (0, 0, 0), (255, 0, 0), (128, 128, 128)
 LINE_ENDS = ("SQUARE", "ROUND", "EXTEND", "TRIANGLE")
 LINE_JOINTS = ("UNJOINT", "BEVEL", "MITTER", "ROUND")
 

@@ -128,6 +128,8 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
     EXPECT_TRUE(AreDistinctChoices(plotter.GetPaperSizeNames()));
     EXPECT_LE(plotter.GetPaperSizeNames().size(), 15u);
     EXPECT_EQ(plotter.GetNumStampNumbering(), 12);
+    EXPECT_EQ(plotter.GetColorNames(), (Strings{"White", "Black", "Red"}));
+    EXPECT_EQ(plotter.GetStampColorNames(), (Strings{"Black", "Red", "Gray"}));
 }
 
 // ---- The shipped setting files -------------------------------------------
