@@ -1,0 +1,135 @@
+#include "CSettingsEditor.h"
+
+#include "CColorSettings.h"
+#include "CFinisherSettings.h"
+#include "CGeneralSettings.h"
+#include "CMessageService.h"
+#include "CPenSettings.h"
+#include "CProfile.h"
+#include "CProfileBatch.h"
+#include "CProgramVersion.h"
+#include "CResourceModule.h"
+#include "CScaleSettings.h"
+#include "CStampSettings.h"
+#include "ResourceIds.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+constexpr const char* kDefaultFileName = "default.org";
+
+std::string TitleOf(const std::string& path)
+{
+    return std::filesystem::path(path).stem().string();
+}
+}
+
+CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode, std::string settingName,
+                                 std::string currentPath)
+    : m_settingName(std::move(settingName)),
+      m_currentPath(std::move(currentPath)),
+      m_scale(std::make_unique<CScaleSettings>()),
+      m_pen(std::make_unique<CPenSettings>(plotter)),
+      m_color(std::make_unique<CColorSettings>(plotter)),
+      m_finisher(std::make_unique<CFinisherSettings>(std::move(regionCode))),
+      m_stamp(std::make_unique<CStampSettings>()),
+      m_general(std::make_unique<CGeneralSettings>(plotter))
+{
+    CProfile current;
+    current.Open(m_currentPath);
+    // A file without a stamp key counts as stamping.
+    m_stampOn = current.GetString("Stamp", "StampID", kMissingValue) != "OFF";
+    m_paperAuto = current.GetString("PaperSize", "Paper1Size", kMissingValue).find("AUTO") != std::string::npos;
+}
+
+CSettingsEditor::~CSettingsEditor() = default;
+
+const std::vector<CSettingsEditor::Tab>& CSettingsEditor::BuiltTabs()
+{
+    static const std::vector<Tab> tabs{Tab::Pen, Tab::Color, Tab::General};
+    return tabs;
+}
+
+CSettingsPage& CSettingsEditor::GetPage(Tab tab)
+{
+    switch (tab) {
+    case Tab::Scale:
+        return *m_scale;
+    case Tab::Pen:
+        return *m_pen;
+    case Tab::Color:
+        return *m_color;
+    case Tab::Finisher:
+        return *m_finisher;
+    case Tab::Stamp:
+        return *m_stamp;
+    case Tab::General:
+        break;
+    }
+    return *m_general;
+}
+
+CPenSettings& CSettingsEditor::GetPenSettings()
+{
+    return *m_pen;
+}
+
+CColorSettings& CSettingsEditor::GetColorSettings()
+{
+    return *m_color;
+}
+
+CGeneralSettings& CSettingsEditor::GetGeneralSettings()
+{
+    return *m_general;
+}
+
+// A page that cannot show its keys yet must keep copying them through, so
+// only built tabs are loaded.
+void CSettingsEditor::ShowPage(Tab tab)
+{
+    const auto& built = BuiltTabs();
+    CSettingsPage& page = GetPage(tab);
+    if (page.IsLoaded() || std::find(built.begin(), built.end(), tab) == built.end())
+        return;
+    CProfile current;
+    current.Open(m_currentPath);
+    page.Load(current);
+}
+
+std::string CSettingsEditor::ProposedFileName() const
+{
+    const std::string name = std::filesystem::path(m_currentPath).filename().string();
+    return name == kDefaultFileName ? "*.prn" : name;
+}
+
+CSettingsEditor::SaveResult CSettingsEditor::SaveAs(const std::string& path)
+{
+    if (IsReservedName(path)) {
+        CMessageService::Show(ResId::kReservedNameMessage);
+        return SaveResult::Reserved;
+    }
+    CProfileBatch target(path);
+    WriteVersionKeys(target);
+    for (Tab tab : {Tab::General, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::Scale})
+        GetPage(tab).Save(target, m_currentPath);
+    if (!target.Commit())
+        return SaveResult::WriteFailed;
+    m_settingName = TitleOf(path);
+    m_currentPath = path;
+    return SaveResult::Saved;
+}
+
+void CSettingsEditor::WriteVersionKeys(CProfileBatch& target)
+{
+    if (CProgramVersion::GetProgramVersion())
+        target.WriteString("QXSD", "QXSD Version", CProgramVersion::GetVersionText());
+    target.WriteString("QXSD", "HPPJL Version", "1.0.0");
+}
+
+bool CSettingsEditor::IsReservedName(const std::string& path)
+{
+    return std::filesystem::path(path).filename() == kDefaultFileName ||
+           TitleOf(path) == CResourceModule::LoadString(ResId::kPrinterDefaultsName);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CColorSettings;
+class CFinisherSettings;
+class CGeneralSettings;
+class CPenSettings;
+class CPlotter;
+class CProfileBatch;
+class CScaleSettings;
+class CSettingsPage;
+class CStampSettings;
+
+// The rules of the settings sheet, without widgets: its pages in tab order,
+// the two flags that couple the scale and the stamp page, and saving as a
+// new file. Each page reads the current file on its first display; saving
+// writes every page into the chosen file, which then becomes current.
+class CSettingsEditor {
+public:
+    // Tab order.
+    enum class Tab { Scale, Pen, Color, Finisher, Stamp, General };
+    enum class SaveResult { Saved, Reserved, WriteFailed };
+
+    CSettingsEditor(const CPlotter& plotter, std::string regionCode, std::string settingName,
+                    std::string currentPath);
+    ~CSettingsEditor();
+
+    const std::string& GetSettingName() const { return m_settingName; }
+    const std::string& GetCurrentPath() const { return m_currentPath; }
+    bool GetStampOn() const { return m_stampOn; }
+    void SetStampOn(bool on) { m_stampOn = on; }
+    bool GetPaperAuto() const { return m_paperAuto; }
+    void SetPaperAuto(bool on) { m_paperAuto = on; }
+
+    // Tabs whose pages can be shown and edited; the others only copy their
+    // keys through when saving.
+    static const std::vector<Tab>& BuiltTabs();
+    CSettingsPage& GetPage(Tab tab);
+    CPenSettings& GetPenSettings();
+    CColorSettings& GetColorSettings();
+    CGeneralSettings& GetGeneralSettings();
+    // The tab's first display: its page reads the current file.
+    void ShowPage(Tab tab);
+
+    // The save dialog's proposal: the current file's name, "*.prn" instead
+    // of "default.org".
+    std::string ProposedFileName() const;
+    // Refuses the file name "default.org" and the title of the printer
+    // defaults with message 542, writing nothing. Otherwise writes the
+    // version keys and the pages (General, Pen, Colour, Finisher, Stamp,
+    // Scale) in one replace of the file, which becomes the current file.
+    SaveResult SaveAs(const std::string& path);
+
+private:
+    // "QXSD Version" (when the program's version can be read) and "HPPJL Version".
+    static void WriteVersionKeys(CProfileBatch& target);
+    static bool IsReservedName(const std::string& path);
+
+    std::string m_settingName;
+    std::string m_currentPath;
+    bool m_stampOn = false;
+    bool m_paperAuto = false;
+    std::unique_ptr<CScaleSettings> m_scale;
+    std::unique_ptr<CPenSettings> m_pen;
+    std::unique_ptr<CColorSettings> m_color;
+    std::unique_ptr<CFinisherSettings> m_finisher;
+    std::unique_ptr<CStampSettings> m_stamp;
+    std::unique_ptr<CGeneralSettings> m_general;
+};

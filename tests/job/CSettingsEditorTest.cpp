@@ -1,0 +1,216 @@
+#include "CSettingsEditor.h"
+
+#include "CMessageRecorder.h"
+#include "CPlotter.h"
+#include "CProfile.h"
+#include "CProgramVersion.h"
+#include "CResourceModule.h"
+#include "CSettingsPage.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "ResourceIds.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Tab = CSettingsEditor::Tab;
+using Result = CSettingsEditor::SaveResult;
+
+const std::string kFull = ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/full.prn");
+// full.prn saved by the editor of region ZC into a new file.
+const std::string kSaved = ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/full-saved-zc.prn");
+
+std::string Replaced(std::string text, const std::vector<std::pair<std::string, std::string>>& replacements)
+{
+    for (const auto& [from, to] : replacements) {
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos)
+            text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// The cases are made before the resource module is loaded: "{defaults}"
+// stands for the printer defaults' name, "{version}" for the program's.
+std::string Expanded(const std::string& text)
+{
+    EXPECT_TRUE(CProgramVersion::GetProgramVersion());
+    const auto version = CProgramVersion::GetProgramVersion().value_or(CProgramVersion::Numbers{});
+    std::string expanded = text;
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)},
+          {"{version}", std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+                            std::to_string(version.build)}})
+        if (const auto at = expanded.find(from); at != std::string::npos)
+            expanded.replace(at, from.size(), to);
+    return expanded;
+}
+
+struct FlagCase {
+    const char* name;
+    const char* fileName;
+    std::string bytes;
+    bool stampOn;
+    bool paperAuto;
+    const char* proposed;
+};
+
+const FlagCase kFlagCases[] = {
+    {"NoStampIdIsOn", "a.prn", "[QXSD]\nHPPJL Version=1.0.0\n", true, false, "a.prn"},
+    {"StampOff", "b.prn", "[Stamp]\nStampID=OFF\n", false, false, "b.prn"},
+    {"StampNumber", "c.prn", "[Stamp]\nStampID=3\n", true, false, "c.prn"},
+    {"AutoInsideFirstPaper", "default.org", "[Stamp]\nStampID=OFF\n[PaperSize]\nPaper1Size=R1_AUTO_X\n", false,
+     true, "*.prn"},
+    {"AutoOnlyInLaterPaper", "default.org", "[PaperSize]\nPaper1Size=A0\nPaper2Size=AUTO_R1\n", true, false,
+     "*.prn"},
+    {"AutoIsUpperCase", "d.org", "[PaperSize]\nPaper1Size=auto_R1\n", true, false, "d.org"},
+};
+
+class CSettingsEditorFlagTest : public testing::TestWithParam<FlagCase> {};
+
+TEST_P(CSettingsEditorFlagTest, ReadsTheFlagsAndProposesAName)
+{
+    CTempDir dir;
+    CPlotter plotter;
+    const CSettingsEditor editor(plotter, "ZC", "x", dir.Write(GetParam().fileName, GetParam().bytes));
+    EXPECT_EQ(editor.GetStampOn(), GetParam().stampOn);
+    EXPECT_EQ(editor.GetPaperAuto(), GetParam().paperAuto);
+    EXPECT_EQ(editor.ProposedFileName(), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CSettingsEditorFlagTest, testing::ValuesIn(kFlagCases), ByCaseName());
+
+// One thing the user does: "show", "edit" (SECTION/KEY=VALUE through the
+// tab's page), "save" (as a file of the folder) or "change" (a file changed
+// behind the editor's back, SECTION/KEY=VALUE).
+struct Step {
+    enum class Kind { Show, Edit, Save, Change } kind;
+    std::string text;
+    Tab tab = Tab::Pen;
+};
+
+Step Show(Tab tab) { return {Step::Kind::Show, {}, tab}; }
+Step Edit(Tab tab, std::string edit) { return {Step::Kind::Edit, std::move(edit), tab}; }
+Step Save(std::string name) { return {Step::Kind::Save, std::move(name)}; }
+Step Change(std::string file, std::string edit) { return {Step::Kind::Change, file + ":" + edit}; }
+
+struct SaveCase {
+    const char* name;
+    std::string current;  // as "current.prn"
+    std::vector<Step> steps;
+    Result result;         // of the last save
+    std::string expected;  // the last save's file; the name when nothing was written
+    std::string settingName = "current";
+    std::vector<unsigned> messages = {};
+};
+
+void PrintTo(const SaveCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+SettingKey KeyOf(const std::string& edit)
+{
+    const auto equals = edit.find('=');
+    const auto slash = edit.rfind('/', equals);
+    return {edit.substr(0, slash), edit.substr(slash + 1, equals - slash - 1)};
+}
+
+std::string ValueOf(const std::string& edit)
+{
+    return edit.substr(edit.find('=') + 1);
+}
+
+class CSettingsEditorSaveTest : public testing::TestWithParam<SaveCase> {
+protected:
+    Result Run(CSettingsEditor& editor, const Step& step)
+    {
+        switch (step.kind) {
+        case Step::Kind::Show:
+            editor.ShowPage(step.tab);
+            break;
+        case Step::Kind::Edit:
+            EXPECT_EQ(editor.GetPage(step.tab).Edit(KeyOf(step.text), ValueOf(step.text)).status,
+                      SettingEdit::Status::Applied);
+            break;
+        case Step::Kind::Save:
+            m_saved = m_dir.File(Expanded(step.text));
+            return editor.SaveAs(m_saved);
+        case Step::Kind::Change: {
+            CProfile file;
+            file.Open(m_dir.File(step.text.substr(0, step.text.find(':'))));
+            const std::string edit = step.text.substr(step.text.find(':') + 1);
+            file.WriteString(KeyOf(edit).section, KeyOf(edit).key, ValueOf(edit));
+        }
+        }
+        return Result::Saved;
+    }
+
+    CTempDir m_dir;
+    std::string m_saved;
+};
+
+TEST_P(CSettingsEditorSaveTest, WritesTheWholeFile)
+{
+    const SaveCase& c = GetParam();
+    CPlotter plotter;
+    plotter.LoadConfig("ZC");
+    const std::string current = m_dir.Write("current.prn", c.current);
+    CSettingsEditor editor(plotter, "ZC", "current", current);
+    CMessageRecorder messages;
+    Result result = Result::Saved;
+    for (const Step& step : c.steps)
+        result = Run(editor, step);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(messages.Ids(), c.messages);
+    EXPECT_EQ(editor.GetSettingName(), c.settingName);
+    if (result == Result::Saved) {
+        EXPECT_EQ(editor.GetCurrentPath(), m_saved);
+        EXPECT_EQ(ReadFileBytes(m_saved), Expanded(c.expected));
+    } else {
+        EXPECT_EQ(editor.GetCurrentPath(), current);
+        EXPECT_FALSE(FileExists(m_dir.File(Expanded(c.expected))));
+    }
+}
+
+// Spaces around a name or value show whether a key was written: a write
+// leaves "KEY=VALUE".
+const std::string kSpaced = Replaced(kFull, {{"QXSD Version=1.0.0", "QXSD Version=0.9.0"},
+                                             {"StampID=7", "StampID = 7"},
+                                             {"RasterColor=RED", " RasterColor = RED"}});
+
+const std::string kVersion = "QXSD Version={version}";
+
+const SaveCase kSaveCases[] = {
+    {"SameFileLeavesNeverShownPages", kSpaced,
+     {Show(Tab::Pen), Edit(Tab::Pen, "HPGLPen/PenWidthChange=OFF"), Show(Tab::Scale), Save("current.prn")},
+     Result::Saved,
+     Replaced(kSpaced, {{"QXSD Version=0.9.0", kVersion}, {"PenWidthChange=ON", "PenWidthChange=OFF"}})},
+    {"SameFileRewritesShownPages", kSpaced, {Show(Tab::Color), Save("current.prn")}, Result::Saved,
+     Replaced(kSpaced, {{"QXSD Version=0.9.0", kVersion}, {" RasterColor = RED", "RasterColor=RED"}})},
+    {"NewFileCopiesEveryPage", kFull, {Save("new.prn")}, Result::Saved, kSaved, "new"},
+    {"NewFileFromShownPages", kFull,
+     {Show(Tab::Pen), Show(Tab::Color), Show(Tab::General), Show(Tab::Stamp), Save("new.prn")}, Result::Saved, kSaved,
+     "new"},
+    {"SecondSaveCopiesFromTheFirstFile", kFull,
+     {Show(Tab::Pen), Edit(Tab::Pen, "HPGLPen/PenWidthChange=OFF"), Save("first.prn"),
+      Change("first.prn", "Stamp/StampID=9"), Change("current.prn", "HPGLPen/Pen1=1,ROUND,ROUND,RED"),
+      Save("second.prn")},
+     Result::Saved, Replaced(kSaved, {{"PenWidthChange=ON", "PenWidthChange=OFF"}, {"StampID=7", "StampID=9"}}),
+     "second"},
+    {"DefaultOrgIsRefused", kFull, {Show(Tab::Pen), Save("default.org")}, Result::Reserved, "default.org",
+     "current", {ResId::kReservedNameMessage}},
+    {"DefaultsTitleIsRefused", kFull, {Save("{defaults}.prn")}, Result::Reserved, "{defaults}.prn",
+     "current", {ResId::kReservedNameMessage}},
+    {"UnwritableFileIsReported", kFull, {Save("none/new.prn")}, Result::WriteFailed, "none"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Saves, CSettingsEditorSaveTest, testing::ValuesIn(kSaveCases), ByCaseName());
+
+TEST(CSettingsEditorTest, BuiltTabsInTabOrder)
+{
+    EXPECT_EQ(CSettingsEditor::BuiltTabs(), (std::vector<Tab>{Tab::Pen, Tab::Color, Tab::General}));
+}
+}
