@@ -3,6 +3,7 @@
 #include "CFormatsCommand.h"
 #include "CStructureCommand.h"
 #include "CSendCommand.h"
+#include "CSettingCommand.h"
 #include "CSettingsCommand.h"
 #include "CSetupCommand.h"
 #include "CStatusCommand.h"
@@ -26,7 +27,10 @@ struct Command {
 std::vector<Command> MakeCommands()
 {
     std::vector<Command> commands;
-    commands.push_back({std::make_unique<CSettingsCommand>(), "list the printer setting files offered"});
+    commands.push_back({std::make_unique<CSettingCommand>(),
+                        "list the setting files, show one's keys as the editor saves them, save one as NEW "
+                        "with edits"});
+    commands.push_back({std::make_unique<CSettingsCommand>(), "the same as setting list"});
     commands.push_back({std::make_unique<CFormatsCommand>(),
                         "list the data formats with their file extensions, or tell each FILE's format"});
     commands.push_back({std::make_unique<CDefaultsCommand>(), "print the settings block a job would carry"});
@@ -48,8 +52,8 @@ constexpr const char* kOptions =
     "  --number N             the printer number (0 to 99), the input folder pltNNp; by default the last one\n"
     "                         chosen in the window\n"
     "  --owner NAME           the job's owner; by default the one the window would choose\n"
-    "  --setting NAME|PATH    a printer setting file by name (see settings) or by path; by default the printer's\n"
-    "                         own defaults\n"
+    "  --setting NAME|PATH    a printer setting file by name (see setting list) or by path; by default the\n"
+    "                         printer's own defaults\n"
     "  --copies N             copies of every file, 1 to 99; by default 1\n"
     "  --collate              print the copies as whole sets\n"
     "  --reverse              send the files last to first\n"
@@ -58,6 +62,8 @@ constexpr const char* kOptions =
     "  --controller NAME      the controller family (Heron, Corvid2nd, Others) instead of asking the printer\n"
     "  --region CODE          the finisher words of that region instead of the installed region's\n"
     "  -o JOB                 the file build writes\n"
+    "  --overwrite            setting save-as: replace NEW when it exists; NEW with a \"/\" is a path, otherwise\n"
+    "                         the name of a setting file saved in the program's setting folder\n"
     "  --help                 after a command: its usage\n\n"
     "exit codes:\n"
     "  0  done\n"

@@ -9,8 +9,8 @@
 
 // What every command shares: help, version, usage errors, start-up.
 namespace {
-const std::vector<std::string> kCommands = {"settings", "formats", "defaults", "status",
-                                            "send",     "setup",   "build",    "inspect"};
+const std::vector<std::string> kCommands = {"setting", "settings", "formats", "defaults", "status",
+                                            "send",    "setup",    "build",   "inspect"};
 
 // The description below a command's usage, which may take several lines.
 std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
@@ -38,7 +38,7 @@ TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
     }
     for (const char* option : {"--printer HOST[:PORT]", "--number N", "--owner NAME", "--setting NAME|PATH",
                                "--copies N", "--collate", "--reverse", "--format NAME", "--controller NAME",
-                               "--region CODE", "-o JOB"})
+                               "--region CODE", "-o JOB", "--overwrite"})
         EXPECT_NE(result.out.find("\n  " + std::string(option) + "  "), std::string::npos) << option;
     EXPECT_TRUE(result.out.ends_with("exit codes:\n  0  done\n  1  failed (the message on standard error)\n"
                                      "  2  wrong usage\n  3  cancelled with Ctrl-C (an upload cut short is "
@@ -127,6 +127,17 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"DefaultsSettingWithoutValue", {"defaults", "--setting"}, "--setting needs a value"},
         UsageCase{"DefaultsOperand", {"defaults", "--setting", "sample", "extra"}, "defaults takes no operand"},
         UsageCase{"SettingsOperand", {"settings", "extra"}, "settings takes no operand"},
+        UsageCase{"SettingWithoutAction", {"setting"}, "setting needs list, show or save-as"},
+        UsageCase{"SettingUnknownAction", {"setting", "copy", "sample", "OUT"}, "unknown action copy"},
+        UsageCase{"SettingListOperand", {"setting", "list", "extra"}, "setting list takes no operand"},
+        UsageCase{"SettingShowWithoutName", {"setting", "show"}, "setting show takes one NAME|PATH"},
+        UsageCase{"SettingSaveAsWithoutNew", {"setting", "save-as", "sample"},
+                  "setting save-as needs NAME|PATH and NEW"},
+        UsageCase{"SettingSaveAsEditWithoutSection",
+                  {"setting", "save-as", "sample", "OUT", "PenWidthChange=ON"},
+                  "PenWidthChange=ON is not SECTION/KEY=VALUE"},
+        UsageCase{"SettingSaveAsUnknownOption", {"setting", "save-as", "sample", "OUT", "--force"},
+                  "unknown option --force"},
         UsageCase{"BuildWithoutOutput", {"build", "--owner", "Ada"}, "-o JOB is required"},
         UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
         UsageCase{"BuildUnknownFormat",

@@ -1,0 +1,150 @@
+#include "CMessageService.h"
+#include "CProcess.h"
+#include "CResourceModule.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "ResourceIds.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+// setting list, show and save-as as a user meets them: a copy of the program
+// in a folder of its own, so that titles are saved beside it.
+namespace {
+const std::string kDefaultOrg = std::string(test_config::kSourceDir) + "PrinterSetting/default.org";
+const std::string kFull = std::string(test_config::kTestDataDir) + "settings/full.prn";
+// full.prn saved by the settings editor of region ZC.
+const std::string kSaved = ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/full-saved-zc.prn");
+
+class SettingCommand : public testing::Test {
+protected:
+    SettingCommand()
+    {
+        std::filesystem::create_directories(m_dir.File("bin/PrinterSetting"));
+        std::filesystem::copy_file(test_config::kCli, m_dir.File("bin/qx-sendora-cli"));
+        std::filesystem::copy_file(kDefaultOrg, Folder() + "default.org");
+    }
+
+    std::string Folder() const { return m_dir.File("bin/PrinterSetting/"); }
+
+    // "{dir}" stands for the test's folder, "{folder}" for the program's
+    // setting folder, "{full}" for full.prn, "{defaults}" for the printer
+    // defaults' name.
+    std::string Expanded(std::string text) const
+    {
+        const std::pair<std::string, std::string> names[] = {
+            {"{dir}", m_dir.Path()},
+            {"{folder}", Folder()},
+            {"{full}", kFull},
+            {"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
+        for (const auto& [from, to] : names)
+            for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+                text.replace(at, from.size(), to);
+        return text;
+    }
+
+    CProcessResult Cli(std::vector<std::string> args) const
+    {
+        for (auto& arg : args)
+            arg = Expanded(arg);
+        args.insert(args.begin(), "setting");
+        return CProcess::Run(m_dir.File("bin/qx-sendora-cli"), args,
+                             {{"QX_SENDORA_DATA_DIR", test_config::kDataDir},
+                              {"QX_SENDORA_REGISTRY_DIR", m_dir.File("registry")}});
+    }
+
+    void ExpectDone(const CProcessResult& result, const std::string& out = {}) const
+    {
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.out, out);
+    }
+
+    CTempDir m_dir;
+};
+
+TEST_F(SettingCommand, ShowPrintsTheBuiltPagesByNameAndPath)
+{
+    const std::string shown = ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/default-show-zc.txt");
+    ExpectDone(Cli({"show", "{defaults}"}), shown);
+    ExpectDone(Cli({"show", "{folder}default.org"}), shown);
+}
+
+TEST_F(SettingCommand, SaveAsWritesWhatTheEditorSavesAndReadsItBackUnchanged)
+{
+    ExpectDone(Cli({"save-as", "{full}", "{dir}edited.prn", "HPGLPen/PenWidthChange=OFF", "Color/RasterColor=WHITE",
+                    "HPGLPen/Pen3=20,ROUND,BEVEL,RED"}));
+    std::string edited = kSaved;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"PenWidthChange=ON", "PenWidthChange=OFF"},
+                                   {"RasterColor=RED", "RasterColor=WHITE"},
+                                   {"Pen3=13,TRIANGLE,ROUND,WHITE", "Pen3=20,ROUND,BEVEL,RED"}})
+        edited.replace(edited.find(from), from.size(), to);
+    EXPECT_EQ(ReadFileBytes(m_dir.File("edited.prn")), edited);
+
+    ExpectDone(Cli({"save-as", "{full}", "mine"}));
+    EXPECT_EQ(ReadFileBytes(Folder() + "mine.prn"), kSaved);
+    ExpectDone(Cli({"list"}), Expanded("{defaults}\nmine\n"));
+    ExpectDone(Cli({"save-as", "mine", "{dir}again.prn"}));
+    ExpectDone(Cli({"save-as", "{dir}again.prn", "{dir}again.prn", "--overwrite"}));
+    EXPECT_EQ(ReadFileBytes(m_dir.File("again.prn")), kSaved);
+}
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string err;  // "{542}" and "{480}" stand for those messages
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class SettingRefusal : public SettingCommand, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SettingRefusal, WritesNothingAndSaysWhy)
+{
+    WriteFileBytes(m_dir.File("existing.prn"), "[QXSD]\nHPPJL Version=1.0.0\n");
+    const auto before = FilesBelow(m_dir.Path());
+    std::string err = Expanded(GetParam().err);
+    for (const auto& [id, placeholder] : {std::pair{ResId::kReservedNameMessage, "{542}"},
+                                          std::pair{ResId::kCannotLoadSettingMessage, "{480}"}})
+        if (const auto at = err.find(placeholder); at != std::string::npos)
+            err.replace(at, std::string(placeholder).size(), CMessageService::Format(id));
+
+    const auto result = Cli(GetParam().args);
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, err);
+    EXPECT_EQ(FilesBelow(m_dir.Path()), before);
+    EXPECT_EQ(ReadFileBytes(m_dir.File("existing.prn")), "[QXSD]\nHPPJL Version=1.0.0\n");
+    EXPECT_EQ(ReadFileBytes(Folder() + "default.org"), ReadFileBytes(kDefaultOrg));
+}
+
+const std::string kPrefix = "qx-sendora-cli setting: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, SettingRefusal,
+    testing::Values(
+        RefusalCase{"DefaultOrg", {"save-as", "{full}", "{dir}default.org"}, "{542}\n"},
+        RefusalCase{"DefaultOrgOverwritten", {"save-as", "{full}", "{folder}default.org", "--overwrite"}, "{542}\n"},
+        RefusalCase{"DefaultsTitle", {"save-as", "{full}", "{defaults}"}, "{542}\n"},
+        RefusalCase{"DefaultsTitleInAPath", {"save-as", "{defaults}", "{dir}{defaults}.prn"}, "{542}\n"},
+        RefusalCase{"KeyNoPageEdits",
+                    {"save-as", "{full}", "{dir}new.prn", "Stamp/StampID=3"},
+                    kPrefix + "no page edits Stamp/StampID; setting show lists the keys on offer\n"},
+        RefusalCase{"ValueNotOnOffer",
+                    {"save-as", "{full}", "{dir}new.prn", "HPGLPen/PenWidthChange=OFF", "Color/RasterColor=PINK"},
+                    kPrefix + "Color/RasterColor cannot be PINK; the values on offer: WHITE, BLACK, RED\n"},
+        RefusalCase{"ExistingFile",
+                    {"save-as", "{full}", "{dir}existing.prn"},
+                    kPrefix + "{dir}existing.prn exists; --overwrite replaces it\n"},
+        RefusalCase{"UnknownName",
+                    {"save-as", "smaple", "{dir}new.prn"},
+                    "{480}\nsetting files on offer:\n  {defaults}\n"},
+        RefusalCase{"UnknownNameShown", {"show", "{dir}gone.prn"}, "{480}\nsetting files on offer:\n  {defaults}\n"}),
+    ByCaseName());
+}
