@@ -1,0 +1,121 @@
+// The pen page shows its rules in the grid, and the grid's in-place edits change the rules.
+#include "CEditWithSpin.h"
+#include "CHPPJLPenPage.h"
+#include "CMessageRecorder.h"
+#include "CPenSettings.h"
+#include "CPlotter.h"
+#include "CProfile.h"
+#include "CResourceModule.h"
+#include "CSDComboBoxEx.h"
+#include "CSettingsGrid.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+CPlotter LoadedPlotter(const std::string& path)
+{
+    CPlotter plotter(path);
+    plotter.LoadConfig("ZC");
+    return plotter;
+}
+
+class CPenPageFixture {
+protected:
+    CPenPageFixture()
+    {
+        CProfile current;
+        current.Open(m_dir.Write("current.prn", "[HPGLPen]\nPen1=10,ROUND,BEVEL,RED\nPen2=20,SQUARE,MITTER,GREEN\n"
+                                                "PenWidthChange=ON\n"));
+        m_settings.Load(current);
+        m_page.ShowSettings();
+        m_page.show();
+    }
+
+    CSettingsGrid& Grid() { return *m_page.findChild<CSettingsGrid*>(); }
+
+    CTempDir m_dir;
+    CMessageRecorder m_messages;
+    CPlotter m_plotter = LoadedPlotter(m_dir.Write("caps.ini", "[HPGLPen]\nPenWidthRange=1,200\n"));
+    CPenSettings m_settings{m_plotter};
+    CHPPJLPenPage m_page{m_settings, m_plotter};
+};
+
+class CHPPJLPenPageTest : public CPenPageFixture, public testing::Test {};
+
+TEST_F(CHPPJLPenPageTest, ShowsTheRules)
+{
+    CSettingsGrid& grid = Grid();
+    EXPECT_EQ(m_page.windowTitle().toStdString(), CResourceModule::LoadString(ResId::kPenPageTitle));
+    EXPECT_EQ(grid.Text(0, 1).toStdString(), CResourceModule::LoadString(ResId::kPenWidthHeader));
+    EXPECT_EQ(grid.Text(32, 0), "32");
+    EXPECT_EQ(grid.Text(1, 1), "10");
+    EXPECT_FALSE(grid.Picture(1, 2).isNull());
+    EXPECT_FALSE(grid.Picture(1, 3).isNull());
+    EXPECT_EQ(grid.Text(1, 4).toStdString(), m_plotter.GetColorNames()[2]);
+    EXPECT_EQ(grid.CellBackground(1, 4), QColor(255, 0, 0));
+    EXPECT_EQ(grid.CellTextColour(1, 4), QColor(255, 255, 255));
+    EXPECT_EQ(grid.Text(2, 4), "");
+    EXPECT_TRUE(grid.Text(3, 1).isEmpty() && grid.Picture(3, 2).isNull());
+    ASSERT_TRUE(m_page.findChild<QCheckBox*>()->isChecked());
+    m_page.findChild<QCheckBox*>()->click();
+    EXPECT_FALSE(m_settings.GetWidthChange());
+}
+
+struct EditCase {
+    const char* name;
+    int column;
+    std::function<void(QWidget&)> change;
+    std::string pen;  // pen 2 after Enter, as saved
+    std::vector<unsigned> messages;
+};
+
+std::function<void(QWidget&)> Width(const char* text)
+{
+    return [text](QWidget& editor) { static_cast<CEditWithSpin&>(editor).SetText(text); };
+}
+
+std::function<void(QWidget&)> Pick(int index)
+{
+    return [index](QWidget& editor) { static_cast<CSDComboBoxEx&>(editor).setCurrentIndex(index); };
+}
+
+const EditCase kEditCases[] = {
+    {"Width", 1, Width("150"), "150,SQUARE,MITTER,", {}},
+    {"WidthRefused", 1, Width("0"), "20,SQUARE,MITTER,", {ResId::kBadPenWidthMessage}},
+    {"End", 2, Pick(3), "20,TRIANGLE,MITTER,", {}},
+    {"Joint", 3, Pick(0), "20,SQUARE,UNJOINT,", {}},
+    {"Colour", 4, Pick(0), "20,SQUARE,MITTER,WHITE", {}},
+};
+
+class CHPPJLPenPageEditTest : public CPenPageFixture, public testing::TestWithParam<EditCase> {};
+
+TEST_P(CHPPJLPenPageEditTest, EnterStoresInTheRules)
+{
+    CSettingsGrid& grid = Grid();
+    const QModelIndex cell = grid.model()->index(1, GetParam().column);
+    // A widget's double-click comes without its press, which the view needs first.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
+    QWidget* editor = grid.OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    GetParam().change(*editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+
+    const CPenSettings::Pen& pen = m_settings.GetPen(2);
+    EXPECT_EQ(pen.width + "," + pen.end + "," + pen.joint + "," + pen.colour, GetParam().pen);
+    EXPECT_EQ(m_messages.Ids(), GetParam().messages);
+    EXPECT_EQ(grid.OpenEditor() != nullptr, !GetParam().messages.empty());
+    EXPECT_EQ(grid.Text(2, 1).toStdString(), pen.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, CHPPJLPenPageEditTest, testing::ValuesIn(kEditCases), ByCaseName());
+}
