@@ -50,6 +50,7 @@ public:
     void SetWidthChange(bool on) { m_widthChange = on; }
 
     std::vector<SettingKey> OwnedKeys() const override;
+    // A pen's display is its colour's name, none while the colour is unset.
     std::vector<SettingLine> Lines() const override;
     // "PenN" takes "width,end,joint,colour", every field checked;
     // "PenWidthChange" takes "ON" or "OFF".
