@@ -3,6 +3,8 @@
 #include "CEditWithSpin.h"
 #include "CSettingsGridModel.h"
 
+#include <QTimer>
+
 CNumberEditDelegate::CNumberEditDelegate(int lower, int upper, Validator validator, QObject* parent)
     : CGridCellDelegate(parent)
     , m_lower(lower)
@@ -16,8 +18,11 @@ bool CNumberEditDelegate::Accepts(QWidget* editor, const QModelIndex& index) con
     auto* edit = qobject_cast<CEditWithSpin*>(editor);
     if (!edit || !m_validator || m_validator(CSettingsGridModel::GridRow(index), edit->Text()))
         return true;
-    edit->setFocus();
-    edit->selectAll();
+    // Once the focus change under way, which clears the selection, is over.
+    QTimer::singleShot(0, edit, [edit] {
+        edit->setFocus();
+        edit->selectAll();
+    });
     return false;
 }
 
