@@ -23,6 +23,8 @@ protected:
     void SetUp() override
     {
         m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
+        if (!m_printer->IsRunning() && PrinterOptions().host == "::1")
+            GTEST_SKIP() << "the loopback interface has no IPv6 address here";
         ASSERT_TRUE(m_printer->IsRunning());
     }
 
@@ -142,9 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
                     EarlyEndCase{"NoAnswerToTheStore", nullptr, 1, CFtpUpload::Result::Failed}), ByCaseName());
 
 // The texts the messages are chosen by (the window's refusal tests show
-// them), and nothing begins on the printer.
+// them); nothing begins on the printer and no folder is made.
 TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
 {
+    std::filesystem::remove(Received("plt42p"));
     auto wrongPassword = Request("job");
     wrongPassword.password = "wrong";
     auto noServer = Request("job");
@@ -154,27 +157,16 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
     const std::pair<CFtpUpload::Request, std::string> cases[] = {
         {wrongPassword, std::string(curl_easy_strerror(CURLE_LOGIN_DENIED)) + "\n530 Authentication failed."},
         {noServer, curl_easy_strerror(CURLE_COULDNT_CONNECT)},
-        {noJobFile, "Cannot open " + noJobFile.localPath + ": "}};
+        {noJobFile, "Cannot open " + noJobFile.localPath + ": "},
+        {Request("job", "plt42p"), "\n550 "}};
     for (const auto& [request, text] : cases) {
         CFtpUpload upload(request);
         EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
-        EXPECT_EQ(upload.GetErrorText().rfind(text, 0), 0u) << upload.GetErrorText();
+        EXPECT_NE(upload.GetErrorText().find(text), std::string::npos) << upload.GetErrorText();
     }
     EXPECT_TRUE(m_monitor.totals.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(Received("plt00p")));
-}
-
-TEST_F(FtpUpload, MissingInputFolderFailsAndCreatesNothing)
-{
-    std::filesystem::remove(Received("plt42p"));
-    const auto before = FilesBelow(m_printer->Root());
-    CFtpUpload upload(Request("job", "plt42p"));
-
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
-
-    EXPECT_NE(upload.GetErrorText().find("\n550 "), std::string::npos) << upload.GetErrorText();
+    EXPECT_TRUE(FilesBelow(m_printer->Root()).empty());
     EXPECT_FALSE(std::filesystem::exists(Received("plt42p")));
-    EXPECT_EQ(FilesBelow(m_printer->Root()), before);
 }
 
 class StalledPrinter : public FtpUpload {
@@ -241,13 +233,6 @@ struct HostCase {
 // and to be sent an image.
 class ActiveUpload : public FtpUpload, public testing::WithParamInterface<HostCase> {
 protected:
-    void SetUp() override
-    {
-        m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
-        if (!m_printer->IsRunning() && std::string(GetParam().host) == "::1")
-            GTEST_SKIP() << "the loopback interface has no IPv6 address here";
-        ASSERT_TRUE(m_printer->IsRunning());
-    }
     CPrinterSimulator::Options PrinterOptions() const override
     {
         return SimulatorOptions([this](auto& o) { std::tie(o.host, o.logCommands) = std::tuple(GetParam().host, true); });

@@ -32,13 +32,10 @@ protected:
     CMessageRecorder m_messages;
 };
 
-TEST_F(RemoteFileName, SetupJobIsSetupPrint)
-{
-    EXPECT_EQ(CRemoteName::FileName(m_job), "SetupPrint.pjl");
-}
-
+// A job without entries is the setup job.
 TEST_F(RemoteFileName, FirstEntryNamesTheJob)
 {
+    EXPECT_EQ(CRemoteName::FileName(m_job), "SetupPrint.pjl");
     Add("A0 #1 100%.hpg");
     Add("B.hpg");
     m_job.SetReverseOrder(true);
