@@ -11,7 +11,7 @@ constexpr std::chrono::seconds kStartTimeout{20};
 
 CPrinterSimulator::CPrinterSimulator(const Options& options)
     : m_host(options.host)
-    , m_root(options.root.empty() ? m_workDir.File("root/") : options.root)
+    , m_root(m_workDir.File("root/"))
     , m_process(std::make_unique<CRunningProcess>(std::string(test_config::kSourceDir) + "tools/printer-sim",
                                                   Arguments(options)))
 {
@@ -37,25 +37,21 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--version", *options.version});
     if (options.afterNul)
         arguments.insert(arguments.end(), {"--after-nul", *options.afterNul});
-    const std::pair<bool, const char*> switches[] = {{options.psPdf, "--ps-pdf"},
-                                                     {options.noConcluded, "--no-concluded"},
-                                                     {options.silent, "--silent"},
-                                                     {options.mute, "--mute"},
-                                                     {options.hangUp, "--hang-up"},
-                                                     {options.logCommands, "--log-commands"}};
+    const std::pair<bool, const char*> switches[] = {
+        {options.psPdf, "--ps-pdf"}, {options.noConcluded, "--no-concluded"}, {options.silent, "--silent"},
+        {options.mute, "--mute"},    {options.hangUp, "--hang-up"},          {options.logCommands, "--log-commands"}};
     for (const auto& [on, name] : switches)
         if (on)
             arguments.push_back(name);
-    if (options.padding > 0)
-        arguments.insert(arguments.end(), {"--padding", std::to_string(options.padding)});
-    if (options.exitAfter > 0)
-        arguments.insert(arguments.end(), {"--exit-after", std::to_string(options.exitAfter)});
-    if (options.stallAfter > 0)
-        arguments.insert(arguments.end(), {"--stall-after", std::to_string(options.stallAfter)});
-    if (options.refusalPauseMs > 0)
-        arguments.insert(arguments.end(), {"--refusal-pause", std::to_string(options.refusalPauseMs / 1000.0)});
-    if (options.storePauseMs > 0)
-        arguments.insert(arguments.end(), {"--store-pause", std::to_string(options.storePauseMs / 1000.0)});
+    const std::pair<int, const char*> counts[] = {{options.padding, "--padding"}, {options.stallAfter, "--stall-after"}};
+    for (const auto& [count, name] : counts)
+        if (count > 0)
+            arguments.insert(arguments.end(), {name, std::to_string(count)});
+    const std::pair<int, const char*> pauses[] = {{options.refusalPauseMs, "--refusal-pause"},
+                                                  {options.storePauseMs, "--store-pause"}};
+    for (const auto& [milliseconds, name] : pauses)
+        if (milliseconds > 0)
+            arguments.insert(arguments.end(), {name, std::to_string(milliseconds / 1000.0)});
     return arguments;
 }
 

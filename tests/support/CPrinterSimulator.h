@@ -15,8 +15,6 @@ class CPrinterSimulator {
 public:
     struct Options {
         std::string host = "127.0.0.1";
-        // Folder of the input folders; empty for a private one.
-        std::string root;
         std::string user = "Sendora";
         std::string password = "KX";
         // What the status reply lists, in this order.
@@ -34,8 +32,6 @@ public:
         bool hangUp = false;
         // Bytes added to the greeting and to the status reply.
         int padding = 0;
-        // Stops after this many received jobs; 0 never.
-        int exitAfter = 0;
         // Stops reading a job's data connection after this many bytes; 0 never.
         int stallAfter = 0;
         // Answers a refused log-in only after this pause.
