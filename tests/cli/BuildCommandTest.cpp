@@ -24,12 +24,26 @@ const std::string kUel = "\x1b%-12345X";
 
 class BuildCommand : public testing::Test {
 protected:
-    std::map<std::string, std::string> Environment() const { return {{"TMPDIR", m_tmp.Path()}}; }
-
-    CProcessResult Build(std::vector<std::string> args) const
+    // A build for owner Ada into m_job (a row may give -o or --owner again),
+    // with the files of Placeholders() for their names.
+    CProcessResult Build(std::vector<std::string> args, std::map<std::string, std::string> environment = {}) const
     {
-        args.insert(args.begin(), {"build", "-o", m_job});
-        return CProcess::Run(test_config::kCli, args, Environment());
+        const auto names = Placeholders();
+        for (auto& arg : args)
+            arg = names.count(arg) ? names.at(arg) : arg;
+        args.insert(args.begin(), {"build", "-o", m_job, "--owner", "Ada"});
+        environment.insert({"TMPDIR", m_tmp.Path()});
+        return CProcess::Run(test_config::kCli, args, environment);
+    }
+    std::map<std::string, std::string> Placeholders() const
+    {
+        return {{"FILE", m_files.Write("A0.hpg", "IN;")},
+                {"BROKEN", m_files.Write("broken.prn", "[QXSD]\nHPPJL Version=1.0.0\n")},
+                {"UNKNOWN", m_files.Write("drawing.xyz", "?")},
+                {"FOLDER", m_files.Path()},
+                {"GONE", m_files.File("gone.hpg")},
+                {"OUTMISSING", m_out.File("missing/job.pjl")},
+                {"OUTFOLDER", m_out.File("folder")}};
     }
 
     bool TempIsEmpty() const { return std::filesystem::is_empty(m_tmp.Path()); }
@@ -40,30 +54,25 @@ protected:
     const std::string m_job = m_out.File("job.pjl");
 };
 
+// The format comes from the extension, or from --format in any case, and is
+// written as configured.
 TEST_F(BuildCommand, WritesTheJobAndNoTemporaryFile)
 {
-    const auto result = Build({"--owner", "Ada", m_files.Write("A0.hpg", "IN;")});
-
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "");
-    const std::string job = ReadFileBytes(m_job);
-    EXPECT_EQ(job.rfind(kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"", 0), 0u);
-    EXPECT_NE(job.find("@PJL ENTER LANGUAGE = HPGL\nIN;" + kUel + "@PJL EOJ NAME = \""), std::string::npos);
-    EXPECT_TRUE(TempIsEmpty());
-}
-
-TEST_F(BuildCommand, FormatIsMatchedWithoutRegardToCaseAndWrittenAsConfigured)
-{
     const std::string plot = m_files.Write("scan.tif", "II*");
+    const std::string name = "@PJL SET PSDEFAULTDMS = ON\n@PJL SET FILENAME = \"scan.tif\"\n";
     for (const auto& [format, lines] : std::vector<std::pair<std::string, std::string>>{
-             {"hpgl", "@PJL ENTER LANGUAGE = HPGL\n"},
-             {"mgl(0.025 MM/UNIT)", "@PJL SET MGLUNIT = 0.025\n@PJL SET PSDEFAULTDMS = ON\n"
-                                    "@PJL SET FILENAME = \"scan.tif\"\n@PJL ENTER LANGUAGE = MGL\n"}}) {
-        const auto result = Build({"--owner", "Ada", "--format", format, plot});
+             {"", name + "@PJL ENTER LANGUAGE = TIFF\n"},
+             {"hpgl", name + "@PJL ENTER LANGUAGE = HPGL\n"},
+             {"mgl(0.025 MM/UNIT)", "@PJL SET MGLUNIT = 0.025\n" + name + "@PJL ENTER LANGUAGE = MGL\n"}}) {
+        const std::vector<std::string> named = {"--format", format, plot};
+        const auto result = Build(format.empty() ? std::vector{plot} : named);
 
-        ASSERT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_NE(ReadFileBytes(m_job).find(lines + "II*" + kUel), std::string::npos) << format;
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out + result.err, "");
+        EXPECT_EQ(NormalisedJob(ReadFileBytes(m_job)),
+                  kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n@PJL DEFAULT OWNER = \"Ada\"\n"
+                         "@PJL SET COPIES = 1\n" + lines + "II*" + kUel + "@PJL EOJ NAME = \"NAME\"\n" + kUel);
+        EXPECT_TRUE(TempIsEmpty());
     }
 }
 
@@ -73,7 +82,8 @@ TEST_F(BuildCommand, InterruptCancelsAndLeavesNothing)
     const std::string plot = m_files.File("huge.plt");
     WriteFileBytes(plot, "");
     std::filesystem::resize_file(plot, std::uintmax_t{4} << 30);
-    CRunningProcess build(test_config::kCli, {"build", "-o", m_job, "--owner", "Ada", plot}, Environment());
+    CRunningProcess build(test_config::kCli, {"build", "-o", m_job, "--owner", "Ada", plot},
+                          {{"TMPDIR", m_tmp.Path()}});
     // The job file in the temporary folder shows that the copy has begun.
     const auto deadline = std::chrono::steady_clock::now() + 30s;
     while (TempIsEmpty() && std::chrono::steady_clock::now() < deadline)
@@ -98,7 +108,7 @@ TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
         const auto result = CProcess::Run("/bin/sh",
                                           {"-c", "ulimit -f 64 && exec \"$0\" \"$@\"", test_config::kCli, "build",
                                            "-o", m_job, "--owner", "Ada", plot},
-                                          Environment());
+                                          {{"TMPDIR", m_tmp.Path()}});
 
         EXPECT_EQ(result.exitCode, 1) << size;
         // The file's error, then the build's failure.
@@ -113,12 +123,10 @@ TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
 
 struct FailureCase {
     const char* label;
-    // FILE, BROKEN, UNKNOWN, FOLDER and GONE stand for plot and setting
-    // files, OUT... for where the job goes.
     std::vector<std::string> args;
     // The message shown, or else a text that standard error must hold.
     unsigned message;
-    std::string argument;
+    std::string argument = {};
     // The temporary folder, when not the test's own.
     std::string tmpdir = {};
 };
@@ -133,24 +141,12 @@ class BuildFailure : public BuildCommand, public testing::WithParamInterface<Fai
 TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)
 {
     const FailureCase& c = GetParam();
-    const std::map<std::string, std::string> placeholders = {
-        {"FILE", m_files.Write("A0.hpg", "IN;")},
-        {"BROKEN", m_files.Write("broken.prn", "[QXSD]\nHPPJL Version=1.0.0\n")},
-        {"UNKNOWN", m_files.Write("drawing.xyz", "?")},
-        {"FOLDER", m_files.Path()},
-        {"GONE", m_files.File("gone.hpg")},
-        {"OUTJOB", m_job},
-        {"OUTMISSING", m_out.File("missing/job.pjl")},
-        {"OUTFOLDER", m_out.File("folder")}};
-    std::vector<std::string> args = {"build"};
-    for (const auto& arg : c.args)
-        args.push_back(placeholders.count(arg) ? placeholders.at(arg) : arg);
     std::filesystem::create_directory(m_out.File("folder"));
-    auto environment = Environment();
+    std::map<std::string, std::string> environment;
     if (!c.tmpdir.empty())
         environment["TMPDIR"] = c.tmpdir == "MISSING" ? m_tmp.File("missing") : c.tmpdir;
 
-    const auto result = CProcess::Run(test_config::kCli, args, environment);
+    const auto result = Build(c.args, environment);
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
@@ -168,25 +164,18 @@ TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)
 INSTANTIATE_TEST_SUITE_P(
     Failures, BuildFailure,
     testing::Values(
-        FailureCase{"MissingPlotFile", {"-o", "OUTJOB", "--owner", "Ada", "GONE"}, 0, "gone.hpg"},
-        FailureCase{"FolderAsPlotFile", {"-o", "OUTJOB", "--owner", "Ada", "FOLDER"}, 0, "Is a directory"},
-        FailureCase{"UnknownFormat", {"-o", "OUTJOB", "--owner", "Ada", "UNKNOWN"}, ResId::kUnknownFormatMessage,
-                    "drawing.xyz"},
-        FailureCase{"NoOwner", {"-o", "OUTJOB", "--owner", "", "FILE"}, ResId::kNoOwnerMessage, ""},
-        FailureCase{"OwnerWithQuote", {"-o", "OUTJOB", "--owner", "Ada\"\n@PJL RESET", "FILE"},
-                    ResId::kUnsafeOwnerMessage, ""},
-        FailureCase{"MissingSettingPath",
-                    {"-o", "OUTJOB", "--owner", "Ada", "--setting", "/nonexistent/x.prn", "FILE"},
-                    ResId::kCannotLoadSettingMessage, ""},
-        FailureCase{"SettingLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN", "FILE"},
-                    ResId::kMissingSettingMessage, ""},
-        FailureCase{"SetupLacksAKey", {"-o", "OUTJOB", "--owner", "Ada", "--setting", "BROKEN"},
-                    ResId::kMissingSettingMessage, ""},
-        FailureCase{"OutputFolderMissing", {"-o", "OUTMISSING", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
-        FailureCase{"OutputIsAFolder", {"-o", "OUTFOLDER", "--owner", "Ada", "FILE"}, 0, "Cannot write"},
-        FailureCase{"NoTemporaryFolder", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, ResId::kNoTempFolderMessage, "",
-                    "MISSING"},
+        FailureCase{"MissingPlotFile", {"GONE"}, 0, "gone.hpg"},
+        FailureCase{"FolderAsPlotFile", {"FOLDER"}, 0, "Is a directory"},
+        FailureCase{"UnknownFormat", {"UNKNOWN"}, ResId::kUnknownFormatMessage, "drawing.xyz"},
+        FailureCase{"NoOwner", {"--owner", "", "FILE"}, ResId::kNoOwnerMessage},
+        FailureCase{"OwnerWithQuote", {"--owner", "Ada\"\n@PJL RESET", "FILE"}, ResId::kUnsafeOwnerMessage},
+        FailureCase{"MissingSettingPath", {"--setting", "/nonexistent/x.prn", "FILE"},
+                    ResId::kCannotLoadSettingMessage},
+        FailureCase{"SettingLacksAKey", {"--setting", "BROKEN", "FILE"}, ResId::kMissingSettingMessage},
+        FailureCase{"SetupLacksAKey", {"--setting", "BROKEN"}, ResId::kMissingSettingMessage},
+        FailureCase{"OutputFolderMissing", {"-o", "OUTMISSING", "FILE"}, 0, "Cannot write"},
+        FailureCase{"OutputIsAFolder", {"-o", "OUTFOLDER", "FILE"}, 0, "Cannot write"},
+        FailureCase{"NoTemporaryFolder", {"FILE"}, ResId::kNoTempFolderMessage, "", "MISSING"},
         // No file can be created there, not even by root.
-        FailureCase{"NoTemporaryName", {"-o", "OUTJOB", "--owner", "Ada", "FILE"}, ResId::kNoTempNameMessage, "",
-                    "/proc/"}), ByCaseName());
+        FailureCase{"NoTemporaryName", {"FILE"}, ResId::kNoTempNameMessage, "", "/proc/"}), ByCaseName());
 }

@@ -37,23 +37,25 @@ protected:
         return CProcess::Run(test_config::kCli, args, Environment());
     }
 
-    // A send to the printer, and the job the same list builds on its own.
-    CProcessResult Send(const CPrinterSimulator& printer, std::vector<std::string> args) const
+    // The command with these options first, for owner Ada (a row may give
+    // --owner again), with the files and names of m_names for placeholders.
+    std::vector<std::string> Command(std::vector<std::string> args, const std::vector<std::string>& first) const
     {
-        args.insert(args.begin(), {"send", "--printer", printer.Address()});
-        return Cli(args);
+        for (auto& arg : args)
+            arg = m_names.count(arg) ? m_names.at(arg) : arg;
+        args.insert(args.begin() + 1, {"--owner", "Ada"});
+        args.insert(args.begin() + 1, first.begin(), first.end());
+        return args;
     }
 
-    std::string Built(std::vector<std::string> args) const
+    // The job that build makes of the same choices.
+    std::string Built(const std::vector<std::string>& args) const
     {
         const std::string job = m_out.File("built.pjl");
-        args.insert(args.begin(), {"build", "-o", job});
-        const auto result = Cli(args);
+        const auto result = Cli(Command(args, {"-o", job}));
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return NormalisedJob(ReadFileBytes(job));
     }
-
-    std::string Plot(const std::string& name, const std::string& bytes) const { return m_files.Write(name, bytes); }
 
     bool TempIsEmpty() const { return std::filesystem::is_empty(m_tmp.Path()); }
 
@@ -61,83 +63,71 @@ protected:
     CTempDir m_registry;
     CTempDir m_tmp;
     CTempDir m_out;
+    const std::map<std::string, std::string> m_names = {
+        {"FILE", m_files.Write("A0.hpg", "IN;")},
+        {"PDF", m_files.Write("A1.pdf", "%PDF-1.4\n%%EOF\n")},
+        // A name with a line break.
+        {"BROKEN", m_files.Write("A0\n.hpg", "IN;")},
+        {"PLAN", m_files.Write("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n")},
+        {"SCAN", m_files.Write("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'))},
+        {"DEFAULTS", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
 };
 
-TEST_F(SendCommand, JobLandsInTheFolderOfTheNumberAsBuilt)
-{
-    CPrinterSimulator printer(kPrinterWithModels);
-    ASSERT_TRUE(printer.IsRunning());
-    const std::string first = Plot("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n");
-    const std::string second = Plot("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'));
-    const std::vector<std::string> choices = {"--owner", "Ada", "--setting", "sample", "--copies", "2", "--reverse",
-                                              first, second};
-    std::vector<std::string> args = {"--number", "3"};
-    args.insert(args.end(), choices.begin(), choices.end());
+struct LandingCase {
+    const char* name;
+    CPrinterSimulator::Options printer;
+    std::vector<std::string> args;
+    std::string remote;
+    // The options that make build write the same job.
+    std::vector<std::string> build;
+};
 
-    const auto result = Send(printer, args);
+class SendLanding : public SendCommand, public testing::WithParamInterface<LandingCase> {};
+
+TEST_P(SendLanding, JobLandsInTheFolderOfTheNumberAsBuilt)
+{
+    const LandingCase& c = GetParam();
+    CPrinterSimulator printer(c.printer);
+    ASSERT_TRUE(printer.IsRunning());
+
+    const auto result = Cli(Command(c.args, {"--printer", printer.Address()}));
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::string remote = "plt03p/site plan #2 100% \xc3\xa9tage.plt.pjl";
-    EXPECT_EQ(result.out, remote + "\n");
+    EXPECT_EQ(result.out, c.remote + "\n");
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
-    std::vector<std::string> build = {"--controller", "Heron"};
-    build.insert(build.end(), choices.begin(), choices.end());
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)), Built(build));
+    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{c.remote});
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + c.remote)), Built(c.build));
     EXPECT_TRUE(TempIsEmpty());
 }
 
-TEST_F(SendCommand, PdfGoesToAPrinterWithPostScriptAndPdf)
-{
-    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.psPdf = true; }));
-    ASSERT_TRUE(printer.IsRunning());
-    const std::string pdf = Plot("cover.pdf", "%PDF-1.4\n%%EOF\n");
+const CPrinterSimulator::Options kPrinterWithPsPdf = SimulatorOptions([](auto& o) { o.psPdf = true; });
 
-    const auto result = Send(printer, {"--owner", "Ada", pdf});
-
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "plt00p/cover.pdf.pjl\n");
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt00p/cover.pdf.pjl")), Built({"--owner", "Ada", pdf}));
-}
-
-TEST_F(SendCommand, SetupLandsAsSetupPrintInTheFolderOfTheNumber)
-{
-    CPrinterSimulator printer(kPrinterWithModels);
-    ASSERT_TRUE(printer.IsRunning());
-
-    // Same copies for all mean nothing to a setup job: no collate lines.
-    const auto result = Cli({"setup", "--printer", printer.Address(), "--number", "7", "--owner", "Ada", "--setting",
-                             "sample", "--collate"});
-
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "plt07p/SetupPrint.pjl\n");
-    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
-    // The printer told the controller, as a print-list send would have.
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt07p/SetupPrint.pjl")),
-              Built({"--owner", "Ada", "--setting", "sample", "--controller", "Heron"}));
-    EXPECT_TRUE(TempIsEmpty());
-}
-
-TEST_F(SendCommand, SetupTakesTheControllerItIsGiven)
-{
-    CPrinterSimulator printer(kPrinterWithModels);
-    ASSERT_TRUE(printer.IsRunning());
-
-    const auto result = Cli({"setup", "--printer", printer.Address(), "--owner", "Ada", "--setting", "sample",
-                             "--controller", "Others"});
-
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + "plt00p/SetupPrint.pjl")),
-              Built({"--owner", "Ada", "--setting", "sample"}));
-}
+// The printer tells the controller that build is given; a setup job takes
+// no collate lines.
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, SendLanding,
+    testing::Values(
+        LandingCase{"PrintList", kPrinterWithModels,
+                    {"send", "--number", "3", "--setting", "sample", "--copies", "2", "--reverse", "PLAN", "SCAN"},
+                    "plt03p/site plan #2 100% \xc3\xa9tage.plt.pjl",
+                    {"build", "--controller", "Heron", "--setting", "sample", "--copies", "2", "--reverse", "PLAN",
+                     "SCAN"}},
+        LandingCase{"PdfToAPrinterWithPsPdf", kPrinterWithPsPdf, {"send", "PDF"}, "plt00p/A1.pdf.pjl",
+                    {"build", "PDF"}},
+        LandingCase{"Setup", kPrinterWithModels, {"setup", "--number", "7", "--setting", "sample", "--collate"},
+                    "plt07p/SetupPrint.pjl", {"build", "--setting", "sample", "--controller", "Heron"}},
+        LandingCase{"SetupForTheGivenController", kPrinterWithModels,
+                    {"setup", "--setting", "sample", "--controller", "Others"}, "plt00p/SetupPrint.pjl",
+                    {"build", "--setting", "sample"}}),
+    ByCaseName());
 
 TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
 {
     CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }));
     ASSERT_TRUE(printer.IsRunning());
-    const std::string plot = Plot("big.plt", std::string(48 << 20, 'P'));
+    const std::string plot = m_files.Write("big.plt", std::string(48 << 20, 'P'));
     const std::string partial = printer.Root() + "plt00p/big.plt.pjl";
-    CRunningProcess send(test_config::kCli, {"send", "--printer", printer.Address(), "--owner", "Ada", plot},
+    CRunningProcess send(test_config::kCli, Command({"send", plot}, {"--printer", printer.Address()}),
                          Environment());
     const auto deadline = std::chrono::steady_clock::now() + 30s;
     // The printer has taken what it takes before it stalls.
@@ -156,13 +146,10 @@ TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
 
 struct RefusalCase {
     const char* label;
-    bool psPdf;
-    // The command, then what follows --printer: FILE, PDF and BROKEN (a
-    // name with a line break) stand for plot files, DEFAULTS for the name
-    // of the printer defaults.
     std::vector<std::string> args;
     unsigned message;
-    const char* argument;
+    const char* argument = "";
+    bool psPdf = false;
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out)
@@ -177,16 +164,8 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
     const RefusalCase& c = GetParam();
     CPrinterSimulator printer(SimulatorOptions([&](auto& o) { o.psPdf = c.psPdf; }));
     ASSERT_TRUE(printer.IsRunning());
-    std::vector<std::string> args = {c.args[0], "--printer", printer.Address()};
-    const std::map<std::string, std::string> placeholders = {
-        {"FILE", Plot("A0.hpg", "IN;")},
-        {"PDF", Plot("A1.pdf", "%PDF")},
-        {"BROKEN", Plot("A0\n.hpg", "IN;")},
-        {"DEFAULTS", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
-    for (std::size_t i = 1; i < c.args.size(); ++i)
-        args.push_back(placeholders.count(c.args[i]) ? placeholders.at(c.args[i]) : c.args[i]);
 
-    const auto result = Cli(args);
+    const auto result = Cli(Command(c.args, {"--printer", printer.Address()}));
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
@@ -199,18 +178,19 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Checks, SendRefusal,
     testing::Values(
-        RefusalCase{"NoCopies", false, {"send", "--owner", "Ada", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
-        RefusalCase{"HundredCopies", false, {"send", "--owner", "Ada", "--copies", "100", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
-        RefusalCase{"PdfWithoutPsPdf", false, {"send", "--owner", "Ada", "FILE", "PDF"}, ResId::kNoPsPdfMessage, "A1.pdf"},
-        RefusalCase{"NoOwner", false, {"send", "--owner", "", "FILE"}, ResId::kNoOwnerMessage, ""},
+        RefusalCase{"NoCopies", {"send", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"HundredCopies", {"send", "--copies", "100", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"PdfWithoutPsPdf", {"send", "FILE", "PDF"}, ResId::kNoPsPdfMessage, "A1.pdf"},
+        RefusalCase{"NoOwner", {"send", "--owner", "", "FILE"}, ResId::kNoOwnerMessage},
         // The entries are checked before printer, number and owner.
-        RefusalCase{"BadEntryBeforeNoOwner", false, {"send", "--owner", "", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
-        RefusalCase{"NumberOutOfRange", false, {"send", "--owner", "Ada", "--number", "100", "FILE"}, ResId::kBadPrinterNumberMessage, ""},
-        RefusalCase{"NameThePrinterCannotStore", false, {"send", "--owner", "Ada", "BROKEN"}, ResId::kUnusableNameMessage, "A0\n.hpg"},
-        RefusalCase{"UnknownSetting", true, {"send", "--owner", "Ada", "--setting", "smaple", "FILE"}, ResId::kCannotLoadSettingMessage, ""},
-        RefusalCase{"SetupWithTheDefaults", false,
-                    {"setup", "--owner", "Ada", "--setting", "DEFAULTS"}, ResId::kDefaultSetupMessage, ""},
-        RefusalCase{"SetupUnknownSetting", false, {"setup", "--owner", "Ada", "--setting", "default.org"}, ResId::kCannotLoadSettingMessage, ""},
-        RefusalCase{"SetupNoOwner", false, {"setup", "--owner", "", "--setting", "sample"}, ResId::kNoOwnerMessage, ""}),
+        RefusalCase{"BadEntryBeforeNoOwner", {"send", "--owner", "", "--copies", "0", "FILE"},
+                    ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"NumberOutOfRange", {"send", "--number", "100", "FILE"}, ResId::kBadPrinterNumberMessage},
+        RefusalCase{"NameThePrinterCannotStore", {"send", "BROKEN"}, ResId::kUnusableNameMessage, "A0\n.hpg"},
+        RefusalCase{"UnknownSetting", {"send", "--setting", "smaple", "FILE"}, ResId::kCannotLoadSettingMessage, "",
+                    true},
+        RefusalCase{"SetupWithTheDefaults", {"setup", "--setting", "DEFAULTS"}, ResId::kDefaultSetupMessage},
+        RefusalCase{"SetupUnknownSetting", {"setup", "--setting", "default.org"}, ResId::kCannotLoadSettingMessage},
+        RefusalCase{"SetupNoOwner", {"setup", "--owner", "", "--setting", "sample"}, ResId::kNoOwnerMessage}),
     ByCaseName());
 }
