@@ -26,33 +26,28 @@ protected:
     CScopedEnvironment m_dataDir{"QX_SENDORA_DATA_DIR", m_dir.Path()};
 };
 
+// A format name the file lacks gets an empty list at its index.
 TEST_F(ExtensionConfigTest, FormatsAndTheirListsInFileOrder)
 {
     WriteFile("[Data Format]\nHPGL=plt.hpg\nTIFF=tif..tiff\nRAW=\n[Version]\n2nd=3\n");
     Pieces formats{"kept"};
     CExtensionConfig::LoadDataFormats(formats);
     EXPECT_EQ(formats, (Pieces{"kept", "HPGL", "TIFF", "RAW"}));
-    formats.erase(formats.begin());
-    Pieces extensions;
+    formats[0] = "NONE";
+    Pieces extensions{"tail"};
     CExtensionConfig::LoadFormatExtensions(formats, extensions);
-    EXPECT_EQ(extensions, (Pieces{"plt.hpg", "tif..tiff", ""}));
+    EXPECT_EQ(extensions, (Pieces{"", "plt.hpg", "tif..tiff", "", "tail"}));
     EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 3);
 }
 
-TEST_F(ExtensionConfigTest, UnknownFormatNameGetsAnEmptyListAtItsIndex)
-{
-    WriteFile("[Data Format]\nHPGL=plt\n");
-    Pieces extensions{"tail"};
-    CExtensionConfig::LoadFormatExtensions({"HPGL", "NONE"}, extensions);
-    EXPECT_EQ(extensions, (Pieces{"plt", "", "tail"}));
-}
-
+// Writes go to the fallback file when none is beside the program.
 TEST_F(ExtensionConfigTest, NoFileAnywhereGivesNoFormatsAndVersionDigitZero)
 {
     Pieces formats;
     CExtensionConfig::LoadDataFormats(formats);
     EXPECT_TRUE(formats.empty());
     EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
+    EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
 }
 
 TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
@@ -62,11 +57,6 @@ TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
     program.Write(CExtensionConfig::kFileName, "");
     EXPECT_EQ(CExtensionConfig::ResolvePath(program.Path(), m_dir.Path()),
               program.File(CExtensionConfig::kFileName));
-}
-
-TEST_F(ExtensionConfigTest, WritesGoToTheFallbackFileWhenNoneIsBesideTheProgram)
-{
-    EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
 }
 
 // Printers with older software than this digit are refused.

@@ -15,6 +15,9 @@ struct ReadCase {
     const char* expected;
 };
 
+const std::string kLongFile = "[S]\nk=" + std::string(5000, 'x') + "\n";
+const std::string kLongValueCut(4096, 'x');
+
 const ReadCase kReads[] = {
     {"plain", "[S]\r\nk=v\r\n", "S", "k", "v"},
     {"caseInsensitiveNames", "[Sec]\nKey=v\n", "sEC", "kEY", "v"},
@@ -38,6 +41,7 @@ const ReadCase kReads[] = {
     {"emptyValue", "[S]\nk=\n", "S", "k", ""},
     {"bytesUnchanged", "[S]\nk=\xEF\xBB\xBF\xE4\xB8\x80\xFF\n", "S", "k", "\xEF\xBB\xBF\xE4\xB8\x80\xFF"},
     {"missingSection", "[T]\nk=v\n", "S", "k", kMissingValue},
+    {"longValueCut", kLongFile.c_str(), "S", "k", kLongValueCut.c_str()},
 };
 
 class ProfileRead : public testing::TestWithParam<ReadCase> {};
@@ -117,15 +121,6 @@ TEST(Profile, UnboundAccessorReadsEmptyAndRefusesWrites)
     EXPECT_EQ(value, 7);
 }
 
-TEST(Profile, LongValueIsCut)
-{
-    CTempDir dir;
-    const std::string value(5000, 'x');
-    CProfile profile;
-    profile.Open(dir.Write("a.ini", "[S]\nk=" + value + "\n"));
-    EXPECT_EQ(profile.GetString("S", "k", ""), value.substr(0, 4096));
-}
-
 TEST(Profile, KeyNamesInFileOrderAppended)
 {
     CTempDir dir;
@@ -187,31 +182,23 @@ TEST(Profile, WriteReplacesAtomicallyKeepingPermissions)
 TEST(Profile, FailedWritesLeaveTheOldFile)
 {
     CTempDir dir;
-    CProfile missingFolder;
-    missingFolder.Open(dir.File("none/a.ini"));
-    EXPECT_FALSE(missingFolder.WriteString("S", "k", "v"));
-    EXPECT_FALSE(FileExists(dir.File("none")));
-
-    const std::string readOnlyDir = dir.Path() + "ro";
-    WriteFileBytes(readOnlyDir + "/a.ini", "[S]\nk=1\n");
-    chmod(readOnlyDir.c_str(), 0555);
-    CProfile inReadOnly;
-    inReadOnly.Open(readOnlyDir + "/a.ini");
-    EXPECT_FALSE(inReadOnly.WriteString("S", "k", "2"));
-    EXPECT_EQ(inReadOnly.GetString("S", "k", ""), "1");
-
-    const std::string withBreak = dir.Write("c.ini", "[S]\nk=1\n");
-    CProfile breaking;
-    breaking.Open(withBreak);
-    EXPECT_FALSE(breaking.WriteString("S", "k", "a\r\n[Evil]"));  // would be stored altered
-    EXPECT_EQ(ReadFileBytes(withBreak), "[S]\nk=1\n");
-
+    const std::string inReadOnlyFolder = dir.Write("ro/a.ini", "[S]\nk=1\n");
+    chmod(dir.File("ro").c_str(), 0555);
     const std::string readOnlyFile = dir.Write("b.ini", "[S]\nk=1\n");
     chmod(readOnlyFile.c_str(), 0444);
-    CProfile profile;
-    profile.Open(readOnlyFile);
-    EXPECT_FALSE(profile.WriteString("S", "k", "2"));
-    EXPECT_EQ(ReadFileBytes(readOnlyFile), "[S]\nk=1\n");
+    // The value with a line break would be stored altered.
+    const std::pair<std::string, std::string> writes[] = {{dir.File("none/a.ini"), "v"},
+                                                          {inReadOnlyFolder, "2"},
+                                                          {readOnlyFile, "2"},
+                                                          {dir.Write("c.ini", "[S]\nk=1\n"), "a\r\n[Evil]"}};
+    for (const auto& [path, value] : writes) {
+        const std::string before = ReadFileBytes(path);
+        CProfile profile;
+        profile.Open(path);
+        EXPECT_FALSE(profile.WriteString("S", "k", value)) << path;
+        EXPECT_EQ(ReadFileBytes(path), before) << path;
+    }
+    EXPECT_FALSE(FileExists(dir.File("none")));
 }
 
 TEST(Profile, MissingCapabilityFileFallsBackToShippedData)

@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 namespace {
 using Hive = CRegistry::Hive;
 
@@ -140,27 +142,25 @@ TEST_F(RegistryTest, ReadOnlyMachineFileIsStillRead)
     EXPECT_EQ(m_registry.ReadValue(Hive::LocalMachine, kKey, "FtpPassword"), "secret");
 }
 
-TEST(RegistryLocationTest, UserHiveFollowsXdgConfigHome)
+// The override folder holds every hive; else the user's follows an absolute
+// XDG_CONFIG_HOME.
+TEST(RegistryLocationTest, HiveFilesFollowTheOverrideElseXdgConfigHome)
 {
-    CScopedEnvironment noOverride("QX_SENDORA_REGISTRY_DIR", std::nullopt);
-    CScopedEnvironment home("HOME", "/home/alice");
-    {
-        CScopedEnvironment config("XDG_CONFIG_HOME", "/srv/config");
-        EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/srv/config/qx-sendora/HKEY_CURRENT_USER.ini");
+    using Variable = std::optional<std::string>;
+    const std::string portable = "/opt/portable/registry/";
+    const std::string home = "/home/alice/.config/qx-sendora/HKEY_CURRENT_USER.ini";
+    const std::tuple<Variable, Variable, Hive, std::string> cases[] = {
+        {portable, "/srv/config", Hive::CurrentUser, portable + "HKEY_CURRENT_USER.ini"},
+        {portable, std::nullopt, Hive::LocalMachine, portable + "HKEY_LOCAL_MACHINE.ini"},
+        {std::nullopt, "/srv/config", Hive::CurrentUser, "/srv/config/qx-sendora/HKEY_CURRENT_USER.ini"},
+        {std::nullopt, "relative/config", Hive::CurrentUser, home},
+        {std::nullopt, std::nullopt, Hive::CurrentUser, home},
+        {std::nullopt, std::nullopt, Hive::LocalMachine, "/etc/xdg/qx-sendora/HKEY_LOCAL_MACHINE.ini"}};
+    CScopedEnvironment user("HOME", "/home/alice");
+    for (const auto& [folder, config, hive, file] : cases) {
+        CScopedEnvironment override("QX_SENDORA_REGISTRY_DIR", folder);
+        CScopedEnvironment xdg("XDG_CONFIG_HOME", config);
+        EXPECT_EQ(CRegistry::HiveFile(hive), file);
     }
-    {
-        CScopedEnvironment relative("XDG_CONFIG_HOME", "relative/config");
-        EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/home/alice/.config/qx-sendora/HKEY_CURRENT_USER.ini");
-    }
-    CScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt);
-    EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/home/alice/.config/qx-sendora/HKEY_CURRENT_USER.ini");
-    EXPECT_EQ(CRegistry::HiveFile(Hive::LocalMachine), "/etc/xdg/qx-sendora/HKEY_LOCAL_MACHINE.ini");
-}
-
-TEST(RegistryLocationTest, OverrideFolderHoldsEveryHive)
-{
-    CScopedEnvironment folder("QX_SENDORA_REGISTRY_DIR", "/opt/portable/registry/");
-    EXPECT_EQ(CRegistry::HiveFile(Hive::CurrentUser), "/opt/portable/registry/HKEY_CURRENT_USER.ini");
-    EXPECT_EQ(CRegistry::HiveFile(Hive::LocalMachine), "/opt/portable/registry/HKEY_LOCAL_MACHINE.ini");
 }
 }

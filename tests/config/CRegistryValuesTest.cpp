@@ -34,24 +34,16 @@ protected:
     CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()};
 };
 
-struct PrinterNoCase {
-    std::optional<std::string> stored;
-    int expected;
-};
-
-class PrinterNoTest : public RegistryValuesTest, public testing::WithParamInterface<PrinterNoCase> {};
-
-TEST_P(PrinterNoTest, ReadsANumberFromZeroTo99)
+TEST_F(RegistryValuesTest, PrinterNoIsANumberFromZeroTo99)
 {
-    if (GetParam().stored)
-        StoreUser("PrinterNo", *GetParam().stored);
-    EXPECT_EQ(CRegistryValues::ReadPrinterNo(), GetParam().expected);
+    EXPECT_EQ(CRegistryValues::ReadPrinterNo(), 0);
+    const std::pair<const char*, int> stored[] = {{"", 0},   {"7", 7},   {"07", 7},   {"99", 99}, {"100", 0},
+                                                  {"-1", 0}, {"abc", 0}, {"4x", 0}};
+    for (const auto& [text, number] : stored) {
+        StoreUser("PrinterNo", text);
+        EXPECT_EQ(CRegistryValues::ReadPrinterNo(), number) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stored, PrinterNoTest,
-                         testing::Values(PrinterNoCase{std::nullopt, 0}, PrinterNoCase{"", 0}, PrinterNoCase{"7", 7},
-                                         PrinterNoCase{"07", 7}, PrinterNoCase{"99", 99}, PrinterNoCase{"100", 0},
-                                         PrinterNoCase{"-1", 0}, PrinterNoCase{"abc", 0}, PrinterNoCase{"4x", 0}));
 
 TEST_F(RegistryValuesTest, FtpAccountComesFromTheMachineHiveAndDefaultsWhenMissingOrEmpty)
 {
