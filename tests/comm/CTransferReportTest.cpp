@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ReportCase{"LoginRefused", "Login denied\n530 Login incorrect.", {ResId::kLoginRefusedMessage, 0}},
                     ReportCase{"ConnectionRefused", "Couldn't connect to server", {ResId::kConnectionRefusedMessage}},
                     // Anywhere within a line.
-                    ReportCase{"BothOnTheirLines", "xx Login denied yy\nCouldn't connect to server", {ResId::kLoginRefusedMessage, ResId::kConnectionRefusedMessage}},
+                    ReportCase{"BothOnTheirLines", "xx Login denied yy\nCouldn't connect to server",
+                               {ResId::kLoginRefusedMessage, ResId::kConnectionRefusedMessage}},
                     ReportCase{"Other", "Timeout was reached\n226 Transfer complete.", {0}},
                     // The search text must lie within one line.
                     ReportCase{"SplitOverLines", "Login\ndenied", {0}}), ByCaseName());

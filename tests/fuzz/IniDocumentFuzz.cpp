@@ -1,9 +1,8 @@
 #include "CIniDocument.h"
+#include "PropertyBroken.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -33,10 +32,8 @@ std::vector<Line> Lines(const std::string& bytes)
 
 void Require(bool condition, const char* what)
 {
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
+    if (!condition)
+        PropertyBroken(what);
 }
 
 std::string Bytes(const Line& line)

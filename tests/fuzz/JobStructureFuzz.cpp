@@ -1,7 +1,7 @@
 #include "CJobStructure.h"
+#include "PropertyBroken.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 // Any bytes read as a job give a complete job or a damaged one with its
@@ -21,10 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dataBytes += entry.dataSize;
     const bool complete = reading.outcome == CJobStructure::EOutcome::Complete;
     const bool damaged = reading.outcome == CJobStructure::EOutcome::Damaged;
-    if (!(complete && reading.reason.empty() && dataBytes <= size) && !(damaged && !reading.reason.empty())) {
-        std::fprintf(stderr, "property broken: outcome %d, reason \"%s\"\n", static_cast<int>(reading.outcome),
-                     reading.reason.c_str());
-        std::abort();
-    }
+    if (!(complete && reading.reason.empty() && dataBytes <= size) && !(damaged && !reading.reason.empty()))
+        PropertyBroken("outcome " + std::to_string(static_cast<int>(reading.outcome)) + ", reason " + reading.reason);
     return 0;
 }

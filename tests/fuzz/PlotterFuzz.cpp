@@ -1,10 +1,8 @@
 #include "CFuzzFile.h"
 #include "CPlotter.h"
+#include "PropertyBroken.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 // Any capability file loads for every region; every choice list hands out
 // as many labels as codes.
@@ -23,10 +21,8 @@ constexpr const char* kRegions[] = {"ZC", "JP", "AP", "CL", "FR", "XX"};
 
 void RequireParallel(const Strings& labels, const Strings& codes)
 {
-    if (labels.size() != codes.size()) {
-        std::fprintf(stderr, "property broken: %zu labels, %zu codes\n", labels.size(), codes.size());
-        std::abort();
-    }
+    if (labels.size() != codes.size())
+        PropertyBroken(std::to_string(labels.size()) + " labels, " + std::to_string(codes.size()) + " codes");
 }
 
 void ReadEverything(const CPlotter& plotter, const std::string& groupCode)
@@ -52,7 +48,7 @@ void ReadEverything(const CPlotter& plotter, const std::string& groupCode)
     plotter.GetFolderProgramRange(lower, upper);
     plotter.GetFolderBinNoRange(lower, upper);
     if (plotter.GetLongSizeIndex() < 0 || plotter.GetNumStampNumbering() <= 0)
-        std::abort();
+        PropertyBroken("no long size or stamp numbering");
 }
 }
 

@@ -1,7 +1,5 @@
 #include "CPrinterAddress.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "PropertyBroken.h"
 
 // Any printer name parses without fault into a host and a port from 1 to
 // 65535, or into nothing; the address written back parses to itself.
@@ -22,9 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const auto again = CPrinterAddress::Parse(Written(*address));
     if (address->GetHost().empty() || address->GetPort() == 0 || !again || again->GetHost() != address->GetHost() ||
-        again->GetPort() != address->GetPort()) {
-        std::fprintf(stderr, "property broken: \"%s\" read as \"%s\"\n", text.c_str(), Written(*address).c_str());
-        std::abort();
-    }
+        again->GetPort() != address->GetPort())
+        PropertyBroken("\"" + text + "\" read as \"" + Written(*address) + "\"");
     return 0;
 }

@@ -1,10 +1,9 @@
 #include "CFuzzFile.h"
 #include "CSettingsWriter.h"
+#include "PropertyBroken.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 // Any setting file gives both writers' blocks, or a failure, without fault;
@@ -20,10 +19,8 @@ void RequireDefaultLines(const std::string& block)
         const std::size_t end = block.find('\n', at);
         const std::string line = block.substr(at, end == std::string::npos ? end : end - at);
         if (end == std::string::npos || line.rfind("@PJL DEFAULT ", 0) != 0 ||
-            line.find(" = ") == std::string::npos || line.find('\r') != std::string::npos) {
-            std::fprintf(stderr, "property broken: line \"%s\"\n", line.c_str());
-            std::abort();
-        }
+            line.find(" = ") == std::string::npos || line.find('\r') != std::string::npos)
+            PropertyBroken("line \"" + line + "\"");
         at = end + 1;
     }
 }

@@ -1,10 +1,8 @@
 #include "CPrinterModels.h"
 #include "CStatusReply.h"
+#include "PropertyBroken.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 // Any reply and any minimum version digit classify without fault, into one
 // of the three controller families; a minimum above 79 (past every
@@ -22,9 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool known = name == CPrinterModels::kHeron || name == CPrinterModels::kCorvid2nd ||
                        name == CPrinterModels::kOthers;
     if (!known || (name == CPrinterModels::kCorvid2nd && digit > 127 - '0') || status->psPdfOption > 1 ||
-        status->psPdfOption < 0) {
-        std::fprintf(stderr, "property broken: %s with minimum %d\n", name.c_str(), digit);
-        std::abort();
-    }
+        status->psPdfOption < 0)
+        PropertyBroken(name + " with minimum " + std::to_string(digit));
     return 0;
 }
