@@ -8,49 +8,51 @@
 #include "IPrintListHost.h"
 #include "ResourceIds.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+namespace {
+QList<CListChoice> DataFormats(int)
+{
+    std::vector<std::string> formats;
+    CExtensionConfig::LoadDataFormats(formats);
+    QList<CListChoice> choices;
+    for (const std::string& format : formats)
+        choices.append({QString::fromStdString(format), {}});
+    return choices;
+}
+}
+
+// The values are stored by the list's own rules, not by the shared editors.
 CPrintDataDelegate::CPrintDataDelegate(IPrintListHost& host, QObject* parent)
     : QStyledItemDelegate(parent)
     , m_host(host)
+    , m_copies(1, kMaxCopies, {})
+    , m_formats(&DataFormats, {})
 {
 }
 
-// The editors take the list's own font from their parent.
-QWidget* CPrintDataDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+const CGridCellDelegate* CPrintDataDelegate::EditorOf(const QModelIndex& index) const
+{
+    if (index.column() == CPrintDataModel::kCopies)
+        return &m_copies;
+    if (index.column() == CPrintDataModel::kDataFormat)
+        return &m_formats;
+    return nullptr;
+}
+
+QWidget* CPrintDataDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                           const QModelIndex& index) const
 {
-    if (index.column() == CPrintDataModel::kCopies) {
-        auto* edit = new CEditWithSpin(parent);
-        edit->setObjectName("editCopies");
-        edit->SetSpinRange(1, kMaxCopies);
-        edit->setAlignment(Qt::AlignRight);
-        return edit;
-    }
-    if (index.column() == CPrintDataModel::kDataFormat) {
-        auto* chooser = new CSDComboBox(parent);
-        chooser->setObjectName("comboDataFormat");
-        std::vector<std::string> formats;
-        CExtensionConfig::LoadDataFormats(formats);
-        for (const std::string& format : formats)
-            chooser->addItem(QString::fromStdString(format));
-        return chooser;
-    }
-    return nullptr;
+    const CGridCellDelegate* editor = EditorOf(index);
+    return editor ? editor->createEditor(parent, option, index) : nullptr;
 }
 
 // An entry whose format is not on offer gets no choice made for it.
 void CPrintDataDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    const QString text = index.data(Qt::EditRole).toString();
-    if (auto* edit = qobject_cast<CEditWithSpin*>(editor)) {
-        edit->SetText(text);
-        edit->selectAll();
-    } else if (auto* chooser = qobject_cast<CSDComboBox*>(editor)) {
-        chooser->SelectExactly(text);
-    }
+    if (const CGridCellDelegate* shared = EditorOf(index))
+        shared->setEditorData(editor, index);
 }
 
 void CPrintDataDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
@@ -86,11 +88,8 @@ void CPrintDataDelegate::SetFormat(QWidget* editor, QAbstractItemModel* model, c
         model->setData(index, chooser->currentText(), Qt::EditRole);
 }
 
-// Over the cell, and never lower than the edit needs.
 void CPrintDataDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                              const QModelIndex&) const
+                                              const QModelIndex& index) const
 {
-    const QRect cell = option.rect;
-    editor->setGeometry(cell.left(), cell.top(), cell.width(),
-                        std::max(cell.height(), editor->minimumSizeHint().height()));
+    m_copies.updateEditorGeometry(editor, option, index);
 }

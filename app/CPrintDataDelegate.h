@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CListEditDelegate.h"
+#include "CNumberEditDelegate.h"
+
 #include <QStyledItemDelegate>
 
 class IPrintListHost;
@@ -26,6 +29,10 @@ public:
 private:
     void SetCopies(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const;
     void SetFormat(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const;
+    // The shared editor of the cell's column, or none.
+    const CGridCellDelegate* EditorOf(const QModelIndex& index) const;
 
     IPrintListHost& m_host;
+    CNumberEditDelegate m_copies;
+    CListEditDelegate m_formats;
 };

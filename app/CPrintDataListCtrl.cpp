@@ -25,13 +25,10 @@ constexpr int kRowPadding = 8;
 }
 
 CPrintDataListCtrl::CPrintDataListCtrl(QWidget* parent)
-    : QTableView(parent)
+    : CInPlaceTableView(parent)
 {
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
-    setEditTriggers(DoubleClicked | EditKeyPressed);
-    // The list sits among other controls, which Tab must reach.
-    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     verticalHeader()->hide();
@@ -136,43 +133,16 @@ void CPrintDataListCtrl::AddPaths(const QStringList& paths)
 
 void CPrintDataListCtrl::changeEvent(QEvent* event)
 {
-    QTableView::changeEvent(event);
+    CInPlaceTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
 }
 
 void CPrintDataListCtrl::resizeEvent(QResizeEvent* event)
 {
-    QTableView::resizeEvent(event);
+    CInPlaceTableView::resizeEvent(event);
     if (m_model)
         SizeColumns();
-}
-
-void CPrintDataListCtrl::scrollContentsBy(int dx, int dy)
-{
-    CommitEditor();
-    QTableView::scrollContentsBy(dx, dy);
-}
-
-void CPrintDataListCtrl::CommitEditor()
-{
-    if (state() != EditingState)
-        return;
-    if (QWidget* editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-}
-
-// Tab and Shift+Tab in an editor store its value and go on to the control
-// after or before the list, not to the next cell.
-void CPrintDataListCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
-{
-    const bool leaving =
-        hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-    QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
-    if (leaving)
-        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void CPrintDataListCtrl::dragEnterEvent(QDragEnterEvent* event)

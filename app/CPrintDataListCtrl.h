@@ -1,7 +1,8 @@
 #pragma once
 
+#include "CInPlaceTableView.h"
+
 #include <QStringList>
-#include <QTableView>
 
 #include <memory>
 #include <string>
@@ -15,10 +16,9 @@ class IPrintListHost;
 
 // The print list of the main window: one row per entry of the main job.
 // A double-click or F2 on the data format or the copies puts an editor over
-// the cell; the value is stored when the editor loses the focus, on Enter,
-// or when the list scrolls. Tab leaves the list, from an editor too. Files
-// and folders dropped on the list are added to the job.
-class CPrintDataListCtrl : public QTableView {
+// the cell (see CInPlaceTableView). Files and folders dropped on the list
+// are added to the job.
+class CPrintDataListCtrl : public CInPlaceTableView {
     Q_OBJECT
 
 public:
@@ -48,8 +48,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -57,8 +55,6 @@ protected:
 private:
     void SizeColumns();
     std::unique_ptr<CPrintData> MakeEntry(const std::string& path, const CFormatTable& formats) const;
-    // Stores and closes the open editor, if any.
-    void CommitEditor();
 
     CPrintDataModel* m_model = nullptr;
     IPrintListHost* m_host = nullptr;
