@@ -77,17 +77,14 @@ const SaveCase kSaveCases[] = {
     {"OffWritesSixteenOff", kOff, "", Saved("WHITE", "--------", "--------")},
     {"SwitchMissingIsOnAndMissingCellsBlack", "[Color]\nRasterDrawingColorRed=RED\nVectorDrawingColorCyan=WHITE\n", "",
      Saved("BLACK", "BBBBBBBW", "BBRBBBBB")},
-    {"ReadsEveryCell", kFull, "", kFull},
     {"UnknownTextsAsBlack", "[Color]\nRasterColor=GRAY\nVectorDrawingColorWhite=white\nVectorDrawingColorRed=Red\n", "",
      Saved("BLACK", "BBBBBBBB", "BBBBBBBB")},
     {"TurningOnResetsTable", kFull, "on", Saved("RED", "WBBBBBBB", "WBBBBBBB")},
-    {"TurningOff", kFull, "off", Saved("RED", "--------", "--------")},
     {"EditRasterColor", kFull, "RasterColor=WHITE", Saved("WHITE", "RRRWWWBB", "WRRRRRRR")},
     {"EditCellKeepsOthers", kFull, "RasterDrawingColorCyan=BLACK", Saved("RED", "RRRWWWBB", "WRRRRRRB")},
     {"EditCellWhileOffTurnsOnFirst", kOff, "VectorDrawingColorGreen=RED", Saved("WHITE", "WBBRBBBB", "WBBBBBBB")},
     {"EditOffTurnsAllOff", kFull, "RasterDrawingColorBlue=OFF", Saved("RED", "--------", "--------")},
     {"RasterColorOffRefused", kFull, "RasterColor=OFF", kFull, Status::BadValue},
-    {"LowerCaseRefused", kOff, "VectorDrawingColorBlue=red", Saved("WHITE", "--------", "--------"), Status::BadValue},
     {"OtherKeyUnknown", kFull, "PenColor1=RED", kFull, Status::UnknownKey},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, CColorSettingsTest, testing::ValuesIn(kSaveCases), ByCaseName());

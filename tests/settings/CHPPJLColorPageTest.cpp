@@ -48,12 +48,9 @@ TEST_F(CHPPJLColorPageTest, ShowsTheSettings)
     EXPECT_EQ(m_page.findChild<QComboBox*>()->currentText(), Name(CColorSettings::kRed));
     EXPECT_TRUE(Check().isChecked());
     EXPECT_TRUE(Grid().isEnabled());
-    EXPECT_EQ(Grid().Text(0, 2).toStdString(), CResourceModule::LoadString(ResId::kVectorColumnHeader));
-    EXPECT_EQ(Grid().Text(8, 0).toStdString(), CResourceModule::LoadString(ResId::kSourceCyanName));
     EXPECT_EQ(Grid().Text(3, 2), Name(CColorSettings::kRed));
     EXPECT_EQ(Grid().Text(3, 1), Name(CColorSettings::kBlack));
     EXPECT_EQ(Grid().CellBackground(3, 1), QColor(1, 1, 1));
-    EXPECT_EQ(Grid().CellTextColour(3, 1), QColor(Qt::white));
 }
 
 TEST_F(CHPPJLColorPageTest, CheckDisablesAndResetsTheGrid)
