@@ -45,10 +45,16 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowTheOldEntriesInReverseOrder)
     EXPECT_EQ(m_messages.Messages().size(), 1u);
 }
 
+// Cancelled choosers add nothing.
 TEST_F(CSendoraDlgCommandsTest, AddedFolderKeepsTheFileSystemOrderAfterTheOldEntries)
 {
     OpenWindow();
     AddEntries({"old.plt"});
+    CFileDialogs::SetNextFiles({});
+    Child<QPushButton>("buttonAddFiles").click();
+    CFileDialogs::SetNextFolder({});
+    Child<QPushButton>("buttonAddFolder").click();
+    EXPECT_EQ(Job().GetCount(), 1);
     for (const char* name : {"F1.plt", "F2.plt", "F3.plt", "F4.plt", "F5.plt"})
         WriteFile(std::string("folder/") + name);
     std::vector<std::string> expected{"old.plt"};
@@ -59,16 +65,6 @@ TEST_F(CSendoraDlgCommandsTest, AddedFolderKeepsTheFileSystemOrderAfterTheOldEnt
     EXPECT_EQ(FileNames(), expected);
     EXPECT_EQ(List().model()->rowCount(), 6);
     EXPECT_TRUE(List().isEnabled());
-}
-
-TEST_F(CSendoraDlgCommandsTest, CancelledChoosersAddNothing)
-{
-    OpenWindow();
-    CFileDialogs::SetNextFiles({});
-    Child<QPushButton>("buttonAddFiles").click();
-    CFileDialogs::SetNextFolder({});
-    Child<QPushButton>("buttonAddFolder").click();
-    EXPECT_EQ(Job().GetCount(), 0);
 }
 
 struct CMoveCase {
@@ -119,6 +115,7 @@ TEST_F(CSendoraDlgCommandsTest, DeleteRemovesTheSelectedEntriesThenAll)
     EXPECT_EQ(List().model()->rowCount(), 0);
 }
 
+// A text out of range is refused with a message and set back to 1.
 TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
 {
     OpenWindow();
@@ -127,28 +124,22 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     EXPECT_TRUE(copies.isEnabled());
     EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
-
     copies.setFocus();
     copies.selectAll();
-    QTest::keyClick(&copies, Qt::Key_1);
-    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
-    QTest::keyClick(&copies, Qt::Key_2);
-    EXPECT_EQ(Copies(), (std::vector<int>{12, 12}));
-    EXPECT_TRUE(m_messages.Ids().empty());
-
+    const auto type = [&](Qt::Key key, int applied, std::size_t messages) {
+        QTest::keyClick(&copies, key);
+        EXPECT_EQ(Copies(), std::vector<int>(2, applied)) << copies.Text().toStdString();
+        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(messages, ResId::kCopiesOutOfRangeMessage));
+    };
+    type(Qt::Key_1, 1, 0);
+    type(Qt::Key_2, 12, 0);
     copies.selectAll();
-    QTest::keyClick(&copies, Qt::Key_0);
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kCopiesOutOfRangeMessage});
+    type(Qt::Key_0, 1, 1);
     EXPECT_EQ(copies.Text().toStdString(), "1");
-    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
-
-    QTest::keyClick(&copies, Qt::Key_5);
-    EXPECT_EQ(Copies(), (std::vector<int>{15, 15}));
-    QTest::keyClick(&copies, Qt::Key_Backspace);
-    QTest::keyClick(&copies, Qt::Key_Backspace);
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(2, ResId::kCopiesOutOfRangeMessage));
+    type(Qt::Key_5, 15, 1);
+    type(Qt::Key_Backspace, 1, 1);
+    type(Qt::Key_Backspace, 1, 2);
     EXPECT_EQ(copies.Text().toStdString(), "1");
-    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
 
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     EXPECT_FALSE(copies.isEnabled());

@@ -29,7 +29,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <set>
 
@@ -52,29 +51,6 @@ int ThreadCount()
     return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
                                           std::filesystem::directory_iterator()));
 }
-
-// Looks at the window whenever a message is shown, then passes it on.
-class CMessageProbe : public IMessageSink {
-public:
-    explicit CMessageProbe(std::function<void()> look)
-        : m_look(std::move(look))
-        , m_next(CMessageService::SetSink(this))
-    {
-    }
-    ~CMessageProbe() override { CMessageService::SetSink(m_next); }
-    CMessageProbe(const CMessageProbe&) = delete;
-    CMessageProbe& operator=(const CMessageProbe&) = delete;
-
-    void ShowMessage(unsigned id, const std::string& text) override
-    {
-        m_look();
-        m_next->ShowMessage(id, text);
-    }
-
-private:
-    std::function<void()> m_look;
-    IMessageSink* m_next;
-};
 
 // Counts the build windows shown while it lives.
 class CBuildWindowCounter : public QObject {
@@ -102,70 +78,67 @@ protected:
                                                 "checkReverseOrder", "listPrintData"};
 
     // One send command from the press of its button to its end, watched
-    // all along.
-    class CSendWatch {
+    // all along and whenever a message is shown (which it passes on).
+    class CSendWatch : public IMessageSink {
     public:
-        explicit CSendWatch(SendFromWindow& test)
-            : m_test(test)
-            , m_finished(test.m_window.get(), &CSendoraDlg::SendFinished)
-            , m_probe([this] { AtMessage(); })
-        {
-            m_look.setInterval(2);
-            QObject::connect(&m_look, &QTimer::timeout, &m_look, [this] { Look(); });
-            QObject::connect(test.m_window.get(), &CSendoraDlg::SendFinished, &m_look, [this] { m_running = false; });
-        }
-
         // Returns when the button's handler does: after the whole command
         // when it stops early, else once the upload runs.
-        void Press(const char* button)
+        CSendWatch(SendFromWindow& test, const char* button)
+            : m_test(test)
+            , m_finished(test.m_window.get(), &CSendoraDlg::SendFinished)
+            , m_next(CMessageService::SetSink(this))
         {
-            m_running = true;
-            m_look.start();
+            QObject::connect(&m_look, &QTimer::timeout, &m_look, [this] { Look(); });
+            QObject::connect(test.m_window.get(), &CSendoraDlg::SendFinished, &m_look, &QTimer::stop);
+            m_look.start(2);
             m_test.Child<QPushButton>(button).click();
         }
+        ~CSendWatch() override { CMessageService::SetSink(m_next); }
+        CSendWatch(const CSendWatch&) = delete;
+        CSendWatch& operator=(const CSendWatch&) = delete;
+
         bool WaitForEnd()
         {
             const bool ended = m_finished.count() > 0 || m_finished.wait(kSendTimeoutMs);
             m_look.stop();
             return ended && m_finished.count() == 1;
         }
+        void ShowMessage(unsigned id, const std::string& text) override
+        {
+            m_controlsSeenEnabled = m_controlsSeenEnabled || m_test.AnyControlEnabled();
+            m_progressAtMessage = m_progressAtMessage || m_test.ProgressWindow();
+            m_next->ShowMessage(id, text);
+        }
         bool ControlsSeenEnabled() const { return m_controlsSeenEnabled; }
         bool ProgressWindowAtMessage() const { return m_progressAtMessage; }
-        const std::set<std::string>& ProgressTexts() const { return m_progressTexts; }
+        bool ConnectingSeen() const { return m_connectingSeen; }
         bool CancelSeenEnabledBeforeUpload() const { return m_cancelBeforeUpload; }
         // The progress window said the upload runs: its caption, or Cancel.
         bool SendingSeen() const { return m_sendingSeen; }
 
     private:
-        void AtMessage()
-        {
-            m_controlsSeenEnabled = m_controlsSeenEnabled || m_test.AnyControlEnabled();
-            m_progressAtMessage = m_progressAtMessage || m_test.ProgressWindow();
-        }
         void Look()
         {
-            if (!m_running)
-                return;
             m_controlsSeenEnabled = m_controlsSeenEnabled || m_test.AnyControlEnabled();
             if (CSendFileDlg* progress = m_test.ProgressWindow()) {
-                const std::string text = progress->findChild<QLabel*>("labelMessage")->text().toStdString();
-                m_progressTexts.insert(text);
+                const std::string text = m_test.ProgressText();
+                const bool connecting = text == CMessageService::Format(ResId::kConnectingCaption);
                 const bool cancel = m_test.CancelButton(*progress).isEnabled();
-                m_cancelBeforeUpload = m_cancelBeforeUpload || (text == CMessageService::Format(ResId::kConnectingCaption) && cancel);
+                m_connectingSeen = m_connectingSeen || connecting;
+                m_cancelBeforeUpload = m_cancelBeforeUpload || (connecting && cancel);
                 m_sendingSeen = m_sendingSeen || cancel || text == CMessageService::Format(ResId::kSendingCaption);
             }
         }
 
         SendFromWindow& m_test;
         QSignalSpy m_finished;
-        CMessageProbe m_probe;
+        IMessageSink* m_next;
         QTimer m_look;
-        bool m_running = false;
         bool m_controlsSeenEnabled = false;
         bool m_progressAtMessage = false;
+        bool m_connectingSeen = false;
         bool m_cancelBeforeUpload = false;
         bool m_sendingSeen = false;
-        std::set<std::string> m_progressTexts;
     };
 
     SendFromWindow()
@@ -173,20 +146,19 @@ protected:
     {
     }
 
-    // The window with the sample setting file listed.
-    void Open()
+    // The window with the sample setting file listed, owner Ada and a
+    // printer simulator of these options chosen.
+    void Open(const CPrinterSimulator::Options& printer, int number = 0)
     {
+        m_printer.emplace(printer);
+        EXPECT_TRUE(m_printer->IsRunning());
         std::filesystem::copy_file(std::string(test_config::kSourceDir) + "PrinterSetting/sample.prn", SamplePath());
         OpenWindow();
-    }
-    std::string SamplePath() const { return SettingFolder() + "sample.prn"; }
-
-    void ChoosePrinter(const std::string& printerName, int number = 0)
-    {
-        Child<CSDComboBox>("comboPrinterName").setEditText(Q(printerName));
+        Child<CSDComboBox>("comboPrinterName").setEditText(Q(m_printer->Address()));
         Child<CEditWithSpin>("editPrinterNumber").SetText(QString::number(number));
         Child<CSDComboBox>("comboOwnerName").setEditText("Ada");
     }
+    std::string SamplePath() const { return SettingFolder() + "sample.prn"; }
     // The setting file of that title; the printer defaults for none.
     void ChooseSetting(const std::string& title = {})
     {
@@ -201,21 +173,10 @@ protected:
                                            "FtpPassword", password));
     }
 
-    // An entry at the end of the list for a file of these bytes.
-    std::string AddEntry(const std::string& name, const std::string& bytes = "IN;SP1;PA0,0;PD100,100;\n",
-                         int copies = 1)
-    {
-        const std::string path = WriteFile("entries/" + name, bytes);
-        Append(path, copies);
-        return path;
-    }
     // A file of zeros that takes no room on the disk.
-    std::string AddLargeEntry(const std::string& name, std::uint64_t size)
+    void AddLargeEntry(const std::string& name, std::uint64_t size)
     {
-        const std::string path = WriteFile("entries/" + name, "");
-        std::filesystem::resize_file(path, size);
-        Append(path, 1);
-        return path;
+        std::filesystem::resize_file(AddEntry(name, ""), size);
     }
 
     int EnabledControls() const
@@ -235,6 +196,11 @@ protected:
         return nullptr;
     }
     QPushButton& CancelButton(const QWidget& window) const { return *window.findChild<QPushButton*>("buttonCancel"); }
+    std::string ProgressText() const
+    {
+        const CSendFileDlg* progress = ProgressWindow();
+        return progress ? progress->findChild<QLabel*>("labelMessage")->text().toStdString() : "";
+    }
     // Job files of this program left in the temporary folder.
     std::set<std::string> SendFilesLeft() const
     {
@@ -246,11 +212,11 @@ protected:
     }
 
     // The send ended without a word and left nothing, here or on the printer.
-    void ExpectQuietEndLeavingNothing(const CSendWatch& send, const CPrinterSimulator& printer) const
+    void ExpectQuietEndLeavingNothing(const CSendWatch& send) const
     {
         EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
         EXPECT_TRUE(SendFilesLeft().empty());
-        EXPECT_TRUE(FilesBelow(printer.Root()).empty());
+        EXPECT_TRUE(FilesBelow(m_printer->Root()).empty());
         EXPECT_FALSE(send.ControlsSeenEnabled());
         EXPECT_TRUE(AllControlsEnabled());
     }
@@ -282,57 +248,39 @@ protected:
 
     // Waits until the upload runs, with Cancel enabled, and data has
     // reached the printer's file (which it then stops taking).
-    void WaitForStalledUpload(const CPrinterSimulator& printer, const std::string& remoteName) const
+    void WaitForStalledUpload(const std::string& remoteName) const
     {
         ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressWindow() && CancelButton(*ProgressWindow()).isEnabled(); },
                                     kSendTimeoutMs));
-        const std::string partial = printer.Root() + remoteName;
+        const std::string partial = m_printer->Root() + remoteName;
         ASSERT_TRUE(QTest::qWaitFor([&] { return SizeOf(partial) > 0; }, kSendTimeoutMs));
     }
 
     CTempDir m_tmp;
     CTempDir m_out;
+    std::optional<CPrinterSimulator> m_printer;
 
 private:
-    void Append(const std::string& path, int copies)
-    {
-        auto entry = std::make_unique<CPrintData>();
-        ASSERT_TRUE(entry->SetFile(path));
-        entry->SetCopies(copies);
-        Job().InsertAt(Job().GetCount(), std::move(entry));
-        List().Model().UpdateRowCount();
-    }
-
     CScopedEnvironment m_tmpVariable;
 };
 
 TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheController)
 {
-    CPrinterSimulator printer(kPrinterWithModels);
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address(), 3);
+    Open(kPrinterWithModels, 3);
     ChooseSetting("sample");
     Child<QCheckBox>("checkReverseOrder").setChecked(true);
     const std::string first = AddEntry("site plan.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n", 2);
     const std::string second = AddEntry("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, 'U'), 2);
 
-    CSendWatch send(*this);
-    send.Press("buttonSend");
+    CSendWatch send(*this, "buttonSend");
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     const std::string remote = "plt03p/site plan.plt.pjl";
-    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
-    const std::string sent = NormalisedJob(ReadFileBytes(printer.Root() + remote));
-    EXPECT_EQ(sent,
+    EXPECT_EQ(FilesBelow(m_printer->Root()), std::set<std::string>{remote});
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(m_printer->Root() + remote)),
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
-    const auto cli = FromCli({"send", "--number", "3", "--setting", SamplePath(), "--copies", "2", "--reverse", first,
-                              second},
-                             printer.Address());
-    EXPECT_EQ(cli.exitCode, 0) << cli.err;
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)), sent);
-    EXPECT_TRUE(send.ProgressTexts().count(CMessageService::Format(ResId::kConnectingCaption)));
+    EXPECT_TRUE(send.ConnectingSeen());
     EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
     EXPECT_FALSE(send.ControlsSeenEnabled());
     EXPECT_TRUE(AllControlsEnabled());
@@ -342,25 +290,19 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
 
 TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
 {
-    CPrinterSimulator printer(kPrinterWithModels);
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address(), 7);
+    Open(kPrinterWithModels, 7);
     ChooseSetting("sample");
-    const std::string setup = printer.Root() + "plt07p/SetupPrint.pjl";
+    const std::string setup = m_printer->Root() + "plt07p/SetupPrint.pjl";
 
-    CSendWatch before(*this);
-    before.Press("buttonSendSetup");
+    CSendWatch before(*this, "buttonSendSetup");
     ASSERT_TRUE(before.WaitForEnd());
-    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
+    EXPECT_EQ(FilesBelow(m_printer->Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
     EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath()}));
 
     AddEntry("a.plt");
-    CSendWatch printList(*this);
-    printList.Press("buttonSend");
+    CSendWatch printList(*this, "buttonSend");
     ASSERT_TRUE(printList.WaitForEnd());
-    CSendWatch after(*this);
-    after.Press("buttonSendSetup");
+    CSendWatch after(*this, "buttonSendSetup");
     ASSERT_TRUE(after.WaitForEnd());
 
     EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath(), "--controller", "Heron"}));
@@ -376,18 +318,18 @@ struct CRefusalCase {
     const char* name;
     const char* button;
     std::vector<std::string> entries;
-    CPrinterSimulator::Options printer;
-    bool printerRunning;
-    std::string setting;
-    std::string ftpPassword;
     std::vector<unsigned> ids;
     // The message came while the progress window showed.
     bool progressAtMessage;
-    // The text of the last message, when it is the printer's.
-    std::string printersText = {};
     // The same send from the command line (its command and options beyond
     // printer and owner; the entries follow), where the two share the case.
     std::vector<std::string> cli = {};
+    CPrinterSimulator::Options printer = {};
+    bool printerRunning = true;
+    std::string setting = {};
+    std::string ftpPassword = {};
+    // The text of the last message, when it is the printer's.
+    std::string printersText = {};
 };
 
 class SendFromWindowRefusals : public SendFromWindow, public testing::WithParamInterface<CRefusalCase> {};
@@ -395,14 +337,11 @@ class SendFromWindowRefusals : public SendFromWindow, public testing::WithParamI
 TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
 {
     const CRefusalCase& c = GetParam();
-    std::optional<CPrinterSimulator> printer(std::in_place, c.printer);
-    ASSERT_TRUE(printer->IsRunning());
-    const std::string root = printer->Root();
-    const std::string address = printer->Address();
+    Open(c.printer);
+    const std::string root = m_printer->Root();
+    const std::string address = m_printer->Address();
     if (!c.printerRunning)
-        printer.reset();
-    Open();
-    ChoosePrinter(address);
+        m_printer.reset();
     ChooseSetting(c.setting);
     if (!c.ftpPassword.empty())
         StoreFtpPassword(c.ftpPassword);
@@ -410,8 +349,7 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     for (const std::string& name : c.entries)
         cli.push_back(AddEntry(name));
 
-    CSendWatch send(*this);
-    send.Press(c.button);
+    CSendWatch send(*this, c.button);
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_EQ(m_messages.Ids(), c.ids);
@@ -441,17 +379,17 @@ const CPrinterSimulator::Options kPrinterWithoutPsPdf = SimulatorOptions([](auto
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFromWindowRefusals,
-    testing::Values(CRefusalCase{"EmptyList", "buttonSend", {}, {}, true, "", "", {}, false},
-                    CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {}, true, "", "", {ResId::kDefaultSetupMessage}, false, "",
-                                 {"setup", "--setting", "(Printer defaults)"}},
-                    CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {}, false, "", "", {ResId::kNoAnswerMessage}, true, "",
-                                 {"send"}},
-                    CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"},
-                                 kPrinterWithoutPsPdf, true, "", "", {ResId::kNoPsPdfMessage}, true, "", {"send"}},
-                    CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, kPrinterRefusingSlowly, true, "", "wrong",
-                                 {ResId::kLoginRefusedMessage, 0}, true, "Login denied\n530 Authentication failed.", {"send"}},
-                    CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, kPrinterWithModels, false,
-                                 "sample", "", {ResId::kConnectionRefusedMessage}, true, "", {"setup", "--setting", "sample", "--controller", ""}}),
+    testing::Values(
+        CRefusalCase{"EmptyList", "buttonSend", {}, {}, false},
+        CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {ResId::kDefaultSetupMessage}, false,
+                     {"setup", "--setting", "(Printer defaults)"}},
+        CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {ResId::kNoAnswerMessage}, true, {"send"}, {}, false},
+        CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"}, {ResId::kNoPsPdfMessage}, true,
+                     {"send"}, kPrinterWithoutPsPdf},
+        CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {ResId::kLoginRefusedMessage, 0}, true, {"send"},
+                     kPrinterRefusingSlowly, true, "", "wrong", "Login denied\n530 Authentication failed."},
+        CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, {ResId::kConnectionRefusedMessage}, true,
+                     {"setup", "--setting", "sample", "--controller", ""}, kPrinterWithModels, false, "sample"}),
     ByCaseName());
 
 // Cancel pressed, or the window closed, while the printer takes nothing:
@@ -461,18 +399,14 @@ class SendFromWindowStalled : public SendFromWindow, public testing::WithParamIn
 TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile)
 {
     const bool close = GetParam();
-    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.stallAfter = kStallBytes; }));
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address());
+    Open(SimulatorOptions([](auto& o) { o.stallAfter = kStallBytes; }));
     AddLargeEntry("big.plt", kLargeFileBytes);
     const int threads = ThreadCount();
 
-    CSendWatch send(*this);
-    send.Press("buttonSend");
-    WaitForStalledUpload(printer, "plt00p/big.plt.pjl");
+    CSendWatch send(*this, "buttonSend");
+    WaitForStalledUpload("plt00p/big.plt.pjl");
     CSendFileDlg& progress = *ProgressWindow();
-    EXPECT_EQ(progress.findChild<QLabel*>("labelMessage")->text(), Q(CMessageService::Format(ResId::kSendingCaption)));
+    EXPECT_EQ(ProgressText(), CMessageService::Format(ResId::kSendingCaption));
     EXPECT_EQ(static_cast<std::uint64_t>(progress.findChild<QProgressBar*>("progressSend")->maximum()),
               SizeOf(m_tmp.Path() + *SendFilesLeft().begin()));
     const auto start = std::chrono::steady_clock::now();
@@ -489,10 +423,10 @@ TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile
     QTest::qWait(200);
     EXPECT_TRUE(m_window->findChildren<CUploadThread*>().empty());
     EXPECT_LE(ThreadCount(), threads);
-    ExpectQuietEndLeavingNothing(send, printer);
-    EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
+    ExpectQuietEndLeavingNothing(send);
+    EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
     if (close) {
-        EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
+        EXPECT_EQ(ReadUserValue("PrinterName"), m_printer->Address());
     }
 }
 
@@ -501,10 +435,7 @@ INSTANTIATE_TEST_SUITE_P(By, SendFromWindowStalled, testing::Values(false, true)
 
 TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
 {
-    CPrinterSimulator printer({});
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address());
+    Open({});
     AddLargeEntry("big.plt", std::uint64_t{1} << 30);
     bool cancelled = false;
     QTimer canceller;
@@ -517,41 +448,34 @@ TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
     });
     canceller.start(5);
 
-    CSendWatch send(*this);
-    send.Press("buttonSend");
+    CSendWatch send(*this, "buttonSend");
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_TRUE(cancelled);
-    ExpectQuietEndLeavingNothing(send, printer);
+    ExpectQuietEndLeavingNothing(send);
     EXPECT_EQ(ProgressWindow(), nullptr);
 }
 
 TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBuild)
 {
-    CPrinterSimulator printer({});
-    ASSERT_TRUE(printer.IsRunning());
-    Open();
-    ChoosePrinter(printer.Address());
+    Open({});
     AddEntry("a.plt");
     CBuildWindowCounter builds;
     bool inDialogue = false;
     // The dialogue waits half a second for the status reply alone.
     QTimer::singleShot(100, m_window.get(), [&] {
-        const CSendFileDlg* progress = ProgressWindow();
-        inDialogue = progress && progress->findChild<QLabel*>("labelMessage")->text() ==
-                                     Q(CMessageService::Format(ResId::kConnectingCaption));
+        inDialogue = ProgressText() == CMessageService::Format(ResId::kConnectingCaption);
         m_window->close();
     });
 
-    CSendWatch send(*this);
-    send.Press("buttonSend");
+    CSendWatch send(*this, "buttonSend");
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_TRUE(inDialogue);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(builds.Shown(), 0);
     EXPECT_FALSE(send.SendingSeen());
-    ExpectQuietEndLeavingNothing(send, printer);
-    EXPECT_EQ(ReadUserValue("PrinterName"), printer.Address());
+    ExpectQuietEndLeavingNothing(send);
+    EXPECT_EQ(ReadUserValue("PrinterName"), m_printer->Address());
 }
 }

@@ -11,14 +11,6 @@
 #include <QPushButton>
 
 namespace {
-// Placeholder in the tables for the name of the user who runs the tests.
-constexpr const char* kLogon = "<logon>";
-
-std::string Resolve(const std::string& name)
-{
-    return name == kLogon ? CLogonName::Get() : name;
-}
-
 std::vector<std::string> Items(const QComboBox& box)
 {
     std::vector<std::string> items;
@@ -27,54 +19,25 @@ std::vector<std::string> Items(const QComboBox& box)
     return items;
 }
 
-struct CNameBoxCase {
-    const char* name;
-    std::vector<std::string> owners;
-    std::string rememberedOwner;
-    std::vector<std::string> expectedOwners;
-    std::string selectedOwner;
-    std::vector<std::string> printers;
-    std::string rememberedPrinter;
-    std::string selectedPrinter;
-};
+using CSendoraDlgStartTest = CSendoraFixture;
 
-class CSendoraDlgNameBoxTest : public CSendoraFixture, public testing::WithParamInterface<CNameBoxCase> {};
-
-TEST_P(CSendoraDlgNameBoxTest, BoxesListTheUserListsAndSelectByTheRules)
+// The rules of the choice are the name choice's; here the window shows
+// what it chose of the user lists, the logon name and the registry.
+TEST_F(CSendoraDlgStartTest, BoxesListTheUserListsAndSelectTheRememberedNames)
 {
-    const CNameBoxCase& c = GetParam();
-    std::string ini = "[Owner Name]\n";
-    for (const std::string& owner : c.owners)
-        ini += Resolve(owner) + "=\n";
-    ini += "[Printer Name]\n";
-    for (const std::string& printer : c.printers)
-        ini += printer + "=\n";
-    WriteFileBytes(UserConfigPath(), ini);
-    WriteUserValue("OwnerName", c.rememberedOwner);
-    WriteUserValue("PrinterName", c.rememberedPrinter);
-
+    WriteFileBytes(UserConfigPath(), "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\np2=\n");
+    WriteUserValue("OwnerName", "bob");
+    WriteUserValue("PrinterName", "p2");
+    WriteUserValue("PrinterNo", "7");
     OpenWindow();
-    std::vector<std::string> expectedOwners;
-    for (const std::string& owner : c.expectedOwners)
-        expectedOwners.push_back(Resolve(owner));
     const auto& owners = Child<CSDComboBox>("comboOwnerName");
-    EXPECT_EQ(Items(owners), expectedOwners);
-    EXPECT_EQ(owners.currentText().toStdString(), Resolve(c.selectedOwner));
+    EXPECT_EQ(Items(owners), (std::vector<std::string>{"alice", "bob", CLogonName::Get()}));
+    EXPECT_EQ(owners.currentText().toStdString(), CLogonName::Get());
     const auto& printers = Child<CSDComboBox>("comboPrinterName");
-    EXPECT_EQ(Items(printers), c.printers);
-    EXPECT_EQ(printers.currentText().toStdString(), c.selectedPrinter);
+    EXPECT_EQ(Items(printers), (std::vector<std::string>{"p1", "p2"}));
+    EXPECT_EQ(printers.currentText().toStdString(), "p2");
+    EXPECT_EQ(Child<CEditWithSpin>("editPrinterNumber").Text().toStdString(), "7");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, CSendoraDlgNameBoxTest,
-    testing::Values(
-        CNameBoxCase{"RememberedOwnerWhileLogonIsRegistered", {"alice", kLogon, "bob"}, "bob",
-                     {"alice", kLogon, "bob"}, "bob", {"p1", "p2"}, "p2", "p2"},
-        CNameBoxCase{"LogonAddedAndChosenWhenNotRegistered", {"alice", "bob"}, "bob",
-                     {"alice", "bob", kLogon}, kLogon, {"p1", "p2"}, "elsewhere", "p1"},
-        CNameBoxCase{"OnlyTheLogonWithoutLists", {}, "bob", {kLogon}, kLogon, {}, "p2", ""},
-        CNameBoxCase{"FirstOwnerWhenNoneRemembered", {"alice", kLogon}, "", {"alice", kLogon}, "alice", {"p1"}, "",
-                     "p1"}), ByCaseName());
 
 struct CStoredSettingCase {
     const char* name;
@@ -101,26 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgSettingTest,
                                          CStoredSettingCase{"Plant", "plant", "plant"},
                                          CStoredSettingCase{"CaseDiffers", "Plant", "(Printer defaults)"},
                                          CStoredSettingCase{"Missing", "", "(Printer defaults)"}), ByCaseName());
-
-struct CPrinterNoCase {
-    const char* stored;
-    int shown;
-};
-
-class CSendoraDlgPrinterNoTest : public CSendoraFixture, public testing::WithParamInterface<CPrinterNoCase> {};
-
-TEST_P(CSendoraDlgPrinterNoTest, ShowsTheStoredPrinterNumber)
-{
-    WriteUserValue("PrinterNo", GetParam().stored);
-    OpenWindow();
-    EXPECT_EQ(Child<CEditWithSpin>("editPrinterNumber").Text().toStdString(), std::to_string(GetParam().shown));
-}
-
-INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgPrinterNoTest,
-                         testing::Values(CPrinterNoCase{"7", 7}, CPrinterNoCase{"", 0}, CPrinterNoCase{"05", 5},
-                                         CPrinterNoCase{"x1", 0}, CPrinterNoCase{"100", 0}));
-
-using CSendoraDlgStartTest = CSendoraFixture;
 
 TEST_F(CSendoraDlgStartTest, ControlsStartLocalisedWithCopiesForAllOff)
 {

@@ -92,16 +92,22 @@ std::vector<int> CSendoraFixture::Copies() const
     return copies;
 }
 
-void CSendoraFixture::AddEntries(const std::vector<std::string>& names, int copies) const
+std::string CSendoraFixture::AddEntry(const std::string& name, const std::string& bytes, int copies) const
 {
-    for (const std::string& name : names) {
-        auto entry = std::make_unique<CPrintData>();
-        ASSERT_TRUE(entry->SetFile(WriteFile("entries/" + name)));
-        entry->SetCopies(copies);
-        Job().InsertAt(Job().GetCount(), std::move(entry));
-    }
+    const std::string path = WriteFile("entries/" + name, bytes);
+    auto entry = std::make_unique<CPrintData>();
+    EXPECT_TRUE(entry->SetFile(path));
+    entry->SetCopies(copies);
+    Job().InsertAt(Job().GetCount(), std::move(entry));
     if (m_window)
         List().Model().UpdateRowCount();
+    return path;
+}
+
+void CSendoraFixture::AddEntries(const std::vector<std::string>& names, int copies) const
+{
+    for (const std::string& name : names)
+        AddEntry(name, "IN;", copies);
 }
 
 void CSendoraFixture::SelectRows(const std::vector<int>& rows) const

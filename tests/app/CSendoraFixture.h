@@ -51,7 +51,8 @@ protected:
     // File names and copies of the main job's entries, in list order.
     std::vector<std::string> FileNames() const;
     std::vector<int> Copies() const;
-    // Adds entries for the named files (created as needed) at the end.
+    // Adds an entry for a file of these bytes at the end; returns its path.
+    std::string AddEntry(const std::string& name, const std::string& bytes = "IN;", int copies = 1) const;
     void AddEntries(const std::vector<std::string>& names, int copies = 1) const;
     void SelectRows(const std::vector<int>& rows) const;
 
