@@ -169,40 +169,24 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
     EXPECT_FALSE(std::filesystem::exists(Received("plt42p")));
 }
 
-class StalledPrinter : public FtpUpload {
+// The printer stops taking the file: the upload ends on the timeout for no
+// progress, or on a cancel once the printer's file stops growing (the
+// printer may keep the last bytes it took in its own buffer, so the size on
+// disk need not reach the stall point). The truncated job would be printed.
+class StalledPrinter : public FtpUpload, public testing::WithParamInterface<bool> {
 protected:
     CPrinterSimulator::Options PrinterOptions() const override
     {
         return SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; });
     }
-    // Larger than what the sockets of both sides can hold.
-    const std::string m_bytes = PatternBytes(48 << 20);
 };
 
-TEST_F(StalledPrinter, TransferThatMakesNoProgressEndsWithAnError)
+TEST_P(StalledPrinter, EndsSoonAndDropsThePartialJob)
 {
-    CFtpUpload upload(Request(m_bytes));
-    upload.SetTimeouts(10, 2);
-    const auto start = Clock::now();
-
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
-
-    EXPECT_LT(Clock::now() - start, 20s);
-    EXPECT_EQ(upload.GetErrorText().rfind(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT), 0), 0u)
-        << upload.GetErrorText();
-    EXPECT_EQ(m_monitor.ends, 1);
-    // The truncated job would be printed.
-    EXPECT_FALSE(FileExists(Received("plt00p/A0.hpg.pjl")));
-}
-
-TEST_F(StalledPrinter, CancelIsHeardWhileThePrinterTakesNothing)
-{
+    const bool cancel = GetParam();
     const std::string partial = Received("plt00p/A0.hpg.pjl");
     Clock::time_point stalledSince{};
     std::uint64_t lastSize = 0;
-    // Cancels once the printer's file has stopped growing for a while (the
-    // printer may keep the last bytes it took in its own buffer, so the
-    // size on disk need not reach the stall point).
     m_monitor.cancelWhen = [&] {
         const std::uint64_t size = SizeOf(partial);
         if (size == 0 || size != lastSize) {
@@ -210,19 +194,27 @@ TEST_F(StalledPrinter, CancelIsHeardWhileThePrinterTakesNothing)
             stalledSince = Clock::now();
             return false;
         }
-        return Clock::now() - stalledSince > 500ms;
+        return cancel && Clock::now() - stalledSince > 500ms;
     };
-    CFtpUpload upload(Request(m_bytes));
-    upload.SetTimeouts(10, 60);
+    // Larger than what the sockets of both sides can hold.
+    const std::string bytes = PatternBytes(48 << 20);
+    CFtpUpload upload(Request(bytes));
+    upload.SetTimeouts(10, cancel ? 60 : 2);
     const auto start = Clock::now();
 
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
+    EXPECT_EQ(upload.Run(m_monitor), cancel ? CFtpUpload::Result::Cancelled : CFtpUpload::Result::Failed);
 
     EXPECT_LT(Clock::now() - start, 20s);
-    EXPECT_LT(m_monitor.done, m_bytes.size());
+    const std::string error = upload.GetErrorText();
+    EXPECT_TRUE(cancel ? error.empty() : error.starts_with(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT))) << error;
+    EXPECT_LT(m_monitor.done, bytes.size());
+    EXPECT_EQ(m_monitor.ends, 1);
     EXPECT_FALSE(FileExists(partial));
     EXPECT_EQ(m_printer->Output().find("received"), std::string::npos) << m_printer->Output();
 }
+
+INSTANTIATE_TEST_SUITE_P(By, StalledPrinter, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Cancel" : "Timeout"; });
 
 struct HostCase {
     const char* label;
