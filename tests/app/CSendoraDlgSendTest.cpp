@@ -167,17 +167,6 @@ protected:
         box.setCurrentIndex(box.findText(name));
         ASSERT_EQ(box.currentText(), name);
     }
-    void StoreFtpPassword(const std::string& password) const
-    {
-        ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(),
-                                           "FtpPassword", password));
-    }
-
-    // A file of zeros that takes no room on the disk.
-    void AddLargeEntry(const std::string& name, std::uint64_t size)
-    {
-        std::filesystem::resize_file(AddEntry(name, ""), size);
-    }
 
     int EnabledControls() const
     {
@@ -343,8 +332,10 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     if (!c.printerRunning)
         m_printer.reset();
     ChooseSetting(c.setting);
-    if (!c.ftpPassword.empty())
-        StoreFtpPassword(c.ftpPassword);
+    if (!c.ftpPassword.empty()) {
+        ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(),
+                                           "FtpPassword", c.ftpPassword));
+    }
     std::vector<std::string> cli = c.cli;
     for (const std::string& name : c.entries)
         cli.push_back(AddEntry(name));
@@ -400,7 +391,8 @@ TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile
 {
     const bool close = GetParam();
     Open(SimulatorOptions([](auto& o) { o.stallAfter = kStallBytes; }));
-    AddLargeEntry("big.plt", kLargeFileBytes);
+    // Zeros that take no room on the disk.
+    std::filesystem::resize_file(AddEntry("big.plt", ""), kLargeFileBytes);
     const int threads = ThreadCount();
 
     CSendWatch send(*this, "buttonSend");
@@ -436,7 +428,7 @@ INSTANTIATE_TEST_SUITE_P(By, SendFromWindowStalled, testing::Values(false, true)
 TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
 {
     Open({});
-    AddLargeEntry("big.plt", std::uint64_t{1} << 30);
+    std::filesystem::resize_file(AddEntry("big.plt", ""), std::uint64_t{1} << 30);
     bool cancelled = false;
     QTimer canceller;
     QObject::connect(&canceller, &QTimer::timeout, [&] {
