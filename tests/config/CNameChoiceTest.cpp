@@ -69,8 +69,14 @@ protected:
     const std::string m_logon = CLogonName::Get();
 };
 
+// Without a user file or registry: no lists, printer 0, the logon name.
 TEST_F(UserConfigTest, ListsAreRewrittenWholeInOrder)
 {
+    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
+    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
+    const CSendDefaults defaults = CSendDefaults::Load(m_config);
+    EXPECT_EQ(defaults.printerNumber, 0);
+    EXPECT_EQ(defaults.ownerName, m_logon);
     ASSERT_TRUE(m_config.WriteOwnerNames({"alice", "bob"}));
     ASSERT_TRUE(m_config.WritePrinterNames({"plotter1", "10.0.0.7"}));
     ASSERT_TRUE(m_config.WriteOwnerNames({"bob"}));
@@ -94,14 +100,5 @@ TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
     const CSendDefaults defaults = CSendDefaults::Load(m_config);
     EXPECT_EQ(defaults.printerNumber, 5);
     EXPECT_EQ(defaults.ownerName, "ann");
-}
-
-TEST_F(UserConfigTest, DefaultsWithoutUserFileOrRegistry)
-{
-    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
-    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
-    const CSendDefaults defaults = CSendDefaults::Load(m_config);
-    EXPECT_EQ(defaults.printerNumber, 0);
-    EXPECT_EQ(defaults.ownerName, m_logon);
 }
 }
