@@ -34,6 +34,7 @@ protected:
     CSendFileDlg* m_dialog = nullptr;
 };
 
+// A file of two and a half blocks takes three steps to its length.
 TEST_F(SendFileDlg, WaitsWithCancelDisabledUntilThePrinterTakesTheFile)
 {
     Poll();
@@ -43,27 +44,21 @@ TEST_F(SendFileDlg, WaitsWithCancelDisabledUntilThePrinterTakesTheFile)
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_FALSE(m_progress->IsCancelled());
 
-    m_progress->Begin(100);
+    const int length = 4096 * 2 + 2048;
+    m_progress->Begin(length);
     Poll();
     EXPECT_EQ(Text(), "sending");
     EXPECT_TRUE(Cancel().isEnabled());
-}
-
-TEST_F(SendFileDlg, FileOfTwoAndAHalfBlocksTakesThreeStepsToItsLength)
-{
-    const std::uint64_t length = 4096 * 2 + 2048;
-    m_progress->Begin(length);
-    const int expected[] = {4096, 8192, static_cast<int>(length)};
-    for (const int value : expected) {
+    for (const int value : {4096, 8192, length}) {
         m_progress->Advance(4096);
         Poll();
         EXPECT_EQ(Bar().minimum(), 0);
-        EXPECT_EQ(Bar().maximum(), static_cast<int>(length));
+        EXPECT_EQ(Bar().maximum(), length);
         EXPECT_EQ(Bar().value(), value);
     }
     m_progress->Complete();
     Poll();
-    EXPECT_EQ(Bar().value(), static_cast<int>(length));
+    EXPECT_EQ(Bar().value(), length);
 }
 
 TEST_F(SendFileDlg, LengthPastWhatTheBarHoldsIsScaledOverTheWholeBar)
