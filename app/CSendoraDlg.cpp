@@ -3,6 +3,7 @@
 #include "ui_CSendoraDlg.h"
 
 #include "CFileDialogs.h"
+#include "CHPPJLPSheet.h"
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
@@ -70,7 +71,7 @@ void CSendoraDlg::InitControls()
     m_ui->editCopiesForAll->setValue(1);
     FillNames(*m_ui->comboOwnerName, CNameChoice::LoadOwnerNames(m_app.GetUserConfig()));
     FillNames(*m_ui->comboPrinterName, CNameChoice::LoadPrinterNames(m_app.GetUserConfig()));
-    FillSettings();
+    FillSettings(QString::fromStdString(CRegistryValues::ReadPrinterSetting()));
 }
 
 void CSendoraDlg::FillNames(CSDComboBox& box, const CNameChoice& choice)
@@ -81,13 +82,13 @@ void CSendoraDlg::FillNames(CSDComboBox& box, const CNameChoice& choice)
     box.setCurrentIndex(choice.selected);
 }
 
-void CSendoraDlg::FillSettings()
+void CSendoraDlg::FillSettings(const QString& selected)
 {
     CSDComboBox& box = *m_ui->comboPrinterSetting;
     box.clear();
     for (const std::string& name : m_app.GetSettingFiles().ListNames())
         box.addItem(QString::fromStdString(name));
-    if (!box.SelectExactly(QString::fromStdString(CRegistryValues::ReadPrinterSetting())))
+    if (!box.SelectExactly(selected))
         box.setCurrentIndex(0);
 }
 
@@ -99,9 +100,10 @@ void CSendoraDlg::SetImages()
     m_ui->buttonMoveDown->setToolTip(ResourceString(ResId::kMoveDownTip));
 }
 
-// The settings, options, web page and help commands are not connected yet.
+// The options, web page and help commands are not connected yet.
 void CSendoraDlg::ConnectCommands()
 {
+    connect(m_ui->buttonEditSettings, &QPushButton::clicked, this, &CSendoraDlg::OnEditSettings);
     connect(m_ui->buttonAddFiles, &QPushButton::clicked, this, &CSendoraDlg::OnAddFiles);
     connect(m_ui->buttonAddFolder, &QPushButton::clicked, this, &CSendoraDlg::OnAddFolder);
     connect(m_ui->buttonDeleteSelected, &QPushButton::clicked, this, &CSendoraDlg::OnDeleteSelected);
@@ -174,6 +176,27 @@ void CSendoraDlg::OnAddFiles()
     for (const QString& file : files)
         paths.push_back(QFile::encodeName(file).toStdString());
     m_ui->listPrintData->AddFilesAtOldEnd(paths);
+}
+
+// The sheet edits the file behind the selected entry; afterwards the list
+// shows what the sheet saved, selected when it was saved among them.
+void CSendoraDlg::OnEditSettings()
+{
+    const std::string name = m_ui->comboPrinterSetting->currentText().toStdString();
+    const CSettingFile::Resolution resolution = m_app.GetSettingFiles().Resolve(name);
+    if (!resolution.ok) {
+        CMessageService::Show(ResId::kCannotLoadSettingMessage);
+        return;
+    }
+    CPrintJob& job = m_app.GetMainJob();
+    job.SetSettingFilePath(resolution.path);
+    job.SetUsesDefaultSettings(resolution.usesDefaultSettings);
+    const CHPPJLPSheet::Opening opening{m_app.GetRegionCode(), name, resolution.path,
+                                         m_app.GetSettingFiles().GetFolder()};
+    CHPPJLPSheet sheet(m_app.GetPlotter(), opening, m_app.GetFont(), this);
+    sheet.exec();
+    job.SetSettingFilePath(sheet.GetCurrentPath());
+    FillSettings(QString::fromStdString(sheet.GetSettingName()));
 }
 
 void CSendoraDlg::OnAddFolder()

@@ -61,13 +61,15 @@ protected:
 private:
     void InitControls();
     void FillNames(CSDComboBox& box, const CNameChoice& choice);
-    void FillSettings();
+    // Selects the entry of that name, else the first.
+    void FillSettings(const QString& selected);
     void SetImages();
     void ConnectCommands();
     void AddListShortcuts();
     CPrintDataModel& Model() const;
 
     void OnAddFiles();
+    void OnEditSettings();
     void OnAddFolder();
     void OnDeleteSelected();
     void OnDeleteAll();
