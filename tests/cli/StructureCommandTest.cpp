@@ -43,16 +43,16 @@ TEST(InspectCommand, PrintsHeaderEntriesAndTrailer)
     EXPECT_EQ(result.err, "");
 }
 
+// The setup job's inquiries follow its settings, in the trailer.
 TEST(InspectCommand, ReadsTheSetupJobsInquiries)
 {
     const auto result = Inspect(kHeader + "@PJL DEFAULT PAPER = A0\n@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n" +
                                 kTrailer);
 
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.out.find("  @PJL DEFAULT PAPER = A0\ntrailer:\n  @PJL INQUIRE LPARM : HPGL IPARM : PRINT "
-                              "CURRENT\n  @PJL EOJ NAME = \"N1\"\n"),
-              std::string::npos)
-        << result.out;
+    EXPECT_EQ(result.out, "header:\n  @PJL\n  @PJL RESET\n  @PJL JOB NAME = \"N1\"\n  @PJL DEFAULT OWNER = \"Ada\"\n"
+                          "  @PJL DEFAULT PAPER = A0\ntrailer:\n  @PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n"
+                          "  @PJL EOJ NAME = \"N1\"\n");
 }
 
 struct DamageCase {
