@@ -12,7 +12,9 @@
 #include "CWindowLocaliser.h"
 #include "ResourceIds.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <iostream>
@@ -23,15 +25,38 @@ CSendoraApp* g_instance = nullptr;
 // Long enough for the window to be shown and painted.
 constexpr int kScreenshotDelayMs = 700;
 
+// Saves the window into the PNG file once it is painted, then closes it.
+void GrabLater(QDialog& window, const QString& file)
+{
+    QTimer::singleShot(kScreenshotDelayMs, &window, [&window, file] {
+        window.grab().save(file, "PNG");
+        window.reject();
+    });
+}
+
 // QX_SENDORA_SCREENSHOT names a PNG file: the window is saved into it once
-// it shows, and closed.
+// it shows, and closed. With QX_SENDORA_SCREENSHOT_TAB the picture is of
+// that tab of the settings sheet, opened by Edit settings.
 void ScheduleScreenshot(QDialog& window)
 {
     const QString file = qEnvironmentVariable("QX_SENDORA_SCREENSHOT");
     if (file.isEmpty())
         return;
-    QTimer::singleShot(kScreenshotDelayMs, &window, [&window, file] {
-        window.grab().save(file, "PNG");
+    if (!qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_TAB")) {
+        GrabLater(window, file);
+        return;
+    }
+    QTimer::singleShot(0, &window, [&window, file] {
+        QTimer::singleShot(0, &window, [file] {
+            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* tabs = sheet ? sheet->findChild<QTabWidget*>("tabPages") : nullptr;
+            if (!tabs)
+                return;
+            tabs->setCurrentIndex(qEnvironmentVariableIntValue("QX_SENDORA_SCREENSHOT_TAB"));
+            GrabLater(*sheet, file);
+        });
+        if (auto* edit = window.findChild<QPushButton*>("buttonEditSettings"))
+            edit->click();
         window.reject();
     });
 }
