@@ -200,14 +200,21 @@ protected:
         return left;
     }
 
+    // The controls stayed disabled all through the send and are enabled
+    // again, without a progress window or a job file left.
+    void ExpectIdleAgain(const CSendWatch& send) const
+    {
+        EXPECT_FALSE(send.ControlsSeenEnabled());
+        EXPECT_TRUE(AllControlsEnabled());
+        EXPECT_EQ(ProgressWindow(), nullptr);
+        EXPECT_TRUE(SendFilesLeft().empty());
+    }
     // The send ended without a word and left nothing, here or on the printer.
     void ExpectQuietEndLeavingNothing(const CSendWatch& send) const
     {
         EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
-        EXPECT_TRUE(SendFilesLeft().empty());
         EXPECT_TRUE(FilesBelow(m_printer->Root()).empty());
-        EXPECT_FALSE(send.ControlsSeenEnabled());
-        EXPECT_TRUE(AllControlsEnabled());
+        ExpectIdleAgain(send);
     }
 
     // What the command line builds of the same choices.
@@ -271,10 +278,7 @@ TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheControll
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
     EXPECT_TRUE(send.ConnectingSeen());
     EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
-    EXPECT_FALSE(send.ControlsSeenEnabled());
-    EXPECT_TRUE(AllControlsEnabled());
-    EXPECT_EQ(ProgressWindow(), nullptr);
-    EXPECT_TRUE(SendFilesLeft().empty());
+    ExpectIdleAgain(send);
 }
 
 TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
@@ -297,9 +301,7 @@ TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
     EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath(), "--controller", "Heron"}));
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     for (const CSendWatch* send : {&before, &printList, &after})
-        EXPECT_FALSE(send->ControlsSeenEnabled());
-    EXPECT_TRUE(AllControlsEnabled());
-    EXPECT_TRUE(SendFilesLeft().empty());
+        ExpectIdleAgain(*send);
 }
 
 // Sends that stop before anything reaches the printer, or fail there.
@@ -352,13 +354,10 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     if (!c.printersText.empty() && !m_messages.Messages().empty()) {
         EXPECT_EQ(m_messages.Messages().back().text, c.printersText);
     }
-    EXPECT_FALSE(send.ControlsSeenEnabled());
-    EXPECT_TRUE(AllControlsEnabled());
-    EXPECT_EQ(ProgressWindow(), nullptr);
     EXPECT_EQ(send.ProgressWindowAtMessage(), c.progressAtMessage);
     EXPECT_FALSE(send.SendingSeen());
     EXPECT_TRUE(FilesBelow(root).empty());
-    EXPECT_TRUE(SendFilesLeft().empty());
+    ExpectIdleAgain(send);
 }
 
 // Long enough for the progress window to look at the upload several times.
@@ -445,7 +444,6 @@ TEST_F(SendFromWindow, CancelDuringTheBuildStopsSilentlyAndLeavesNoFile)
 
     EXPECT_TRUE(cancelled);
     ExpectQuietEndLeavingNothing(send);
-    EXPECT_EQ(ProgressWindow(), nullptr);
 }
 
 TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBuild)
