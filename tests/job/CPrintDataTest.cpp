@@ -24,13 +24,7 @@ const std::string kPlot = PatternBytes(300000);
 // was made and every file that was left behind.
 class PrintDataTest : public testing::Test {
 protected:
-    std::vector<std::string> TempFiles() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_temp.Path()))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> TempFiles() const { return FilesBelow(m_temp.Path()); }
 
     CTempDir m_user;
     CTempDir m_temp;
@@ -64,8 +58,8 @@ TEST_P(PrintDataDriveTest, FileIsSentInPlaceOrFromAPrivateCopyDeletedWithTheEntr
         EXPECT_EQ(entry.IsTempCopy(), GetParam().copied);
         ASSERT_EQ(TempFiles().size(), GetParam().copied ? 1u : 0u);
         if (GetParam().copied) {
-            EXPECT_EQ(TempFiles()[0].substr(0, 3), "QSD");
-            EXPECT_EQ(entry.GetSendPath(), m_temp.File(TempFiles()[0]));
+            EXPECT_EQ(TempFiles().begin()->substr(0, 3), "QSD");
+            EXPECT_EQ(entry.GetSendPath(), m_temp.File(*TempFiles().begin()));
         } else {
             EXPECT_EQ(entry.GetSendPath(), path);
         }

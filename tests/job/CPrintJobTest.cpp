@@ -31,11 +31,7 @@ protected:
             names.push_back(job.GetAt(i)->GetFileName());
         return names;
     }
-    std::size_t TempFileCount() const
-    {
-        const auto files = std::filesystem::directory_iterator(m_temp.Path());
-        return static_cast<std::size_t>(std::distance(begin(files), end(files)));
-    }
+    std::size_t TempFileCount() const { return FilesBelow(m_temp.Path()).size(); }
 
     CTempDir m_user;
     CTempDir m_temp;
