@@ -39,8 +39,8 @@ CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode
     CProfile current;
     current.Open(m_currentPath);
     // A file without a stamp key counts as stamping.
-    m_stampOn = current.GetString("Stamp", "StampID", kMissingValue) != "OFF";
-    m_paperAuto = current.GetString("PaperSize", "Paper1Size", kMissingValue).find("AUTO") != std::string::npos;
+    m_flags.stampOn = current.GetString("Stamp", "StampID", kMissingValue) != "OFF";
+    m_flags.paperAuto = current.GetString("PaperSize", "Paper1Size", kMissingValue).find("AUTO") != std::string::npos;
 }
 
 CSettingsEditor::~CSettingsEditor() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SheetFlags.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,10 +32,8 @@ public:
 
     const std::string& GetSettingName() const { return m_settingName; }
     const std::string& GetCurrentPath() const { return m_currentPath; }
-    bool GetStampOn() const { return m_stampOn; }
-    void SetStampOn(bool on) { m_stampOn = on; }
-    bool GetPaperAuto() const { return m_paperAuto; }
-    void SetPaperAuto(bool on) { m_paperAuto = on; }
+    bool GetStampOn() const { return m_flags.stampOn; }
+    bool GetPaperAuto() const { return m_flags.paperAuto; }
 
     // Tabs whose pages can be shown and edited; the others only copy their
     // keys through when saving.
@@ -61,8 +61,7 @@ private:
 
     std::string m_settingName;
     std::string m_currentPath;
-    bool m_stampOn = false;
-    bool m_paperAuto = false;
+    SheetFlags m_flags;
     std::unique_ptr<CScaleSettings> m_scale;
     std::unique_ptr<CPenSettings> m_pen;
     std::unique_ptr<CColorSettings> m_color;
