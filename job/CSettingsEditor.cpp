@@ -85,6 +85,21 @@ CGeneralSettings& CSettingsEditor::GetGeneralSettings()
     return *m_general;
 }
 
+CScaleSettings& CSettingsEditor::GetScaleSettings()
+{
+    return *m_scale;
+}
+
+CStampSettings& CSettingsEditor::GetStampSettings()
+{
+    return *m_stamp;
+}
+
+CFinisherSettings& CSettingsEditor::GetFinisherSettings()
+{
+    return *m_finisher;
+}
+
 // A page that cannot show its keys yet must keep copying them through, so
 // only built tabs are loaded.
 void CSettingsEditor::ShowPage(Tab tab)

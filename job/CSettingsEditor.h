@@ -42,6 +42,9 @@ public:
     CPenSettings& GetPenSettings();
     CColorSettings& GetColorSettings();
     CGeneralSettings& GetGeneralSettings();
+    CScaleSettings& GetScaleSettings();
+    CStampSettings& GetStampSettings();
+    CFinisherSettings& GetFinisherSettings();
     // The tab's first display: its page reads the current file.
     void ShowPage(Tab tab);
 
