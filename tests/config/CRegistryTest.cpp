@@ -35,8 +35,14 @@ TEST_F(RegistryTest, WriteCreatesParentFoldersAndStoresOneLinePerValue)
     EXPECT_EQ(ReadFileBytes(UserFile()), "[Software\\Marovia\\QX-Sendora\\3.4]\r\nPrinterNo=12\r\nOwnerName=alice\r\n");
 }
 
+// Except HKEY_CLASSES_ROOT, which is refused without touching anything.
 TEST_F(RegistryTest, EachHiveHasItsOwnFile)
 {
+    EXPECT_FALSE(m_registry.WriteValue(Hive::ClassesRoot, kKey, "Value", "x"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::ClassesRoot, kKey, "Value"), "");
+    EXPECT_FALSE(m_registry.KeyExists(Hive::ClassesRoot, kKey));
+    EXPECT_FALSE(CRegistry::HiveFile(Hive::ClassesRoot));
+    EXPECT_FALSE(FileExists(Folder()));
     const std::pair<Hive, std::string> hives[] = {{Hive::LocalMachine, "HKEY_LOCAL_MACHINE"},
         {Hive::CurrentUser, "HKEY_CURRENT_USER"}, {Hive::Users, "HKEY_USERS"},
         {Hive::CurrentConfig, "HKEY_CURRENT_CONFIG"}};
@@ -106,15 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"NameWithLineBreak", kKey, "a\nb", "x"}, {"KeyWithBracket", kKey + "]x", "Value", "x"},
         {"KeyWithLineBreak", "Software\nX", "Value", "x"}, {"KeyWithBlank", kKey + " ", "Value", "x"}}),
     ByCaseName());
-
-TEST_F(RegistryTest, ClassesRootIsRefusedWithoutTouchingAnything)
-{
-    EXPECT_FALSE(m_registry.WriteValue(Hive::ClassesRoot, kKey, "Value", "x"));
-    EXPECT_EQ(m_registry.ReadValue(Hive::ClassesRoot, kKey, "Value"), "");
-    EXPECT_FALSE(m_registry.KeyExists(Hive::ClassesRoot, kKey));
-    EXPECT_FALSE(CRegistry::HiveFile(Hive::ClassesRoot));
-    EXPECT_FALSE(FileExists(Folder()));
-}
 
 TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParents)
 {
