@@ -17,6 +17,8 @@ public:
 
     // The editor open on a cell, or none.
     QWidget* OpenEditor() const;
+    // Opening an editor by program stays public beside the override below.
+    using QTableView::edit;
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
