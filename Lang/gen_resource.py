@@ -1,7 +1,11 @@
 #!/usr/bin/python3
 """Turns a region folder (strings.txt, version.ini, images.txt) into the C++
-source of its resource module. Usage: gen_resource.py REGION_DIR IMAGE_DIR OUT"""
+source of its resource module. The region's strings and images replace those
+of the reference folder; every other one is the reference folder's, so a
+region holds only what it translates and still has every identifier.
+Usage: gen_resource.py REFERENCE_DIR REGION_DIR IMAGE_DIR OUT"""
 import configparser
+import re
 import sys
 from pathlib import Path
 
@@ -31,7 +35,7 @@ def read_strings(path):
             continue
         number, _, text = line.partition(" ")
         table[int(number)] = unescape(text)
-    return sorted(table.items())
+    return table
 
 
 def read_version(path):
@@ -47,13 +51,40 @@ def read_version(path):
     return translations, tables
 
 
-def read_images(path, image_dir):
-    images = {"icon": [], "bitmap": []}
+def read_images(path):
+    images = {}
     if path.exists():
         for line in path.read_text(encoding="utf-8").splitlines():
             if line.strip() and not line.startswith("#"):
                 kind, number, name = line.split()
-                images[kind].append((int(number), (image_dir / name).read_bytes()))
+                images[(kind, int(number))] = name
+    return images
+
+
+def placeholders(text):
+    return sorted(set(re.findall(r"%[0-9]", text)))
+
+
+# A translation of an identifier the program does not know would never be
+# shown, and one that drops a placeholder would lose the file or printer name.
+def merged(reference, region, source):
+    unknown = sorted(set(region) - set(reference))
+    if unknown:
+        sys.exit(f"{source}: {unknown} not in the reference region")
+    return {**reference, **region}
+
+
+def checked_placeholders(reference, region, source):
+    for number, text in region.items():
+        if number in reference and placeholders(text) != placeholders(reference[number]):
+            sys.exit(f"{source}: {number} must hold the placeholders {placeholders(reference[number])}")
+    return region
+
+
+def load_images(names, image_dir):
+    images = {"icon": [], "bitmap": []}
+    for (kind, number), name in sorted(names.items()):
+        images[kind].append((number, (image_dir / name).read_bytes()))
     return images
 
 
@@ -67,10 +98,14 @@ def image_array(name, images):
     return "\n".join(lines)
 
 
-def generate(region, image_dir):
-    strings = read_strings(region / "strings.txt")
+def generate(reference, region, image_dir):
+    reference_strings = read_strings(reference / "strings.txt")
+    region_strings = checked_placeholders(reference_strings, read_strings(region / "strings.txt"),
+                                          region / "strings.txt")
+    strings = sorted(merged(reference_strings, region_strings, region / "strings.txt").items())
     translations, tables = read_version(region / "version.ini")
-    images = read_images(region / "images.txt", image_dir)
+    images = load_images(merged(read_images(reference / "images.txt"), read_images(region / "images.txt"),
+                                region / "images.txt"), image_dir)
     out = ['#include "ResourceModuleAbi.h"', "namespace {"]
     out.append("const QxResString strings[] = {" + ",\n".join(
         f"{{{n}, {c_string(t)}}}" for n, t in strings) + "};")
@@ -96,7 +131,7 @@ def generate(region, image_dir):
 
 
 if __name__ == "__main__":
-    source = generate(Path(sys.argv[1]), Path(sys.argv[2]))
-    target = Path(sys.argv[3])
+    source = generate(Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3]))
+    target = Path(sys.argv[4])
     if not target.exists() or target.read_text() != source:
         target.write_text(source)
