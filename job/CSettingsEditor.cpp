@@ -32,7 +32,7 @@ CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode
       m_scale(std::make_unique<CScaleSettings>()),
       m_pen(std::make_unique<CPenSettings>(plotter)),
       m_color(std::make_unique<CColorSettings>(plotter)),
-      m_finisher(std::make_unique<CFinisherSettings>(std::move(regionCode))),
+      m_finisher(std::make_unique<CFinisherSettings>(plotter, std::move(regionCode))),
       m_stamp(std::make_unique<CStampSettings>()),
       m_general(std::make_unique<CGeneralSettings>(plotter))
 {
