@@ -29,7 +29,7 @@ CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode
                                  std::string currentPath)
     : m_settingName(std::move(settingName)),
       m_currentPath(std::move(currentPath)),
-      m_scale(std::make_unique<CScaleSettings>()),
+      m_scale(std::make_unique<CScaleSettings>(plotter, m_flags)),
       m_pen(std::make_unique<CPenSettings>(plotter)),
       m_color(std::make_unique<CColorSettings>(plotter)),
       m_finisher(std::make_unique<CFinisherSettings>(plotter, std::move(regionCode))),
