@@ -104,16 +104,14 @@ const Strings kArchOutputs = {"ARCH_E", "ARCH_D2", "ARCH_D2"};
 const Strings kIsoRolls = {"A0R", "A1R", "A0R", "A1R", "A0R", "A1R"};
 
 const ScaleCase kCases[] = {
-    {.name = "EmptyFileTakesFirstEntries", .file = "", .saved = Saved(kIso, "SYNCHRO_ISOA"),
-     .inputSizes = kIsoInputSizes.c_str(), .papers = ""},
+    {.name = "UnknownValuesTakeFirstEntries",
+     .file = "[PaperGroup]\nInputPaperGroup=ISOC\nOutputPaperGroup=iso a\nRollPaperGroup=\n"
+             "[Input/Output Mode]\nOutputMode=STANDARD_ISOC\n[PaperSize]\nPaper1Size=R36\n",
+     .saved = Saved(kIso, "SYNCHRO_ISOA"), .inputSizes = kIsoInputSizes.c_str(), .papers = ""},
     {.name = "RowsSavedByLabelLastMatchWins", .file = kArchRows,
      .saved = Saved({"ARCH", "ARCH", "ARCH"}, "PRESET_ARCH",
                     {"ARCH_E", "ARCH_D2", "", "", "", "", "", "", "", "", "", "", "", "", "ARCH_D2"}, {"R24", "", "R36"}),
      .inputSizes = "E,D,D", .papers = "24 in,,36 in"},
-    {.name = "UnknownGroupsAndModeTakeFirstEntries",
-     .file = "[PaperGroup]\nInputPaperGroup=ISOC\nOutputPaperGroup=iso a\nRollPaperGroup=\n"
-             "[Input/Output Mode]\nOutputMode=STANDARD_ISOC\n",
-     .saved = Saved(kIso, "SYNCHRO_ISOA")},
     {.name = "OutputModeOfAnotherOutputGroupMatches", .file = "[Input/Output Mode]\nOutputMode=STANDARD_ISOB\n",
      .saved = Saved(kIso, "STANDARD_ISOA")},
     {.name = "AutoFirstPaper",

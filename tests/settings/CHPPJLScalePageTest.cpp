@@ -1,0 +1,113 @@
+// The scale page shows its rules, and its controls pass the user's actions on.
+#include "CHPPJLScalePage.h"
+#include "CMessageRecorder.h"
+#include "CPlotter.h"
+#include "CProfile.h"
+#include "CResourceModule.h"
+#include "CSDComboBox.h"
+#include "CSettingsGrid.h"
+#include "CTempDir.h"
+#include "ResourceIds.h"
+#include "SheetFlags.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+using Grid = CScaleSettings::Grid;
+
+// Rows past the first offer the output sizes from the second on.
+const std::string kCapabilities =
+    "[Scale]\nInputPaperGroup=ISO A;ISOA,ARCH;ARCH\nOutputPaperGroup=ISO A;ISOA,ARCH;ARCH\n"
+    "RollPaperGroup=ISO rolls;ISOA\nPaperCut=Synchro;SYNCHRO,Standard;STANDARD\nINDEX_LONGSIZEPSTN=1\n"
+    "ISOA_OutputSize=A0;A0,A1;A1\nISOA_PaperSize=A0 roll;A0R,A1 roll;A1R\nARCH_OutputSize=E;ARCH_E,D;ARCH_D\n";
+
+std::string Text(unsigned id) { return CResourceModule::LoadString(id); }
+
+class CHPPJLScalePageTest : public testing::Test {
+protected:
+    CHPPJLScalePageTest()
+    {
+        m_plotter.LoadConfig("ZC");
+        CProfile current;
+        current.Open(m_dir.Write("current.prn", "[PaperGroup]\nOutputPaperGroup=ARCH\n[OutputSize]\nOutput1Size=ARCH_D\n"
+                                                "[PaperSize]\nPaper1Size=A1R\n"));
+        m_settings.Load(current);
+        m_page.ShowSettings();
+        m_page.show();
+    }
+
+    template <class Control>
+    Control& Find(const char* name)
+    {
+        return *m_page.findChild<Control*>(name);
+    }
+
+    void Click(const char* name)
+    {
+        auto& button = Find<QAbstractButton>(name);
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(4, button.height() / 2));
+    }
+
+    CTempDir m_dir;
+    CMessageRecorder m_messages;
+    CPlotter m_plotter{m_dir.Write("PJLConfig.txt", kCapabilities)};
+    SheetFlags m_flags{true, false};
+    CScaleSettings m_settings{m_plotter, m_flags};
+    CHPPJLScalePage m_page{m_settings, m_plotter};
+};
+
+TEST_F(CHPPJLScalePageTest, ShowsTheRules)
+{
+    auto& scale = Find<CSettingsGrid>("gridScale");
+    auto& paper = Find<CSettingsGrid>("gridPaper");
+    EXPECT_EQ(m_page.windowTitle().toStdString(), Text(ResId::kScalePageTitle));
+    EXPECT_EQ(Find<QCheckBox>("checkAutoPaper").text().toStdString(), Text(ResId::kAutoPaperCheck));
+    EXPECT_EQ(scale.Text(0, 0).toStdString() + "|" + scale.Text(0, 1).toStdString(),
+              Text(ResId::kInputSizeHeader) + "|" + Text(ResId::kOutputSizeHeader));
+    EXPECT_EQ(paper.Text(0, 0).toStdString() + "|" + paper.Text(0, 1).toStdString(),
+              Text(ResId::kOutputSizeHeader) + "|" + Text(ResId::kRollPaperHeader));
+    EXPECT_EQ(Find<QComboBox>("comboOutputGroup").currentText(), "ARCH");
+    EXPECT_EQ(Find<QComboBox>("comboOutputMode").count(), 2);
+    EXPECT_EQ(QStringList({scale.Text(1, 0), scale.Text(1, 1), paper.Text(1, 0), paper.Text(1, 1), scale.Text(3, 0)}),
+              QStringList({"A0", "D", "E", "A1 roll", ""}));
+    EXPECT_TRUE(paper.isEnabled());
+}
+
+TEST_F(CHPPJLScalePageTest, ControlsPassActionsOn)
+{
+    auto& scale = Find<CSettingsGrid>("gridScale");
+    auto& paper = Find<CSettingsGrid>("gridPaper");
+    Click("buttonSameAsInput");
+    QTest::keyClick(&Find<QComboBox>("comboInputGroup"), Qt::Key_Down);
+    EXPECT_EQ(Find<QComboBox>("comboOutputGroup").currentText(), "ISO A");
+    EXPECT_EQ(QStringList({scale.Text(1, 0), scale.Text(2, 0), scale.Text(2, 1), paper.Text(2, 0)}),
+              QStringList({"E", "D", "A1", "A1"}));
+
+    const QModelIndex cell = scale.model()->index(0, 1);
+    QTest::mouseClick(scale.viewport(), Qt::LeftButton, {}, scale.visualRect(cell).center());
+    QTest::mouseDClick(scale.viewport(), Qt::LeftButton, {}, scale.visualRect(cell).center());
+    auto* list = qobject_cast<CSDComboBox*>(scale.OpenEditor());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 2);
+    list->setCurrentIndex(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_settings.GetCell(Grid::Scale, 1, 1), "A1");
+    EXPECT_EQ(scale.Text(1, 1), "A1");
+
+    Click("checkAutoPaper");
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kAutoPaperWithStampMessage});
+    EXPECT_FALSE(Find<QCheckBox>("checkAutoPaper").isChecked());
+    m_flags.stampOn = false;
+    Click("checkAutoPaper");
+    EXPECT_TRUE(Find<QCheckBox>("checkAutoPaper").isChecked());
+    EXPECT_FALSE(paper.isEnabled());
+    EXPECT_TRUE(paper.Text(1, 1).isEmpty());
+    EXPECT_TRUE(m_flags.paperAuto);
+}
+}
