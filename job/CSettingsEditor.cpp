@@ -33,7 +33,7 @@ CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode
       m_pen(std::make_unique<CPenSettings>(plotter)),
       m_color(std::make_unique<CColorSettings>(plotter)),
       m_finisher(std::make_unique<CFinisherSettings>(plotter, std::move(regionCode))),
-      m_stamp(std::make_unique<CStampSettings>()),
+      m_stamp(std::make_unique<CStampSettings>(plotter, m_flags)),
       m_general(std::make_unique<CGeneralSettings>(plotter))
 {
     CProfile current;
