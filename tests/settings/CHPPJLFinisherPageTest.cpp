@@ -1,0 +1,177 @@
+// The finisher tab shows the region's form with its rules, and its controls change the rules.
+#include "CEditWithSpin.h"
+#include "CHPPJLFinisherPage.h"
+#include "CMessageRecorder.h"
+#include "CMessageService.h"
+#include "CPlotter.h"
+#include "CProfile.h"
+#include "CResourceModule.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+using Control = CFinisherSettings::Control;
+
+const std::string kCapabilities =
+    "[Finisher]\nFolder=No folding;UNFOLD,Fan fold;FAN1\nFolderSize=A4;A4\nFolderMargin=None;0,20 mm;20\n"
+    "Stacker=Stack;STACK,Sort;SORT,Mixed;MIX\nStackBin=Top tray;TOPTRAY,Bin 1;0\nFolderProgramRange=1,50\n"
+    "FolderBinNoRange=1,10\nFolderOutputBin=Bypass;BYPASS,Standard;STANDARD,Select bin;SELECTBIN\n";
+
+CPlotter LoadedPlotter(const std::string& path, const std::string& region)
+{
+    CPlotter plotter(path);
+    plotter.LoadConfig(region);
+    return plotter;
+}
+
+class CFinisherPageFixture {
+protected:
+    CFinisherPageFixture(const char* region, const std::string& file)
+        : m_region(region)
+    {
+        CProfile current;
+        current.Open(m_dir.Write("current.prn", "[Finisher]\n" + file));
+        m_settings.Load(current);
+        m_page.ShowSettings();
+        m_page.show();
+    }
+
+    template <class Widget>
+    Widget& Find(const char* name)
+    {
+        return *m_page.findChild<Widget*>(name);
+    }
+
+    // The names of the inputs shown, in form order.
+    std::string Shown()
+    {
+        std::string names;
+        for (QWidget* widget : m_page.findChildren<QWidget*>())
+            if ((qobject_cast<QComboBox*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+                 qobject_cast<CEditWithSpin*>(widget)) && widget->isVisibleTo(&m_page))
+                names += widget->objectName().toStdString() + " ";
+        return names;
+    }
+
+    std::string m_region;
+    CTempDir m_dir;
+    CMessageRecorder m_messages;
+    CPlotter m_plotter = LoadedPlotter(m_dir.Write("PJLConfig.txt", kCapabilities), m_region);
+    CFinisherSettings m_settings{m_plotter, m_region};
+    CHPPJLFinisherPage m_page{m_settings, m_plotter};
+};
+
+struct FormCase {
+    const char* name;
+    const char* form;
+    std::string shown;
+};
+
+const FormCase kForms[] = {
+    {"JP", "CHPPJLFinisherPage174",
+     "comboFoldProgram checkFold comboFoldSize comboMargin checkRotate checkCornerFold comboStacker comboStackBin "
+     "checkBaler "},
+    {"CL", "CHPPJLFinisherPage174",
+     "comboFoldProgram comboFoldSize comboMargin checkRotate checkCornerFold comboStacker checkBaler "},
+    {"AP", "CHPPJLFinisherPage199",
+     "comboFoldProgram comboFoldSize comboMargin checkRotate checkCornerFold comboStacker checkBaler "},
+    {"ZC", "CHPPJLFinisherPage199",
+     "checkProgramOff editProgramNumber comboProgramMargin comboOutputBin editBinNumber "},
+};
+
+class CHPPJLFinisherPageFormTest : public CFinisherPageFixture, public testing::TestWithParam<FormCase> {
+protected:
+    CHPPJLFinisherPageFormTest() : CFinisherPageFixture(GetParam().name, "") {}
+};
+
+TEST_P(CHPPJLFinisherPageFormTest, ShowsTheRegionsControlsOnly)
+{
+    EXPECT_EQ(m_page.windowTitle().toStdString(), CResourceModule::LoadString(ResId::kFinisherPageTitle));
+    EXPECT_NE(m_page.findChild<QWidget*>(GetParam().form), nullptr);
+    EXPECT_EQ(Shown(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Regions, CHPPJLFinisherPageFormTest, testing::ValuesIn(kForms), ByCaseName());
+
+class CHPPJLFinisherPageZcTest : public CFinisherPageFixture, public testing::Test {
+protected:
+    CHPPJLFinisherPageZcTest()
+        : CFinisherPageFixture("ZC", "FolderProgramRange=12\nFolderOutputBin=SELECTBIN\nFolderBinNoRange=3\n")
+    {
+    }
+
+    std::vector<bool> FoldEnabled()
+    {
+        return {Find<CEditWithSpin>("editProgramNumber").isEnabled(), Find<QComboBox>("comboProgramMargin").isEnabled(),
+                Find<QComboBox>("comboOutputBin").isEnabled(), Find<CEditWithSpin>("editBinNumber").isEnabled()};
+    }
+};
+
+TEST_F(CHPPJLFinisherPageZcTest, ProgramOffAndOutputBinEnableTheFoldControls)
+{
+    EXPECT_EQ(Find<QCheckBox>("checkProgramOff").text().toStdString(),
+              CResourceModule::LoadString(ResId::kFinisher199ProgramOffCheck));
+    EXPECT_EQ(Find<CEditWithSpin>("editProgramNumber").Text(), "12");
+    EXPECT_EQ(Find<QComboBox>("comboOutputBin").currentText(), "Select bin");
+    EXPECT_EQ(FoldEnabled(), std::vector<bool>(4, true));
+
+    Find<QCheckBox>("checkProgramOff").click();
+    EXPECT_TRUE(m_settings.IsChecked(Control::ProgramOff));
+    EXPECT_EQ(FoldEnabled(), std::vector<bool>(4, false));
+    EXPECT_FALSE(Find<QLabel>("labelBinNumber").isEnabled());
+
+    Find<QCheckBox>("checkProgramOff").click();
+    QTest::keyClick(&Find<QComboBox>("comboOutputBin"), Qt::Key_Up);
+    EXPECT_EQ(FoldEnabled(), (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(m_settings.GetSelected(Control::OutputBin), 1);
+}
+
+TEST_F(CHPPJLFinisherPageZcTest, LeavingANumberOutsideItsBoundsIsRefused)
+{
+    m_page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_page));
+    auto& number = Find<CEditWithSpin>("editProgramNumber");
+    number.setFocus();
+    number.SetText("0");
+    Find<QComboBox>("comboOutputBin").setFocus();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kBadFoldProgramMessage});
+    EXPECT_EQ(m_messages.Messages().at(0).text, CMessageService::FormatBounds(ResId::kBadFoldProgramMessage, 1, 50));
+    EXPECT_EQ(QApplication::focusWidget(), number.focusProxy() ? number.focusProxy() : &number);
+    EXPECT_EQ(m_settings.GetText(Control::ProgramNumber), "0");
+}
+
+class CHPPJLFinisherPageJpTest : public CFinisherPageFixture, public testing::Test {
+protected:
+    CHPPJLFinisherPageJpTest() : CFinisherPageFixture("JP", "Folder=FOLD\nStacker=SORT\n") {}
+};
+
+TEST_F(CHPPJLFinisherPageJpTest, FoldCheckProgramAndStackerFollowTheRules)
+{
+    auto& program = Find<QComboBox>("comboFoldProgram");
+    auto& fold = Find<QCheckBox>("checkFold");
+    EXPECT_FALSE(program.isEnabled());
+    EXPECT_FALSE(Find<QLabel>("labelFoldProgram").isEnabled());
+    EXPECT_TRUE(fold.isEnabled() && fold.isChecked());
+
+    fold.click();
+    EXPECT_TRUE(program.isEnabled());
+    QTest::keyClick(&program, Qt::Key_Down);
+    EXPECT_FALSE(fold.isEnabled());
+    EXPECT_EQ(m_settings.Lines().at(0).value, "FAN1");
+
+    EXPECT_TRUE(Find<QComboBox>("comboStackBin").isEnabled());
+    QTest::keyClick(&Find<QComboBox>("comboStacker"), Qt::Key_Down);
+    EXPECT_FALSE(Find<QComboBox>("comboStackBin").isEnabled());
+}
+}
