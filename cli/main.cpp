@@ -107,6 +107,18 @@ bool AsksForHelp(const std::vector<std::string>& args)
            args.end();
 }
 
+// The region is an installation choice (which module lies beside the
+// program), so the version names it.
+void PrintVersion()
+{
+    CResourceModule::LoadResourceModule();
+    const std::string region = CProgramVersion::ReadRegionCode();
+    std::cout << "qx-sendora-cli " << CProgramVersion::GetVersionText();
+    if (!region.empty())
+        std::cout << " (region " << region << ')';
+    std::cout << '\n';
+}
+
 int RunCommand(const Command& entry, const std::vector<std::string>& args)
 {
     if (AsksForHelp(args)) {
@@ -138,7 +150,7 @@ int main(int argc, char** argv)
         return kExitOk;
     }
     if (args[0] == "--version") {
-        std::cout << "qx-sendora-cli " << CProgramVersion::GetVersionText() << '\n';
+        PrintVersion();
         return kExitOk;
     }
     for (const auto& entry : commands)

@@ -25,7 +25,7 @@ std::string DescriptionOf(const std::vector<std::string>& help, const std::strin
     return line != help.end() && line->rfind("      ", 0) == 0 ? line->substr(6) : std::string();
 }
 
-// --version gives the product version.
+// --version gives the product version and the installed region.
 TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
 {
     const auto result = CProcess::Run(test_config::kCli, {"--help"});
@@ -51,7 +51,7 @@ TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
                                "[--region CODE]\n" + DescriptionOf(help, "defaults") + "\n");
     const auto version = CProcess::Run(test_config::kCli, {"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out + version.err, "qx-sendora-cli 1.0.0\n");
+    EXPECT_EQ(version.out + version.err, "qx-sendora-cli 1.0.0 (region " + std::string(test_config::kRegion) + ")\n");
 }
 
 TEST(CommandLine, WithoutTheResourceModuleSaysWhereItLooked)
