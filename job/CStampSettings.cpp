@@ -349,10 +349,9 @@ void CStampSettings::ReadPositions(const CProfile& current)
     for (int row = 1; row <= kPositionCount; ++row) {
         const std::string text = current.GetString(kSection, kPositionPrefix + std::to_string(row), kMissingValue);
         m_local = m_local || text == kLocal;
-        Position read{CTextFields::ExtractField(text, 1, kMissingValue), CTextFields::ExtractField(text, 2, kMissingValue),
-                      CTextFields::ExtractField(text, 3, kMissingValue)};
-        const bool whole = text != kMissingValue && read.x != kMissingValue && read.y != kMissingValue &&
-                           read.rotation != kMissingValue;
+        const auto field = [&text](int n) { return CTextFields::ExtractField(text, n, kMissingValue); };
+        const Position read{field(1), field(2), field(3)};
+        const bool whole = read.x != kMissingValue && read.y != kMissingValue && read.rotation != kMissingValue;
         m_positions.at(static_cast<std::size_t>(row - 1)) = whole ? read : Position{};
     }
 }

@@ -89,8 +89,9 @@ public:
     // numbering, every position "LOCAL" with the printer's own positions.
     std::vector<SettingLine> Lines() const override;
     // "StampID" takes "OFF" or a number of the range (turning the stamp on);
-    // a position takes "LOCAL" or "X,Y,rotation", and its change while the
-    // printer's own positions are in force first clears them.
+    // the numbering text is kept whatever the numbering, as the edit keeps
+    // it; a position takes "LOCAL" or "X,Y,rotation", and its change while
+    // the printer's own positions are in force first clears them.
     SettingEdit Edit(const SettingKey& key, const std::string& value) override;
 
 protected:

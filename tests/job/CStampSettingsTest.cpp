@@ -47,22 +47,22 @@ const std::string kUnchanged = Saved("1", "RED", "OFF", "OFF");
 
 using Action = std::function<void(CStampSettings&)>;
 
-// "Key=VALUE" as the command line edits it.
-Action Edit(const std::string& edit, Status status = Status::Applied, const Strings& offered = {})
-{
-    return [=](CStampSettings& page) {
-        const auto equals = edit.find('=');
-        const SettingEdit result = page.Edit({"Stamp", edit.substr(0, equals)}, edit.substr(equals + 1));
-        EXPECT_EQ(result.status, status) << edit;
-        EXPECT_EQ(result.offered, offered) << edit;
-    };
-}
+// "Key=VALUE" as the command line edits it, with the outcome expected.
+struct EditStep {
+    std::string edit;
+    Status status = Status::Applied;
+    Strings offered = {};
+};
 
-Action All(std::vector<Action> actions)
+Action Edits(std::vector<EditStep> steps)
 {
     return [=](CStampSettings& page) {
-        for (const Action& action : actions)
-            action(page);
+        for (const auto& [edit, status, offered] : steps) {
+            const auto equals = edit.find('=');
+            const SettingEdit result = page.Edit({"Stamp", edit.substr(0, equals)}, edit.substr(equals + 1));
+            EXPECT_EQ(result.status, status) << edit;
+            EXPECT_EQ(result.offered, offered) << edit;
+        }
     };
 }
 
@@ -82,8 +82,8 @@ const StampCase kCases[] = {
      "StampID=7\nStampColor=GRAY\nStampDate=YYYYMMDD\nStampNumbering=LABEL\nStampNumberingString=X\n"
      "StampPositionXYRotate1=10,20,90\n",
      {}, Saved("7", "GRAY", "YYYYMMDD", "LABEL", {"10,20,90"})},
-    {"ZeroNumberShowsLowerBound", "StampID=0\nStampDate=ddmmyyyy\n", {}, kUnchanged},
-    {"WhiteColourIsRed", "StampColor=WHITE\n", {}, kUnchanged},
+    {"ZeroNumberWhiteColourAndUnknownDateFallBack", "StampID=0\nStampColor=WHITE\nStampDate=ddmmyyyy\n", {},
+     kUnchanged},
     {"PositionFieldsTwoThreeFour",
      "StampPositionXYRotate2=10,20\nStampPositionXYRotate3=10,20,90\nStampPositionXYRotate15=5,6,180,X\n", {},
      Saved("1", "RED", "OFF", "OFF", {"", "", "10,20,90", "", "", "", "", "", "", "", "", "", "", "", "5,6,180"})},
@@ -91,8 +91,6 @@ const StampCase kCases[] = {
      Saved("1", "RED", "OFF", "OFF", kLocal)},
     {"ClearingLocalResetsPositions", "StampPositionXYRotate1=10,20,90\nStampPositionXYRotate5=LOCAL\n",
      [](CStampSettings& page) { page.SetLocal(false); }, kUnchanged},
-    {"StampOnAtLowerBound", "StampID=OFF\n", [](CStampSettings& page) { EXPECT_TRUE(page.SetStampOn(true)); },
-     kUnchanged, {}, false, true},
     {"StampRefusedWithAutoPaper", "StampID=OFF\n", [](CStampSettings& page) { EXPECT_FALSE(page.SetStampOn(true)); },
      Saved("OFF", "RED", "OFF", "OFF"), {kAutoPaper}, true},
     {"UserNumberingTextBeforeNumbering", "StampNumbering=USER\nStampNumberingString=No \"1\"\n", {},
@@ -102,8 +100,9 @@ const StampCase kCases[] = {
     {"NumberingTextCheckedAtSaveAndKept", "StampNumbering=USER\nStampNumberingString=A\xC3\xA9\tB\x7F\n",
      [](CStampSettings& page) { EXPECT_FALSE(page.CheckNumberingText()); },
      Saved("1", "RED", "OFF", "USER:A\xC3\xA9\tB\x7F"), {kBadText, kBadText, kBadText, kBadText}},
-    {"ControlsWithTheirChecks", "StampID=5\n",
+    {"ControlsWithTheirChecks", "StampID=OFF\n",
      [](CStampSettings& page) {
+         EXPECT_TRUE(page.SetStampOn(true));
          EXPECT_FALSE(page.SetStampNumber("21") || page.SetStampNumber("") || page.SetStampNumber("+3"));
          EXPECT_TRUE(page.SetStampNumber("20"));
          EXPECT_FALSE(page.SetCoordinate(2, Axis::X, "501") || page.SetCoordinate(2, Axis::Y, "9"));
@@ -117,29 +116,27 @@ const StampCase kCases[] = {
      },
      Saved("20", "GRAY", "YYYYMMDD", "USER:N-1", {"", "500,300,180"}),
      {ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage,
-      ResId::kBadStampXMessage, ResId::kBadStampYMessage}},
-    {"EditsAsTheControlsWould", "StampID=OFF\nStampPositionXYRotate1=LOCAL\n",
-     All({Edit("StampID=5"), Edit("StampColor=BLACK"), Edit("StampDate=YYYYMMDD"), Edit("StampNumbering=USER"),
-          Edit("StampNumberingString=No 1"), Edit("StampPositionXYRotate3=1,20,90")}),
+      ResId::kBadStampXMessage, ResId::kBadStampYMessage}, false, true},
+    // A position changed under the printer's own positions resets the others.
+    {"EditsAsTheControlsWould", "StampID=OFF\nStampPositionXYRotate1=10,20,90\n",
+     Edits({{"StampID=5"}, {"StampColor=BLACK"}, {"StampDate=YYYYMMDD"}, {"StampNumbering=USER"},
+            {"StampNumberingString=No 1"}, {"StampPositionXYRotate4=LOCAL"}, {"StampPositionXYRotate3=1,20,90"}}),
      Saved("5", "BLACK", "YYYYMMDD", "USER:No 1", {"", "", "1,20,90"}), {}, false, true},
     {"EditsRefusedWithWhatIsOnOffer", "StampPositionXYRotate1=10,20,90\n",
-     All({Edit("StampID=21", Status::BadValue, {"OFF", "1..20"}),
-          Edit("StampID=", Status::BadValue, {"OFF", "1..20"}),
-          Edit("StampColor=WHITE", Status::BadValue, {"BLACK", "RED", "GRAY"}),
-          Edit("StampDate=ddmmyyyy", Status::BadValue, {"OFF", "YYYYMMDD"}),
-          Edit("StampNumbering=NUMBER", Status::BadValue, {"OFF", "LABEL", "USER"}),
-          Edit("StampNumberingString=a\"b", Status::BadValue, {"up to 6 characters 32..127 but \""}),
-          Edit("StampNumberingString=1234567", Status::BadValue, {"up to 6 characters 32..127 but \""}),
-          Edit("StampPositionXYRotate2=501,20,90", Status::BadValue, {"0..500"}),
-          Edit("StampPositionXYRotate2=1,9,90", Status::BadValue, {"10..300"}),
-          Edit("StampPositionXYRotate2=1,20", Status::BadValue, {"0", "90", "180"}),
-          Edit("StampPositionXYRotate2=1,20,90,0", Status::BadValue, {"0", "90", "180"}),
-          Edit("StampPositionXYRotate16=LOCAL", Status::UnknownKey), Edit("PenWidthChange=ON", Status::UnknownKey)}),
+     Edits({{"StampID=21", Status::BadValue, {"OFF", "1..20"}},
+            {"StampID=", Status::BadValue, {"OFF", "1..20"}},
+            {"StampColor=WHITE", Status::BadValue, {"BLACK", "RED", "GRAY"}},
+            {"StampDate=ddmmyyyy", Status::BadValue, {"OFF", "YYYYMMDD"}},
+            {"StampNumbering=NUMBER", Status::BadValue, {"OFF", "LABEL", "USER"}},
+            {"StampNumberingString=a\"b", Status::BadValue, {"up to 6 characters 32..127 but \""}},
+            {"StampNumberingString=1234567", Status::BadValue, {"up to 6 characters 32..127 but \""}},
+            {"StampPositionXYRotate2=501,20,90", Status::BadValue, {"0..500"}},
+            {"StampPositionXYRotate2=1,9,90", Status::BadValue, {"10..300"}},
+            {"StampPositionXYRotate2=1,20", Status::BadValue, {"0", "90", "180"}},
+            {"StampPositionXYRotate2=1,20,90,0", Status::BadValue, {"0", "90", "180"}},
+            {"StampPositionXYRotate16=LOCAL", Status::UnknownKey}, {"PenWidthChange=ON", Status::UnknownKey}}),
      Saved("1", "RED", "OFF", "OFF", {"10,20,90"})},
-    {"EditLocalThenPositionResetsTheOthers", "StampPositionXYRotate1=10,20,90\n",
-     All({Edit("StampPositionXYRotate4=LOCAL"), Edit("StampPositionXYRotate2=0,10,180")}),
-     Saved("1", "RED", "OFF", "OFF", {"", "0,10,180"})},
-    {"EditStampRefusedWithAutoPaper", "StampID=OFF\n", Edit("StampID=3", Status::BadValue, {"OFF"}),
+    {"EditStampRefusedWithAutoPaper", "StampID=OFF\n", Edits({{"StampID=3", Status::BadValue, {"OFF"}}}),
      Saved("OFF", "RED", "OFF", "OFF"), {kAutoPaper}, true},
 };
 
@@ -189,15 +186,11 @@ INSTANTIATE_TEST_SUITE_P(Files, CStampSettingsTest, testing::ValuesIn(kCases), B
 TEST_F(CStampSettingsTest, ShowsWhatTheControlsShow)
 {
     Load("StampID=OFF\nStampDate=YYYYMMDD\nStampNumbering=USER\nStampPositionXYRotate1=LOCAL\n");
-    EXPECT_FALSE(m_page.IsStampOn());
-    EXPECT_EQ(m_page.GetStampNumber(), "1");
-    EXPECT_TRUE(m_page.IsNumberingTextEnabled());
-    EXPECT_TRUE(m_page.IsLocal());
-    EXPECT_EQ(m_page.GetRowName(3) + "|" + m_page.GetRowName(4), "A2|");
+    EXPECT_TRUE(!m_page.IsStampOn() && m_page.GetStampNumber() == "1" && m_page.IsNumberingTextEnabled());
+    EXPECT_TRUE(m_page.IsLocal() && m_page.GetRowName(3) == "A2" && m_page.GetRowName(4).empty());
     std::string shown;
     for (const SettingLine& line : m_page.Lines())
-        if (!line.display.empty())
-            shown += line.key.key + "=" + line.value + " (" + line.display + ");";
+        shown += line.display.empty() ? "" : line.key.key + "=" + line.value + " (" + line.display + ");";
     EXPECT_EQ(shown, "StampColor=RED (" + m_plotter.GetStampColorNames()[1] + ");StampDate=YYYYMMDD (yyyy/mm/dd);" +
                          "StampNumbering=USER (" + CStampSettings::GetNumberingName(CStampSettings::Numbering::User) +
                          ");");
@@ -209,9 +202,10 @@ TEST_F(CStampSettingsTest, CopiesThroughWhenNeverShown)
 {
     m_current.Open(m_dir.Write("current.prn", "[Stamp]\nStampPositionXYRotate2=x\nStampColor=WHITE\n"));
     std::string copied = "[Stamp]\r\n";
-    for (const SettingKey& key : m_page.OwnedKeys())
-        copied += key.key + "=" +
-                  (key.key == "StampColor" ? "WHITE" : key.key == "StampPositionXYRotate2" ? "x" : kMissingValue) + "\r\n";
+    for (const SettingKey& key : m_page.OwnedKeys()) {
+        const bool given = key.key == "StampColor" || key.key == "StampPositionXYRotate2";
+        copied += key.key + "=" + (given ? m_current.GetString("Stamp", key.key, {}) : kMissingValue) + "\r\n";
+    }
     EXPECT_EQ(SaveAndRead(), copied);
     EXPECT_EQ(SaveAndRead("current.prn"), "[Stamp]\nStampPositionXYRotate2=x\nStampColor=WHITE\n");
     EXPECT_EQ(m_page.OwnedKeys().at(3).key + "," + m_page.OwnedKeys().at(4).key + "," + m_page.OwnedKeys().back().key,

@@ -48,12 +48,13 @@ protected:
     }
 
     CSettingsGrid& Grid() { return Find<CSettingsGrid>("gridPositions"); }
+    QString Row(int row) { return Grid().Text(row, 1) + "," + Grid().Text(row, 2) + "," + Grid().Text(row, 3); }
 
     CTempDir m_dir;
     CMessageRecorder m_messages;
-    CPlotter m_plotter = LoadedPlotter(m_dir.Write("caps.ini", "[PaperSizeName]\nStamp=A0,A1\n[Stamp]\nStampNoRange=1,20\n"
+    CPlotter m_plotter = LoadedPlotter(m_dir.Write("caps.ini", "[PaperSizeName]\nStamp=A0,A1\n[Stamp]\n"
+                                                               "StampNoRange=1,20\nNumStampNumbering=6\n"
                                                                "StampDateList=No date;OFF,yyyy/mm/dd;YYYYMMDD\n"
-                                                               "NumStampNumbering=6\nStampXPositionRange=0,500\n"
                                                                "StampYPositionRange=10,300\nStampRotate=0;0,90;90\n"));
     SheetFlags m_flags;
     CStampSettings m_settings{m_plotter, m_flags};
@@ -63,8 +64,7 @@ protected:
 TEST_F(CHPPJLStampPageTest, ShowsTheRules)
 {
     EXPECT_EQ(m_page.windowTitle().toStdString(), CResourceModule::LoadString(ResId::kStampPageTitle));
-    EXPECT_TRUE(Find<QCheckBox>("checkStamp").isChecked());
-    EXPECT_EQ(Find<CEditWithSpin>("editNumber").Text(), "5");
+    EXPECT_TRUE(Find<QCheckBox>("checkStamp").isChecked() && Find<CEditWithSpin>("editNumber").Text() == "5");
     auto& colors = Find<CSDComboBoxEx>("comboColor");
     EXPECT_EQ(colors.currentText().toStdString(), m_plotter.GetStampColorNames()[2]);
     EXPECT_FALSE(colors.itemIcon(2).isNull());
@@ -73,35 +73,29 @@ TEST_F(CHPPJLStampPageTest, ShowsTheRules)
               CResourceModule::LoadString(ResId::kNumberingUserName));
     auto& text = Find<CLimitEdit>("editNumbering");
     EXPECT_TRUE(text.isEnabled() && text.text() == "AB" && text.maxLength() == 6);
-    CSettingsGrid& grid = Grid();
-    EXPECT_EQ(grid.Text(0, 3).toStdString(), CResourceModule::LoadString(ResId::kStampRotationHeader));
-    EXPECT_EQ(grid.Text(2, 0) + grid.Text(3, 0), "A1");
-    EXPECT_EQ(grid.Text(1, 1) + "," + grid.Text(1, 2) + "," + grid.Text(1, 3), "10,20,90");
-    EXPECT_TRUE(grid.isEnabled());
+    EXPECT_EQ(Grid().Text(0, 3).toStdString(), CResourceModule::LoadString(ResId::kStampRotationHeader));
+    EXPECT_EQ(Grid().Text(2, 0) + Grid().Text(3, 0), "A1");
+    EXPECT_EQ(Row(1), "10,20,90");
 }
 
+// The stamp against the automatic paper, the number left out of range, the
+// numbering, the printer's own positions, and a grid edit out of range.
 TEST_F(CHPPJLStampPageTest, ControlsChangeTheRulesWithTheirChecks)
 {
     m_flags.paperAuto = true;
     Find<QCheckBox>("checkStamp").click();
     Find<QCheckBox>("checkStamp").click();
     EXPECT_FALSE(Find<QCheckBox>("checkStamp").isChecked() || m_settings.IsStampOn() || m_flags.stampOn);
-
-    auto& number = Find<CEditWithSpin>("editNumber");
-    number.setFocus();
-    number.SetText("0");
+    Find<CEditWithSpin>("editNumber").setFocus();
+    Find<CEditWithSpin>("editNumber").SetText("0");
     Find<QComboBox>("comboColor").setFocus();
     EXPECT_EQ(m_settings.GetStampNumber(), "5");
-
     QTest::keyClick(&Find<QComboBox>("comboNumbering"), Qt::Key_Up);
     EXPECT_FALSE(Find<CLimitEdit>("editNumbering").isEnabled());
-    EXPECT_EQ(m_settings.GetNumbering(), CStampSettings::Numbering::Label);
-
     Find<QCheckBox>("checkLocal").click();
     EXPECT_FALSE(Grid().isEnabled());
     Find<QCheckBox>("checkLocal").click();
-    EXPECT_TRUE(Grid().isEnabled());
-    EXPECT_EQ(Grid().Text(1, 1) + "," + Grid().Text(1, 2) + "," + Grid().Text(1, 3), "0,0,0");
+    EXPECT_TRUE(Grid().isEnabled() && Row(1) == "0,0,0");
 
     static_cast<QAbstractItemView&>(Grid()).edit(Grid().model()->index(0, 2));
     auto* y = qobject_cast<CEditWithSpin*>(Grid().OpenEditor());
