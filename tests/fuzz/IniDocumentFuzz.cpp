@@ -10,94 +10,72 @@
 // only the lines it concerns and every other line keeps its bytes (a last
 // line without a line break may gain one). A plain key written reads back.
 namespace {
-struct Line {
-    std::string text;
-    std::string ending;
-};
-
-std::vector<Line> Lines(const std::string& bytes)
-{
-    std::vector<Line> lines;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        std::size_t next = end;
-        if (next < bytes.size())
-            next += bytes.compare(next, 2, "\r\n") == 0 ? 2 : 1;
-        lines.push_back({bytes.substr(at, end - at), bytes.substr(end, next - end)});
-        at = next;
-    }
-    return lines;
-}
-
 void Require(bool condition, const char* what)
 {
     if (!condition)
         PropertyBroken(what);
 }
 
-std::string Bytes(const Line& line)
+bool HasAny(const std::string& text, const char* characters)
 {
-    return line.text + line.ending;
+    return text.find_first_of(characters) != std::string::npos;
 }
 
-// Whether after is the first `head` and the last `tail` old lines with at
-// most `added` new lines between them. A last line without a line break may
-// gain one.
-bool Fits(const std::vector<Line>& lines, const std::string& after, std::size_t head, std::size_t tail,
-          std::size_t added)
+// Where each line of a text starts, then where the text ends: line i is
+// bytes [starts[i], starts[i + 1]), its line break (CR LF, LF or CR) included.
+std::vector<std::size_t> LineStarts(const std::string& bytes)
 {
-    std::string front, back;
-    for (std::size_t i = 0; i < head; ++i)
-        front += Bytes(lines[i]);
-    for (std::size_t i = lines.size() - tail; i < lines.size(); ++i)
-        back += Bytes(lines[i]);
-    if (front.size() + back.size() > after.size() || after.compare(0, front.size(), front) != 0 ||
-        after.compare(after.size() - back.size(), back.size(), back) != 0)
-        return false;
-    std::string middle = after.substr(front.size(), after.size() - front.size() - back.size());
-    if (head > 0 && lines[head - 1].ending.empty() && !middle.empty())
-        middle.erase(0, middle.compare(0, 2, "\r\n") == 0 ? 2 : (middle[0] == '\r' || middle[0] == '\n') ? 1 : 0);
-    return Lines(middle).size() <= added;
-}
-
-// Most old lines whose bytes open after, or, past the first `head` of them,
-// close it.
-std::size_t Matching(const std::vector<Line>& lines, const std::string& after, std::size_t head, bool front)
-{
-    std::size_t used = 0;
-    for (std::size_t i = 0; i < head; ++i)
-        used += Bytes(lines[i]).size();
-    std::size_t count = 0, matched = 0;
-    for (; count < lines.size() - head; ++count) {
-        const std::string bytes = Bytes(lines[front ? count : lines.size() - 1 - count]);
-        const std::size_t at = front ? matched : after.size() - matched - bytes.size();
-        if (used + matched + bytes.size() > after.size() || after.compare(at, bytes.size(), bytes) != 0)
-            break;
-        matched += bytes.size();
+    std::vector<std::size_t> starts{0};
+    while (starts.back() < bytes.size()) {
+        std::size_t end = std::min(bytes.find_first_of("\r\n", starts.back()), bytes.size());
+        if (end < bytes.size())
+            end += bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        starts.push_back(end);
     }
-    return count;
+    return starts;
+}
+
+// The largest k up to most for which holds(k), holds being true for every smaller k.
+template <class Holds>
+std::size_t Largest(std::size_t most, Holds holds)
+{
+    std::size_t k = 0;
+    while (k < most && holds(k + 1))
+        ++k;
+    return k;
 }
 
 // Every old line keeps its bytes except at most `removed` consecutive ones,
 // in whose place at most `added` new lines may stand. A line ended by a lone
-// CR can match the start of a CR LF, so the ends may be off by one line.
+// CR can match the start of a CR LF, so the lines kept at either end may be
+// one fewer than the most that match.
 void RequireKept(const std::string& before, const std::string& after, std::size_t removed, std::size_t added)
 {
-    const auto lines = Lines(before);
-    const std::size_t most = Matching(lines, after, 0, true);
+    const auto starts = LineStarts(before);
+    const std::size_t lines = starts.size() - 1;
+    // The bytes of the last `tail` lines.
+    const auto back = [&](std::size_t tail) { return before.size() - starts[lines - tail]; };
+    const auto opens = [&](std::size_t head) {
+        return starts[head] <= after.size() && after.compare(0, starts[head], before, 0, starts[head]) == 0;
+    };
+    const auto closes = [&](std::size_t head, std::size_t tail) {
+        return starts[head] + back(tail) <= after.size() &&
+               after.compare(after.size() - back(tail), back(tail), before, starts[lines - tail]) == 0;
+    };
+    const auto fits = [&](std::size_t head, std::size_t tail) {
+        std::string middle = after.substr(starts[head], after.size() - starts[head] - back(tail));
+        if (head == lines && head > 0 && !HasAny(before.substr(before.size() - 1), "\r\n"))
+            middle.erase(0, middle.starts_with("\r\n") ? 2 : HasAny(middle.substr(0, 1), "\r\n") ? 1 : 0);
+        return lines - head - tail <= removed && LineStarts(middle).size() - 1 <= added;
+    };
     bool kept = false;
+    const std::size_t most = Largest(lines, opens);
     for (std::size_t head = most > 0 ? most - 1 : 0; head <= most; ++head) {
-        const std::size_t tail = Matching(lines, after, head, false);
+        const std::size_t tail = Largest(lines - head, [&](std::size_t t) { return closes(head, t); });
         for (std::size_t t = tail > 0 ? tail - 1 : 0; t <= tail; ++t)
-            kept = kept || (lines.size() - head - t <= removed && Fits(lines, after, head, t, added));
+            kept = kept || fits(head, t);
     }
     Require(kept, "an edit changed lines it does not concern");
-}
-
-bool HasAny(const std::string& text, const char* characters)
-{
-    return text.find_first_of(characters) != std::string::npos;
 }
 
 bool BlankEdged(const std::string& text)
