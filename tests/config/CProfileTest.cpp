@@ -25,7 +25,6 @@ const ReadCase kReads[] = {
     {"splitAtFirstEquals", "[S]\nk=a=b\n", "S", "k", "a=b"},
     {"noInlineComments", "[S]\na=b ;c\n", "S", "a", "b ;c"},
     {"commentNeverMatches", "[S]\n;k=v\nk=w\n", "S", "k", "w"},
-    {"commentedKeyAlone", "[S]\n;k=v\n", "S", "k", kMissingValue},
     {"lineWithoutEquals", "[S]\nk\n", "S", "k", kMissingValue},
     {"keyBeforeFirstHeader", "k=v\n[S]\n", "S", "k", kMissingValue},
     {"firstSectionWins", "[S]\nk=1\n[S]\nk=2\n", "S", "k", "1"},
