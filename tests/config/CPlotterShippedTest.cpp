@@ -60,12 +60,10 @@ bool AreDistinctChoices(const Strings& list)
     return !list.empty() && !Contains(list, "") && distinct.size() == list.size();
 }
 
-bool IsNumberIn(const std::string& text, int lower, int upper)
+bool IsNumberIn(const std::string& text, std::pair<int, int> range)
 {
-    if (text.empty() || !CTextFields::IsDigits(text) || text.size() > 9)
-        return false;
-    const int value = std::stoi(text);
-    return value >= lower && value <= upper;
+    return !text.empty() && text.size() <= 9 && CTextFields::IsDigits(text) && std::stoi(text) >= range.first &&
+           std::stoi(text) <= range.second;
 }
 
 const std::pair<const char*, ListGetter> kLists[] = {
@@ -79,11 +77,20 @@ const std::pair<const char*, ListGetter> kLists[] = {
     {"RollPaperGroups", &CPlotter::GetRollPaperGroupList}, {"PaperCuts", &CPlotter::GetPaperCutList},
 };
 
+std::pair<int, int> Range(const CPlotter& plotter, RangeGetter get)
+{
+    std::pair<int, int> range{-1, -1};
+    get(plotter, range.first, range.second);
+    return range;
+}
+
+const RangeGetter kStampNumbers = [](const CPlotter& p, int& l, int& u) { p.GetStampNoRange(l, u); };
+const RangeGetter kPenWidths = [](const CPlotter& p, int& l, int& u) { p.GetPenWidthRange(l, u); };
+const RangeGetter kFolderPrograms = [](const CPlotter& p, int& l, int& u) { p.GetFolderProgramRange(l, u); };
+const RangeGetter kFolderBins = [](const CPlotter& p, int& l, int& u) { p.GetFolderBinNoRange(l, u); };
 const std::pair<const char*, RangeGetter> kRanges[] = {
-    {"StampNumbers", [](const CPlotter& p, int& l, int& u) { p.GetStampNoRange(l, u); }},
-    {"PenWidths", [](const CPlotter& p, int& l, int& u) { p.GetPenWidthRange(l, u); }},
-    {"FolderPrograms", [](const CPlotter& p, int& l, int& u) { p.GetFolderProgramRange(l, u); }},
-    {"FolderBins", [](const CPlotter& p, int& l, int& u) { p.GetFolderBinNoRange(l, u); }},
+    {"StampNumbers", kStampNumbers}, {"PenWidths", kPenWidths},
+    {"FolderPrograms", kFolderPrograms}, {"FolderBins", kFolderBins},
     {"StampX", [](const CPlotter& p, int& l, int& u) { int y1, y2; p.GetStampPositionRanges(l, u, y1, y2); }},
     {"StampY", [](const CPlotter& p, int& l, int& u) { int x1, x2; p.GetStampPositionRanges(x1, x2, l, u); }},
 };
@@ -99,30 +106,27 @@ TEST(CPlotterShippedTest, IsInstalledBesideTheProgramAndInTheFallbackFolder)
 TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
 {
     const CPlotter plotter = LoadShipped();
-    Strings groups;
     for (const auto& [name, get] : kLists) {
-        const auto [labels, codes] = List(plotter, get);
-        EXPECT_TRUE(AreDistinctChoices(labels)) << name;
-        EXPECT_TRUE(AreDistinctChoices(codes)) << name;
-        if (std::string(name).ends_with("PaperGroups"))
-            for (const auto& group : codes)
-                if (!Contains(groups, group))
-                    groups.push_back(group);
+        EXPECT_TRUE(AreDistinctChoices(List(plotter, get).first)) << name;
+        EXPECT_TRUE(AreDistinctChoices(List(plotter, get).second)) << name;
     }
     // The scale and paper grids have fifteen rows; long sizes follow the
     // standard sizes in every group.
+    std::set<std::string> groups;
+    for (const ListGetter get :
+         {&CPlotter::GetInputPaperGroupList, &CPlotter::GetOutputPaperGroupList, &CPlotter::GetRollPaperGroupList})
+        for (const auto& group : List(plotter, get).second)
+            groups.insert(group);
     for (const auto& group : groups) {
         for (const auto kind : {CPlotter::SizeKind::Output, CPlotter::SizeKind::Paper}) {
             EXPECT_TRUE(AreDistinctChoices(SizeCodes(plotter, kind, group))) << group;
             EXPECT_LE(SizeCodes(plotter, kind, group).size(), 15u) << group;
         }
-        const auto outputSizes = SizeCodes(plotter, CPlotter::SizeKind::Output, group);
-        EXPECT_LT(plotter.GetLongSizeIndex(), static_cast<int>(outputSizes.size())) << group;
+        EXPECT_LT(plotter.GetLongSizeIndex(), std::ssize(SizeCodes(plotter, CPlotter::SizeKind::Output, group)));
     }
     EXPECT_GT(plotter.GetLongSizeIndex(), 0);
     for (const auto& [name, get] : kRanges) {
-        int lower = -1, upper = -1;
-        get(plotter, lower, upper);
+        const auto [lower, upper] = Range(plotter, get);
         EXPECT_TRUE(lower >= 0 && lower < upper) << name;
     }
     EXPECT_TRUE(AreDistinctChoices(plotter.GetPaperSizeNames()));
@@ -154,17 +158,13 @@ Offered InGroupSizes(CPlotter::SizeKind kind, const char* groupKey, const char* 
     };
 }
 
-// A number of the named range (of its first field, for a pen's width, colour
-// and styles), or "OFF" where that is offered.
-Offered InRange(const std::string& name, bool off = false, bool firstField = false)
+// A number of the range (of its first field, for a pen's width, colour and
+// styles), or "OFF" where that is offered.
+Offered InRange(RangeGetter get, bool off = false, bool firstField = false)
 {
     return [=](const std::string& value, const CPlotter& plotter, const CProfile&) {
-        int lower = 0, upper = 0;
-        for (const auto& [rangeName, get] : kRanges)
-            if (rangeName == name)
-                get(plotter, lower, upper);
         const std::string number = firstField ? CTextFields::ExtractField(value, 1, "") : value;
-        return (off && value == "OFF") || IsNumberIn(number, lower, upper);
+        return (off && value == "OFF") || IsNumberIn(number, Range(plotter, get));
     };
 }
 
@@ -191,10 +191,10 @@ const SettingKey kSettingKeys[] = {
     {"PaperGroup", "RollPaperGroup", 0, InList(&CPlotter::GetRollPaperGroupList)},
     {"OutputSize", "Output#Size", 15, InGroupSizes(CPlotter::SizeKind::Output, "OutputPaperGroup", "")},
     {"PaperSize", "Paper#Size", 15, InGroupSizes(CPlotter::SizeKind::Paper, "RollPaperGroup", "AUTO_")},
-    {"Stamp", "StampID", 0, InRange("StampNumbers", true)},
-    {"HPGLPen", "Pen#", 32, InRange("PenWidths", false, true)},
-    {"Finisher", "FolderProgramRange", 0, InRange("FolderPrograms", true)},
-    {"Finisher", "FolderBinNoRange", 0, InRange("FolderBins")},
+    {"Stamp", "StampID", 0, InRange(kStampNumbers, true)},
+    {"HPGLPen", "Pen#", 32, InRange(kPenWidths, false, true)},
+    {"Finisher", "FolderProgramRange", 0, InRange(kFolderPrograms, true)},
+    {"Finisher", "FolderBinNoRange", 0, InRange(kFolderBins)},
     {"Stamp", "StampNumberingString", 0,
      [](const std::string& value, const CPlotter& plotter, const CProfile&) {
          return static_cast<int>(value.size()) <= plotter.GetNumStampNumbering();
