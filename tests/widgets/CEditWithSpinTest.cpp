@@ -58,7 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CTypingCase{"ZeroTyped", 5, {{Qt::Key_End}, {Qt::Key_Backspace}, {Qt::Key_0}}, "0"},
                     CTypingCase{"Emptied", 5, {{Qt::Key_End}, {Qt::Key_Backspace}}, ""},
                     CTypingCase{"DeleteAfterHome", 57, {{Qt::Key_Home}, kDelete}, "7"},
-                    CTypingCase{"DeleteAfterLeft", 57, {{Qt::Key_End}, {Qt::Key_Left}, kDelete}, "5"},
                     CTypingCase{"SelectAllAndCut", 57, {kSelectAll, kCut}, ""},
                     CTypingCase{"PasteKeepsItsDigits", 5, {kSelectAll, kPaste}, "12", "a1 b2"},
                     CTypingCase{"PasteTooLongRefused", 5, {kSelectAll, kPaste}, "5", "123"},

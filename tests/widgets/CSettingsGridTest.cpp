@@ -90,22 +90,14 @@ class CSettingsGridEditTest : public CSettingsGridTest, public testing::WithPara
 protected:
     void End(CEnd end)
     {
-        QWidget* editor = m_grid.OpenEditor();
-        switch (end) {
-        case CEnd::kEnter:
-        case CEnd::kEscape:
-        case CEnd::kTab:
-            QTest::keyClick(editor, end == CEnd::kEnter ? Qt::Key_Return
-                                    : end == CEnd::kTab ? Qt::Key_Tab
-                                                        : Qt::Key_Escape);
-            break;
-        case CEnd::kClickAway:
+        if (end == CEnd::kClickAway)
             QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 0));
-            break;
-        case CEnd::kScroll:
+        else if (end == CEnd::kScroll)
             m_grid.verticalScrollBar()->setValue(m_grid.verticalScrollBar()->maximum());
-            break;
-        }
+        else
+            QTest::keyClick(m_grid.OpenEditor(), end == CEnd::kEnter ? Qt::Key_Return
+                                                 : end == CEnd::kTab ? Qt::Key_Tab
+                                                                     : Qt::Key_Escape);
         QCoreApplication::processEvents();
     }
 };
@@ -130,9 +122,8 @@ TEST_P(CSettingsGridEditTest, EditorStoresOnEnterFocusLossOrScrollingAndDropsOnE
         EXPECT_TRUE(editor->hasFocus());
         EXPECT_EQ(editor->findChild<QLineEdit*>()->selectedText().toStdString(), edit.typed);
     }
-    if (edit.end == CEnd::kTab) {
+    if (edit.end == CEnd::kTab)
         EXPECT_TRUE(m_after.hasFocus());
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CEditCase{"DisabledGridIgnoresDoubleClick", 1, "", CEnd::kEnter, "5", false, {}, false, false},
                     CEditCase{"NumberOnEnter", 1, "12", CEnd::kEnter, "12"},
                     CEditCase{"NumberDroppedOnEscape", 1, "12", CEnd::kEscape, "5"},
-                    CEditCase{"LetterHasNoEffect", 1, "x", CEnd::kEnter, "5"},
                     CEditCase{"NumberOnFocusLoss", 1, "12", CEnd::kClickAway, "12"},
                     CEditCase{"NumberOnScrolling", 1, "12", CEnd::kScroll, "12"},
                     CEditCase{"NumberOnTabLeavingTheGrid", 1, "12", CEnd::kTab, "12"},
@@ -151,8 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CEditCase{"RefusedOnScrolling", 1, "400", CEnd::kScroll, "5", true, {ResId::kBadPenWidthMessage}},
                     CEditCase{"ListOnEnter", 2, "C", CEnd::kEnter, "C"},
                     CEditCase{"ListDroppedOnEscape", 2, "C", CEnd::kEscape, "B"},
-                    CEditCase{"ListOnFocusLoss", 2, "A", CEnd::kClickAway, "A"},
-                    CEditCase{"ListOnScrolling", 2, "C", CEnd::kScroll, "C"}),
+                    CEditCase{"ListOnFocusLoss", 2, "A", CEnd::kClickAway, "A"}),
     ByCaseName());
 
 TEST_F(CSettingsGridTest, ListPreselectsTheCellsTextAndF2OpensOnlyEditableColumns)
