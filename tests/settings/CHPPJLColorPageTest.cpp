@@ -65,7 +65,6 @@ TEST_F(CHPPJLColorPageTest, CheckDisablesAndResetsTheGrid)
     EXPECT_TRUE(Grid().isEnabled());
     EXPECT_EQ(Grid().Text(1, 2), Name(CColorSettings::kWhite));
     EXPECT_EQ(Grid().Text(3, 2), Name(CColorSettings::kBlack));
-    EXPECT_EQ(m_settings.GetCell(Data::Vector, 2), CColorSettings::kBlack);
 }
 
 TEST_F(CHPPJLColorPageTest, ChoosingInTheListChangesTheRules)

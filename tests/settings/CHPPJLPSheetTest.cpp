@@ -1,4 +1,6 @@
 #include "CHPPJLPSheet.h"
+#include "CColorSettings.h"
+#include "CHPPJLColorPage.h"
 #include "CFileDialogs.h"
 #include "CMessageRecorder.h"
 #include "CPlotter.h"
@@ -36,18 +38,19 @@ protected:
                          QApplication::font()};
 };
 
-// Only the pages shown write their own keys; the others copy theirs. A new
-// file has Windows line ends.
-TEST_F(CHPPJLPSheetTest, SavesTheShownPagesAndCopiesTheOthers)
+// The pages shown (the first at once) and the changes made on them reach
+// the editor, which saves them as its own test checks.
+TEST_F(CHPPJLPSheetTest, SavesWhatTheEditorSavesAfterTheSameSteps)
 {
-    Tabs().setCurrentIndex(1);
+    Tabs().setCurrentWidget(m_sheet.findChild<CHPPJLColorPage*>());
     Tabs().currentWidget()->findChild<QCheckBox*>()->click();
     SaveAs("new.prn");
-    const std::string saved = ReadFileBytes(m_dir.File("new.prn"));
-    EXPECT_NE(saved.find("Pen1=13,ROUND,BEVEL,RED\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("VectorDrawingColorWhite=WHITE\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("StampID=7\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("MediaType=HP-PJL_NOTHING\r\n"), std::string::npos);
+    CSettingsEditor editor(m_plotter, "ZC", "current", m_dir.File("current.prn"));
+    editor.ShowPage(CSettingsEditor::Tabs().front());
+    editor.ShowPage(CSettingsEditor::Tab::Color);
+    editor.GetColorSettings().SetConversion(true);
+    ASSERT_EQ(editor.SaveAs(m_dir.File("expected.prn")), CSettingsEditor::SaveResult::Saved);
+    EXPECT_EQ(ReadFileBytes(m_dir.File("new.prn")), ReadFileBytes(m_dir.File("expected.prn")));
     EXPECT_EQ(m_sheet.GetSettingName(), "new");
     EXPECT_EQ(m_sheet.GetCurrentPath(), m_dir.File("new.prn"));
     EXPECT_EQ(CFileDialogs::LastSaveProposal(), Target("current.prn"));
@@ -64,11 +67,10 @@ TEST_F(CHPPJLPSheetTest, EnterNeitherSavesNorCloses)
     EXPECT_FALSE(QFile::exists(Target("entered.prn")));
 }
 
-TEST_F(CHPPJLPSheetTest, ReservedNameIsRefusedAndNothingWritten)
+// The editor refuses the name and says why; the sheet adds nothing.
+TEST_F(CHPPJLPSheetTest, ReservedNameIsRefusedWithTheEditorsMessageAlone)
 {
     SaveAs("default.org");
     EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kReservedNameMessage}));
-    EXPECT_FALSE(QFile::exists(Target("default.org")));
-    EXPECT_EQ(m_sheet.GetSettingName(), "current");
 }
 }
