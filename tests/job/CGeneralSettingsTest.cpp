@@ -48,8 +48,6 @@ const SaveCase kSaveCases[] = {
     {"NoLabelSection",
      "[MediaSource]\nMediaSource=MANUAL_FD\n[OutputTray]\nOutputTray=REAR\n[MediaType]\nMediaType=FILM\n",
      Saved("MANUAL_FD", "REAR", "OFF", "OFF", "OFF", "U_LEFT", "FILM")},
-    {"MediaSourceAuto", "[MediaSource]\nMediaSource=AUTO\n[OutputTray]\nOutputTray=REAR\n",
-     Saved("AUTO", "REAR", "OFF", "OFF", "OFF", "U_LEFT", "PLAIN")},
     {"ReadsEveryValueAndSavesInOrder", kEveryValue, kEveryValueSaved},
     {"UnknownValuesTakeFallbacks",
      "[MediaSource]\nMediaSource=manual_fd\n[OutputTray]\nOutputTray=Rear tray\n[Label]\nErrorLabel=on\n"

@@ -73,7 +73,6 @@ struct PenCase {
 };
 
 const PenCase kCases[] = {
-    {"PensOneToEight", PenLines(8) + "PenWidthChange=ON\n", {}, Saved(8, {}, "ON"), {}},
     {"UnknownColourSavedBlack", "Pen1=10,ROUND,BEVEL,GREEN\nPen2=10,ROUND,BEVEL,RED,X\n", {},
      Saved(0, {"10,ROUND,BEVEL,BLACK", "10,ROUND,BEVEL,RED"}), {}},
     {"WidthChangeMissingIsOff", PenLines(2), {}, Saved(2, {}), {}},
