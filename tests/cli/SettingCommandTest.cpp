@@ -129,10 +129,8 @@ const std::string kPrefix = "qx-sendora-cli setting: ";
 INSTANTIATE_TEST_SUITE_P(
     Calls, SettingRefusal,
     testing::Values(
-        RefusalCase{"DefaultOrg", {"save-as", "{full}", "{dir}default.org"}, "{542}\n"},
         RefusalCase{"DefaultOrgOverwritten", {"save-as", "{full}", "{folder}default.org", "--overwrite"}, "{542}\n"},
         RefusalCase{"DefaultsTitle", {"save-as", "{full}", "{defaults}"}, "{542}\n"},
-        RefusalCase{"DefaultsTitleInAPath", {"save-as", "{defaults}", "{dir}{defaults}.prn"}, "{542}\n"},
         RefusalCase{"KeyNoPageEdits",
                     {"save-as", "{full}", "{dir}new.prn", "Stamp/StampID=3"},
                     kPrefix + "no page edits Stamp/StampID; setting show lists the keys on offer\n"},
