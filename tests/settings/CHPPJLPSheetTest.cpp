@@ -19,10 +19,16 @@ namespace {
 constexpr const char* kCurrent = "[QXSD]\nHPPJL Version=1.0.0\n[HPGLPen]\nPen1=13,ROUND,BEVEL,RED\n"
                                  "[Color]\nRasterColor=RED\nVectorDrawingColorWhite=OFF\n[Stamp]\nStampID=7\n";
 
+// Loaded before the sheet, whose first page reads it at once.
+CPlotter LoadedPlotter()
+{
+    CPlotter plotter;
+    plotter.LoadConfig("ZC");
+    return plotter;
+}
+
 class CHPPJLPSheetTest : public testing::Test {
 protected:
-    CHPPJLPSheetTest() { m_plotter.LoadConfig("ZC"); }
-
     QString Target(const char* name) const { return QString::fromStdString(m_dir.File(name)); }
     QTabWidget& Tabs() { return *m_sheet.findChild<QTabWidget*>("tabPages"); }
     void SaveAs(const char* name)
@@ -33,7 +39,7 @@ protected:
 
     CTempDir m_dir;
     CMessageRecorder m_messages;
-    CPlotter m_plotter;
+    CPlotter m_plotter = LoadedPlotter();
     CHPPJLPSheet m_sheet{m_plotter, {"ZC", "current", m_dir.Write("current.prn", kCurrent), m_dir.Path()},
                          QApplication::font()};
 };
