@@ -112,39 +112,35 @@ const auto kKeyAndCase = [](const auto& info) {
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryPairList, PairListTest,
-                         testing::Combine(testing::ValuesIn(kPairQueries), testing::ValuesIn(kPairCases)), kKeyAndCase);
+                         testing::Combine(testing::ValuesIn(kPairQueries), testing::ValuesIn(kPairCases)),
+                         kKeyAndCase);
 
 // ---- Ranges --------------------------------------------------------------
+
+using RangeGetter = std::function<void(const CPlotter&, int&, int&)>;
 
 struct RangeQuery {
     const char* section;
     const char* key;
-    std::function<std::pair<int, int>(const CPlotter&)> get;
+    RangeGetter get;
 };
 
-std::pair<int, int> Bounds(const CPlotter& plotter, void (CPlotter::*get)(int&, int&) const)
+std::pair<int, int> Range(const CPlotter& plotter, const RangeGetter& get)
 {
-    int lower = -99;
-    int upper = -99;
-    (plotter.*get)(lower, upper);
-    return {lower, upper};
-}
-
-// The stamp's X range, or with y its Y range.
-std::pair<int, int> Position(const CPlotter& plotter, bool y)
-{
-    int b[4] = {-99, -99, -99, -99};
-    plotter.GetStampPositionRanges(b[0], b[1], b[2], b[3]);
-    return {b[2 * y], b[2 * y + 1]};
+    std::pair range{-99, -99};
+    get(plotter, range.first, range.second);
+    return range;
 }
 
 const RangeQuery kRangeQueries[] = {
-    {"Stamp", "StampNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetStampNoRange); }},
-    {"Stamp", "StampXPositionRange", [](const CPlotter& p) { return Position(p, false); }},
-    {"Stamp", "StampYPositionRange", [](const CPlotter& p) { return Position(p, true); }},
-    {"HPGLPen", "PenWidthRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetPenWidthRange); }},
-    {"Finisher", "FolderProgramRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderProgramRange); }},
-    {"Finisher", "FolderBinNoRange", [](const CPlotter& p) { return Bounds(p, &CPlotter::GetFolderBinNoRange); }},
+    {"Stamp", "StampNoRange", &CPlotter::GetStampNoRange},
+    {"Stamp", "StampXPositionRange",
+     [](const CPlotter& p, int& l, int& u) { int y; p.GetStampPositionRanges(l, u, y, y); }},
+    {"Stamp", "StampYPositionRange",
+     [](const CPlotter& p, int& l, int& u) { int x; p.GetStampPositionRanges(x, x, l, u); }},
+    {"HPGLPen", "PenWidthRange", &CPlotter::GetPenWidthRange},
+    {"Finisher", "FolderProgramRange", &CPlotter::GetFolderProgramRange},
+    {"Finisher", "FolderBinNoRange", &CPlotter::GetFolderBinNoRange},
 };
 
 struct RangeCase {
@@ -171,11 +167,12 @@ TEST_P(RangeTest, ConvertsLeadingDecimals)
     const auto& [query, rangeCase] = GetParam();
     CTempDir dir;
     const CPlotter plotter = Loaded(dir, CapabilityFile(query.section, query.key, rangeCase.value));
-    EXPECT_EQ(query.get(plotter), std::pair(rangeCase.lower, rangeCase.upper));
+    EXPECT_EQ(Range(plotter, query.get), std::pair(rangeCase.lower, rangeCase.upper));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRange, RangeTest,
-                         testing::Combine(testing::ValuesIn(kRangeQueries), testing::ValuesIn(kRangeCases)), kKeyAndCase);
+                         testing::Combine(testing::ValuesIn(kRangeQueries), testing::ValuesIn(kRangeCases)),
+                         kKeyAndCase);
 
 // ---- The name list -------------------------------------------------------
 // Empty, cut and untrimmed items are read as for the pair lists.
@@ -343,8 +340,8 @@ TEST_P(CPlotterRegionTest, ReadsTheRegionsFinisherLists)
     EXPECT_EQ(Codes(plotter, &CPlotter::GetStackBinList),
               GetParam().readsStackBins ? Strings({"TOPTRAY", "1"}) : Strings());
     EXPECT_EQ(Codes(plotter, &CPlotter::GetFolderOutputBinList), fold ? Strings({"SELECTBIN"}) : Strings());
-    EXPECT_EQ(Bounds(plotter, &CPlotter::GetFolderProgramRange), fold ? std::pair(1, 50) : std::pair(0, 0));
-    EXPECT_EQ(Bounds(plotter, &CPlotter::GetFolderBinNoRange), fold ? std::pair(2, 10) : std::pair(0, 0));
+    EXPECT_EQ(Range(plotter, &CPlotter::GetFolderProgramRange), fold ? std::pair(1, 50) : std::pair(0, 0));
+    EXPECT_EQ(Range(plotter, &CPlotter::GetFolderBinNoRange), fold ? std::pair(2, 10) : std::pair(0, 0));
     EXPECT_EQ(Codes(plotter, &CPlotter::GetStackerList), Strings({"STACK"}));
     EXPECT_EQ(Codes(plotter, &CPlotter::GetFolderMarginList), Strings({"0"}));
 }
