@@ -1,20 +1,16 @@
-// The shipped capability file: installed beside the program and in the fallback folder, consistent
-// in itself, and offering every value of the shipped setting files.
+// The shipped capability file: installed beside the program and in the fallback folder, and
+// consistent in itself (that it offers every value of the shipped setting files is checked with
+// the settings editor's pages).
 #include "CPlotter.h"
-#include "CProfile.h"
-#include "CaseNames.h"
 #include "CTempDir.h"
-#include "CTextFields.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 using Strings = CPlotter::Strings;
@@ -60,12 +56,6 @@ bool AreDistinctChoices(const Strings& list)
     return !list.empty() && !Contains(list, "") && distinct.size() == list.size();
 }
 
-bool IsNumberIn(const std::string& text, std::pair<int, int> range)
-{
-    return !text.empty() && text.size() <= 9 && CTextFields::IsDigits(text) && std::stoi(text) >= range.first &&
-           std::stoi(text) <= range.second;
-}
-
 const std::pair<const char*, ListGetter> kLists[] = {
     {"StampDates", &CPlotter::GetStampDateList},      {"StampRotations", &CPlotter::GetStampRotateList},
     {"MediaTypes", &CPlotter::GetMediaTypeList},      {"OutputTrays", &CPlotter::GetOutputTrayList},
@@ -77,22 +67,13 @@ const std::pair<const char*, ListGetter> kLists[] = {
     {"RollPaperGroups", &CPlotter::GetRollPaperGroupList}, {"PaperCuts", &CPlotter::GetPaperCutList},
 };
 
-std::pair<int, int> Range(const CPlotter& plotter, RangeGetter get)
-{
-    std::pair<int, int> range{-1, -1};
-    get(plotter, range.first, range.second);
-    return range;
-}
-
-const RangeGetter kStampNumbers = [](const CPlotter& p, int& l, int& u) { p.GetStampNoRange(l, u); };
-const RangeGetter kPenWidths = [](const CPlotter& p, int& l, int& u) { p.GetPenWidthRange(l, u); };
-const RangeGetter kFolderPrograms = [](const CPlotter& p, int& l, int& u) { p.GetFolderProgramRange(l, u); };
-const RangeGetter kFolderBins = [](const CPlotter& p, int& l, int& u) { p.GetFolderBinNoRange(l, u); };
 const std::pair<const char*, RangeGetter> kRanges[] = {
-    {"StampNumbers", kStampNumbers}, {"PenWidths", kPenWidths},
-    {"FolderPrograms", kFolderPrograms}, {"FolderBins", kFolderBins},
-    {"StampX", [](const CPlotter& p, int& l, int& u) { int y1, y2; p.GetStampPositionRanges(l, u, y1, y2); }},
-    {"StampY", [](const CPlotter& p, int& l, int& u) { int x1, x2; p.GetStampPositionRanges(x1, x2, l, u); }},
+    {"StampNumbers", &CPlotter::GetStampNoRange},
+    {"PenWidths", &CPlotter::GetPenWidthRange},
+    {"FolderPrograms", &CPlotter::GetFolderProgramRange},
+    {"FolderBins", &CPlotter::GetFolderBinNoRange},
+    {"StampX", [](const CPlotter& p, int& l, int& u) { int y; p.GetStampPositionRanges(l, u, y, y); }},
+    {"StampY", [](const CPlotter& p, int& l, int& u) { int x; p.GetStampPositionRanges(x, x, l, u); }},
 };
 
 TEST(CPlotterShippedTest, IsInstalledBesideTheProgramAndInTheFallbackFolder)
@@ -126,7 +107,8 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
     }
     EXPECT_GT(plotter.GetLongSizeIndex(), 0);
     for (const auto& [name, get] : kRanges) {
-        const auto [lower, upper] = Range(plotter, get);
+        int lower = -1, upper = -1;
+        get(plotter, lower, upper);
         EXPECT_TRUE(lower >= 0 && lower < upper) << name;
     }
     EXPECT_TRUE(AreDistinctChoices(plotter.GetPaperSizeNames()));
@@ -135,100 +117,4 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
     EXPECT_EQ(plotter.GetColorNames(), (Strings{"White", "Black", "Red"}));
     EXPECT_EQ(plotter.GetStampColorNames(), (Strings{"Black", "Red", "Gray"}));
 }
-
-// ---- The shipped setting files -------------------------------------------
-
-// Whether a setting-file value is one the settings pages offer, given the
-// capabilities and the setting file itself (size lists depend on its
-// paper groups).
-using Offered = std::function<bool(const std::string& value, const CPlotter&, const CProfile&)>;
-
-Offered InList(ListGetter get, const char* extra = "")
-{
-    return [=](const std::string& value, const CPlotter& plotter, const CProfile&) {
-        return Contains(List(plotter, get).second, value) || (*extra && value == extra);
-    };
-}
-
-Offered InGroupSizes(CPlotter::SizeKind kind, const char* groupKey, const char* prefix)
-{
-    return [=](const std::string& value, const CPlotter& plotter, const CProfile& settings) {
-        const std::string group = settings.GetString("PaperGroup", groupKey, kMissingValue);
-        return Contains(SizeCodes(plotter, kind, group), value) || (*prefix && value == prefix + group);
-    };
-}
-
-// A number of the range (of its first field, for a pen's width, colour and
-// styles), or "OFF" where that is offered.
-Offered InRange(RangeGetter get, bool off = false, bool firstField = false)
-{
-    return [=](const std::string& value, const CPlotter& plotter, const CProfile&) {
-        const std::string number = firstField ? CTextFields::ExtractField(value, 1, "") : value;
-        return (off && value == "OFF") || IsNumberIn(number, Range(plotter, get));
-    };
-}
-
-struct SettingKey {
-    const char* section;
-    const char* key;  // "#" stands for the numbers 1 to count
-    int count;
-    Offered offered;
-};
-
-const SettingKey kSettingKeys[] = {
-    {"OutputTray", "OutputTray", 0, InList(&CPlotter::GetOutputTrayList)},
-    {"MediaType", "MediaType", 0, InList(&CPlotter::GetMediaTypeList)},
-    {"Stamp", "StampDate", 0, InList(&CPlotter::GetStampDateList)},
-    {"Finisher", "FolderMargin", 0, InList(&CPlotter::GetFolderMarginList)},
-    {"Finisher", "FolderOutputBin", 0, InList(&CPlotter::GetFolderOutputBinList)},
-    {"Finisher", "Stacker", 0, InList(&CPlotter::GetStackerList)},
-    {"Finisher", "StackBin", 0, InList(&CPlotter::GetStackBinList)},
-    {"Finisher", "FolderSize", 0, InList(&CPlotter::GetFolderSizeList)},
-    // The fold check of the JP finisher page writes "FOLD".
-    {"Finisher", "Folder", 0, InList(&CPlotter::GetFolderList, "FOLD")},
-    {"PaperGroup", "InputPaperGroup", 0, InList(&CPlotter::GetInputPaperGroupList)},
-    {"PaperGroup", "OutputPaperGroup", 0, InList(&CPlotter::GetOutputPaperGroupList)},
-    {"PaperGroup", "RollPaperGroup", 0, InList(&CPlotter::GetRollPaperGroupList)},
-    {"OutputSize", "Output#Size", 15, InGroupSizes(CPlotter::SizeKind::Output, "OutputPaperGroup", "")},
-    {"PaperSize", "Paper#Size", 15, InGroupSizes(CPlotter::SizeKind::Paper, "RollPaperGroup", "AUTO_")},
-    {"Stamp", "StampID", 0, InRange(kStampNumbers, true)},
-    {"HPGLPen", "Pen#", 32, InRange(kPenWidths, false, true)},
-    {"Finisher", "FolderProgramRange", 0, InRange(kFolderPrograms, true)},
-    {"Finisher", "FolderBinNoRange", 0, InRange(kFolderBins)},
-    {"Stamp", "StampNumberingString", 0,
-     [](const std::string& value, const CPlotter& plotter, const CProfile&) {
-         return static_cast<int>(value.size()) <= plotter.GetNumStampNumbering();
-     }},
-};
-
-// default.org and the sample *.prn files.
-std::vector<std::string> ShippedSettingFiles()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kFolder))
-        if (entry.path().extension() == ".org" || entry.path().extension() == ".prn")
-            names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-class SettingFileTest : public testing::TestWithParam<std::string> {};
-
-TEST_P(SettingFileTest, EveryValueIsOffered)
-{
-    const CPlotter plotter = LoadShipped();
-    CProfile settings;
-    settings.Open(kFolder + GetParam());
-    for (const SettingKey& settingKey : kSettingKeys)
-        for (int n = 1; n <= std::max(settingKey.count, 1); ++n) {
-            std::string key = settingKey.key;
-            if (settingKey.count > 0)
-                key.replace(key.find('#'), 1, std::to_string(n));
-            const std::string value = settings.GetString(settingKey.section, key, kMissingValue);
-            EXPECT_TRUE(settingKey.offered(value, plotter, settings)) << key << "=" << value;
-        }
-}
-
-INSTANTIATE_TEST_SUITE_P(ShippedFiles, SettingFileTest, testing::ValuesIn(ShippedSettingFiles()),
-                         [](const auto& info) { return TestNameOf(info.param); });
 }
