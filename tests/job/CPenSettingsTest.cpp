@@ -126,10 +126,6 @@ TEST_P(CPenSettingsTest, SavesWholeFile)
     ASSERT_TRUE(batch.Commit());
     EXPECT_EQ(ReadFileBytes(batch.GetPath()), param.saved);
     EXPECT_EQ(messages.Ids(), param.messages);
-    std::vector<SettingKey> savedKeys;
-    for (const SettingLine& line : page.Lines())
-        savedKeys.push_back(line.key);
-    EXPECT_EQ(savedKeys, page.OwnedKeys());
     for (const auto& message : messages.Messages())
         EXPECT_TRUE(message.id != kBadWidth || message.text == CMessageService::FormatBounds(kBadWidth, 1, 200))
             << message.text;
