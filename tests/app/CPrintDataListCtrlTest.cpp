@@ -7,6 +7,7 @@
 #include "CSDComboBox.h"
 #include "ResourceIds.h"
 #include "CaseNames.h"
+#include "ViewClicks.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -48,15 +49,7 @@ TEST_F(CPrintDataModelTest, KeepsTheViewInStepWithTheJob)
 class CPrintDataListCtrlTest : public CSendoraFixture {
 protected:
     QModelIndex Cell(int row, int column) const { return List().model()->index(row, column); }
-    // The events of a real double-click: QTest::mouseDClick sends only the last.
-    void DoubleClick(int row, int column) const
-    {
-        const QPoint at = List().visualRect(Cell(row, column)).center();
-        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, at);
-        QTest::mousePress(List().viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(List().viewport(), Qt::LeftButton, {}, at);
-    }
+    void DoubleClick(int row, int column) const { DoubleClickCell(List(), Cell(row, column)); }
     void ClickCell(int row, int column) const
     {
         QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(Cell(row, column)).center());

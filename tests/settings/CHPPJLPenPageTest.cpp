@@ -11,6 +11,7 @@
 #include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
+#include "ViewClicks.h"
 
 #include <gtest/gtest.h>
 
@@ -100,10 +101,7 @@ class CHPPJLPenPageEditTest : public CPenPageFixture, public testing::TestWithPa
 TEST_P(CHPPJLPenPageEditTest, EnterStoresInTheRules)
 {
     CSettingsGrid& grid = Grid();
-    const QModelIndex cell = grid.model()->index(1, GetParam().column);
-    // A widget's double-click comes without its press, which the view needs first.
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
+    DoubleClickCell(grid, grid.model()->index(1, GetParam().column));
     QWidget* editor = grid.OpenEditor();
     ASSERT_NE(editor, nullptr);
     GetParam().change(*editor);

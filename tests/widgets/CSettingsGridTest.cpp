@@ -4,6 +4,7 @@
 #include "CSettingsGrid.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
+#include "ViewClicks.h"
 
 #include <gtest/gtest.h>
 
@@ -56,15 +57,7 @@ protected:
     {
         return m_grid.visualRect(m_grid.model()->index(row - 1, column)).center();
     }
-    // The events of a real double-click: QTest::mouseDClick sends only the last.
-    void DoubleClick(int row, int column)
-    {
-        const QPoint at = CellCentre(row, column);
-        QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {}, at);
-        QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(m_grid.viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, at);
-    }
+    void DoubleClick(int row, int column) { DoubleClickCell(m_grid, m_grid.model()->index(row - 1, column)); }
 
     QWidget m_page;
     CSettingsGrid m_grid;
@@ -122,8 +115,7 @@ TEST_P(CSettingsGridEditTest, EditorStoresOnEnterFocusLossOrScrollingAndDropsOnE
         EXPECT_TRUE(editor->hasFocus());
         EXPECT_EQ(editor->findChild<QLineEdit*>()->selectedText().toStdString(), edit.typed);
     }
-    if (edit.end == CEnd::kTab)
-        EXPECT_TRUE(m_after.hasFocus());
+    EXPECT_TRUE(edit.end != CEnd::kTab || m_after.hasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(
