@@ -110,14 +110,11 @@ TEST_P(CGeneralSettingsTest, SavesWholeFile)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CGeneralSettingsTest, testing::ValuesIn(kSaveCases), ByCaseName());
 
-TEST_F(CGeneralSettingsTest, LinesAreTheSavedKeysWithListLabels)
+// The order of the lines and of the owned keys is pinned by the show and
+// copy-through golden files; these list entries are not the first.
+TEST_F(CGeneralSettingsTest, LinesShowListLabels)
 {
     Load(kEveryValue);
-    const std::vector<SettingKey> order = {{"MediaSource", "MediaSource"}, {"OutputTray", "OutputTray"},
-                                           {"Label", "ErrorLabel"},        {"Label", "Label"},
-                                           {"Label", "DateLabel"},         {"Label", "LabelLocation"},
-                                           {"MediaType", "MediaType"}};
-    EXPECT_EQ(m_page.OwnedKeys(), order);
     std::string shown;
     for (const SettingLine& line : m_page.Lines())
         shown += line.key.key + "=" + line.value + (line.display.empty() ? "" : " (" + line.display + ")") + ";";
