@@ -31,14 +31,16 @@ protected:
 
     // "{dir}" stands for the test's folder, "{folder}" for the program's
     // setting folder, "{full}" for full.prn, "{defaults}" for the printer
-    // defaults' name.
+    // defaults' name, "{542}" and "{480}" for those messages.
     std::string Expanded(std::string text) const
     {
         const std::pair<std::string, std::string> names[] = {
             {"{dir}", m_dir.Path()},
             {"{folder}", Folder()},
             {"{full}", kFull},
-            {"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
+            {"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)},
+            {"{542}", CMessageService::Format(ResId::kReservedNameMessage)},
+            {"{480}", CMessageService::Format(ResId::kCannotLoadSettingMessage)}};
         for (const auto& [from, to] : names)
             for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
                 text.replace(at, from.size(), to);
@@ -94,7 +96,7 @@ TEST_F(SettingCommand, SaveAsWritesWhatTheEditorSavesAndReadsItBackUnchanged)
 struct RefusalCase {
     const char* name;
     std::vector<std::string> args;
-    std::string err;  // "{542}" and "{480}" stand for those messages
+    std::string err;
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out)
@@ -108,17 +110,11 @@ TEST_P(SettingRefusal, WritesNothingAndSaysWhy)
 {
     WriteFileBytes(m_dir.File("existing.prn"), "[QXSD]\nHPPJL Version=1.0.0\n");
     const auto before = FilesBelow(m_dir.Path());
-    std::string err = Expanded(GetParam().err);
-    for (const auto& [id, placeholder] : {std::pair{ResId::kReservedNameMessage, "{542}"},
-                                          std::pair{ResId::kCannotLoadSettingMessage, "{480}"}})
-        if (const auto at = err.find(placeholder); at != std::string::npos)
-            err.replace(at, std::string(placeholder).size(), CMessageService::Format(id));
-
     const auto result = Cli(GetParam().args);
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, err);
+    EXPECT_EQ(result.err, Expanded(GetParam().err));
     EXPECT_EQ(FilesBelow(m_dir.Path()), before);
     EXPECT_EQ(ReadFileBytes(m_dir.File("existing.prn")), "[QXSD]\nHPPJL Version=1.0.0\n");
     EXPECT_EQ(ReadFileBytes(Folder() + "default.org"), ReadFileBytes(kDefaultOrg));
