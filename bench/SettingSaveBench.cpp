@@ -43,7 +43,7 @@ double SaveThroughEditor(const CPlotter& plotter, const std::string& current, co
 {
     const auto start = Clock::now();
     CSettingsEditor editor(plotter, CProgramVersion::ReadRegionCode(), "full", current);
-    for (const auto tab : CSettingsEditor::BuiltTabs())
+    for (const auto tab : CSettingsEditor::Tabs())
         editor.ShowPage(tab);
     if (editor.SaveAs(target) != CSettingsEditor::SaveResult::Saved)
         std::fprintf(stderr, "could not save %s\n", target.c_str());

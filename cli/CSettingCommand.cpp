@@ -73,7 +73,7 @@ int CSettingCommand::Show(const std::vector<std::string>& args)
         return arguments.ReportUsage(*this);
     if (!Load(arguments.Operands().front()))
         return kExitFailed;
-    for (const auto tab : CSettingsEditor::BuiltTabs())
+    for (const auto tab : CSettingsEditor::Tabs())
         for (const SettingLine& line : m_editor->GetPage(tab).Lines())
             std::cout << line.key.section << '/' << line.key.key << '=' << line.value
                       << (line.display.empty() ? "" : "  # " + line.display) << '\n';
@@ -134,7 +134,7 @@ bool CSettingCommand::Load(const std::string& setting)
     const std::string name =
         setting.find('/') == std::string::npos ? setting : std::filesystem::path(setting).stem().string();
     m_editor = std::make_unique<CSettingsEditor>(m_plotter, region, name, resolution.path);
-    for (const auto tab : CSettingsEditor::BuiltTabs())
+    for (const auto tab : CSettingsEditor::Tabs())
         m_editor->ShowPage(tab);
     return true;
 }
@@ -143,7 +143,7 @@ bool CSettingCommand::Apply(const Change& change)
 {
     const SettingKey key{change.section, change.key};
     SettingEdit edit{SettingEdit::Status::UnknownKey, {}};
-    for (const auto tab : CSettingsEditor::BuiltTabs()) {
+    for (const auto tab : CSettingsEditor::Tabs()) {
         CSettingsPage& page = m_editor->GetPage(tab);
         if (Owns(page, key)) {
             edit = page.Edit(key, change.value);

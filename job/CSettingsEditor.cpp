@@ -45,9 +45,9 @@ CSettingsEditor::CSettingsEditor(const CPlotter& plotter, std::string regionCode
 
 CSettingsEditor::~CSettingsEditor() = default;
 
-const std::vector<CSettingsEditor::Tab>& CSettingsEditor::BuiltTabs()
+const std::vector<CSettingsEditor::Tab>& CSettingsEditor::Tabs()
 {
-    static const std::vector<Tab> tabs{Tab::Pen, Tab::Color, Tab::General};
+    static const std::vector<Tab> tabs{Tab::Scale, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::General};
     return tabs;
 }
 
@@ -100,13 +100,10 @@ CFinisherSettings& CSettingsEditor::GetFinisherSettings()
     return *m_finisher;
 }
 
-// A page that cannot show its keys yet must keep copying them through, so
-// only built tabs are loaded.
 void CSettingsEditor::ShowPage(Tab tab)
 {
-    const auto& built = BuiltTabs();
     CSettingsPage& page = GetPage(tab);
-    if (page.IsLoaded() || std::find(built.begin(), built.end(), tab) == built.end())
+    if (page.IsLoaded())
         return;
     CProfile current;
     current.Open(m_currentPath);

@@ -35,9 +35,8 @@ public:
     bool GetStampOn() const { return m_flags.stampOn; }
     bool GetPaperAuto() const { return m_flags.paperAuto; }
 
-    // Tabs whose pages can be shown and edited; the others only copy their
-    // keys through when saving.
-    static const std::vector<Tab>& BuiltTabs();
+    // Every tab, in tab order.
+    static const std::vector<Tab>& Tabs();
     CSettingsPage& GetPage(Tab tab);
     CPenSettings& GetPenSettings();
     CColorSettings& GetColorSettings();

@@ -4,8 +4,11 @@
 
 #include "CFileDialogs.h"
 #include "CHPPJLColorPage.h"
+#include "CHPPJLFinisherPage.h"
 #include "CHPPJLGeneralPage.h"
 #include "CHPPJLPenPage.h"
+#include "CHPPJLScalePage.h"
+#include "CHPPJLStampPage.h"
 #include "CMessageService.h"
 #include "CResourceImages.h"
 #include "CResourceModule.h"
@@ -43,7 +46,7 @@ CHPPJLPSheet::~CHPPJLPSheet() = default;
 // sheet's font; a page's title names its tab.
 void CHPPJLPSheet::AddPages(const CPlotter& plotter)
 {
-    for (const CSettingsEditor::Tab tab : CSettingsEditor::BuiltTabs()) {
+    for (const CSettingsEditor::Tab tab : CSettingsEditor::Tabs()) {
         CSettingsPageView* view = CreateView(tab, plotter);
         m_ui->tabPages->addTab(view, view->windowTitle());
         m_tabs.push_back({tab, view});
@@ -53,13 +56,20 @@ void CHPPJLPSheet::AddPages(const CPlotter& plotter)
 CSettingsPageView* CHPPJLPSheet::CreateView(CSettingsEditor::Tab tab, const CPlotter& plotter)
 {
     switch (tab) {
+    case CSettingsEditor::Tab::Scale:
+        return new CHPPJLScalePage(m_editor.GetScaleSettings(), plotter, this);
     case CSettingsEditor::Tab::Pen:
         return new CHPPJLPenPage(m_editor.GetPenSettings(), plotter, this);
     case CSettingsEditor::Tab::Color:
         return new CHPPJLColorPage(m_editor.GetColorSettings(), plotter, this);
-    default:
-        return new CHPPJLGeneralPage(m_editor.GetGeneralSettings(), this);
+    case CSettingsEditor::Tab::Finisher:
+        return new CHPPJLFinisherPage(m_editor.GetFinisherSettings(), plotter, this);
+    case CSettingsEditor::Tab::Stamp:
+        return new CHPPJLStampPage(m_editor.GetStampSettings(), plotter, this);
+    case CSettingsEditor::Tab::General:
+        break;
     }
+    return new CHPPJLGeneralPage(m_editor.GetGeneralSettings(), this);
 }
 
 // Pages read the file that is current when they are first shown, which may

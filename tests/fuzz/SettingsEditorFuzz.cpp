@@ -34,7 +34,7 @@ std::string SaveEveryPage(const CPlotter& plotter, const char* region, const std
 {
     std::remove(to.c_str());
     CSettingsEditor editor(plotter, region, "fuzz", from);
-    for (const CSettingsEditor::Tab tab : CSettingsEditor::BuiltTabs())
+    for (const CSettingsEditor::Tab tab : CSettingsEditor::Tabs())
         editor.ShowPage(tab);
     if (editor.SaveAs(to) != CSettingsEditor::SaveResult::Saved)
         PropertyBroken("save of " + from + " failed");

@@ -185,14 +185,14 @@ const std::string kVersion = "QXSD Version={version}";
 
 const SaveCase kSaveCases[] = {
     {"SameFileLeavesNeverShownPages", kSpaced,
-     {Show(Tab::Pen), Edit(Tab::Pen, "HPGLPen/PenWidthChange=OFF"), Show(Tab::Scale), Save("current.prn")},
+     {Show(Tab::Pen), Edit(Tab::Pen, "HPGLPen/PenWidthChange=OFF"), Save("current.prn")},
      Result::Saved,
      Replaced(kSpaced, {{"QXSD Version=0.9.0", kVersion}, {"PenWidthChange=ON", "PenWidthChange=OFF"}})},
     {"SameFileRewritesShownPages", kSpaced, {Show(Tab::Color), Save("current.prn")}, Result::Saved,
      Replaced(kSpaced, {{"QXSD Version=0.9.0", kVersion}, {" RasterColor = RED", "RasterColor=RED"}})},
     {"NewFileCopiesEveryPage", kFull, {Save("new.prn")}, Result::Saved, kSaved, "new"},
     {"NewFileFromShownPages", kFull,
-     {Show(Tab::Pen), Show(Tab::Color), Show(Tab::General), Show(Tab::Stamp), Save("new.prn")}, Result::Saved, kSaved,
+     {Show(Tab::Pen), Show(Tab::Color), Show(Tab::General), Save("new.prn")}, Result::Saved, kSaved,
      "new"},
     {"SecondSaveCopiesFromTheFirstFile", kFull,
      {Show(Tab::Pen), Edit(Tab::Pen, "HPGLPen/PenWidthChange=OFF"), Save("first.prn"),
@@ -209,8 +209,8 @@ const SaveCase kSaveCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Saves, CSettingsEditorSaveTest, testing::ValuesIn(kSaveCases), ByCaseName());
 
-TEST(CSettingsEditorTest, BuiltTabsInTabOrder)
+TEST(CSettingsEditorTest, TabsInTabOrder)
 {
-    EXPECT_EQ(CSettingsEditor::BuiltTabs(), (std::vector<Tab>{Tab::Pen, Tab::Color, Tab::General}));
+    EXPECT_EQ(CSettingsEditor::Tabs(), (std::vector<Tab>{Tab::Scale, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::General}));
 }
 }
