@@ -57,9 +57,12 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     AddListShortcuts();
 }
 
+// An editor still open on the list loses its focus as the window goes; the
+// delegate must not store into a window that is half gone.
 CSendoraDlg::~CSendoraDlg()
 {
     EndTransferAtClose();
+    m_ui->listPrintData->itemDelegate()->blockSignals(true);
 }
 
 void CSendoraDlg::InitControls()

@@ -267,13 +267,15 @@ void CScaleSettings::Read(const CProfile& current)
 
 void CScaleSettings::ReadGroups(const CProfile& current)
 {
-    using Getter = void (CPlotter::*)(Strings&, Strings&) const;
-    constexpr Getter kGetters[] = {&CPlotter::GetInputPaperGroupList, &CPlotter::GetOutputPaperGroupList,
-                                   &CPlotter::GetRollPaperGroupList};
     for (Group group : kGroups) {
         GroupChoice& choice = GroupOf(group);
         choice = {};
-        (m_plotter.*kGetters[static_cast<std::size_t>(group)])(choice.labels, choice.codes);
+        if (group == Group::Input)
+            m_plotter.GetInputPaperGroupList(choice.labels, choice.codes);
+        else if (group == Group::Output)
+            m_plotter.GetOutputPaperGroupList(choice.labels, choice.codes);
+        else
+            m_plotter.GetRollPaperGroupList(choice.labels, choice.codes);
         const SettingKey key = GroupKey(group);
         const int index = IndexOf(choice.codes, current.GetString(key.section, key.key, kMissingValue));
         choice.selected = choice.codes.empty() ? -1 : std::max(index, 0);

@@ -45,7 +45,13 @@ CHPPJLStampPage::CHPPJLStampPage(CStampSettings& settings, const CPlotter& plott
     ConnectControls();
 }
 
-CHPPJLStampPage::~CHPPJLStampPage() = default;
+// Taking the page down moves the focus out of its edits; that is no user
+// leaving them, and the page is half gone by then.
+CHPPJLStampPage::~CHPPJLStampPage()
+{
+    m_ui->editNumber->blockSignals(true);
+    m_ui->editNumbering->blockSignals(true);
+}
 
 void CHPPJLStampPage::SetUpControls()
 {
