@@ -20,7 +20,7 @@ const std::string kFolderKey = "Folder";
 constexpr int kOn = 0;
 constexpr int kOff = 1;
 
-struct ControlSpec {
+struct ControlTraits {
     const char* key;  // none for a control that saves under another's key
     Kind kind;
     ListGetter list = nullptr;
@@ -28,7 +28,7 @@ struct ControlSpec {
 };
 
 // In the order of Control.
-const ControlSpec kSpecs[] = {
+const ControlTraits kTraits[] = {
     {"Folder", Kind::List, &CPlotter::GetFolderList},
     {"FolderSize", Kind::List, &CPlotter::GetFolderSizeList},
     {"FolderMargin", Kind::List, &CPlotter::GetFolderMarginList},
@@ -44,9 +44,9 @@ const ControlSpec kSpecs[] = {
     {"FolderBinNoRange", Kind::Number},
 };
 
-const ControlSpec& Spec(Control control)
+const ControlTraits& TraitsOf(Control control)
 {
-    return kSpecs[static_cast<std::size_t>(control)];
+    return kTraits[static_cast<std::size_t>(control)];
 }
 
 int IndexOf(const Strings& texts, const std::string& text)
@@ -90,8 +90,8 @@ CFinisherSettings::CFinisherSettings(const CPlotter& plotter, std::string region
     , m_page(PageOf(regionCode))
 {
     for (std::size_t at = 0; at < kControlCount; ++at)
-        if (kSpecs[at].kind == Kind::Check) {
-            m_states[at].values = kSpecs[at].onOff;
+        if (kTraits[at].kind == Kind::Check) {
+            m_states[at].values = kTraits[at].onOff;
             m_states[at].selected = m_states[at].fallback = kOff;
         }
     At(Control::StackBin).fallback = 1;
@@ -108,7 +108,7 @@ CFinisherSettings::Page CFinisherSettings::PageOf(const std::string& regionCode)
 
 CFinisherSettings::Kind CFinisherSettings::KindOf(Control control)
 {
-    return Spec(control).kind;
+    return TraitsOf(control).kind;
 }
 
 std::pair<int, int> CFinisherSettings::GetRange(const CPlotter& plotter, Control number)
@@ -217,7 +217,7 @@ std::vector<SettingKey> CFinisherSettings::OwnedKeys() const
 {
     std::vector<SettingKey> keys;
     for (Control control : Controls()) {
-        const SettingKey key{kSection, Spec(control).key ? Spec(control).key : ""};
+        const SettingKey key{kSection, TraitsOf(control).key ? TraitsOf(control).key : ""};
         if (!key.key.empty() && std::find(keys.begin(), keys.end(), key) == keys.end())
             keys.push_back(key);
     }
@@ -243,11 +243,11 @@ std::vector<SettingLine> CFinisherSettings::Writes() const
     std::vector<SettingLine> writes;
     for (Control control : Controls()) {
         const State& state = At(control);
-        if (!Spec(control).key || (IsFolderControl(control) && !state.enabled))
+        if (!TraitsOf(control).key || (IsFolderControl(control) && !state.enabled))
             continue;
         const bool off = control == Control::ProgramNumber && IsChecked(Control::ProgramOff);
         const std::string display = KindOf(control) == Kind::List ? TextAt(state.labels, state.selected) : "";
-        writes.push_back({{kSection, Spec(control).key}, off ? "OFF" : state.Value(), display});
+        writes.push_back({{kSection, TraitsOf(control).key}, off ? "OFF" : state.Value(), display});
     }
     return writes;
 }
@@ -257,7 +257,7 @@ SettingEdit CFinisherSettings::Edit(const SettingKey& key, const std::string& va
     if (m_page == Page::JP && key == SettingKey{kSection, kFolderKey})
         return EditFolder(value);
     for (Control control : Controls())
-        if (Spec(control).key && key == SettingKey{kSection, Spec(control).key})
+        if (TraitsOf(control).key && key == SettingKey{kSection, TraitsOf(control).key})
             return KindOf(control) == Kind::Number ? EditNumber(control, value) : EditChoice(control, value);
     return CSettingsPage::Edit(key, value);
 }
@@ -324,8 +324,8 @@ void CFinisherSettings::Read(const CProfile& current)
 {
     FillLists();
     for (Control control : Controls())
-        if (Spec(control).key && KindOf(control) != Kind::Number)
-            At(control).SelectValue(current.GetString(kSection, Spec(control).key, kMissingValue));
+        if (TraitsOf(control).key && KindOf(control) != Kind::Number)
+            At(control).SelectValue(current.GetString(kSection, TraitsOf(control).key, kMissingValue));
     if (m_page == Page::ZC) {
         ReadNumber(current, Control::ProgramNumber);
         ReadNumber(current, Control::BinNumber);
@@ -342,7 +342,7 @@ void CFinisherSettings::Read(const CProfile& current)
 void CFinisherSettings::FillLists()
 {
     for (Control control : Controls())
-        if (const ListGetter list = Spec(control).list) {
+        if (const ListGetter list = TraitsOf(control).list) {
             State& state = At(control);
             state.labels.clear();
             state.values.clear();
@@ -368,7 +368,7 @@ void CFinisherSettings::ReadStacker(const CProfile& current)
 void CFinisherSettings::ReadNumber(const CProfile& current, Control number)
 {
     const auto [lower, upper] = GetRange(m_plotter, number);
-    const std::string text = current.GetString(kSection, Spec(number).key, kMissingValue);
+    const std::string text = current.GetString(kSection, TraitsOf(number).key, kMissingValue);
     const int value = CTextFields::LeadingInteger(text);
     const bool inside = value >= lower && value <= upper;
     At(number).text = std::to_string(inside ? value : lower);
