@@ -1,0 +1,135 @@
+#include "CFormatExtensionList.h"
+
+#include "CExtensionConfig.h"
+#include "CProfileBatch.h"
+#include "CRegistInput.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool EqualWithoutCase(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+}
+
+CFormatExtensionList CFormatExtensionList::Load()
+{
+    std::vector<std::string> formats;
+    std::vector<std::string> texts;
+    CExtensionConfig::LoadDataFormats(formats);
+    CExtensionConfig::LoadFormatExtensions(formats, texts);
+    return CFormatExtensionList(std::move(formats), std::move(texts));
+}
+
+CFormatExtensionList::CFormatExtensionList(std::vector<std::string> formats, std::vector<std::string> extensionTexts)
+    : m_formats(std::move(formats))
+    , m_texts(std::move(extensionTexts))
+{
+    m_texts.resize(m_formats.size());
+    if (!m_formats.empty())
+        ChooseFormat(m_formats.front());
+}
+
+void CFormatExtensionList::ChooseFormat(const std::string& name)
+{
+    m_chosen = name;
+    const std::size_t index = ChosenIndex();
+    if (index < m_formats.size())
+        m_shown = ExtensionsOf(m_texts[index]);
+}
+
+std::vector<std::string> CFormatExtensionList::ExtensionsOf(const std::string& extensionText)
+{
+    std::vector<std::string> pieces;
+    CExtensionConfig::SplitExtensions(extensionText, pieces);
+    std::transform(pieces.begin(), pieces.end(), pieces.begin(), Trimmed);
+    return pieces;
+}
+
+unsigned CFormatExtensionList::Add(const std::string& extension)
+{
+    if (extension.empty())
+        return 0;
+    if (const unsigned refusal = Refusal(extension))
+        return refusal;
+    const std::size_t index = ChosenIndex();
+    if (index < m_formats.size())
+        m_texts[index] = m_texts[index].empty() ? extension : m_texts[index] + "." + extension;
+    m_shown.push_back(extension);
+    m_modified = true;
+    return 0;
+}
+
+unsigned CFormatExtensionList::Change(int selected, const std::string& extension)
+{
+    if (selected < 0 || static_cast<std::size_t>(selected) >= m_shown.size())
+        return 0;
+    std::string& entry = m_shown[static_cast<std::size_t>(selected)];
+    if (extension.empty() || extension == entry)
+        return 0;
+    if (const unsigned refusal = Refusal(extension))
+        return refusal;
+    entry = extension;
+    RebuildChosenText();
+    return 0;
+}
+
+void CFormatExtensionList::Delete(int selected)
+{
+    if (selected >= 0 && static_cast<std::size_t>(selected) < m_shown.size())
+        m_shown.erase(m_shown.begin() + selected);
+    RebuildChosenText();
+}
+
+bool CFormatExtensionList::Apply() const
+{
+    CProfileBatch batch(CExtensionConfig::GetPath());
+    for (std::size_t i = 0; i < m_formats.size(); ++i)
+        batch.WriteString(CExtensionConfig::kFormatSection, m_formats[i], m_texts[i]);
+    return batch.Commit();
+}
+
+unsigned CFormatExtensionList::Refusal(const std::string& extension) const
+{
+    if (const unsigned message = CRegistInput::RefusalMessage(CRegistInput::kExtensionMode, extension))
+        return message;
+    return IsRegistered(extension) ? CRegistInput::kExtension.duplicateId : 0;
+}
+
+bool CFormatExtensionList::IsRegistered(const std::string& extension) const
+{
+    return std::any_of(m_texts.begin(), m_texts.end(), [&extension](const std::string& text) {
+        const std::vector<std::string> pieces = ExtensionsOf(text);
+        return std::any_of(pieces.begin(), pieces.end(),
+                           [&extension](const std::string& piece) { return EqualWithoutCase(piece, extension); });
+    });
+}
+
+std::size_t CFormatExtensionList::ChosenIndex() const
+{
+    return static_cast<std::size_t>(std::find(m_formats.begin(), m_formats.end(), m_chosen) - m_formats.begin());
+}
+
+void CFormatExtensionList::RebuildChosenText()
+{
+    const std::size_t index = ChosenIndex();
+    if (index < m_formats.size()) {
+        std::string text;
+        for (std::size_t i = 0; i < m_shown.size(); ++i)
+            text += (i == 0 ? "" : ".") + m_shown[i];
+        m_texts[index] = text;
+    }
+    m_modified = true;
+}

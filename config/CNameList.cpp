@@ -1,0 +1,68 @@
+#include "CNameList.h"
+
+#include <algorithm>
+
+CNameList::CNameList(Kind kind, CUserConfig config)
+    : m_kind(kind)
+    , m_config(std::move(config))
+    , m_names(kind == Kind::Owner ? m_config.ReadOwnerNames() : m_config.ReadPrinterNames())
+{
+}
+
+const CRegistInput::Use& CNameList::GetUse() const
+{
+    return m_kind == Kind::Owner ? CRegistInput::kOwner : CRegistInput::kPrinter;
+}
+
+int CNameList::IndexOf(const std::string& name) const
+{
+    const auto found = std::find(m_names.begin(), m_names.end(), name);
+    return found == m_names.end() ? -1 : static_cast<int>(found - m_names.begin());
+}
+
+unsigned CNameList::Add(const std::string& name)
+{
+    if (name.empty())
+        return 0;
+    if (const unsigned refusal = Refusal(name))
+        return refusal;
+    m_names.push_back(name);
+    m_modified = true;
+    return 0;
+}
+
+unsigned CNameList::Change(int selected, const std::string& name)
+{
+    if (!IsPosition(selected) || name.empty())
+        return 0;
+    if (const unsigned refusal = Refusal(name))
+        return refusal;
+    m_names[static_cast<std::size_t>(selected)] = name;
+    m_modified = true;
+    return 0;
+}
+
+void CNameList::Delete(int selected)
+{
+    if (!IsPosition(selected))
+        return;
+    m_names.erase(m_names.begin() + selected);
+    m_modified = true;
+}
+
+bool CNameList::Apply() const
+{
+    return m_kind == Kind::Owner ? m_config.WriteOwnerNames(m_names) : m_config.WritePrinterNames(m_names);
+}
+
+unsigned CNameList::Refusal(const std::string& name) const
+{
+    if (const unsigned message = CRegistInput::RefusalMessage(GetUse().mode, name))
+        return message;
+    return IndexOf(name) >= 0 ? GetUse().duplicateId : 0;
+}
+
+bool CNameList::IsPosition(int selected) const
+{
+    return selected >= 0 && static_cast<std::size_t>(selected) < m_names.size();
+}

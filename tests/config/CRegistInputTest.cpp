@@ -1,0 +1,49 @@
+#include "CRegistInput.h"
+
+#include "ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+struct InputCase {
+    int mode;
+    std::string text;
+    unsigned message;
+};
+
+class RegistInputTest : public testing::TestWithParam<InputCase> {};
+
+TEST_P(RegistInputTest, RefusesWhatTheFileCannotHold)
+{
+    const InputCase& c = GetParam();
+    EXPECT_EQ(CRegistInput::RefusalMessage(c.mode, c.text), c.message) << "mode " << c.mode << " text " << c.text;
+}
+
+constexpr int kExtension = CRegistInput::kExtensionMode;
+constexpr int kOwner = CRegistInput::kOwnerMode;
+constexpr int kPrinter = CRegistInput::kPrinterMode;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegistInputTest,
+    testing::Values(InputCase{kExtension, "plt", 0}, InputCase{kExtension, "", 0},
+                    InputCase{kExtension, "p.lt", ResId::kBadExtensionMessage},
+                    InputCase{kExtension, "[plt", ResId::kBadExtensionMessage},
+                    InputCase{kExtension, "plt]", ResId::kBadExtensionMessage},
+                    InputCase{kExtension, "p;", ResId::kBadExtensionMessage},
+                    InputCase{kExtension, "p=1", ResId::kBadExtensionMessage}, InputCase{kExtension, "p\"", 0},
+                    InputCase{kOwner, "a.b", 0}, InputCase{kOwner, "a=b", ResId::kBadNameMessage},
+                    InputCase{kOwner, "say \"hi\"", ResId::kBadNameMessage},
+                    InputCase{kOwner, "[x]", ResId::kBadNameMessage}, InputCase{kOwner, "a;b", ResId::kBadNameMessage},
+                    InputCase{kPrinter, "say \"hi\"", 0}, InputCase{kPrinter, "10.0.0.7", 0},
+                    InputCase{kPrinter, "a;b", ResId::kBadNameMessage}, InputCase{kPrinter, "a=b", ResId::kBadNameMessage},
+                    InputCase{0, "a\"b", 0}, InputCase{7, "a]b", ResId::kBadNameMessage}));
+
+TEST(RegistInputKeysTest, OnlyTheDotOfAnExtensionIsIgnoredWhileTyping)
+{
+    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kExtension), std::optional<char>('.'));
+    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kOwner), std::nullopt);
+    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kPrinter), std::nullopt);
+}
+}
