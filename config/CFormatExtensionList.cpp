@@ -93,8 +93,9 @@ void CFormatExtensionList::Delete(int selected)
     RebuildChosenText();
 }
 
-bool CFormatExtensionList::Apply() const
+bool CFormatExtensionList::Apply()
 {
+    m_modified = false;
     CProfileBatch batch(CExtensionConfig::GetPath());
     for (std::size_t i = 0; i < m_formats.size(); ++i)
         batch.WriteString(CExtensionConfig::kFormatSection, m_formats[i], m_texts[i]);
@@ -105,7 +106,7 @@ unsigned CFormatExtensionList::Refusal(const std::string& extension) const
 {
     if (const unsigned message = CRegistInput::RefusalMessage(CRegistInput::kExtensionMode, extension))
         return message;
-    return IsRegistered(extension) ? CRegistInput::kExtension.duplicateId : 0;
+    return IsRegistered(extension) ? GetUse().duplicateId : 0;
 }
 
 bool CFormatExtensionList::IsRegistered(const std::string& extension) const

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "IRegistList.h"
 
 // The data formats with their extension texts while they are being edited,
-// the format chosen and the extensions shown for it. An extension belongs
-// to one format only: duplicates are found across all formats, without
-// case. Positions are indexes into the shown list, -1 for no selection.
-class CFormatExtensionList {
+// the format chosen and the extensions shown for it, which are the entries.
+// An extension belongs to one format only: duplicates are found across all
+// formats, without case.
+class CFormatExtensionList : public IRegistList {
 public:
     // From the extension file; the first format is chosen.
     static CFormatExtensionList Load();
@@ -17,8 +16,9 @@ public:
     // Index i belongs to format i, as it will be written.
     const std::vector<std::string>& GetExtensionTexts() const { return m_texts; }
     const std::string& GetChosenFormat() const { return m_chosen; }
-    const std::vector<std::string>& GetShown() const { return m_shown; }
-    bool IsModified() const { return m_modified; }
+    const std::vector<std::string>& GetEntries() const override { return m_shown; }
+    const CRegistInput::Use& GetUse() const override { return CRegistInput::kExtension; }
+    bool IsModified() const override { return m_modified; }
 
     // Shows the extensions of the first format of that name; an unknown name
     // keeps what is shown.
@@ -26,16 +26,16 @@ public:
     // The pieces of an extension text, trimmed, without empty ones.
     static std::vector<std::string> ExtensionsOf(const std::string& extensionText);
 
-    // Each returns the message to show, 0 when there is none: characters
-    // the file cannot hold, then duplicates. An empty extension is ignored.
-    unsigned Add(const std::string& extension);
-    unsigned Change(int selected, const std::string& extension);
-    // Rewrites the chosen format's text from the shown list even with no
+    // Without a chosen format the extension is only shown.
+    unsigned Add(const std::string& extension) override;
+    // Changing only the case of an entry is a duplicate.
+    unsigned Change(int selected, const std::string& extension) override;
+    // Rewrites the chosen format's text from the entries even with no
     // selection.
-    void Delete(int selected);
+    void Delete(int selected) override;
 
     // Writes every format's text into the extension file.
-    bool Apply() const;
+    bool Apply() override;
 
 private:
     unsigned Refusal(const std::string& extension) const;

@@ -50,8 +50,9 @@ void CNameList::Delete(int selected)
     m_modified = true;
 }
 
-bool CNameList::Apply() const
+bool CNameList::Apply()
 {
+    m_modified = false;
     return m_kind == Kind::Owner ? m_config.WriteOwnerNames(m_names) : m_config.WritePrinterNames(m_names);
 }
 

@@ -1,37 +1,30 @@
 #pragma once
 
-#include "CRegistInput.h"
 #include "CUserConfig.h"
-
-#include <string>
-#include <vector>
+#include "IRegistList.h"
 
 // The owner or printer names of the user configuration while they are being
 // edited: names compare with case, nothing is written before Apply.
-// Positions are list indexes, -1 for no selection.
-class CNameList {
+class CNameList : public IRegistList {
 public:
     enum class Kind { Owner, Printer };
 
     // Reads the kind's section of the file.
     CNameList(Kind kind, CUserConfig config);
 
-    const std::vector<std::string>& GetNames() const { return m_names; }
-    // The input dialog's settings and the duplicate message of this list.
-    const CRegistInput::Use& GetUse() const;
-    bool IsModified() const { return m_modified; }
+    const std::vector<std::string>& GetEntries() const override { return m_names; }
+    const CRegistInput::Use& GetUse() const override;
+    bool IsModified() const override { return m_modified; }
     // Position of the name, compared with case; -1 when not listed.
     int IndexOf(const std::string& name) const;
 
-    // Each returns the message to show, 0 when there is none: characters
-    // the file cannot hold, then duplicates. An empty name is ignored.
-    unsigned Add(const std::string& name);
+    unsigned Add(const std::string& name) override;
     // A name equal to any entry, the one changed included, is a duplicate.
-    unsigned Change(int selected, const std::string& name);
-    void Delete(int selected);
+    unsigned Change(int selected, const std::string& name) override;
+    void Delete(int selected) override;
 
     // Rewrites the section whole, in list order.
-    bool Apply() const;
+    bool Apply() override;
 
 private:
     unsigned Refusal(const std::string& name) const;

@@ -69,9 +69,10 @@ TEST_P(FormatExtensionListTest, EditsShowAndWrite)
     CFormatExtensionList list = CFormatExtensionList::Load();
     for (const Step& step : c.steps)
         EXPECT_EQ(Run(list, step), step.message) << step.action << " " << step.index << " " << step.text;
-    EXPECT_EQ(list.GetShown(), c.shown);
+    EXPECT_EQ(list.GetEntries(), c.shown);
     EXPECT_EQ(list.IsModified(), c.modified);
     EXPECT_TRUE(list.Apply());
+    EXPECT_FALSE(list.IsModified());
     EXPECT_EQ(ReadFileBytes(path), c.written);
 }
 

@@ -53,9 +53,10 @@ TEST_P(NameListTest, EditsShowAndRewriteTheSection)
     CNameList list(c.kind, CUserConfig(path));
     for (const Step& step : c.steps)
         EXPECT_EQ(Run(list, step), step.message) << step.action << " " << step.index << " " << step.text;
-    EXPECT_EQ(list.GetNames(), c.names);
+    EXPECT_EQ(list.GetEntries(), c.names);
     EXPECT_EQ(list.IsModified(), c.modified);
     EXPECT_TRUE(list.Apply());
+    EXPECT_FALSE(list.IsModified());
     EXPECT_EQ(ReadFileBytes(path), c.written);
 }
 
