@@ -1,0 +1,76 @@
+#include "COptionsPage.h"
+
+#include "CInputExtension.h"
+#include "CMessageService.h"
+#include "IRegistList.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QShortcut>
+
+void COptionsPage::Apply()
+{
+    m_list->Apply();
+}
+
+void COptionsPage::ConnectList(IRegistList& list, QListWidget& view, QAbstractButton& add, QAbstractButton& change,
+                               QAbstractButton& remove)
+{
+    m_list = &list;
+    m_view = &view;
+    connect(&add, &QAbstractButton::clicked, this, &COptionsPage::OnAdd);
+    connect(&change, &QAbstractButton::clicked, this, &COptionsPage::OnChange);
+    connect(&remove, &QAbstractButton::clicked, this, &COptionsPage::OnDelete);
+    connect(&view, &QListWidget::itemDoubleClicked, this, &COptionsPage::OnChange);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, &view, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &COptionsPage::OnDelete);
+    ShowEntries(-1);
+}
+
+void COptionsPage::ShowEntries(int row)
+{
+    m_view->clear();
+    for (const std::string& entry : m_list->GetEntries())
+        m_view->addItem(QString::fromStdString(entry));
+    if (row >= 0 && row < m_view->count())
+        m_view->setCurrentRow(row);
+}
+
+void COptionsPage::OnAdd()
+{
+    if (const auto text = CInputExtension::Ask(m_list->GetUse(), true, {}, this))
+        Show(static_cast<int>(m_list->GetEntries().size()), m_list->Add(text->toStdString()));
+}
+
+void COptionsPage::OnChange()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    if (const auto text = CInputExtension::Ask(m_list->GetUse(), false, m_view->item(row)->text(), this))
+        Show(row, m_list->Change(row, text->toStdString()));
+}
+
+// The entry that takes the deleted one's place is selected, so that
+// deleting again goes on down the list.
+void COptionsPage::OnDelete()
+{
+    const int row = SelectedRow();
+    m_list->Delete(row);
+    Show(std::min(row, static_cast<int>(m_list->GetEntries().size()) - 1), 0);
+}
+
+int COptionsPage::SelectedRow() const
+{
+    const QList<QListWidgetItem*> selected = m_view->selectedItems();
+    return selected.isEmpty() ? -1 : m_view->row(selected.front());
+}
+
+void COptionsPage::Show(int row, unsigned message)
+{
+    if (message != 0)
+        CMessageService::Show(message);
+    else if (m_list->IsModified())
+        emit Changed();
+    ShowEntries(row);
+}
