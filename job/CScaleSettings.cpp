@@ -191,16 +191,25 @@ std::vector<SettingLine> CScaleSettings::Lines() const
     const Sizes outputs = SizesOf(Grid::Scale);
     const Sizes papers = SizesOf(Grid::Paper);
     for (int row = 1; row <= kRowCount; ++row) {
-        const std::string& output = GetCell(Grid::Scale, row, 1);
-        if (const int at = LastIndexOf(outputs.labels, output); at >= 0)
-            lines.push_back({RowKey(Grid::Scale, row), At(outputs.codes, at), output});
-        const std::string& paper = GetCell(Grid::Paper, row, 1);
+        AddRowLine(lines, Grid::Scale, row, outputs);
         if (m_paperAuto)
             lines.push_back({RowKey(Grid::Paper, row), kAutoPrefix + GroupOf(Group::Roll).code, {}});
-        else if (const int at = LastIndexOf(papers.labels, paper); at >= 0)
-            lines.push_back({RowKey(Grid::Paper, row), At(papers.codes, at), paper});
+        else
+            AddRowLine(lines, Grid::Paper, row, papers);
     }
     return lines;
+}
+
+// A row that names no size keeps the file's value, as saving over that file
+// would: a new file without the key could not be sent.
+void CScaleSettings::AddRowLine(std::vector<SettingLine>& lines, Grid grid, int row, const Sizes& sizes) const
+{
+    const std::string& label = GetCell(grid, row, 1);
+    const std::string& read = m_fileValues[static_cast<std::size_t>(grid)][static_cast<std::size_t>(row - 1)];
+    if (const int at = LastIndexOf(sizes.labels, label); at >= 0)
+        lines.push_back({RowKey(grid, row), At(sizes.codes, at), label});
+    else if (!read.empty())
+        lines.push_back({RowKey(grid, row), read, {}});
 }
 
 SettingEdit CScaleSettings::Edit(const SettingKey& key, const std::string& value)
@@ -304,8 +313,10 @@ void CScaleSettings::ReadRows(const CProfile& current)
         const Sizes sizes = SizesOf(grid);
         for (int row = 1; row <= kRowCount; ++row) {
             const SettingKey key = RowKey(grid, row);
-            const int at = IndexOf(sizes.codes, current.GetString(key.section, key.key, kMissingValue));
-            ColumnOf(grid, 1)[static_cast<std::size_t>(row - 1)] = At(sizes.labels, at);
+            const std::string value = current.GetString(key.section, key.key, kMissingValue);
+            ColumnOf(grid, 1)[static_cast<std::size_t>(row - 1)] = At(sizes.labels, IndexOf(sizes.codes, value));
+            m_fileValues[static_cast<std::size_t>(grid)][static_cast<std::size_t>(row - 1)] =
+                value == kMissingValue ? std::string() : value;
         }
     }
     const SettingKey first = RowKey(Grid::Paper, 1);

@@ -58,7 +58,7 @@ public:
     // The never-shown copy's order.
     std::vector<SettingKey> OwnedKeys() const override;
     // The saved keys in save order; a row whose cell names no size of its
-    // list has no line.
+    // list keeps the file's value, or has no line when the file has none.
     std::vector<SettingLine> Lines() const override;
     // A group key selects the group as the user would. "InputMode" takes
     // "AUTO_" and an input group (selecting it), "OutputMode" a paper cut,
@@ -101,6 +101,7 @@ private:
     Sizes SizesOf(Grid grid) const;
     Sizes Offered(Grid grid, int row) const;
     std::string OutputMode() const;
+    void AddRowLine(std::vector<SettingLine>& lines, Grid grid, int row, const Sizes& sizes) const;
     SettingEdit EditGroup(Group group, const std::string& value);
     SettingEdit EditMode(const SettingKey& key, const std::string& value);
     SettingEdit EditSize(Grid grid, int row, const std::string& value);
@@ -110,5 +111,6 @@ private:
     std::array<GroupChoice, 3> m_groups;  // by Group
     Choice m_outputMode;
     std::array<std::array<Column, 2>, 2> m_cells;  // by Grid, then column
+    std::array<Column, 2> m_fileValues;  // by Grid: each row's value as read, "" when missing
     bool m_paperAuto = false;
 };

@@ -107,10 +107,10 @@ const ScaleCase kCases[] = {
     {.name = "UnknownValuesTakeFirstEntries",
      .file = "[PaperGroup]\nInputPaperGroup=ISOC\nOutputPaperGroup=iso a\nRollPaperGroup=\n"
              "[Input/Output Mode]\nOutputMode=STANDARD_ISOC\n[PaperSize]\nPaper1Size=R36\n",
-     .saved = Saved(kIso, "SYNCHRO_ISOA"), .inputSizes = kIsoInputSizes.c_str(), .papers = ""},
+     .saved = Saved(kIso, "SYNCHRO_ISOA", {}, {"R36"}), .inputSizes = kIsoInputSizes.c_str(), .papers = ""},
     {.name = "RowsSavedByLabelLastMatchWins", .file = kArchRows,
      .saved = Saved({"ARCH", "ARCH", "ARCH"}, "PRESET_ARCH",
-                    {"ARCH_E", "ARCH_D2", "", "", "", "", "", "", "", "", "", "", "", "", "ARCH_D2"}, {"R24", "", "R36"}),
+                    {"ARCH_E", "ARCH_D2", "A0", "", "", "", "", "", "", "", "", "", "", "", "ARCH_D2"}, {"R24", "A0R", "R36"}),
      .inputSizes = "E,D,D", .papers = "24 in,,36 in"},
     {.name = "OutputModeOfAnotherOutputGroupMatches", .file = "[Input/Output Mode]\nOutputMode=STANDARD_ISOB\n",
      .saved = Saved(kIso, "STANDARD_ISOA")},
@@ -137,6 +137,9 @@ const ScaleCase kCases[] = {
     {.name = "RollGroupRefillsThreeTimes", .file = "", .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
      .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, {"R36", "R24", "R36", "R24", "R36", "R24"}),
      .papers = "36 in,24 in,36 in,24 in,36 in,24 in"},
+    {.name = "RowsPastTheFillKeepFileValues", .file = "[PaperSize]\nPaper7Size=A0R\n",
+     .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
+     .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, {"R36", "R24", "R36", "R24", "R36", "R24", "A0R"})},
     {.name = "RollGroupWhileAutoFillsNothing", .file = "[PaperSize]\nPaper1Size=AUTO_ISOA\n",
      .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
      .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, Times(15, "AUTO_ARCH")), .papers = "",
@@ -247,6 +250,6 @@ TEST_F(CScaleSettingsTest, LinesShowLabels)
         shown += line.key.key + "=" + line.value + (line.display.empty() ? "" : " (" + line.display + ")") + ";";
     EXPECT_EQ(shown, "InputPaperGroup=ARCH (ARCH);OutputPaperGroup=ARCH (ARCH);RollPaperGroup=ARCH (ARCH rolls);"
                      "InputMode=AUTO_ARCH;OutputMode=PRESET_ARCH (Preset);Output1Size=ARCH_E (E);Paper1Size=R24 (24 in);"
-                     "Output2Size=ARCH_D2 (D);Paper3Size=R36 (36 in);Output15Size=ARCH_D2 (D);");
+                     "Output2Size=ARCH_D2 (D);Paper2Size=A0R;Output3Size=A0;Paper3Size=R36 (36 in);Output15Size=ARCH_D2 (D);");
 }
 }
