@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 std::string RegionOf(const std::string& modulePath)
@@ -83,20 +84,15 @@ TEST(VersionInfo, FirstTranslationPairThenFallbackLists)
     EXPECT_FALSE(noTranslation.GetString("Comments"));
 }
 
-TEST(ProgramVersion, ParsesProductVersionAndKey)
+// The region code comes from the module the tests loaded.
+TEST(ProgramVersion, ParsesProductVersionKeyAndRegion)
 {
     const auto numbers = CProgramVersion::ParseVersion("3, 4, 2, 0");
     ASSERT_TRUE(numbers);
-    EXPECT_EQ(numbers->major, 3);
-    EXPECT_EQ(numbers->minor, 4);
-    EXPECT_EQ(numbers->build, 2);
+    EXPECT_EQ(std::tuple(numbers->major, numbers->minor, numbers->build), std::tuple(3, 4, 2));
     EXPECT_FALSE(CProgramVersion::ParseVersion("3.4"));
     EXPECT_EQ(CProgramVersion::GetVersionKey(), "1.0");
     EXPECT_EQ(CProgramVersion::GetVersionString("/proc/self/exe", "ProductVersion"), "1, 0, 0, 0");
-}
-
-TEST(ProgramVersion, RegionCodeComesFromTheLoadedModule)
-{
     EXPECT_EQ(CProgramVersion::ReadRegionCode(), "ZC");
 }
 }
