@@ -13,6 +13,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <regex>
 
 namespace {
 using namespace std::chrono_literals;
@@ -20,10 +21,16 @@ using Clock = std::chrono::steady_clock;
 
 class FtpUpload : public testing::Test {
 protected:
+    // Every command the printer receives shows in its output.
+    explicit FtpUpload(const CPrinterSimulator::Options& printer = {})
+        : m_options(printer)
+    {
+        m_options.logCommands = true;
+    }
     void SetUp() override
     {
-        m_printer = std::make_unique<CPrinterSimulator>(PrinterOptions());
-        if (!m_printer->IsRunning() && PrinterOptions().host == "::1")
+        m_printer = std::make_unique<CPrinterSimulator>(m_options);
+        if (!m_printer->IsRunning() && m_options.host == "::1")
             GTEST_SKIP() << "the loopback interface has no IPv6 address here";
         ASSERT_TRUE(m_printer->IsRunning());
     }
@@ -31,13 +38,12 @@ protected:
     CFtpUpload::Request Request(const std::string& bytes, const std::string& folder = "plt00p",
                                 const std::string& name = "A0.hpg.pjl")
     {
-        return {"127.0.0.1", m_printer->Port(), "Sendora", "KX", folder, name, m_local.Write("job.pjl", bytes)};
+        return {m_options.host, m_printer->Port(), "Sendora", "KX", folder, name, m_local.Write("job.pjl", bytes)};
     }
 
     std::string Received(const std::string& relative) const { return m_printer->Root() + relative; }
 
-    virtual CPrinterSimulator::Options PrinterOptions() const { return {}; }
-
+    CPrinterSimulator::Options m_options;
     CTempDir m_local;
     std::unique_ptr<CPrinterSimulator> m_printer;
     CRecordingMonitor m_monitor;
@@ -48,12 +54,20 @@ struct NameCase {
     const char* folder;
     const char* file;
     std::size_t size;
+    const char* host = "127.0.0.1";
 };
 
-class FtpUploadNames : public FtpUpload, public testing::WithParamInterface<NameCase> {};
+class FtpUploadNames : public FtpUpload, public testing::WithParamInterface<NameCase> {
+protected:
+    FtpUploadNames()
+        : FtpUpload(SimulatorOptions([](auto& o) { o.host = GetParam().host; }))
+    {
+    }
+};
 
 // Progress runs over the file in 4096-byte steps, and ends also when the
-// last read fills the buffer.
+// last read fills the buffer. The printer opens the data connection itself
+// (PORT or EPRT) and is sent an image.
 TEST_P(FtpUploadNames, LandsWithItsBytesUnderTheName)
 {
     const NameCase& c = GetParam();
@@ -70,8 +84,11 @@ TEST_P(FtpUploadNames, LandsWithItsBytesUnderTheName)
     EXPECT_EQ(m_monitor.ends, 1);
     const std::string path = std::string(c.folder) + "/" + c.file;
     EXPECT_EQ(ReadFileBytes(Received(path)), bytes);
-    EXPECT_TRUE(m_printer->WaitForOutput("received " + path + " " + std::to_string(bytes.size()) + "\n", 5s))
-        << m_printer->Output();
+    EXPECT_TRUE(m_printer->WaitForOutput("received " + path + " " + std::to_string(bytes.size()) + "\n", 5s));
+    const std::string log = m_printer->Output();
+    EXPECT_TRUE(std::regex_search(log, std::regex("\ncommand (PORT|EPRT) "))) << log;
+    EXPECT_FALSE(std::regex_search(log, std::regex("\ncommand (PASV|EPSV)"))) << log;
+    EXPECT_NE(log.find("\ncommand TYPE I\n"), std::string::npos) << log;
     EXPECT_EQ(upload.GetErrorText(), "");
 }
 
@@ -80,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Names, FtpUploadNames,
                                          NameCase{"Setup", "plt07p", "SetupPrint.pjl", 4096 * 2 + 2048},
                                          NameCase{"Blanks", "plt99p", "site plan  v2.plt.pjl", 3 * 4096 + 21},
                                          NameCase{"UrlCharacters", "plt01p", "100% #3 ?a=b;type=a&c.plt.pjl", 21},
-                                         NameCase{"NonAscii", "plt02p", "Grundri\xc3\x9f \xc3\xa9tage.tif.pjl", 4100}),
+                                         NameCase{"NonAscii", "plt02p", "Grundri\xc3\x9f \xc3\xa9tage.tif.pjl", 4100},
+                                         NameCase{"OverIPv6", "plt00p", "A0.hpg.pjl", 4096, "::1"}),
                          ByCaseName());
 
 TEST_F(FtpUpload, CancelMidTransferDropsThePartialFile)
@@ -114,9 +132,9 @@ struct EarlyEndCase {
 // the same name is the printer's, and nothing is sending yet.
 class PrinterSlowToTakeTheFile : public FtpUpload, public testing::WithParamInterface<EarlyEndCase> {
 protected:
-    CPrinterSimulator::Options PrinterOptions() const override
+    PrinterSlowToTakeTheFile()
+        : FtpUpload(SimulatorOptions([](auto& o) { o.storePauseMs = 5000; }))
     {
-        return SimulatorOptions([](auto& o) { std::tie(o.storePauseMs, o.logCommands) = std::tuple(5000, true); });
     }
 };
 
@@ -175,9 +193,9 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
 // disk need not reach the stall point). The truncated job would be printed.
 class StalledPrinter : public FtpUpload, public testing::WithParamInterface<bool> {
 protected:
-    CPrinterSimulator::Options PrinterOptions() const override
+    StalledPrinter()
+        : FtpUpload(SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }))
     {
-        return SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; });
     }
 };
 
@@ -215,40 +233,4 @@ TEST_P(StalledPrinter, EndsSoonAndDropsThePartialJob)
 
 INSTANTIATE_TEST_SUITE_P(By, StalledPrinter, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Cancel" : "Timeout"; });
-
-struct HostCase {
-    const char* label;
-    const char* host;
-};
-
-// The printer expects to open the data connection itself (PORT or EPRT),
-// and to be sent an image.
-class ActiveUpload : public FtpUpload, public testing::WithParamInterface<HostCase> {
-protected:
-    CPrinterSimulator::Options PrinterOptions() const override
-    {
-        return SimulatorOptions([this](auto& o) { std::tie(o.host, o.logCommands) = std::tuple(GetParam().host, true); });
-    }
-};
-
-TEST_P(ActiveUpload, ThePrinterOpensTheDataConnection)
-{
-    auto request = Request("job");
-    request.host = GetParam().host;
-    CFtpUpload upload(request);
-
-    ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
-
-    EXPECT_EQ(ReadFileBytes(Received("plt00p/A0.hpg.pjl")), "job");
-    const std::string commands = m_printer->Output();
-    EXPECT_TRUE(commands.find("\ncommand PORT ") != std::string::npos ||
-                commands.find("\ncommand EPRT ") != std::string::npos)
-        << commands;
-    EXPECT_EQ(commands.find("\ncommand PASV"), std::string::npos) << commands;
-    EXPECT_EQ(commands.find("\ncommand EPSV"), std::string::npos) << commands;
-    EXPECT_NE(commands.find("\ncommand TYPE I\n"), std::string::npos) << commands;
-}
-
-INSTANTIATE_TEST_SUITE_P(Hosts, ActiveUpload,
-                         testing::Values(HostCase{"IPv4", "127.0.0.1"}, HostCase{"IPv6", "::1"}), ByCaseName());
 }

@@ -126,14 +126,12 @@ TEST(CMVFTPTest, PromptPrinterGetsBareLinesAndTakesOnlyTheFixedWaits)
 TEST(CMVFTPTest, RefusedLoginStillCountsAsAReply)
 {
     CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.password = "secret"; }));
-    ASSERT_TRUE(printer.IsRunning());
     CMessageRecorder messages;
     CMVFTP client = MakeClient();
 
     ASSERT_TRUE(client.ConnectPrinter(printer.Address()));
-    EXPECT_TRUE(client.SendLine("Sendora"));
-    EXPECT_TRUE(client.SendLine("KX"));
-    EXPECT_EQ(client.GetLastReply().substr(0, 4), "530 ");
+    EXPECT_TRUE(client.SendLine("Sendora") && client.SendLine("KX"));
+    EXPECT_TRUE(client.GetLastReply().starts_with("530 ")) << client.GetLastReply();
     EXPECT_TRUE(messages.Messages().empty());
 }
 

@@ -1,4 +1,5 @@
 #include "CFtpUpload.h"
+#include "CSocket.h"
 
 #include "CRecordingMonitor.h"
 #include "CRunningProcess.h"
@@ -6,8 +7,6 @@
 #include "LoopbackPort.h"
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,18 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* kVsftpd = "/usr/sbin/vsftpd";
-
-bool Accepts(int port)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool accepted = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return accepted;
-}
 
 // vsftpd with anonymous upload into root/plt00p on a free loopback port,
 // in its own folder. As root it runs the sessions as the "ftp" user that
@@ -64,7 +51,7 @@ private:
                                                      std::vector<std::string>{m_dir.Write("vsftpd.conf", Config())});
         const auto deadline = std::chrono::steady_clock::now() + 10s;
         while (!m_server->HasEnded() && std::chrono::steady_clock::now() < deadline) {
-            if (Accepts(m_port))
+            if (CSocket().Connect("127.0.0.1", static_cast<unsigned short>(m_port), 1s) == CSocket::EConnect::Ok)
                 return true;
             std::this_thread::sleep_for(20ms);
         }
@@ -118,27 +105,21 @@ protected:
     CRecordingMonitor m_monitor;
 };
 
-TEST_F(VsftpdUpload, StoresTheBytesUnderTheName)
+TEST_F(VsftpdUpload, StoresTheBytesUnderTheNameAndACancelDeletesThePartialFile)
 {
     const std::string bytes = PatternBytes(300000) + "\r\n\n\r";
     const std::string name = "Grundri\xc3\x9f 100% #2.hpg.pjl";
     CFtpUpload upload(Request(bytes, "plt00p", name));
-
     ASSERT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Finished) << upload.GetErrorText();
-
     EXPECT_EQ(ReadFileBytes(m_server.Root() + "plt00p/" + name), bytes);
     EXPECT_EQ(m_monitor.done, bytes.size());
-}
 
-TEST_F(VsftpdUpload, CancelDeletesThePartialFile)
-{
-    const std::string bytes = PatternBytes(32 << 20);
-    m_monitor.cancelWhen = [this] { return m_monitor.done >= (1 << 20); };
-    CFtpUpload upload(Request(bytes, "plt00p", "A0.hpg.pjl"));
-
-    EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Cancelled);
-
-    EXPECT_LT(m_monitor.done, bytes.size());
-    EXPECT_TRUE(std::filesystem::is_empty(m_server.Root() + "plt00p"));
+    const std::string large = PatternBytes(32 << 20);
+    CRecordingMonitor cancelling;
+    cancelling.cancelWhen = [&] { return cancelling.done >= (1 << 20); };
+    CFtpUpload cancelled(Request(large, "plt00p", "A0.hpg.pjl"));
+    EXPECT_EQ(cancelled.Run(cancelling), CFtpUpload::Result::Cancelled);
+    EXPECT_LT(cancelling.done, large.size());
+    EXPECT_EQ(FilesBelow(m_server.Root()), std::set<std::string>{"plt00p/" + name});
 }
 }
