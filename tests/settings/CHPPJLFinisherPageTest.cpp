@@ -1,79 +1,40 @@
 // The finisher tab shows the region's form with its rules, and its controls change the rules.
 #include "CEditWithSpin.h"
 #include "CHPPJLFinisherPage.h"
-#include "CMessageRecorder.h"
 #include "CMessageService.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CResourceModule.h"
-#include "CTempDir.h"
+#include "CPageTestFixture.h"
 #include "CaseNames.h"
-#include "ResourceIds.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QTest>
 
 namespace {
 using Control = CFinisherSettings::Control;
 
-const std::string kCapabilities =
-    "[Finisher]\nFolder=No folding;UNFOLD,Fan fold;FAN1\nFolderSize=A4;A4\nFolderMargin=None;0,20 mm;20\n"
-    "Stacker=Stack;STACK,Sort;SORT,Mixed;MIX\nStackBin=Top tray;TOPTRAY,Bin 1;0\nFolderProgramRange=1,50\n"
-    "FolderBinNoRange=1,10\nFolderOutputBin=Bypass;BYPASS,Standard;STANDARD,Select bin;SELECTBIN\n";
-
-CPlotter LoadedPlotter(const std::string& path, const std::string& region)
-{
-    CPlotter plotter(path);
-    plotter.LoadConfig(region);
-    return plotter;
-}
-
-class CFinisherPageFixture {
+class CFinisherPageFixture : public CPageTestFixture {
 protected:
     CFinisherPageFixture(const char* region, const std::string& file)
-        : m_region(region)
+        : CPageTestFixture("[Finisher]\nFolder=No folding;UNFOLD,Fan fold;FAN1\nFolderSize=A4;A4\n"
+                           "FolderMargin=None;0,20 mm;20\nStacker=Stack;STACK,Sort;SORT,Mixed;MIX\n"
+                           "StackBin=Top tray;TOPTRAY,Bin 1;0\nFolderProgramRange=1,50\nFolderBinNoRange=1,10\n"
+                           "FolderOutputBin=Bypass;BYPASS,Standard;STANDARD,Select bin;SELECTBIN\n",
+                           region)
+        , m_settings(m_plotter, region)
+        , m_page(m_settings, m_plotter)
     {
-        CProfile current;
-        current.Open(m_dir.Write("current.prn", "[Finisher]\n" + file));
-        m_settings.Load(current);
-        m_page.ShowSettings();
-        m_page.show();
+        Show(m_settings, m_page, "[Finisher]\n" + file);
     }
 
-    template <class Widget>
-    Widget& Find(const char* name)
-    {
-        return *m_page.findChild<Widget*>(name);
-    }
-
-    // The names of the inputs shown, in form order.
-    std::string Shown()
-    {
-        std::string names;
-        for (QWidget* widget : m_page.findChildren<QWidget*>())
-            if ((qobject_cast<QComboBox*>(widget) || qobject_cast<QCheckBox*>(widget) ||
-                 qobject_cast<CEditWithSpin*>(widget)) && widget->isVisibleTo(&m_page))
-                names += widget->objectName().toStdString() + " ";
-        return names;
-    }
-
-    std::string m_region;
-    CTempDir m_dir;
-    CMessageRecorder m_messages;
-    CPlotter m_plotter = LoadedPlotter(m_dir.Write("PJLConfig.txt", kCapabilities), m_region);
-    CFinisherSettings m_settings{m_plotter, m_region};
-    CHPPJLFinisherPage m_page{m_settings, m_plotter};
+    CFinisherSettings m_settings;
+    CHPPJLFinisherPage m_page;
 };
 
 struct FormCase {
     const char* name;
     const char* form;
-    std::string shown;
+    std::string shown;  // the inputs shown, in form order
 };
 
 const FormCase kForms[] = {
@@ -95,9 +56,14 @@ protected:
 
 TEST_P(CHPPJLFinisherPageFormTest, ShowsTheRegionsControlsOnly)
 {
-    EXPECT_EQ(m_page.windowTitle().toStdString(), CResourceModule::LoadString(ResId::kFinisherPageTitle));
+    EXPECT_EQ(m_page.windowTitle().toStdString(), Text(ResId::kFinisherPageTitle));
     EXPECT_NE(m_page.findChild<QWidget*>(GetParam().form), nullptr);
-    EXPECT_EQ(Shown(), GetParam().shown);
+    std::string shown;
+    for (QWidget* widget : m_page.findChildren<QWidget*>())
+        if ((qobject_cast<QComboBox*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+             qobject_cast<CEditWithSpin*>(widget)) && widget->isVisibleTo(&m_page))
+            shown += widget->objectName().toStdString() + " ";
+    EXPECT_EQ(shown, GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Regions, CHPPJLFinisherPageFormTest, testing::ValuesIn(kForms), ByCaseName());
@@ -118,8 +84,7 @@ protected:
 
 TEST_F(CHPPJLFinisherPageZcTest, ProgramOffAndOutputBinEnableTheFoldControls)
 {
-    EXPECT_EQ(Find<QCheckBox>("checkProgramOff").text().toStdString(),
-              CResourceModule::LoadString(ResId::kFinisher199ProgramOffCheck));
+    EXPECT_EQ(Find<QCheckBox>("checkProgramOff").text().toStdString(), Text(ResId::kFinisher199ProgramOffCheck));
     EXPECT_EQ(Find<CEditWithSpin>("editProgramNumber").Text(), "12");
     EXPECT_EQ(Find<QComboBox>("comboOutputBin").currentText(), "Select bin");
     EXPECT_EQ(FoldEnabled(), std::vector<bool>(4, true));
@@ -160,8 +125,7 @@ TEST_F(CHPPJLFinisherPageJpTest, FoldCheckProgramAndStackerFollowTheRules)
 {
     auto& program = Find<QComboBox>("comboFoldProgram");
     auto& fold = Find<QCheckBox>("checkFold");
-    EXPECT_FALSE(program.isEnabled());
-    EXPECT_FALSE(Find<QLabel>("labelFoldProgram").isEnabled());
+    EXPECT_FALSE(program.isEnabled() || Find<QLabel>("labelFoldProgram").isEnabled());
     EXPECT_TRUE(fold.isEnabled() && fold.isChecked());
 
     fold.click();

@@ -1,50 +1,26 @@
 // The pen page shows its rules in the grid, and the grid's in-place edits change the rules.
 #include "CEditWithSpin.h"
 #include "CHPPJLPenPage.h"
-#include "CMessageRecorder.h"
+#include "CPageTestFixture.h"
 #include "CPenSettings.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CResourceModule.h"
 #include "CSDComboBoxEx.h"
-#include "CSettingsGrid.h"
-#include "CTempDir.h"
 #include "CaseNames.h"
-#include "ResourceIds.h"
-#include "ViewClicks.h"
-
-#include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QTest>
 
 #include <functional>
 
 namespace {
-CPlotter LoadedPlotter(const std::string& path)
-{
-    CPlotter plotter(path);
-    plotter.LoadConfig("ZC");
-    return plotter;
-}
-
-class CPenPageFixture {
+class CPenPageFixture : public CPageTestFixture {
 protected:
-    CPenPageFixture()
+    CPenPageFixture() : CPageTestFixture("[HPGLPen]\nPenWidthRange=1,200\n")
     {
-        CProfile current;
-        current.Open(m_dir.Write("current.prn", "[HPGLPen]\nPen1=10,ROUND,BEVEL,RED\nPen2=20,SQUARE,MITTER,GREEN\n"
-                                                "PenWidthChange=ON\n"));
-        m_settings.Load(current);
-        m_page.ShowSettings();
-        m_page.show();
+        Show(m_settings, m_page,
+             "[HPGLPen]\nPen1=10,ROUND,BEVEL,RED\nPen2=20,SQUARE,MITTER,GREEN\nPenWidthChange=ON\n");
     }
 
-    CSettingsGrid& Grid() { return *m_page.findChild<CSettingsGrid*>(); }
+    CSettingsGrid& Grid() { return Find<CSettingsGrid>(); }
 
-    CTempDir m_dir;
-    CMessageRecorder m_messages;
-    CPlotter m_plotter = LoadedPlotter(m_dir.Write("caps.ini", "[HPGLPen]\nPenWidthRange=1,200\n"));
     CPenSettings m_settings{m_plotter};
     CHPPJLPenPage m_page{m_settings, m_plotter};
 };
@@ -54,19 +30,18 @@ class CHPPJLPenPageTest : public CPenPageFixture, public testing::Test {};
 TEST_F(CHPPJLPenPageTest, ShowsTheRules)
 {
     CSettingsGrid& grid = Grid();
-    EXPECT_EQ(m_page.windowTitle().toStdString(), CResourceModule::LoadString(ResId::kPenPageTitle));
-    EXPECT_EQ(grid.Text(0, 1).toStdString(), CResourceModule::LoadString(ResId::kPenWidthHeader));
+    EXPECT_EQ(m_page.windowTitle().toStdString(), Text(ResId::kPenPageTitle));
+    EXPECT_EQ(grid.Text(0, 1).toStdString(), Text(ResId::kPenWidthHeader));
     EXPECT_EQ(grid.Text(32, 0), "32");
     EXPECT_EQ(grid.Text(1, 1), "10");
-    EXPECT_FALSE(grid.Picture(1, 2).isNull());
-    EXPECT_FALSE(grid.Picture(1, 3).isNull());
+    EXPECT_FALSE(grid.Picture(1, 2).isNull() || grid.Picture(1, 3).isNull());
     EXPECT_EQ(grid.Text(1, 4).toStdString(), m_plotter.GetColorNames()[2]);
     EXPECT_EQ(grid.CellBackground(1, 4), QColor(255, 0, 0));
     EXPECT_EQ(grid.CellTextColour(1, 4), QColor(255, 255, 255));
     EXPECT_EQ(grid.Text(2, 4), "");
     EXPECT_TRUE(grid.Text(3, 1).isEmpty() && grid.Picture(3, 2).isNull());
-    ASSERT_TRUE(m_page.findChild<QCheckBox*>()->isChecked());
-    m_page.findChild<QCheckBox*>()->click();
+    ASSERT_TRUE(Find<QCheckBox>().isChecked());
+    Find<QCheckBox>().click();
     EXPECT_FALSE(m_settings.GetWidthChange());
 }
 
@@ -100,19 +75,16 @@ class CHPPJLPenPageEditTest : public CPenPageFixture, public testing::TestWithPa
 
 TEST_P(CHPPJLPenPageEditTest, EnterStoresInTheRules)
 {
-    CSettingsGrid& grid = Grid();
-    DoubleClickCell(grid, grid.model()->index(1, GetParam().column));
-    QWidget* editor = grid.OpenEditor();
+    QWidget* editor = OpenEditor(Grid(), 2, GetParam().column);
     ASSERT_NE(editor, nullptr);
     GetParam().change(*editor);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
+    Enter(*editor);
 
     const CPenSettings::Pen& pen = m_settings.GetPen(2);
     EXPECT_EQ(pen.width + "," + pen.end + "," + pen.joint + "," + pen.colour, GetParam().pen);
     EXPECT_EQ(m_messages.Ids(), GetParam().messages);
-    EXPECT_EQ(grid.OpenEditor() != nullptr, !GetParam().messages.empty());
-    EXPECT_EQ(grid.Text(2, 1).toStdString(), pen.width);
+    EXPECT_EQ(Grid().OpenEditor() != nullptr, !GetParam().messages.empty());
+    EXPECT_EQ(Grid().Text(2, 1).toStdString(), pen.width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, CHPPJLPenPageEditTest, testing::ValuesIn(kEditCases), ByCaseName());

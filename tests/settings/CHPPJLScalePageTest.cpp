@@ -1,61 +1,26 @@
 // The scale page shows its rules, and its controls pass the user's actions on.
 #include "CHPPJLScalePage.h"
-#include "CMessageRecorder.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CResourceModule.h"
+#include "CPageTestFixture.h"
 #include "CSDComboBox.h"
-#include "CSettingsGrid.h"
-#include "CTempDir.h"
-#include "ResourceIds.h"
 #include "SheetFlags.h"
-
-#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTest>
 
 namespace {
-using Grid = CScaleSettings::Grid;
-
-// Rows past the first offer the output sizes from the second on.
-const std::string kCapabilities =
-    "[Scale]\nInputPaperGroup=ISO A;ISOA,ARCH;ARCH\nOutputPaperGroup=ISO A;ISOA,ARCH;ARCH\n"
-    "RollPaperGroup=ISO rolls;ISOA\nPaperCut=Synchro;SYNCHRO,Standard;STANDARD\nINDEX_LONGSIZEPSTN=1\n"
-    "ISOA_OutputSize=A0;A0,A1;A1\nISOA_PaperSize=A0 roll;A0R,A1 roll;A1R\nARCH_OutputSize=E;ARCH_E,D;ARCH_D\n";
-
-std::string Text(unsigned id) { return CResourceModule::LoadString(id); }
-
-class CHPPJLScalePageTest : public testing::Test {
+class CHPPJLScalePageTest : public CPageTestFixture, public testing::Test {
 protected:
+    // Rows past the first offer the output sizes from the second on.
     CHPPJLScalePageTest()
+        : CPageTestFixture("[Scale]\nInputPaperGroup=ISO A;ISOA,ARCH;ARCH\nOutputPaperGroup=ISO A;ISOA,ARCH;ARCH\n"
+                           "RollPaperGroup=ISO rolls;ISOA\nPaperCut=Synchro;SYNCHRO,Standard;STANDARD\n"
+                           "INDEX_LONGSIZEPSTN=1\nISOA_OutputSize=A0;A0,A1;A1\nISOA_PaperSize=A0 roll;A0R,A1 roll;A1R\n"
+                           "ARCH_OutputSize=E;ARCH_E,D;ARCH_D\n")
     {
-        m_plotter.LoadConfig("ZC");
-        CProfile current;
-        current.Open(m_dir.Write("current.prn", "[PaperGroup]\nOutputPaperGroup=ARCH\n[OutputSize]\nOutput1Size=ARCH_D\n"
-                                                "[PaperSize]\nPaper1Size=A1R\n"));
-        m_settings.Load(current);
-        m_page.ShowSettings();
-        m_page.show();
+        Show(m_settings, m_page, "[PaperGroup]\nOutputPaperGroup=ARCH\n[OutputSize]\nOutput1Size=ARCH_D\n"
+                                 "[PaperSize]\nPaper1Size=A1R\n");
     }
 
-    template <class Control>
-    Control& Find(const char* name)
-    {
-        return *m_page.findChild<Control*>(name);
-    }
-
-    void Click(const char* name)
-    {
-        auto& button = Find<QAbstractButton>(name);
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(4, button.height() / 2));
-    }
-
-    CTempDir m_dir;
-    CMessageRecorder m_messages;
-    CPlotter m_plotter{m_dir.Write("PJLConfig.txt", kCapabilities)};
     SheetFlags m_flags{true, false};
     CScaleSettings m_settings{m_plotter, m_flags};
     CHPPJLScalePage m_page{m_settings, m_plotter};
@@ -88,16 +53,12 @@ TEST_F(CHPPJLScalePageTest, ControlsPassActionsOn)
     EXPECT_EQ(QStringList({scale.Text(1, 0), scale.Text(2, 0), scale.Text(2, 1), paper.Text(2, 0)}),
               QStringList({"E", "D", "A1", "A1"}));
 
-    const QModelIndex cell = scale.model()->index(0, 1);
-    QTest::mouseClick(scale.viewport(), Qt::LeftButton, {}, scale.visualRect(cell).center());
-    QTest::mouseDClick(scale.viewport(), Qt::LeftButton, {}, scale.visualRect(cell).center());
-    auto* list = qobject_cast<CSDComboBox*>(scale.OpenEditor());
+    auto* list = qobject_cast<CSDComboBox*>(OpenEditor(scale, 1, 1));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 2);
     list->setCurrentIndex(1);
-    QTest::keyClick(list, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_settings.GetCell(Grid::Scale, 1, 1), "A1");
+    Enter(*list);
+    EXPECT_EQ(m_settings.GetCell(CScaleSettings::Grid::Scale, 1, 1), "A1");
     EXPECT_EQ(scale.Text(1, 1), "A1");
 
     Click("checkAutoPaper");
@@ -105,9 +66,8 @@ TEST_F(CHPPJLScalePageTest, ControlsPassActionsOn)
     EXPECT_FALSE(Find<QCheckBox>("checkAutoPaper").isChecked());
     m_flags.stampOn = false;
     Click("checkAutoPaper");
-    EXPECT_TRUE(Find<QCheckBox>("checkAutoPaper").isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("checkAutoPaper").isChecked() && m_flags.paperAuto);
     EXPECT_FALSE(paper.isEnabled());
     EXPECT_TRUE(paper.Text(1, 1).isEmpty());
-    EXPECT_TRUE(m_flags.paperAuto);
 }
 }
