@@ -53,12 +53,6 @@ protected:
         QApplication::setActiveWindow(&m_page);
     }
 
-    QPoint CellCentre(int row, int column) const
-    {
-        return m_grid.visualRect(m_grid.model()->index(row - 1, column)).center();
-    }
-    void DoubleClick(int row, int column) { DoubleClickCell(m_grid, m_grid.model()->index(row - 1, column)); }
-
     QWidget m_page;
     CSettingsGrid m_grid;
     QLineEdit m_after;
@@ -84,7 +78,8 @@ protected:
     void End(CEnd end)
     {
         if (end == CEnd::kClickAway)
-            QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 0));
+            QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {},
+                              m_grid.visualRect(m_grid.model()->index(2, 0)).center());
         else if (end == CEnd::kScroll)
             m_grid.verticalScrollBar()->setValue(m_grid.verticalScrollBar()->maximum());
         else
@@ -99,8 +94,7 @@ TEST_P(CSettingsGridEditTest, EditorStoresOnEnterFocusLossOrScrollingAndDropsOnE
 {
     const CEditCase& edit = GetParam();
     m_grid.setEnabled(edit.enabled);
-    const QString before = m_grid.Text(1, edit.column);
-    DoubleClick(1, edit.column);
+    DoubleClickCell(m_grid, m_grid.model()->index(0, edit.column));
     QWidget* editor = m_grid.OpenEditor();
     ASSERT_EQ(editor != nullptr, edit.opens);
     if (editor) {
