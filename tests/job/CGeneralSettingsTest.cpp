@@ -1,19 +1,12 @@
 // The general page's rules: a file read, the user's changes, then the whole file saved.
 #include "CGeneralSettings.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CProfileBatch.h"
-#include "CTempDir.h"
+#include "CPageRulesFixture.h"
 #include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 using Status = SettingEdit::Status;
-using Strings = std::vector<std::string>;
-
-const std::string kCapabilities = "[OutputTray]\nOutputTray=Top tray;TOP,Rear tray;REAR\n"
-                                  "[MediaType]\nMediaType=Plain paper;PLAIN,Film;FILM,Tracing;TRACING\n";
 
 // The whole saved file, in the page's save order.
 std::string Saved(const char* source, const char* tray, const char* errorLabel, const char* label,
@@ -24,17 +17,12 @@ std::string Saved(const char* source, const char* tray, const char* errorLabel, 
            + "\r\nLabelLocation=" + corner + "\r\n[MediaType]\r\nMediaType=" + media + "\r\n";
 }
 
-struct EditCase {
-    std::string edit;  // "Section/Key=VALUE"
-    Status status = Status::Applied;
-    Strings offered = {};
-};
-
 struct SaveCase {
     const char* name;
     std::string file;
     std::string saved;
-    std::vector<EditCase> edits = {};
+    std::vector<EditStep> edits = {};
+    std::string shown = {};  // the lines, when given
 };
 
 // Keys in another order than the page saves them.
@@ -48,13 +36,15 @@ const SaveCase kSaveCases[] = {
     {"NoLabelSection",
      "[MediaSource]\nMediaSource=MANUAL_FD\n[OutputTray]\nOutputTray=REAR\n[MediaType]\nMediaType=FILM\n",
      Saved("MANUAL_FD", "REAR", "OFF", "OFF", "OFF", "U_LEFT", "FILM")},
-    {"ReadsEveryValueAndSavesInOrder", kEveryValue, kEveryValueSaved},
+    // The lines show the labels of list entries that are not the first.
+    {"ReadsEveryValueAndSavesInOrder", kEveryValue, kEveryValueSaved, {},
+     "MediaSource=MANUAL_FD;OutputTray=REAR (Rear tray);ErrorLabel=ON;Label=ON;DateLabel=ON;"
+     "LabelLocation=L_RIGHT;MediaType=TRACING (Tracing);"},
     {"UnknownValuesTakeFallbacks",
      "[MediaSource]\nMediaSource=manual_fd\n[OutputTray]\nOutputTray=Rear tray\n[Label]\nErrorLabel=on\n"
      "Label=1\nDateLabel=\nLabelLocation=LEFT\n[MediaType]\nMediaType=film\n",
      Saved("AUTO", "TOP", "OFF", "OFF", "OFF", "U_LEFT", "PLAIN")},
-    {"EditsAsTheControlsWould", "",
-     Saved("MANUAL_FD", "REAR", "OFF", "ON", "OFF", "L_LEFT", "TRACING"),
+    {"EditsAsTheControlsWould", "", Saved("MANUAL_FD", "REAR", "OFF", "ON", "OFF", "L_LEFT", "TRACING"),
      {{"MediaSource/MediaSource=MANUAL_FD"},
       {"OutputTray/OutputTray=REAR"},
       {"Label/Label=ON"},
@@ -70,55 +60,25 @@ const SaveCase kSaveCases[] = {
       {"HPGLPen/PenWidthChange=ON", Status::UnknownKey}}},
 };
 
-class CGeneralSettingsTest : public testing::TestWithParam<SaveCase> {
+class CGeneralSettingsTest : public CPageRulesFixture, public testing::TestWithParam<SaveCase> {
 protected:
-    CGeneralSettingsTest() { m_plotter.LoadConfig("ZC"); }
-
-    void Load(const std::string& file)
+    CGeneralSettingsTest()
+        : CPageRulesFixture("[OutputTray]\nOutputTray=Top tray;TOP,Rear tray;REAR\n"
+                            "[MediaType]\nMediaType=Plain paper;PLAIN,Film;FILM,Tracing;TRACING\n")
     {
-        m_current.Open(m_dir.Write("current.prn", file));
-        m_page.Load(m_current);
     }
-
-    std::string SaveAndRead()
-    {
-        CProfileBatch batch(m_dir.File("saved.prn"));
-        m_page.Save(batch, m_current.GetPath());
-        EXPECT_TRUE(batch.Commit());
-        return ReadFileBytes(batch.GetPath());
-    }
-
-    CTempDir m_dir;
-    CPlotter m_plotter{m_dir.Write("PJLConfig.txt", kCapabilities)};
-    CProfile m_current;
-    CGeneralSettings m_page{m_plotter};
 };
 
 TEST_P(CGeneralSettingsTest, SavesWholeFile)
 {
-    Load(GetParam().file);
-    for (const EditCase& edit : GetParam().edits) {
-        const auto slash = edit.edit.find('/');
-        const auto equals = edit.edit.find('=');
-        const SettingKey key{edit.edit.substr(0, slash), edit.edit.substr(slash + 1, equals - slash - 1)};
-        const SettingEdit result = m_page.Edit(key, edit.edit.substr(equals + 1));
-        EXPECT_EQ(result.status, edit.status) << edit.edit;
-        EXPECT_EQ(result.offered, edit.offered) << edit.edit;
+    CGeneralSettings page(m_plotter);
+    page.Load(Current(GetParam().file));
+    if (!GetParam().shown.empty()) {
+        EXPECT_EQ(Shown(page), GetParam().shown);
     }
-    EXPECT_EQ(SaveAndRead(), GetParam().saved);
+    ExpectEdits(page, GetParam().edits);
+    EXPECT_EQ(SaveAndRead(page), GetParam().saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CGeneralSettingsTest, testing::ValuesIn(kSaveCases), ByCaseName());
-
-// The order of the lines and of the owned keys is pinned by the show and
-// copy-through golden files; these list entries are not the first.
-TEST_F(CGeneralSettingsTest, LinesShowListLabels)
-{
-    Load(kEveryValue);
-    std::string shown;
-    for (const SettingLine& line : m_page.Lines())
-        shown += line.key.key + "=" + line.value + (line.display.empty() ? "" : " (" + line.display + ")") + ";";
-    EXPECT_EQ(shown, "MediaSource=MANUAL_FD;OutputTray=REAR (Rear tray);ErrorLabel=ON;Label=ON;DateLabel=ON;"
-                     "LabelLocation=L_RIGHT;MediaType=TRACING (Tracing);");
-}
 }

@@ -1,11 +1,7 @@
 // The pen page's rules: a file read, the user's changes, then the whole file saved and the messages shown.
-#include "CMessageRecorder.h"
 #include "CMessageService.h"
+#include "CPageRulesFixture.h"
 #include "CPenSettings.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CProfileBatch.h"
-#include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 
@@ -15,6 +11,7 @@
 
 namespace {
 using Strings = std::vector<std::string>;
+using Status = SettingEdit::Status;
 constexpr unsigned kBadWidth = ResId::kBadPenWidthMessage;
 
 // Pen n as the test files give it: every end, joint and colour in turn.
@@ -45,88 +42,63 @@ std::string Saved(int readPens, const Strings& given, const std::string& widthCh
     return text + "PenWidthChange=" + widthChange + "\r\n";
 }
 
-using Action = std::function<void(CPenSettings&)>;
-
-Action Width(const std::string& width, bool accepted)
-{
-    return [=](CPenSettings& page) { EXPECT_EQ(page.SetWidth(1, width), accepted); };
-}
-
-Action Edit(const std::string& key, const std::string& value, SettingEdit::Status status, const Strings& offered = {})
-{
-    return [=](CPenSettings& page) {
-        const SettingEdit edit = page.Edit({"HPGLPen", key}, value);
-        EXPECT_EQ(edit.status, status);
-        EXPECT_EQ(edit.offered, offered);
-    };
-}
-
-const auto kBad = SettingEdit::Status::BadValue;
-const auto kApplied = SettingEdit::Status::Applied;
-
 struct PenCase {
     const char* name;
     std::string body;  // section "HPGLPen" of the current file
-    Action act;
     std::string saved;
-    std::vector<unsigned> messages;
+    std::vector<unsigned> messages = {};
+    std::vector<EditStep> edits = {};  // of section "HPGLPen"
+    std::function<void(CPenSettings&)> act = {};
 };
 
 const PenCase kCases[] = {
-    {"UnknownColourSavedBlack", "Pen1=10,ROUND,BEVEL,GREEN\nPen2=10,ROUND,BEVEL,RED,X\n", {},
-     Saved(0, {"10,ROUND,BEVEL,BLACK", "10,ROUND,BEVEL,RED"}), {}},
-    {"WidthChangeMissingIsOff", PenLines(2), {}, Saved(2, {}), {}},
-    {"StopsAtFirstMissingPen", PenLines(1) + "Pen3=" + PenValue(3) + "\nPenWidthChange=ON\n", {}, Saved(1, {}, "ON"), {}},
-    {"MalformedPenStopsBeforeWidthChange", PenLines(2) + "Pen3=10,ROUND,BEVEL\nPen4=1,,,\nPenWidthChange=ON\n", {},
+    {"UnknownColourSavedBlack", "Pen1=10,ROUND,BEVEL,GREEN\nPen2=10,ROUND,BEVEL,RED,X\n",
+     Saved(0, {"10,ROUND,BEVEL,BLACK", "10,ROUND,BEVEL,RED"})},
+    {"WidthChangeMissingIsOff", PenLines(2), Saved(2, {})},
+    {"StopsAtFirstMissingPen", PenLines(1) + "Pen3=" + PenValue(3) + "\nPenWidthChange=ON\n", Saved(1, {}, "ON")},
+    {"MalformedPenStopsBeforeWidthChange", PenLines(2) + "Pen3=10,ROUND,BEVEL\nPen4=1,,,\nPenWidthChange=ON\n",
      Saved(2, {}), {ResId::kBadPenEntryMessage}},
-    {"ThirtyThirdPenIgnored", PenLines(33) + "PenWidthChange=ON\n", {}, Saved(32, {}, "ON"), {}},
-    {"WidthLetter", PenLines(1), Width("1a", false), Saved(1, {}), {kBadWidth}},
-    {"WidthEmpty", PenLines(1), Width("", false), Saved(1, {}), {kBadWidth}},
-    {"WidthBelowRange", PenLines(1), Width("0", false), Saved(1, {}), {kBadWidth}},
-    {"WidthAboveRange", PenLines(1), Width("99999999999", false), Saved(1, {}), {kBadWidth}},
-    {"WidthUpperBound", PenLines(1), Width("200", true), Saved(0, {"200,ROUND,BEVEL,BLACK"}), {}},
-    {"ChoicesOfTheirSets",
-     PenLines(1),
+    {"ThirtyThirdPenIgnored", PenLines(33) + "PenWidthChange=ON\n", Saved(32, {}, "ON")},
+    {"WidthsRefused", PenLines(1), Saved(1, {}), {kBadWidth, kBadWidth, kBadWidth, kBadWidth}, {},
      [](CPenSettings& page) {
+         for (const char* width : {"1a", "", "0", "99999999999"})
+             EXPECT_FALSE(page.SetWidth(1, width)) << width;
+     }},
+    {"ChoicesOfTheirSetsAndTheUpperWidth", PenLines(1), Saved(0, {"200,TRIANGLE,UNJOINT,RED"}, "ON"), {}, {},
+     [](CPenSettings& page) {
+         EXPECT_TRUE(page.SetWidth(1, "200"));
          EXPECT_TRUE(page.SetEnd(1, "TRIANGLE") && page.SetJoint(1, "UNJOINT") && page.SetColour(1, "RED"));
          EXPECT_FALSE(page.SetEnd(1, "BEVEL") || page.SetJoint(1, "TRIANGLE") || page.SetColour(1, "GRAY"));
          EXPECT_EQ(page.Lines()[0].display, page.GetColourName("RED"));
          page.SetWidthChange(true);
-     },
-     Saved(0, {"1,TRIANGLE,UNJOINT,RED"}, "ON"), {}},
-    {"EditPen", "", Edit("Pen2", "20,ROUND,MITTER,WHITE", kApplied), Saved(0, {",,,BLACK", "20,ROUND,MITTER,WHITE"}),
-     {}},
-    {"EditBadWidth", "", Edit("Pen1", "2x,ROUND,MITTER,RED", kBad, {"1..200"}), Saved(0, {}), {}},
-    {"EditBadEnd", "", Edit("Pen1", "20,FLAT,MITTER,RED", kBad, CPenSettings::GetEndValues()), Saved(0, {}), {}},
-    {"EditBadJoint", "", Edit("Pen1", "20,ROUND,MITER,RED", kBad, CPenSettings::GetJointValues()), Saved(0, {}), {}},
-    {"EditExtraField", "", Edit("Pen1", "20,ROUND,MITTER,RED,X", kBad, CPlotter::GetColorCodes()), Saved(0, {}), {}},
-    {"EditWidthChange", "", Edit("PenWidthChange", "ON", kApplied), Saved(0, {}, "ON"), {}},
-    {"EditWidthChangeBad", "", Edit("PenWidthChange", "on", kBad, {"ON", "OFF"}), Saved(0, {}), {}},
-    {"EditPen33", "", Edit("Pen33", "20,ROUND,MITTER,RED", SettingEdit::Status::UnknownKey), Saved(0, {}), {}},
+     }},
+    {"EditsAsTheControlsWould", "", Saved(0, {",,,BLACK", "20,ROUND,MITTER,WHITE"}, "ON"), {},
+     {{"Pen2=20,ROUND,MITTER,WHITE"}, {"PenWidthChange=ON"}}},
+    {"EditsRefusedWithWhatIsOnOffer", "", Saved(0, {}), {},
+     {{"Pen1=2x,ROUND,MITTER,RED", Status::BadValue, {"1..200"}},
+      {"Pen1=20,FLAT,MITTER,RED", Status::BadValue, CPenSettings::GetEndValues()},
+      {"Pen1=20,ROUND,MITER,RED", Status::BadValue, CPenSettings::GetJointValues()},
+      {"Pen1=20,ROUND,MITTER,RED,X", Status::BadValue, CPlotter::GetColorCodes()},
+      {"PenWidthChange=on", Status::BadValue, {"ON", "OFF"}},
+      {"Pen33=20,ROUND,MITTER,RED", Status::UnknownKey}}},
 };
 
-class CPenSettingsTest : public testing::TestWithParam<PenCase> {};
+class CPenSettingsTest : public CPageRulesFixture, public testing::TestWithParam<PenCase> {
+protected:
+    CPenSettingsTest() : CPageRulesFixture("[HPGLPen]\nPenWidthRange=1,200\n") {}
+};
 
 TEST_P(CPenSettingsTest, SavesWholeFile)
 {
     const PenCase& param = GetParam();
-    CTempDir dir;
-    CMessageRecorder messages;
-    CPlotter plotter(dir.Write("caps.ini", "[HPGLPen]\nPenWidthRange=1,200\n"));
-    plotter.LoadConfig("ZC");
-    CPenSettings page(plotter);
-    CProfile current;
-    current.Open(dir.Write("current.prn", "[HPGLPen]\n" + param.body));
-    page.Load(current);
+    CPenSettings page(m_plotter);
+    page.Load(Current("[HPGLPen]\n" + param.body));
     if (param.act)
         param.act(page);
-
-    CProfileBatch batch(dir.File("saved.prn"));
-    page.Save(batch, current.GetPath());
-    ASSERT_TRUE(batch.Commit());
-    EXPECT_EQ(ReadFileBytes(batch.GetPath()), param.saved);
-    EXPECT_EQ(messages.Ids(), param.messages);
-    for (const auto& message : messages.Messages())
+    ExpectEdits(page, param.edits, "HPGLPen");
+    EXPECT_EQ(SaveAndRead(page), param.saved);
+    EXPECT_EQ(m_messages.Ids(), param.messages);
+    for (const auto& message : m_messages.Messages())
         EXPECT_TRUE(message.id != kBadWidth || message.text == CMessageService::FormatBounds(kBadWidth, 1, 200))
             << message.text;
 }

@@ -1,12 +1,8 @@
 #include "CSettingsEditor.h"
 
-#include "CMessageRecorder.h"
-#include "CPlotter.h"
-#include "CProfile.h"
+#include "CPageRulesFixture.h"
 #include "CProgramVersion.h"
 #include "CResourceModule.h"
-#include "CSettingsPage.h"
-#include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
@@ -111,18 +107,6 @@ void PrintTo(const SaveCase& c, std::ostream* out)
     *out << c.name;
 }
 
-SettingKey KeyOf(const std::string& edit)
-{
-    const auto equals = edit.find('=');
-    const auto slash = edit.rfind('/', equals);
-    return {edit.substr(0, slash), edit.substr(slash + 1, equals - slash - 1)};
-}
-
-std::string ValueOf(const std::string& edit)
-{
-    return edit.substr(edit.find('=') + 1);
-}
-
 class CSettingsEditorSaveTest : public testing::TestWithParam<SaveCase> {
 protected:
     Result Run(CSettingsEditor& editor, const Step& step)
@@ -132,8 +116,7 @@ protected:
             editor.ShowPage(step.tab);
             break;
         case Step::Kind::Edit:
-            EXPECT_EQ(editor.GetPage(step.tab).Edit(KeyOf(step.text), ValueOf(step.text)).status,
-                      SettingEdit::Status::Applied);
+            ExpectEdits(editor.GetPage(step.tab), {{step.text}});
             break;
         case Step::Kind::Save:
             m_saved = m_dir.File(Expanded(step.text));

@@ -1,11 +1,8 @@
 // The stamp page's rules: a file read, the user's changes, then the whole file saved and the messages shown.
-#include "CMessageRecorder.h"
 #include "CMessageService.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CProfileBatch.h"
+#include "CPageRulesFixture.h"
+#include "CResourceModule.h"
 #include "CStampSettings.h"
-#include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 #include "SheetFlags.h"
@@ -45,62 +42,56 @@ std::string Saved(const std::string& id, const std::string& color, const std::st
 const Strings kLocal(CStampSettings::kPositionCount, "LOCAL");
 const std::string kUnchanged = Saved("1", "RED", "OFF", "OFF");
 
-using Action = std::function<void(CStampSettings&)>;
-
-// "Key=VALUE" as the command line edits it, with the outcome expected.
-struct EditStep {
-    std::string edit;
-    Status status = Status::Applied;
-    Strings offered = {};
-};
-
-Action Edits(std::vector<EditStep> steps)
-{
-    return [=](CStampSettings& page) {
-        for (const auto& [edit, status, offered] : steps) {
-            const auto equals = edit.find('=');
-            const SettingEdit result = page.Edit({"Stamp", edit.substr(0, equals)}, edit.substr(equals + 1));
-            EXPECT_EQ(result.status, status) << edit;
-            EXPECT_EQ(result.offered, offered) << edit;
-        }
-    };
-}
-
 struct StampCase {
     const char* name;
     std::string body;  // section "Stamp" of the current file
-    Action act;
     std::string saved;
     std::vector<unsigned> messages = {};
+    std::vector<EditStep> edits = {};  // of section "Stamp"
+    std::function<void(CStampSettings&)> act = {};
     bool paperAuto = false;
     bool stampFlag = false;  // the sheet's, which only a change of the stamp sets
 };
 
 const StampCase kCases[] = {
-    {"NoStampIdIsOnAtLowerBound", "", {}, kUnchanged},
+    {"NoStampIdIsOnAtLowerBound", "", kUnchanged},
     {"ReadsEveryValue",
      "StampID=7\nStampColor=GRAY\nStampDate=YYYYMMDD\nStampNumbering=LABEL\nStampNumberingString=X\n"
      "StampPositionXYRotate1=10,20,90\n",
-     {}, Saved("7", "GRAY", "YYYYMMDD", "LABEL", {"10,20,90"})},
-    {"ZeroNumberWhiteColourAndUnknownDateFallBack", "StampID=0\nStampColor=WHITE\nStampDate=ddmmyyyy\n", {},
-     kUnchanged},
+     Saved("7", "GRAY", "YYYYMMDD", "LABEL", {"10,20,90"})},
+    {"ZeroNumberWhiteColourAndUnknownDateFallBack", "StampID=0\nStampColor=WHITE\nStampDate=ddmmyyyy\n", kUnchanged},
     {"PositionFieldsTwoThreeFour",
-     "StampPositionXYRotate2=10,20\nStampPositionXYRotate3=10,20,90\nStampPositionXYRotate15=5,6,180,X\n", {},
+     "StampPositionXYRotate2=10,20\nStampPositionXYRotate3=10,20,90\nStampPositionXYRotate15=5,6,180,X\n",
      Saved("1", "RED", "OFF", "OFF", {"", "", "10,20,90", "", "", "", "", "", "", "", "", "", "", "", "5,6,180"})},
-    {"OneLocalRowIsLocalEverywhere", "StampPositionXYRotate1=10,20,90\nStampPositionXYRotate5=LOCAL\n", {},
+    {"OneLocalRowIsLocalEverywhere", "StampPositionXYRotate1=10,20,90\nStampPositionXYRotate5=LOCAL\n",
      Saved("1", "RED", "OFF", "OFF", kLocal)},
-    {"ClearingLocalResetsPositions", "StampPositionXYRotate1=10,20,90\nStampPositionXYRotate5=LOCAL\n",
-     [](CStampSettings& page) { page.SetLocal(false); }, kUnchanged},
-    {"StampRefusedWithAutoPaper", "StampID=OFF\n", [](CStampSettings& page) { EXPECT_FALSE(page.SetStampOn(true)); },
-     Saved("OFF", "RED", "OFF", "OFF"), {kAutoPaper}, true},
-    {"UserNumberingTextBeforeNumbering", "StampNumbering=USER\nStampNumberingString=No \"1\"\n", {},
+    {"ClearingLocalResetsPositions", "StampPositionXYRotate1=10,20,90\nStampPositionXYRotate5=LOCAL\n", kUnchanged,
+     {}, {}, [](CStampSettings& page) { page.SetLocal(false); }},
+    // What the controls show of a stamp turned off, a numbering without its text and the printer's own positions.
+    {"ShowsWhatTheControlsShow",
+     "StampID=OFF\nStampDate=YYYYMMDD\nStampNumbering=USER\nStampPositionXYRotate1=LOCAL\n",
+     Saved("OFF", "RED", "YYYYMMDD", "USER:", kLocal), {}, {},
+     [](CStampSettings& page) {
+         EXPECT_TRUE(!page.IsStampOn() && page.GetStampNumber() == "1" && page.IsNumberingTextEnabled());
+         EXPECT_TRUE(page.IsLocal() && page.GetRowName(3) == "A2" && page.GetRowName(4).empty());
+         std::string shown;
+         for (const SettingLine& line : page.Lines())
+             shown += line.display.empty() ? "" : line.key.key + "=" + line.value + " (" + line.display + ");";
+         EXPECT_EQ(shown, "StampColor=RED (" + CResourceModule::LoadString(ResId::kRedName) +
+                              ");StampDate=YYYYMMDD (yyyy/mm/dd);StampNumbering=USER (" +
+                              CStampSettings::GetNumberingName(CStampSettings::Numbering::User) + ");");
+     }},
+    {"UserNumberingTextBeforeNumbering", "StampNumbering=USER\nStampNumberingString=No \"1\"\n",
      Saved("1", "RED", "OFF", "USER:No \"1\"")},
-    {"UserNumberingTextTooLongIsEmpty", "StampNumbering=USER\nStampNumberingString=1234567\n", {},
+    {"UserNumberingTextTooLongIsEmpty", "StampNumbering=USER\nStampNumberingString=1234567\n",
      Saved("1", "RED", "OFF", "USER:")},
     {"NumberingTextCheckedAtSaveAndKept", "StampNumbering=USER\nStampNumberingString=A\xC3\xA9\tB\x7F\n",
-     [](CStampSettings& page) { EXPECT_FALSE(page.CheckNumberingText()); },
-     Saved("1", "RED", "OFF", "USER:A\xC3\xA9\tB\x7F"), {kBadText, kBadText, kBadText, kBadText}},
-    {"ControlsWithTheirChecks", "StampID=OFF\n",
+     Saved("1", "RED", "OFF", "USER:A\xC3\xA9\tB\x7F"), {kBadText, kBadText, kBadText, kBadText}, {},
+     [](CStampSettings& page) { EXPECT_FALSE(page.CheckNumberingText()); }},
+    {"ControlsWithTheirChecks", "StampID=OFF\n", Saved("20", "GRAY", "YYYYMMDD", "USER:N-1", {"", "500,300,180"}),
+     {ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage,
+      ResId::kBadStampXMessage, ResId::kBadStampYMessage},
+     {},
      [](CStampSettings& page) {
          EXPECT_TRUE(page.SetStampOn(true));
          EXPECT_FALSE(page.SetStampNumber("21") || page.SetStampNumber("") || page.SetStampNumber("+3"));
@@ -114,101 +105,54 @@ const StampCase kCases[] = {
          page.SetNumbering(CStampSettings::Numbering::User);
          page.SetNumberingText("N-1");
      },
-     Saved("20", "GRAY", "YYYYMMDD", "USER:N-1", {"", "500,300,180"}),
-     {ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage, ResId::kBadStampNumberMessage,
-      ResId::kBadStampXMessage, ResId::kBadStampYMessage}, false, true},
+     false, true},
     // A position changed under the printer's own positions resets the others.
     {"EditsAsTheControlsWould", "StampID=OFF\nStampPositionXYRotate1=10,20,90\n",
-     Edits({{"StampID=5"}, {"StampColor=BLACK"}, {"StampDate=YYYYMMDD"}, {"StampNumbering=USER"},
-            {"StampNumberingString=No 1"}, {"StampPositionXYRotate4=LOCAL"}, {"StampPositionXYRotate3=1,20,90"}}),
-     Saved("5", "BLACK", "YYYYMMDD", "USER:No 1", {"", "", "1,20,90"}), {}, false, true},
+     Saved("5", "BLACK", "YYYYMMDD", "USER:No 1", {"", "", "1,20,90"}), {},
+     {{"StampID=5"}, {"StampColor=BLACK"}, {"StampDate=YYYYMMDD"}, {"StampNumbering=USER"},
+      {"StampNumberingString=No 1"}, {"StampPositionXYRotate4=LOCAL"}, {"StampPositionXYRotate3=1,20,90"}},
+     {}, false, true},
     {"EditsRefusedWithWhatIsOnOffer", "StampPositionXYRotate1=10,20,90\n",
-     Edits({{"StampID=21", Status::BadValue, {"OFF", "1..20"}},
-            {"StampID=", Status::BadValue, {"OFF", "1..20"}},
-            {"StampColor=WHITE", Status::BadValue, {"BLACK", "RED", "GRAY"}},
-            {"StampDate=ddmmyyyy", Status::BadValue, {"OFF", "YYYYMMDD"}},
-            {"StampNumbering=NUMBER", Status::BadValue, {"OFF", "LABEL", "USER"}},
-            {"StampNumberingString=a\"b", Status::BadValue, {"up to 6 characters 32..127 but \""}},
-            {"StampNumberingString=1234567", Status::BadValue, {"up to 6 characters 32..127 but \""}},
-            {"StampPositionXYRotate2=501,20,90", Status::BadValue, {"0..500"}},
-            {"StampPositionXYRotate2=1,9,90", Status::BadValue, {"10..300"}},
-            {"StampPositionXYRotate2=1,20", Status::BadValue, {"0", "90", "180"}},
-            {"StampPositionXYRotate2=1,20,90,0", Status::BadValue, {"0", "90", "180"}},
-            {"StampPositionXYRotate16=LOCAL", Status::UnknownKey}, {"PenWidthChange=ON", Status::UnknownKey}}),
-     Saved("1", "RED", "OFF", "OFF", {"10,20,90"})},
-    {"EditStampRefusedWithAutoPaper", "StampID=OFF\n", Edits({{"StampID=3", Status::BadValue, {"OFF"}}}),
-     Saved("OFF", "RED", "OFF", "OFF"), {kAutoPaper}, true},
+     Saved("1", "RED", "OFF", "OFF", {"10,20,90"}), {},
+     {{"StampID=21", Status::BadValue, {"OFF", "1..20"}},
+      {"StampID=", Status::BadValue, {"OFF", "1..20"}},
+      {"StampColor=WHITE", Status::BadValue, {"BLACK", "RED", "GRAY"}},
+      {"StampDate=ddmmyyyy", Status::BadValue, {"OFF", "YYYYMMDD"}},
+      {"StampNumbering=NUMBER", Status::BadValue, {"OFF", "LABEL", "USER"}},
+      {"StampNumberingString=a\"b", Status::BadValue, {"up to 6 characters 32..127 but \""}},
+      {"StampNumberingString=1234567", Status::BadValue, {"up to 6 characters 32..127 but \""}},
+      {"StampPositionXYRotate2=501,20,90", Status::BadValue, {"0..500"}},
+      {"StampPositionXYRotate2=1,9,90", Status::BadValue, {"10..300"}},
+      {"StampPositionXYRotate2=1,20", Status::BadValue, {"0", "90", "180"}},
+      {"StampPositionXYRotate2=1,20,90,0", Status::BadValue, {"0", "90", "180"}},
+      {"StampPositionXYRotate16=LOCAL", Status::UnknownKey}, {"PenWidthChange=ON", Status::UnknownKey}}},
+    // Neither the check nor an edit turns the stamp on.
+    {"StampRefusedWithAutoPaper", "StampID=OFF\n", Saved("OFF", "RED", "OFF", "OFF"), {kAutoPaper, kAutoPaper},
+     {{"StampID=3", Status::BadValue, {"OFF"}}}, [](CStampSettings& page) { EXPECT_FALSE(page.SetStampOn(true)); },
+     true},
 };
 
-class CStampSettingsTest : public testing::TestWithParam<StampCase> {
+class CStampSettingsTest : public CPageRulesFixture, public testing::TestWithParam<StampCase> {
 protected:
-    CStampSettingsTest() { m_plotter.LoadConfig("ZC"); }
-
-    void Load(const std::string& body)
-    {
-        m_current.Open(m_dir.Write("current.prn", "[Stamp]\n" + body));
-        m_page.Load(m_current);
-    }
-
-    std::string SaveAndRead(const std::string& name = "saved.prn")
-    {
-        CProfileBatch batch(m_dir.File(name));
-        m_page.Save(batch, m_current.GetPath());
-        EXPECT_TRUE(batch.Commit());
-        return ReadFileBytes(batch.GetPath());
-    }
-
-    CTempDir m_dir;
-    CMessageRecorder m_messages;
-    CPlotter m_plotter{m_dir.Write("PJLConfig.txt", kCapabilities)};
-    CProfile m_current;
-    SheetFlags m_flags;
-    CStampSettings m_page{m_plotter, m_flags};
+    CStampSettingsTest() : CPageRulesFixture(kCapabilities) {}
 };
 
 TEST_P(CStampSettingsTest, SavesWholeFile)
 {
     const StampCase& param = GetParam();
-    m_flags.paperAuto = param.paperAuto;
-    Load(param.body);
+    SheetFlags flags{false, param.paperAuto};
+    CStampSettings page(m_plotter, flags);
+    page.Load(Current("[Stamp]\n" + param.body));
     if (param.act)
-        param.act(m_page);
-    EXPECT_EQ(SaveAndRead(), param.saved);
+        param.act(page);
+    ExpectEdits(page, param.edits, "Stamp");
+    EXPECT_EQ(SaveAndRead(page), param.saved);
     EXPECT_EQ(m_messages.Ids(), param.messages);
-    EXPECT_EQ(m_flags.stampOn, param.stampFlag);
+    EXPECT_EQ(flags.stampOn, param.stampFlag);
     for (const auto& message : m_messages.Messages())
         EXPECT_TRUE(message.id != ResId::kBadStampYMessage ||
                     message.text == CMessageService::FormatBounds(message.id, 10, 300));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CStampSettingsTest, testing::ValuesIn(kCases), ByCaseName());
-
-TEST_F(CStampSettingsTest, ShowsWhatTheControlsShow)
-{
-    Load("StampID=OFF\nStampDate=YYYYMMDD\nStampNumbering=USER\nStampPositionXYRotate1=LOCAL\n");
-    EXPECT_TRUE(!m_page.IsStampOn() && m_page.GetStampNumber() == "1" && m_page.IsNumberingTextEnabled());
-    EXPECT_TRUE(m_page.IsLocal() && m_page.GetRowName(3) == "A2" && m_page.GetRowName(4).empty());
-    std::string shown;
-    for (const SettingLine& line : m_page.Lines())
-        shown += line.display.empty() ? "" : line.key.key + "=" + line.value + " (" + line.display + ");";
-    EXPECT_EQ(shown, "StampColor=RED (" + m_plotter.GetStampColorNames()[1] + ");StampDate=YYYYMMDD (yyyy/mm/dd);" +
-                         "StampNumbering=USER (" + CStampSettings::GetNumberingName(CStampSettings::Numbering::User) +
-                         ");");
-}
-
-// A page never shown copies its keys in its own order into another file,
-// and leaves its own file alone.
-TEST_F(CStampSettingsTest, CopiesThroughWhenNeverShown)
-{
-    m_current.Open(m_dir.Write("current.prn", "[Stamp]\nStampPositionXYRotate2=x\nStampColor=WHITE\n"));
-    std::string copied = "[Stamp]\r\n";
-    for (const SettingKey& key : m_page.OwnedKeys()) {
-        const bool given = key.key == "StampColor" || key.key == "StampPositionXYRotate2";
-        copied += key.key + "=" + (given ? m_current.GetString("Stamp", key.key, {}) : kMissingValue) + "\r\n";
-    }
-    EXPECT_EQ(SaveAndRead(), copied);
-    EXPECT_EQ(SaveAndRead("current.prn"), "[Stamp]\nStampPositionXYRotate2=x\nStampColor=WHITE\n");
-    EXPECT_EQ(m_page.OwnedKeys().at(3).key + "," + m_page.OwnedKeys().at(4).key + "," + m_page.OwnedKeys().back().key,
-              "StampNumbering,StampNumberingString,StampPositionXYRotate15");
-}
 }
