@@ -17,7 +17,7 @@ std::string DefaultsName()
     return CResourceModule::LoadString(ResId::kPrinterDefaultsName);
 }
 
-TEST(CSettingFileTest, ListsDefaultsFirstThenPrnFilesOfAnyCase)
+TEST(CSettingFileTest, ListsDefaultsFirstThenPrnFilesOfAnyCaseOrOnlyTheDefaultsOfAMissingFolder)
 {
     CTempDir dir;
     for (const char* name : {"first.prn", "second.PRN", "third.prn.bak", "fourth.prnx", "notes.txt", "default.org"})
@@ -30,11 +30,6 @@ TEST(CSettingFileTest, ListsDefaultsFirstThenPrnFilesOfAnyCase)
     // The file system decides the order of the rest.
     std::sort(names.begin() + 1, names.end());
     EXPECT_EQ(names, (std::vector<std::string>{DefaultsName(), "first", "second"}));
-}
-
-TEST(CSettingFileTest, MissingFolderListsOnlyTheDefaults)
-{
-    CTempDir dir;
     EXPECT_EQ(CSettingFile(dir.File("none/"), dir.Path()).ListNames(), std::vector<std::string>{DefaultsName()});
 }
 

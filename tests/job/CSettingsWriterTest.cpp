@@ -163,15 +163,11 @@ std::vector<Change> Deleted(const std::string& section, std::initializer_list<co
 
 const std::vector<RowCase> kGeneralRows = WithController("Others", {
     {"LastPaperSizeMissing", "ZC", {{"PaperSize", "Paper15Size", {}}}, "PAPER15SIZE", 1, {}, false},
-    {"FirstPenMissing", "ZC", {{"HPGLPen", "Pen1", {}}}, "PEN1WIDTH", 0, {}, false},
     {"FifthPenMissing", "ZC", {{"HPGLPen", "Pen5", {}}}, "PEN5WIDTH", 0, {}, false},
     {"PenWithoutColourField", "ZC", {{"HPGLPen", "Pen7", "17,ROUND,BEVEL"}}, "PEN7WIDTH", 4, {Pjl("PEN7WIDTH", "17"),
      Pjl("PEN7ENDSTYLE", "ROUND"), Pjl("PEN7JOINTSTYLE", "BEVEL"), Pjl("PEN7COLOR", "HP-PJL_NOTHING")}},
     {"PenBeyondThirtyTwoIgnored", "ZC", {{"HPGLPen", "Pen33", "99,ROUND,ROUND,RED"}}, "PEN1WIDTH", 0, {}},
-    {"MitterKeptByGeneralWriter", "ZC", {{"HPGLPen", "Pen1", "11,MITTER,MITTER,BLACK"}}, "PEN1ENDSTYLE", 2,
-     {Pjl("PEN1ENDSTYLE", "MITTER"), Pjl("PEN1JOINTSTYLE", "MITTER")}},
     {"PenWidthChangeMissing", "ZC", {{"HPGLPen", "PenWidthChange", {}}}, "PENWIDTHCHANGE", 0, {}, false},
-    {"DrawingColourMissing", "ZC", {{"Color", "VectorDrawingColorBlue", {}}}, "VDRAWCOLOR_B", 0, {}, false},
     {"RasterDrawingColourMissing", "ZC", {{"Color", "RasterDrawingColorCyan", {}}}, "RDRAWCOLOR_C", 0, {}, false},
     {"StampOffReadsNoStampKey", "ZC", {{"Stamp", "", {}}, {"Stamp", "StampID", "OFF"}}, "STAMPID", 49,
      {Pjl("STAMPID", "OFF")}},
@@ -180,13 +176,10 @@ const std::vector<RowCase> kGeneralRows = WithController("Others", {
      "STAMPLABEL", 1, {Pjl("STAMPLABEL", "\"AB12\"")}},
     {"UserNumberingWithoutText", "ZC", {{"Stamp", "StampNumbering", "USER"}, {"Stamp", "StampNumberingString", {}}},
      "STAMPLABEL", 1, {Pjl("STAMPLABEL", "\"HP-PJL_NOTHING\"")}},
-    {"NumberingOff", "ZC", {{"Stamp", "StampNumbering", "OFF"}}, "STAMPLABEL", 1, {Pjl("STAMPLABEL", "OFF")}},
     {"NumberingMissing", "ZC", {{"Stamp", "StampNumbering", {}}}, "STAMPLABEL", 0, {}, false},
     {"StampColourMissing", "ZC", {{"Stamp", "StampColor", {}}}, "STAMPCOLOR", 0, {}, false},
     {"ThirdPositionWithoutRotation", "ZC", {{"Stamp", "StampPositionXYRotate3", "30,15"}}, "STAMP3LOCX", 0, {}, false},
     {"PositionMissing", "ZC", {{"Stamp", "StampPositionXYRotate15", {}}}, "STAMP15LOCX", 0, {}, false},
-    {"PositionLocal", "ZC", {{"Stamp", "StampPositionXYRotate2", "LOCAL"}}, "STAMP2LOCX", 3,
-     {Pjl("STAMP2LOCX", "LOCAL"), Pjl("STAMP2LOCY", "LOCAL"), Pjl("STAMP2ROTATE", "LOCAL")}},
     {"PositionWithEmptyField", "ZC", {{"Stamp", "StampPositionXYRotate5", "5,,90"}}, "STAMP5LOCX", 3,
      {Pjl("STAMP5LOCX", "5"), Pjl("STAMP5LOCY", ""), Pjl("STAMP5ROTATE", "90")}},
     {"LabelLocationMissing", "ZC", {{"Label", "LabelLocation", {}}}, "LABELLOC", 0, {}, false},
@@ -214,8 +207,6 @@ const std::vector<RowCase> kGeneralRows = WithController("Others", {
      {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "BIN3")}},
     {"StackToTopTray", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
      {Pjl("STACKER", "STACK"), Pjl("STACKBIN", "TOPTRAY")}},
-    {"SortToTopTray", "JP", {{"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
-     {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "TOPTRAY")}},
     {"SortToFanfold", "JP", {{"Finisher", "StackBin", "FANFOLD"}}, "STACKBIN", 1, {Pjl("STACKBIN", "FANFOLD")}},
     {"SortToBypass", "JP", {{"Finisher", "StackBin", "BYPASS"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BYPASS")}},
     {"SortToBinZero", "JP", {{"Finisher", "StackBin", "0"}}, "STACKBIN", 1, {Pjl("STACKBIN", "BIN1")}},
@@ -242,7 +233,6 @@ const std::vector<RowCase> kGeneralRows = WithController("Others", {
 
 const std::vector<RowCase> kHeronRows = WithController("Heron", {
     {"HeronReadsNoFinisherKey", "JP", {{"Finisher", "", {}}}, "INPUTMODE", 0, {}},
-    {"HeronNeedsNoDrawingColours", "ZC", {{"Color", "", {}}, {"Color", "RasterColor", "RED"}}, "INPUTMODE", 0, {}},
     {"HeronStillNeedsStampKeys", "ZC", {{"Stamp", "StampDate", {}}}, "STAMPDATE", 0, {}, false},
 });
 
@@ -253,10 +243,6 @@ const std::vector<RowCase> kCorvidRows = WithController("Corvid2nd", {
     {"MarginsOffProgramOffNumberedBin", "ZC",
      {{"Finisher", "FolderMargin", "0"}, {"Finisher", "FolderProgramRange", "OFF"}}, "FINISHMARGINS", 3,
      {Pjl("FINISHMARGINS", "MARGINSOFF"), Pjl("FINISHPROGID", "BYPASS"), Pjl("FINISHBIN", "BIN_3")}},
-    {"MarginsOffInStackingRegions", "JP", {{"Finisher", "FolderMargin", "0"}}, "FINISHMARGINS", 1,
-     {Pjl("FINISHMARGINS", "MARGINSOFF")}},
-    {"FinishOutputBinUnchanged", "ZC", {{"Finisher", "FolderOutputBin", "FOLDTRAY"}}, "FINISHBIN", 1,
-     {Pjl("FINISHBIN", "FOLDTRAY")}},
     {"FinishMarginMissing", "ZC", {{"Finisher", "FolderMargin", {}}}, "FINISHMARGINS", 0, {}, false},
     {"FinishStackingKeysUnreadOutsideStackingRegions", "ZC",
      Deleted("Finisher", {"Baler", "Stacker", "StackBin", "Folder", "FolderRotate", "FolderSize", "FolderCornerFold"}),
