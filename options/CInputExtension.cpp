@@ -11,13 +11,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-namespace {
-QString ResourceString(unsigned id)
-{
-    return QString::fromStdString(CResourceModule::LoadString(id));
-}
-}
-
 CInputExtension::CInputExtension(const CRegistInput::Use& use, bool adding, const QString& text, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CInputExtension>())
@@ -29,9 +22,9 @@ CInputExtension::CInputExtension(const CRegistInput::Use& use, bool adding, cons
     // Only the typed key is ignored: a pasted one reaches the edit, so that
     // OK says why the text cannot be kept instead of changing it unseen.
     m_ui->editText->installEventFilter(this);
-    m_ui->labelPrompt->setText(ResourceString(use.promptId));
-    setWindowTitle(ResourceString(use.titleId).replace("%1", ResourceString(adding ? ResId::kAddingWord
-                                                                                  : ResId::kChangingWord)));
+    m_ui->labelPrompt->setText(QString::fromStdString(CResourceModule::LoadString(use.promptId)));
+    const std::string action = CResourceModule::LoadString(adding ? ResId::kAddingWord : ResId::kChangingWord);
+    setWindowTitle(QString::fromStdString(CMessageService::Format(use.titleId, action)));
     m_ui->editText->setText(text);
     m_ui->editText->selectAll();
     m_ui->editText->setFocus();

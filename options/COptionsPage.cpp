@@ -6,7 +6,7 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
-#include <QShortcut>
+#include <QKeyEvent>
 
 void COptionsPage::Apply()
 {
@@ -22,8 +22,7 @@ void COptionsPage::ConnectList(IRegistList& list, QListWidget& view, QAbstractBu
     connect(&change, &QAbstractButton::clicked, this, &COptionsPage::OnChange);
     connect(&remove, &QAbstractButton::clicked, this, &COptionsPage::OnDelete);
     connect(&view, &QListWidget::itemDoubleClicked, this, &COptionsPage::OnChange);
-    auto* deleteKey = new QShortcut(QKeySequence::Delete, &view, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &COptionsPage::OnDelete);
+    view.installEventFilter(this);
     ShowEntries(-1);
 }
 
@@ -58,6 +57,16 @@ void COptionsPage::OnDelete()
     const int row = SelectedRow();
     m_list->Delete(row);
     Show(std::min(row, static_cast<int>(m_list->GetEntries().size()) - 1), 0);
+}
+
+bool COptionsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        OnDelete();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int COptionsPage::SelectedRow() const

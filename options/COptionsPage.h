@@ -27,6 +27,7 @@ protected:
                      QAbstractButton& remove);
     // Shows the list's entries with the row selected (-1 for none).
     void ShowEntries(int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnAdd();

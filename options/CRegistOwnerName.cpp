@@ -4,8 +4,8 @@
 
 CRegistOwnerName::CRegistOwnerName(const CUserConfig& config, QWidget* parent)
     : CRegistNamePage(CNameList(CNameList::Kind::Owner, config),
-                      {ResId::kOwnersPageTitle, ResId::kOwnerListLabel, ResId::kOwnerAddButton, ResId::kOwnerChangeButton,
-                       ResId::kOwnerDeleteButton},
+                      {ResId::kOwnersPageTitle, ResId::kOwnerListLabel, ResId::kOwnerAddButton,
+                       ResId::kOwnerChangeButton, ResId::kOwnerDeleteButton},
                       parent)
 {
 }

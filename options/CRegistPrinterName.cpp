@@ -4,8 +4,8 @@
 
 CRegistPrinterName::CRegistPrinterName(const CUserConfig& config, QWidget* parent)
     : CRegistNamePage(CNameList(CNameList::Kind::Printer, config),
-                      {ResId::kPrintersPageTitle, ResId::kPrinterListLabel, ResId::kPrinterAddButton, ResId::kPrinterChangeButton,
-                       ResId::kPrinterDeleteButton},
+                      {ResId::kPrintersPageTitle, ResId::kPrinterListLabel, ResId::kPrinterAddButton,
+                       ResId::kPrinterChangeButton, ResId::kPrinterDeleteButton},
                       parent)
 {
 }

@@ -25,20 +25,20 @@ constexpr int kExtension = CRegistInput::kExtensionMode;
 constexpr int kOwner = CRegistInput::kOwnerMode;
 constexpr int kPrinter = CRegistInput::kPrinterMode;
 
+constexpr unsigned kBadExtension = ResId::kBadExtensionMessage;
+constexpr unsigned kBadName = ResId::kBadNameMessage;
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegistInputTest,
     testing::Values(InputCase{kExtension, "plt", 0}, InputCase{kExtension, "", 0},
-                    InputCase{kExtension, "p.lt", ResId::kBadExtensionMessage},
-                    InputCase{kExtension, "[plt", ResId::kBadExtensionMessage},
-                    InputCase{kExtension, "plt]", ResId::kBadExtensionMessage},
-                    InputCase{kExtension, "p;", ResId::kBadExtensionMessage},
-                    InputCase{kExtension, "p=1", ResId::kBadExtensionMessage}, InputCase{kExtension, "p\"", 0},
-                    InputCase{kOwner, "a.b", 0}, InputCase{kOwner, "a=b", ResId::kBadNameMessage},
-                    InputCase{kOwner, "say \"hi\"", ResId::kBadNameMessage},
-                    InputCase{kOwner, "[x]", ResId::kBadNameMessage}, InputCase{kOwner, "a;b", ResId::kBadNameMessage},
-                    InputCase{kPrinter, "say \"hi\"", 0}, InputCase{kPrinter, "10.0.0.7", 0},
-                    InputCase{kPrinter, "a;b", ResId::kBadNameMessage}, InputCase{kPrinter, "a=b", ResId::kBadNameMessage},
-                    InputCase{0, "a\"b", 0}, InputCase{7, "a]b", ResId::kBadNameMessage}));
+                    InputCase{kExtension, "p.lt", kBadExtension}, InputCase{kExtension, "[plt", kBadExtension},
+                    InputCase{kExtension, "plt]", kBadExtension}, InputCase{kExtension, "p;", kBadExtension},
+                    InputCase{kExtension, "p=1", kBadExtension}, InputCase{kExtension, "p\"", 0},
+                    InputCase{kOwner, "a.b", 0}, InputCase{kOwner, "a=b", kBadName},
+                    InputCase{kOwner, "say \"hi\"", kBadName}, InputCase{kOwner, "[x]", kBadName},
+                    InputCase{kOwner, "a;b", kBadName}, InputCase{kPrinter, "say \"hi\"", 0},
+                    InputCase{kPrinter, "10.0.0.7", 0}, InputCase{kPrinter, "a;b", kBadName},
+                    InputCase{kPrinter, "a=b", kBadName}, InputCase{0, "a\"b", 0}, InputCase{7, "a]b", kBadName}));
 
 TEST(RegistInputKeysTest, OnlyTheDotOfAnExtensionIsIgnoredWhileTyping)
 {

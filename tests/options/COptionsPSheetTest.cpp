@@ -1,0 +1,126 @@
+#include "COptionsPSheet.h"
+
+#include "CExtensionConfig.h"
+#include "CInputExtension.h"
+#include "CMessageRecorder.h"
+#include "CProgramPaths.h"
+#include "CResourceModule.h"
+#include "CScopedEnvironment.h"
+#include "CTempDir.h"
+#include "ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const std::string kUsers = "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\n";
+const std::string kExtensions = "[Data Format]\nHPGL=plt\n";
+
+class COptionsPSheetTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(FileExists(CProgramPaths::GetProgramFolder() + CExtensionConfig::kFileName));
+        m_sheet.show();
+    }
+
+    template <class Widget>
+    Widget& Child(const char* name) const
+    {
+        auto* child = m_sheet.findChild<Widget*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return *child;
+    }
+    QTabWidget& Tabs() const { return Child<QTabWidget>("tabPages"); }
+    QWidget& ShowTab(int index) const
+    {
+        Tabs().setCurrentIndex(index);
+        return *Tabs().currentWidget();
+    }
+    // Presses the page's button and, once the input dialog is open, enters
+    // the text and confirms it.
+    static bool Enter(QWidget& page, const char* button, const QString& text)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CInputExtension*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            opened = true;
+            dialog->findChild<QLineEdit*>()->setText(text);
+            dialog->findChild<QPushButton*>("buttonOk")->click();
+        });
+        page.findChild<QPushButton*>(button)->click();
+        return opened;
+    }
+
+    CTempDir m_dir;
+    CScopedEnvironment m_dataDir{"QX_SENDORA_DATA_DIR", m_dir.Path()};
+    const std::string m_extensionPath = m_dir.Write(CExtensionConfig::kFileName, kExtensions);
+    const std::string m_userPath = m_dir.Write(CUserConfig::kFileName, kUsers);
+    CMessageRecorder m_messages;
+    COptionsPSheet m_sheet{nullptr, CUserConfig(m_userPath)};
+};
+
+TEST_F(COptionsPSheetTest, ThreeTabsInOrderAndNoHelp)
+{
+    QStringList titles;
+    for (int i = 0; i < Tabs().count(); ++i)
+        titles << Tabs().tabText(i);
+    QStringList expected;
+    for (const unsigned id : {ResId::kFormatsPageTitle, ResId::kOwnersPageTitle, ResId::kPrintersPageTitle})
+        expected << QString::fromStdString(CResourceModule::LoadString(id));
+    EXPECT_EQ(titles, expected);
+    QStringList buttons;
+    for (const QPushButton* button : m_sheet.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        buttons << button->objectName();
+    EXPECT_EQ(buttons, (QStringList{"buttonOk", "buttonCancel", "buttonApply"}));
+    EXPECT_FALSE(m_sheet.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+}
+
+// Neither on a selected entry nor on a focused button does Enter act.
+TEST_F(COptionsPSheetTest, EnterClosesNothingAndPressesNothing)
+{
+    auto& owners = *ShowTab(1).findChild<QListWidget*>();
+    owners.setCurrentRow(0);
+    owners.setFocus();
+    QTest::keyClick(&owners, Qt::Key_Return);
+    Child<QPushButton>("buttonOk").setFocus();
+    QTest::keyClick(&Child<QPushButton>("buttonOk"), Qt::Key_Enter);
+    EXPECT_TRUE(m_sheet.isVisible());
+    EXPECT_EQ(m_sheet.result(), 0);
+}
+
+TEST_F(COptionsPSheetTest, CancelAfterDeletingEveryOwnerLeavesTheFile)
+{
+    auto& owners = *ShowTab(1).findChild<QListWidget*>();
+    owners.setCurrentRow(0);
+    QTest::keyClick(&owners, Qt::Key_Delete);
+    QTest::keyClick(&owners, Qt::Key_Delete);
+    ASSERT_EQ(owners.count(), 0);
+    EXPECT_TRUE(Child<QPushButton>("buttonApply").isEnabled());
+    Child<QPushButton>("buttonCancel").click();
+    EXPECT_EQ(ReadFileBytes(m_userPath), kUsers);
+}
+
+// The formats page, shown first, is written too; the printers page, never
+// shown, is not.
+TEST_F(COptionsPSheetTest, OkWritesTheShownPages)
+{
+    ASSERT_TRUE(Enter(ShowTab(0), "buttonAdd", "hpg"));
+    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "carol"));
+    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "bob"));
+    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kDuplicateOwnerMessage}));
+    Child<QPushButton>("buttonOk").click();
+    EXPECT_EQ(m_sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(ReadFileBytes(m_userPath), "[Printer Name]\np1=\n[Owner Name]\nalice=\nbob=\ncarol=\n");
+    EXPECT_EQ(ReadFileBytes(m_extensionPath), "[Data Format]\nHPGL=plt.hpg\n");
+}
+}
