@@ -26,9 +26,16 @@ protected:
     CScopedEnvironment m_dataDir{"QX_SENDORA_DATA_DIR", m_dir.Path()};
 };
 
-// A format name the file lacks gets an empty list at its index.
+// With no file anywhere, no formats and version digit zero, and writes go to
+// the fallback file. A format name the file lacks gets an empty list at its
+// index.
 TEST_F(ExtensionConfigTest, FormatsAndTheirListsInFileOrder)
 {
+    Pieces none;
+    CExtensionConfig::LoadDataFormats(none);
+    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
+    EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
     WriteFile("[Data Format]\nHPGL=plt.hpg\nTIFF=tif..tiff\nRAW=\n[Version]\n2nd=3\n");
     Pieces formats{"kept"};
     CExtensionConfig::LoadDataFormats(formats);
@@ -38,16 +45,6 @@ TEST_F(ExtensionConfigTest, FormatsAndTheirListsInFileOrder)
     CExtensionConfig::LoadFormatExtensions(formats, extensions);
     EXPECT_EQ(extensions, (Pieces{"", "plt.hpg", "tif..tiff", "", "tail"}));
     EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 3);
-}
-
-// Writes go to the fallback file when none is beside the program.
-TEST_F(ExtensionConfigTest, NoFileAnywhereGivesNoFormatsAndVersionDigitZero)
-{
-    Pieces formats;
-    CExtensionConfig::LoadDataFormats(formats);
-    EXPECT_TRUE(formats.empty());
-    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 0);
-    EXPECT_EQ(CExtensionConfig::GetPath(), m_dir.File(CExtensionConfig::kFileName));
 }
 
 TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)

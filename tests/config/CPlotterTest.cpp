@@ -1,16 +1,20 @@
 // Every capability query on well-formed and malformed values, and when the file is read:
 // once by LoadConfig for the cached lists (finisher lists by region), at every call for sizes.
+// Then the shipped capability file: installed beside the program and in the fallback folder, and
+// consistent in itself (that it offers every value of the shipped setting files is checked with
+// the settings editor's pages).
 #include "CPlotter.h"
 #include "CProgramPaths.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
+#include "TestConfig.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -174,61 +178,44 @@ INSTANTIATE_TEST_SUITE_P(EveryRange, RangeTest,
                          testing::Combine(testing::ValuesIn(kRangeQueries), testing::ValuesIn(kRangeCases)),
                          kKeyAndCase);
 
-// ---- The name list -------------------------------------------------------
-// Empty, cut and untrimmed items are read as for the pair lists.
+// ---- The name list and the integers --------------------------------------
+// Empty, cut and untrimmed names are read as for the pair lists; signs,
+// blanks and text around the numbers as for the ranges.
 
-struct NameCase {
+struct ValueCase {
     const char* name;
     std::optional<std::string> value;
     Strings names;
-};
-
-const NameCase kNameCases[] = {
-    {"Names", "A0,A1,ARCH E", {"A0", "A1", "ARCH E"}}, {"MissingKey", std::nullopt, {}},
-    {"NothingFirst", "HP-PJL_NOTHING,A1", {}}, {"SemicolonsKept", "A0;X,A1", {"A0;X", "A1"}},
-};
-
-class NameListTest : public testing::TestWithParam<NameCase> {};
-
-TEST_P(NameListTest, ReadsStampPaperSizeNames)
-{
-    CTempDir dir;
-    const CPlotter plotter = Loaded(dir, CapabilityFile("PaperSizeName", "Stamp", GetParam().value));
-    EXPECT_EQ(plotter.GetPaperSizeNames(), GetParam().names);
-}
-
-INSTANTIATE_TEST_SUITE_P(StampPaperSizes, NameListTest, testing::ValuesIn(kNameCases), ByCaseName());
-
-// ---- Integers ------------------------------------------------------------
-// Signs, blanks and text around the number are read as for the ranges.
-
-struct IntegerCase {
-    const char* name;
-    std::optional<std::string> value;
     int numberingLength;
     int longSizeIndex;
 };
 
-const IntegerCase kIntegerCases[] = {
-    {"Number", "20", 20, 20}, {"MissingKey", std::nullopt, 12, 0}, {"Zero", "0", 12, 0},
-    {"ListTakesFirstNumberOnly", "5,9", 5, 5}, {"Negative", "-4", 12, 0},
+const ValueCase kValueCases[] = {
+    {"Names", "A0,A1,ARCH E", {"A0", "A1", "ARCH E"}, 12, 0},
+    {"MissingKey", std::nullopt, {}, 12, 0},
+    {"NothingFirst", "HP-PJL_NOTHING,A1", {}, 12, 0},
+    {"SemicolonsKept", "A0;X,A1", {"A0;X", "A1"}, 12, 0},
+    {"Number", "20", {"20"}, 20, 20},
+    {"Zero", "0", {"0"}, 12, 0},
+    {"ListTakesFirstNumberOnly", "5,9", {"5", "9"}, 5, 5},
+    {"Negative", "-4", {"-4"}, 12, 0},
 };
 
-class IntegerTest : public testing::TestWithParam<IntegerCase> {};
+class ValueTest : public testing::TestWithParam<ValueCase> {};
 
-TEST_P(IntegerTest, ReadsNumberingLengthAndLongSizeIndex)
+TEST_P(ValueTest, ReadsStampPaperSizeNamesNumberingLengthAndLongSizeIndex)
 {
+    const ValueCase& c = GetParam();
     CTempDir dir;
-    std::string text = "[Stamp]\n[Scale]\n";
-    if (GetParam().value)
-        text = "[Stamp]\nNumStampNumbering=" + *GetParam().value + "\n[Scale]\nINDEX_LONGSIZEPSTN=" +
-               *GetParam().value + "\n";
-    const CPlotter plotter = Loaded(dir, text);
-    EXPECT_EQ(plotter.GetNumStampNumbering(), GetParam().numberingLength);
-    EXPECT_EQ(plotter.GetLongSizeIndex(), GetParam().longSizeIndex);
+    const CPlotter plotter = Loaded(dir, CapabilityFile("PaperSizeName", "Stamp", c.value) +
+                                             CapabilityFile("Stamp", "NumStampNumbering", c.value) +
+                                             CapabilityFile("Scale", "INDEX_LONGSIZEPSTN", c.value));
+    EXPECT_EQ(plotter.GetPaperSizeNames(), c.names);
+    EXPECT_EQ(plotter.GetNumStampNumbering(), c.numberingLength);
+    EXPECT_EQ(plotter.GetLongSizeIndex(), c.longSizeIndex);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothIntegers, IntegerTest, testing::ValuesIn(kIntegerCases), ByCaseName());
+INSTANTIATE_TEST_SUITE_P(OneKey, ValueTest, testing::ValuesIn(kValueCases), ByCaseName());
 
 // ---- Loading -------------------------------------------------------------
 
@@ -252,32 +239,30 @@ TEST(CPlotterLoadTest, DefaultFileLiesInPrinterSettingBesideTheProgram)
     EXPECT_EQ(CPlotter::GetDefaultCapabilityFilePath(), CPlotter().GetCapabilityFilePath());
 }
 
-TEST(CPlotterLoadTest, LoadedListsChangeOnlyWhenLoadedAgainAndAreThenReplaced)
+// The size lists and the long-size index are read at every call, even
+// before loading; the other lists change only when loaded again, and are
+// then replaced.
+TEST(CPlotterLoadTest, SizesAreReadAtEveryCallTheOtherListsOnLoading)
 {
     CTempDir dir;
     CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n[PaperSizeName]\nStamp=A0\n"
-                                           "[Finisher]\nStackBin=Bin 1;1\n"));
+                                           "[Finisher]\nStackBin=Bin 1;1\n"
+                                           "[Scale]\nA_OutputSize=A0;A0,A1;A1\nINDEX_LONGSIZEPSTN=1\n"));
+    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1"}));
+    EXPECT_EQ(plotter.GetLongSizeIndex(), 1);
+    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "");
     ASSERT_TRUE(plotter.LoadConfig("JP"));
-    dir.Write("caps.ini", "[MediaType]\nMediaType=Film;FILM\n[Finisher]\nStackBin=Bin 2;2\n");
+
+    dir.Write("caps.ini", "[MediaType]\nMediaType=Film;FILM\n[Finisher]\nStackBin=Bin 2;2\n"
+                          "[Scale]\nA_OutputSize=A0;A0,A1;A1,A2 long;A2\nINDEX_LONGSIZEPSTN=2\n");
+    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1", "A2"}));
+    EXPECT_EQ(plotter.GetLongSizeIndex(), 2);
+    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "A2 long");
     EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"PLAIN"}));
     ASSERT_TRUE(plotter.LoadConfig("AP"));
     EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"FILM"}));
     EXPECT_TRUE(plotter.GetPaperSizeNames().empty());
     EXPECT_TRUE(Codes(plotter, &CPlotter::GetStackBinList).empty());
-}
-
-TEST(CPlotterLoadTest, SizeListsAreReadAtEveryCall)
-{
-    CTempDir dir;
-    const CPlotter plotter(dir.Write("caps.ini", "[Scale]\nA_OutputSize=A0;A0,A1;A1\nINDEX_LONGSIZEPSTN=1\n"));
-    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1"}));
-    EXPECT_EQ(plotter.GetLongSizeIndex(), 1);
-    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "");
-
-    dir.Write("caps.ini", "[Scale]\nA_OutputSize=A0;A0,A1;A1,A2 long;A2\nINDEX_LONGSIZEPSTN=2\n");
-    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1", "A2"}));
-    EXPECT_EQ(plotter.GetLongSizeIndex(), 2);
-    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "A2 long");
 }
 
 struct SizeLabelCase {
@@ -349,4 +334,69 @@ TEST_P(CPlotterRegionTest, ReadsTheRegionsFinisherLists)
 INSTANTIATE_TEST_SUITE_P(Regions, CPlotterRegionTest, testing::ValuesIn(kRegions), [](const auto& info) {
     return TestNameOf("Region_" + std::string(info.param.region)) + "_" + std::to_string(info.index);
 });
+// ---- The shipped file ----------------------------------------------------
+
+const std::string kShippedFolder = std::string(test_config::kSourceDir) + "PrinterSetting/";
+
+TEST(CPlotterShippedTest, IsInstalledBesideTheProgramAndInTheFallbackFolder)
+{
+    const std::string shipped = ReadFileBytes(kShippedFolder + "PJLConfig.txt");
+    ASSERT_FALSE(shipped.empty());
+    EXPECT_EQ(ReadFileBytes(std::string(test_config::kProgramDir) + "PrinterSetting/PJLConfig.txt"), shipped);
+    EXPECT_EQ(ReadFileBytes(std::string(test_config::kDataDir) + "PJLConfig.txt"), shipped);
+}
+
+// Each entry shows as a choice of its own, none of them blank.
+bool AreDistinctChoices(const Strings& list)
+{
+    const std::set<std::string> distinct(list.begin(), list.end());
+    return !list.empty() && !distinct.contains("") && distinct.size() == list.size();
+}
+
+Strings SizeCodes(const CPlotter& plotter, CPlotter::SizeKind kind, const std::string& group)
+{
+    Strings labels, codes;
+    if (kind == CPlotter::SizeKind::Output)
+        plotter.GetOutputSizeList(group, labels, codes);
+    else
+        plotter.GetPaperSizeList(group, labels, codes);
+    return codes;
+}
+
+// The scale and paper grids have fifteen rows; long sizes follow the
+// standard sizes in every group. Region "JP" reads every list of the file.
+TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
+{
+    CPlotter plotter(kShippedFolder + "PJLConfig.txt");
+    ASSERT_TRUE(plotter.LoadConfig("JP"));
+    std::set<std::string> groups;
+    for (const PairQuery& query : kPairQueries) {
+        if (std::string(query.key).find('_') != std::string::npos)
+            continue;  // the size lists of one group, below for every group
+        Strings labels, codes;
+        query.get(plotter, labels, codes);
+        EXPECT_TRUE(AreDistinctChoices(labels)) << query.key;
+        EXPECT_TRUE(AreDistinctChoices(codes)) << query.key;
+        if (std::string(query.key).ends_with("PaperGroup"))
+            groups.insert(codes.begin(), codes.end());
+    }
+    for (const auto& group : groups) {
+        for (const auto kind : {CPlotter::SizeKind::Output, CPlotter::SizeKind::Paper}) {
+            EXPECT_TRUE(AreDistinctChoices(SizeCodes(plotter, kind, group))) << group;
+            EXPECT_LE(SizeCodes(plotter, kind, group).size(), 15u) << group;
+        }
+        EXPECT_LT(plotter.GetLongSizeIndex(), std::ssize(SizeCodes(plotter, CPlotter::SizeKind::Output, group)));
+    }
+    EXPECT_EQ(groups.size(), 3u);
+    EXPECT_GT(plotter.GetLongSizeIndex(), 0);
+    for (const RangeQuery& query : kRangeQueries) {
+        const auto [lower, upper] = Range(plotter, query.get);
+        EXPECT_TRUE(lower >= 0 && lower < upper) << query.key;
+    }
+    EXPECT_TRUE(AreDistinctChoices(plotter.GetPaperSizeNames()));
+    EXPECT_LE(plotter.GetPaperSizeNames().size(), 15u);
+    EXPECT_EQ(plotter.GetNumStampNumbering(), 12);
+    EXPECT_EQ(plotter.GetColorNames(), (Strings{"White", "Black", "Red"}));
+    EXPECT_EQ(plotter.GetStampColorNames(), (Strings{"Black", "Red", "Gray"}));
+}
 }

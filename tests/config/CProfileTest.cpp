@@ -146,36 +146,28 @@ TEST(Profile, Get2ndReadsTheLeadingNumber)
     }
 }
 
-TEST(Profile, EveryCallSeesTheFileAsItIsNow)
+// A write renames a new file into place, with the old one's permissions.
+TEST(Profile, EveryCallSeesTheFileAsItIsNowAndAWriteReplacesItWhole)
 {
     CTempDir dir;
     const std::string path = dir.Write("a.ini", "[S]\nk=1\n");
+    chmod(path.c_str(), 0640);
     CProfile profile;
     profile.Open(path);
     EXPECT_EQ(profile.GetString("S", "k", ""), "1");
     WriteFileBytes(path, "[S]\nk=22\n");
     EXPECT_EQ(profile.GetString("S", "k", ""), "22");
-    CProfile other;
-    other.Open(path);
-    other.WriteString("S", "k", "3");
-    EXPECT_EQ(profile.GetString("S", "k", ""), "3");
-}
-
-TEST(Profile, WriteReplacesAtomicallyKeepingPermissions)
-{
-    CTempDir dir;
-    const std::string path = dir.Write("a.ini", "[S]\nk=1\n");
-    chmod(path.c_str(), 0640);
     struct stat before {};
     stat(path.c_str(), &before);
-    CProfile profile;
-    profile.Open(path);
-    EXPECT_TRUE(profile.WriteString("S", "k", "2"));
+    CProfile other;
+    other.Open(path);
+    EXPECT_TRUE(other.WriteString("S", "k", "3"));
     struct stat after {};
     stat(path.c_str(), &after);
-    EXPECT_NE(before.st_ino, after.st_ino);  // a new file was renamed into place
+    EXPECT_NE(before.st_ino, after.st_ino);
     EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_EQ(ReadFileBytes(path), "[S]\nk=2\n");
+    EXPECT_EQ(ReadFileBytes(path), "[S]\nk=3\n");
+    EXPECT_EQ(profile.GetString("S", "k", ""), "3");
 }
 
 TEST(Profile, FailedWritesLeaveTheOldFile)

@@ -26,13 +26,22 @@ protected:
     CRegistry m_registry;
 };
 
+// Names compare without regard to case; "*" and "" name the default value.
 TEST_F(RegistryTest, WriteCreatesParentFoldersAndStoresOneLinePerValue)
 {
     ASSERT_FALSE(FileExists(Folder()));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
     EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterNo", "7"));
     EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "OwnerName", "alice"));
     EXPECT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterNo", "12"));
     EXPECT_EQ(ReadFileBytes(UserFile()), "[Software\\Marovia\\QX-Sendora\\3.4]\r\nPrinterNo=12\r\nOwnerName=alice\r\n");
+
+    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "*", "default"));
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, "software\\marovia\\qx-sendora\\3.4", "ownername"), "alice");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "*"), "default");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, ""), "default");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterName"), "");
+    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey + "\\Other", "OwnerName"), "");
 }
 
 // Except HKEY_CLASSES_ROOT, which is refused without touching anything.
@@ -70,19 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, RegistryRoundTripTest,
                                          "a=b;c#d", "[not a section]", "; not a comment", "C:\\Plot Files\\",
                                          "HP-PJL_NOTHING", "caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac",
                                          std::string(4096, 'x')));
-
-// Names compare without regard to case; "*" and "" name the default value.
-TEST_F(RegistryTest, NamesFindTheirValueAndMissingOnesReadEmpty)
-{
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
-    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "PrinterName", "p1"));
-    ASSERT_TRUE(m_registry.WriteValue(Hive::CurrentUser, kKey, "*", "default"));
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, "software\\marovia\\qx-sendora\\3.4", "printername"), "p1");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "*"), "default");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, ""), "default");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey, "PrinterNo"), "");
-    EXPECT_EQ(m_registry.ReadValue(Hive::CurrentUser, kKey + "\\Other", "PrinterName"), "");
-}
 
 struct RefusedWrite {
     const char* name;

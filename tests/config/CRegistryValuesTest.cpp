@@ -14,13 +14,9 @@ using Hive = CRegistry::Hive;
 
 class RegistryValuesTest : public testing::Test {
 protected:
-    void StoreUser(const char* name, const std::string& text)
+    void Store(const char* name, const std::string& text, Hive hive = Hive::CurrentUser)
     {
-        ASSERT_TRUE(CRegistry().WriteValue(Hive::CurrentUser, CRegistryValues::ProgramKey(), name, text));
-    }
-    void StoreMachine(const char* name, const std::string& text)
-    {
-        ASSERT_TRUE(CRegistry().WriteValue(Hive::LocalMachine, CRegistryValues::ProgramKey(), name, text));
+        ASSERT_TRUE(CRegistry().WriteValue(hive, CRegistryValues::ProgramKey(), name, text));
     }
     CProcessResult RunInstallScript(const std::vector<std::string>& accountArgs)
     {
@@ -40,24 +36,21 @@ TEST_F(RegistryValuesTest, PrinterNoIsANumberFromZeroTo99)
     const std::pair<const char*, int> stored[] = {{"", 0},   {"7", 7},   {"07", 7},   {"99", 99}, {"100", 0},
                                                   {"-1", 0}, {"abc", 0}, {"4x", 0}};
     for (const auto& [text, number] : stored) {
-        StoreUser("PrinterNo", text);
+        Store("PrinterNo", text);
         EXPECT_EQ(CRegistryValues::ReadPrinterNo(), number) << text;
     }
 }
 
 TEST_F(RegistryValuesTest, FtpAccountComesFromTheMachineHiveAndDefaultsWhenMissingOrEmpty)
 {
-    StoreUser("FtpUserName", "user-level");
-    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
-    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
-    StoreMachine("FtpUserName", "");
-    StoreMachine("FtpPassword", "");
-    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "Sendora");
-    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "KX");
-    StoreMachine("FtpUserName", "plot");
-    StoreMachine("FtpPassword", "s3cret");
-    EXPECT_EQ(CRegistryValues::ReadFtpUserName(), "plot");
-    EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "s3cret");
+    Store("FtpUserName", "user-level");
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName() + "/" + CRegistryValues::ReadFtpPassword(), "Sendora/KX");
+    Store("FtpUserName", "", Hive::LocalMachine);
+    Store("FtpPassword", "", Hive::LocalMachine);
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName() + "/" + CRegistryValues::ReadFtpPassword(), "Sendora/KX");
+    Store("FtpUserName", "plot", Hive::LocalMachine);
+    Store("FtpPassword", "s3cret", Hive::LocalMachine);
+    EXPECT_EQ(CRegistryValues::ReadFtpUserName() + "/" + CRegistryValues::ReadFtpPassword(), "plot/s3cret");
 }
 
 TEST_F(RegistryValuesTest, WindowStateIsWrittenInOrderAndReadBack)
@@ -72,10 +65,13 @@ TEST_F(RegistryValuesTest, WindowStateIsWrittenInOrderAndReadBack)
     EXPECT_EQ(CRegistryValues::ReadPrinterSetting(), "A0 drawings");
 }
 
+// A line break it refuses, writing nothing.
 TEST_F(RegistryValuesTest, InstallScriptTakesTheAccountAndKeepsOtherValues)
 {
-    StoreMachine("Other", "kept");
-    StoreMachine("FtpUserName", "old");
+    EXPECT_NE(RunInstallScript({"user", "pass\nword"}).exitCode, 0);
+    EXPECT_FALSE(FileExists(m_dir.File("HKEY_LOCAL_MACHINE.ini")));
+    Store("Other", "kept", Hive::LocalMachine);
+    Store("FtpUserName", "old", Hive::LocalMachine);
     ASSERT_TRUE(CRegistry().WriteValue(Hive::LocalMachine, "Software\\Else", "FtpUserName", "untouched"));
     const CProcessResult result = RunInstallScript({" plot user", "p\"w=1"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -83,13 +79,6 @@ TEST_F(RegistryValuesTest, InstallScriptTakesTheAccountAndKeepsOtherValues)
     EXPECT_EQ(CRegistryValues::ReadFtpPassword(), "p\"w=1");
     EXPECT_EQ(CRegistry().ReadValue(Hive::LocalMachine, CRegistryValues::ProgramKey(), "Other"), "kept");
     EXPECT_EQ(CRegistry().ReadValue(Hive::LocalMachine, "Software\\Else", "FtpUserName"), "untouched");
-}
-
-TEST_F(RegistryValuesTest, InstallScriptRefusesALineBreak)
-{
-    const CProcessResult result = RunInstallScript({"user", "pass\nword"});
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_FALSE(FileExists(m_dir.File("HKEY_LOCAL_MACHINE.ini")));
 }
 
 TEST_F(RegistryValuesTest, InstallStepCreatesTheMachineKeyWithTheDefaultAccount)
