@@ -1,10 +1,6 @@
 // The scale page's rules: a file read, the user's actions, then the whole file saved.
 #include "CScaleSettings.h"
-#include "CMessageRecorder.h"
-#include "CPlotter.h"
-#include "CProfile.h"
-#include "CProfileBatch.h"
-#include "CTempDir.h"
+#include "CPageRulesFixture.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 #include "SheetFlags.h"
@@ -54,33 +50,19 @@ std::string Saved(const Strings& groups, const std::string& mode, const Strings&
            + "\r\nOutputMode=" + mode + "\r\n" + (first(papers) < first(outputs) ? rolls + sizes : sizes + rolls);
 }
 
-// The never-shown page's copy: modes, rows, groups, missing keys included.
-std::string CopiedThrough()
-{
-    Strings outputs = Times(CScaleSettings::kRowCount, kMissingValue);
-    outputs[1] = "A1";
-    return "[Input/Output Mode]\r\nInputMode=HP-PJL_NOTHING\r\nOutputMode=HP-PJL_NOTHING\r\n"
-           + SizeSection("OutputSize", "Output", outputs)
-           + SizeSection("PaperSize", "Paper", Times(CScaleSettings::kRowCount, kMissingValue))
-           + "[PaperGroup]\r\nInputPaperGroup=HP-PJL_NOTHING\r\nOutputPaperGroup=HP-PJL_NOTHING\r\n"
-             "RollPaperGroup=ARCH\r\n";
-}
-
 struct Step {
     enum class Kind { Edit, AutoCheck, SameAsInput, Capability } kind;
-    std::string text;  // Edit: "SECTION/KEY=VALUE"; Capability: "KEY=VALUE" of section "Scale"
+    EditStep edit = {};  // Edit: "SECTION/KEY=VALUE"; Capability: "KEY=VALUE" of section "Scale"
     bool on = false;
-    Status status = Status::Applied;
-    Strings offered = {};
 };
 
 Step Edit(std::string edit, Status status = Status::Applied, Strings offered = {})
 {
-    return {Step::Kind::Edit, std::move(edit), false, status, std::move(offered)};
+    return {Step::Kind::Edit, {std::move(edit), status, std::move(offered)}};
 }
 Step AutoCheck(bool on) { return {Step::Kind::AutoCheck, {}, on}; }
-Step SameAsInput() { return {Step::Kind::SameAsInput, {}}; }
-Step Capability(std::string edit) { return {Step::Kind::Capability, std::move(edit)}; }
+Step SameAsInput() { return {Step::Kind::SameAsInput}; }
+Step Capability(std::string edit) { return {Step::Kind::Capability, {std::move(edit)}}; }
 
 struct ScaleCase {
     const char* name;
@@ -92,7 +74,7 @@ struct ScaleCase {
     bool paperAuto = false;
     bool stampOn = false;
     std::vector<unsigned> messages = {};
-    bool load = true;
+    std::string lines = {};  // the lines, when given
 };
 
 const std::string kArchRows = "[PaperGroup]\nInputPaperGroup=ARCH\nOutputPaperGroup=ARCH\nRollPaperGroup=ARCH\n"
@@ -108,10 +90,15 @@ const ScaleCase kCases[] = {
      .file = "[PaperGroup]\nInputPaperGroup=ISOC\nOutputPaperGroup=iso a\nRollPaperGroup=\n"
              "[Input/Output Mode]\nOutputMode=STANDARD_ISOC\n[PaperSize]\nPaper1Size=R36\n",
      .saved = Saved(kIso, "SYNCHRO_ISOA", {}, {"R36"}), .inputSizes = kIsoInputSizes.c_str(), .papers = ""},
+    // The lines show the labels of rows that name a size.
     {.name = "RowsSavedByLabelLastMatchWins", .file = kArchRows,
      .saved = Saved({"ARCH", "ARCH", "ARCH"}, "PRESET_ARCH",
                     {"ARCH_E", "ARCH_D2", "A0", "", "", "", "", "", "", "", "", "", "", "", "ARCH_D2"}, {"R24", "A0R", "R36"}),
-     .inputSizes = "E,D,D", .papers = "24 in,,36 in"},
+     .inputSizes = "E,D,D", .papers = "24 in,,36 in",
+     .lines = "InputPaperGroup=ARCH (ARCH);OutputPaperGroup=ARCH (ARCH);RollPaperGroup=ARCH (ARCH rolls);"
+              "InputMode=AUTO_ARCH;OutputMode=PRESET_ARCH (Preset);Output1Size=ARCH_E (E);Paper1Size=R24 (24 in);"
+              "Output2Size=ARCH_D2 (D);Paper2Size=A0R;Output3Size=A0;Paper3Size=R36 (36 in);"
+              "Output15Size=ARCH_D2 (D);"},
     {.name = "OutputModeOfAnotherOutputGroupMatches", .file = "[Input/Output Mode]\nOutputMode=STANDARD_ISOB\n",
      .saved = Saved(kIso, "STANDARD_ISOA")},
     {.name = "AutoFirstPaper",
@@ -167,17 +154,15 @@ const ScaleCase kCases[] = {
                Edit("PaperSize/Paper2Size=A0R", Status::BadValue, {"AUTO_ISOA"}), Edit("PaperSize/Paper2Size=AUTO_ISOA"),
                Edit("OutputSize/Output16Size=A0", Status::UnknownKey), Edit("Stamp/StampID=OFF", Status::UnknownKey)},
      .saved = Saved({"ARCH", "ISOA", "ISOA"}, "PRESET_ISOA", {}, Times(15, "AUTO_ISOA")), .paperAuto = true},
-    {.name = "NeverShownCopiesThrough", .file = "[PaperGroup]\nRollPaperGroup=ARCH\n[OutputSize]\nOutput2Size=A1\n",
-     .saved = CopiedThrough(), .load = false},
 };
 
-class CScaleSettingsTest : public testing::TestWithParam<ScaleCase> {
+class CScaleSettingsTest : public CPageRulesFixture, public testing::TestWithParam<ScaleCase> {
 protected:
-    CScaleSettingsTest() { m_plotter.LoadConfig("ZC"); }
+    CScaleSettingsTest() : CPageRulesFixture(kCapabilities) {}
 
     void Run(const Step& step)
     {
-        const auto equals = step.text.find('=');
+        const std::string& text = step.edit.edit;
         if (step.kind == Step::Kind::AutoCheck) {
             m_page.SetPaperAuto(step.on);
         } else if (step.kind == Step::Kind::SameAsInput) {
@@ -185,13 +170,9 @@ protected:
         } else if (step.kind == Step::Kind::Capability) {
             CProfile capabilities;
             capabilities.Open(m_plotter.GetCapabilityFilePath());
-            capabilities.WriteString("Scale", step.text.substr(0, equals), step.text.substr(equals + 1));
+            capabilities.WriteString("Scale", text.substr(0, text.find('=')), ValueOf(text));
         } else {
-            const auto slash = step.text.rfind('/', equals);
-            const SettingKey key{step.text.substr(0, slash), step.text.substr(slash + 1, equals - slash - 1)};
-            const SettingEdit result = m_page.Edit(key, step.text.substr(equals + 1));
-            EXPECT_EQ(result.status, step.status) << step.text;
-            EXPECT_EQ(result.offered, step.offered) << step.text;
+            ExpectEdits(m_page, {step.edit});
         }
     }
 
@@ -204,8 +185,6 @@ protected:
         return text.erase(text.find_last_not_of(',') + 1);
     }
 
-    CTempDir m_dir;
-    CPlotter m_plotter{m_dir.Write("PJLConfig.txt", kCapabilities)};
     SheetFlags m_flags;
     CScaleSettings m_page{m_plotter, m_flags};
 };
@@ -213,21 +192,15 @@ protected:
 TEST_P(CScaleSettingsTest, SavesWholeFile)
 {
     const ScaleCase& c = GetParam();
-    CProfile current;
-    current.Open(m_dir.Write("current.prn", c.file));
+    const CProfile& current = Current(c.file);
     // As the sheet sets them when it opens.
     m_flags = {c.stampOn, current.GetString("PaperSize", "Paper1Size", kMissingValue).find("AUTO") != std::string::npos};
-    CMessageRecorder messages;
-    if (c.load)
-        m_page.Load(current);
+    m_page.Load(current);
     for (const Step& step : c.steps)
         Run(step);
 
-    CProfileBatch batch(m_dir.File("saved.prn"));
-    m_page.Save(batch, current.GetPath());
-    ASSERT_TRUE(batch.Commit());
-    EXPECT_EQ(ReadFileBytes(batch.GetPath()), c.saved);
-    EXPECT_EQ(messages.Ids(), c.messages);
+    EXPECT_EQ(SaveAndRead(m_page), c.saved);
+    EXPECT_EQ(m_messages.Ids(), c.messages);
     EXPECT_EQ(m_page.IsPaperAuto(), c.paperAuto);
     EXPECT_EQ(m_flags.paperAuto, c.paperAuto);
     if (c.inputSizes) {
@@ -236,20 +209,10 @@ TEST_P(CScaleSettingsTest, SavesWholeFile)
     if (c.papers) {
         EXPECT_EQ(Column(Grid::Paper, 1), c.papers);
     }
+    if (!c.lines.empty()) {
+        EXPECT_EQ(Shown(m_page), c.lines);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CScaleSettingsTest, testing::ValuesIn(kCases), ByCaseName());
-
-TEST_F(CScaleSettingsTest, LinesShowLabels)
-{
-    CProfile current;
-    current.Open(m_dir.Write("current.prn", kArchRows));
-    m_page.Load(current);
-    std::string shown;
-    for (const SettingLine& line : m_page.Lines())
-        shown += line.key.key + "=" + line.value + (line.display.empty() ? "" : " (" + line.display + ")") + ";";
-    EXPECT_EQ(shown, "InputPaperGroup=ARCH (ARCH);OutputPaperGroup=ARCH (ARCH);RollPaperGroup=ARCH (ARCH rolls);"
-                     "InputMode=AUTO_ARCH;OutputMode=PRESET_ARCH (Preset);Output1Size=ARCH_E (E);Paper1Size=R24 (24 in);"
-                     "Output2Size=ARCH_D2 (D);Paper2Size=A0R;Output3Size=A0;Paper3Size=R36 (36 in);Output15Size=ARCH_D2 (D);");
-}
 }
