@@ -2,6 +2,7 @@
 
 #include "CArguments.h"
 #include "CFormatTable.h"
+#include "CFormatsCommand.h"
 #include "CMessageService.h"
 #include "CPrintJob.h"
 #include "CProgramVersion.h"
@@ -55,10 +56,7 @@ void CJobOptions::ReadFormat(CArguments& arguments, const std::string& format)
     m_format = table.FindFormat(format);
     if (m_format)
         return;
-    std::string formats;
-    for (const auto& name : table.Formats())
-        formats += (formats.empty() ? "" : ", ") + name;
-    arguments.Fail("--format " + format + " is not one of the data formats: " + formats);
+    arguments.Fail("--format " + format + " is not one of the data formats: " + CFormatsCommand::FormatNames(table));
 }
 
 bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files) const

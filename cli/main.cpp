@@ -1,6 +1,8 @@
 #include "CBuildCommand.h"
 #include "CDefaultsCommand.h"
+#include "CExtensionsCommand.h"
 #include "CFormatsCommand.h"
+#include "CNamesCommand.h"
 #include "CStructureCommand.h"
 #include "CSendCommand.h"
 #include "CSettingCommand.h"
@@ -33,6 +35,12 @@ std::vector<Command> MakeCommands()
     commands.push_back({std::make_unique<CSettingsCommand>(), "the same as setting list"});
     commands.push_back({std::make_unique<CFormatsCommand>(),
                         "list the data formats with their file extensions, or tell each FILE's format"});
+    commands.push_back({std::make_unique<CNamesCommand>(CNameList::Kind::Owner),
+                        "list the owner names the window offers, or add or remove one (NAME in any case)"});
+    commands.push_back({std::make_unique<CNamesCommand>(CNameList::Kind::Printer),
+                        "list the printer names the window offers, or add or remove one (NAME in any case)"});
+    commands.push_back({std::make_unique<CExtensionsCommand>(),
+                        "list each data format's extensions, or add or remove one; an unknown FORMAT fails"});
     commands.push_back({std::make_unique<CDefaultsCommand>(), "print the settings block a job would carry"});
     commands.push_back(
         {std::make_unique<CStatusCommand>(), "ask the printer for its controller family and PS/PDF option"});

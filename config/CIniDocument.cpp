@@ -23,13 +23,13 @@ char Lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+}
 
-bool SameName(const std::string& a, const std::string& b)
+bool CIniDocument::SameName(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return Lower(x) == Lower(y);
            });
-}
 }
 
 CIniDocument::CIniDocument(const std::string& bytes)

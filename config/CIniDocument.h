@@ -12,6 +12,9 @@ public:
     explicit CIniDocument(const std::string& bytes);
 
     std::string Bytes() const;
+    // Whether two section or key names name the same one: letters A to Z
+    // compare without regard to case.
+    static bool SameName(const std::string& a, const std::string& b);
 
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
     // Names of the key lines (with "=") of the first matching section.
