@@ -8,7 +8,6 @@
 #include "CRecordingMonitor.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
-#include "CaseNames.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
 
@@ -80,49 +79,39 @@ protected:
     CMessageRecorder m_messages;
 };
 
-struct Entry {
-    const char* name;
-    const char* bytes;
-    int copies;
-    const char* format = "HPGL";
-};
-
-struct JobCase {
-    const char* name;
-    std::vector<Entry> entries;
-    std::string body;
-    bool collate = false;
-    bool reverse = false;
-};
-
-const JobCase kJobs[] = {
-    {"OneEntryWithDefaultSettings", {{"A0.hpg", "IN;PU0,0;", 2}}, Copies(2) + Group("A0.hpg", "IN;PU0,0;")},
-    // The first entry's copies count for all.
-    {"CollatedEntriesCarryOneCopyCountInTheHeader", {{"a.hpg", "A", 3}, {"b.hpg", "B", 1}, {"c.hpg", "C", 5}},
-     "@PJL DEFAULT COLLATIONENABLE = FORWARD\n@PJL DEFAULT COPIES = 3\n" + Group("a.hpg", "A") + Group("b.hpg", "B") +
-         Group("c.hpg", "C"),
-     true},
-    {"ReverseOrderWritesTheLastEntryFirst", {{"1.hpg", "1", 1}, {"2.hpg", "2", 2}},
-     Copies(2) + Group("2.hpg", "2") + Copies(1) + Group("1.hpg", "1"), false, true},
-    {"MglFormatsEnterMglWithTheirUnit",
-     {{"a.mgl", "M1", 1, "MGL(0.01 mm/unit)"}, {"b.mgl", "M2", 1, "MGL(0.025 mm/unit)"}},
-     Copies(1) + "@PJL SET MGLUNIT = 0.01\n" + Group("a.mgl", "M1", "MGL") + Copies(1) + "@PJL SET MGLUNIT = 0.025\n" +
-         Group("b.mgl", "M2", "MGL")},
-};
-
-class SendFileBuilderJobTest : public SendFileBuilder, public testing::WithParamInterface<JobCase> {};
-
-TEST_P(SendFileBuilderJobTest, WritesTheWholeJob)
+TEST_F(SendFileBuilder, OneEntryWithDefaultSettings)
 {
-    for (const Entry& entry : GetParam().entries)
-        Add(entry.name, entry.bytes, entry.copies, entry.format);
-    m_job.SetCollate(GetParam().collate);
-    m_job.SetReverseOrder(GetParam().reverse);
-    EXPECT_EQ(NormalisedJob(Build()), Job(GetParam().body));
+    Add("A0.hpg", "IN;PU0,0;", 2);
+    EXPECT_EQ(NormalisedJob(Build()), Job(Copies(2) + Group("A0.hpg", "IN;PU0,0;")));
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Jobs, SendFileBuilderJobTest, testing::ValuesIn(kJobs), ByCaseName());
+// The first entry's copies count for all.
+TEST_F(SendFileBuilder, CollatedEntriesCarryOneCopyCountInTheHeader)
+{
+    Add("a.hpg", "A", 3);
+    Add("b.hpg", "B", 1);
+    Add("c.hpg", "C", 5);
+    m_job.SetCollate(true);
+    EXPECT_EQ(NormalisedJob(Build()), Job("@PJL DEFAULT COLLATIONENABLE = FORWARD\n@PJL DEFAULT COPIES = 3\n" +
+                                          Group("a.hpg", "A") + Group("b.hpg", "B") + Group("c.hpg", "C")));
+}
+
+TEST_F(SendFileBuilder, ReverseOrderWritesTheLastEntryFirst)
+{
+    Add("1.hpg", "1", 1);
+    Add("2.hpg", "2", 2);
+    m_job.SetReverseOrder(true);
+    EXPECT_EQ(NormalisedJob(Build()), Job(Copies(2) + Group("2.hpg", "2") + Copies(1) + Group("1.hpg", "1")));
+}
+
+TEST_F(SendFileBuilder, MglFormatsEnterMglWithTheirUnit)
+{
+    Add("a.mgl", "M1", 1, "MGL(0.01 mm/unit)");
+    Add("b.mgl", "M2", 1, "MGL(0.025 mm/unit)");
+    EXPECT_EQ(NormalisedJob(Build()), Job(Copies(1) + "@PJL SET MGLUNIT = 0.01\n" + Group("a.mgl", "M1", "MGL") +
+                                          Copies(1) + "@PJL SET MGLUNIT = 0.025\n" + Group("b.mgl", "M2", "MGL")));
+}
 
 TEST_F(SendFileBuilder, PlotDataIsCopiedWholeWithACancelTestForEveryStep)
 {
