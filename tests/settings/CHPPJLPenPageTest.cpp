@@ -40,9 +40,7 @@ TEST_F(CHPPJLPenPageTest, ShowsTheRules)
     EXPECT_EQ(grid.CellTextColour(1, 4), QColor(255, 255, 255));
     EXPECT_EQ(grid.Text(2, 4), "");
     EXPECT_TRUE(grid.Text(3, 1).isEmpty() && grid.Picture(3, 2).isNull());
-    ASSERT_TRUE(Find<QCheckBox>().isChecked());
-    Find<QCheckBox>().click();
-    EXPECT_FALSE(m_settings.GetWidthChange());
+    EXPECT_TRUE(Find<QCheckBox>().isChecked());  // its click reaching the rules: the settings loop test
 }
 
 struct EditCase {
