@@ -55,14 +55,12 @@ TEST(CFolderFilesTest, SubfoldersAreWalkedWhereTheyAreListed)
     EXPECT_EQ(sorted, (std::vector<std::string>{"top/a.plt", "top/one/b.plt", "top/one/c.plt", "top/two/d.plt",
                                                 "top/two/deep/e.plt"}));
     // Each folder's files stay together: depth first.
-    const auto isInOne = [](const std::string& file) { return file.rfind("top/one/", 0) == 0; };
-    const auto first = std::find_if(files.begin(), files.end(), isInOne);
-    ASSERT_NE(first, files.end());
-    EXPECT_TRUE(isInOne(*(first + 1)));
-    const auto isInTwo = [](const std::string& file) { return file.rfind("top/two/", 0) == 0; };
-    const auto firstTwo = std::find_if(files.begin(), files.end(), isInTwo);
-    ASSERT_NE(firstTwo, files.end());
-    EXPECT_TRUE(isInTwo(*(firstTwo + 1)));
+    for (const std::string folder : {"top/one/", "top/two/"}) {
+        const auto inFolder = [&](const std::string& file) { return file.starts_with(folder); };
+        const auto first = std::find_if(files.begin(), files.end(), inFolder);
+        ASSERT_NE(first, files.end());
+        EXPECT_TRUE(inFolder(*(first + 1))) << folder;
+    }
 }
 
 TEST(CFolderFilesTest, LinkedFoldersAreNotFollowedSoALoopEnds)

@@ -208,11 +208,12 @@ TEST_F(CPrintDataListCtrlTest, SpinArrowsDoNotStore)
     EXPECT_EQ(Copies().front(), 3);
 }
 
-TEST_F(CPrintDataListCtrlTest, ListTakesTheRoomTheWindowGainsAndTellsFullPaths)
+// A dropped folder adds its files as the Add Folder button does.
+TEST_F(CPrintDataListCtrlTest, ListTakesTheRoomTheWindowGainsTellsFullPathsAndAppendsDropsInOrder)
 {
     OpenWindow();
-    AddEntries({"a.plt"});
-    EXPECT_EQ(Cell(0, 0).data(Qt::ToolTipRole).toString().toStdString(), m_dir.File("entries/a.plt"));
+    AddEntries({"old.plt"});
+    EXPECT_EQ(Cell(0, 0).data(Qt::ToolTipRole).toString().toStdString(), m_dir.File("entries/old.plt"));
     const QSize before = List().size();
     m_window->resize(m_window->size() + QSize(200, 100));
     QCoreApplication::processEvents();
@@ -220,13 +221,7 @@ TEST_F(CPrintDataListCtrlTest, ListTakesTheRoomTheWindowGainsAndTellsFullPaths)
     EXPECT_EQ(List().columnWidth(0), List().width() * 57 / 100);
     EXPECT_EQ(List().columnWidth(1), List().width() * 29 / 100);
     EXPECT_EQ(List().columnWidth(2), List().width() * 10 / 100);
-}
 
-// A dropped folder adds its files as the Add Folder button does.
-TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)
-{
-    OpenWindow();
-    AddEntries({"old.plt"});
     WriteFile("dropped/F1.plt");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(Q(m_dir.File("dropped"))), QUrl::fromLocalFile(Q(m_dir.File("missing.plt"))),
@@ -237,7 +232,6 @@ TEST_F(CPrintDataListCtrlTest, DroppedFolderAndFilesAreAppendedInDropOrder)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(List().viewport(), &drop);
-
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"old.plt", "F1.plt", "one.tif", "two.cgm"}));
     EXPECT_EQ(List().model()->rowCount(), 4);
     EXPECT_TRUE(m_messages.Ids().empty());

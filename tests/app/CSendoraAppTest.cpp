@@ -35,6 +35,7 @@ TEST_F(CSendoraAppTest, WithoutTheMachineKeyShowsItsMessageAndNoWindow)
     EXPECT_EQ(ReadUserValue("InstallPath"), "");
 }
 
+// The font and region come from the resource module.
 TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersItsValues)
 {
     InstallMachineKey();
@@ -55,6 +56,10 @@ TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersIts
     EXPECT_TRUE(m_messages.Ids().empty());
     EXPECT_EQ(ReadUserValue("InstallPath"), CProgramPaths::GetProgramFolder());
     EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
+    EXPECT_EQ(m_app->GetFont().family().toStdString(), "DejaVu Sans");
+    EXPECT_EQ(m_app->GetFont().pointSizeF(), 9.0);
+    EXPECT_EQ(m_app->GetRegionCode(), "ZC");
+    EXPECT_EQ(CSendoraApp::Instance(), m_app.get());
 }
 
 TEST(CSendoraAppStartTest, WithoutTheResourceModuleSaysWhereItLookedAndEnds)
@@ -78,15 +83,5 @@ TEST(CSendoraAppStartTest, WithoutTheResourceModuleSaysWhereItLookedAndEnds)
                               " and " + data.File("Res.dll") + "\n"),
               std::string::npos)
         << result.err;
-}
-
-TEST_F(CSendoraAppTest, FontComesFromTheResourceModule)
-{
-    InstallMachineKey();
-    ASSERT_TRUE(m_app->Start());
-    EXPECT_EQ(m_app->GetFont().family().toStdString(), "DejaVu Sans");
-    EXPECT_EQ(m_app->GetFont().pointSizeF(), 9.0);
-    EXPECT_EQ(m_app->GetRegionCode(), "ZC");
-    EXPECT_EQ(CSendoraApp::Instance(), m_app.get());
 }
 }

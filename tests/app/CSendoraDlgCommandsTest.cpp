@@ -26,11 +26,16 @@ std::vector<std::string> ListingOrder(const std::string& folder)
 }
 
 // A file that cannot be read is left out and reported; the new entries
-// take the copies for all.
-TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowTheOldEntriesInReverseOrder)
+// take the copies for all. Cancelled choosers add nothing.
+TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInFileSystemOrder)
 {
     OpenWindow();
     AddEntries({"old1.plt", "old2.plt"});
+    CFileDialogs::SetNextFiles({});
+    Child<QPushButton>("buttonAddFiles").click();
+    CFileDialogs::SetNextFolder({});
+    Child<QPushButton>("buttonAddFolder").click();
+    EXPECT_EQ(Job().GetCount(), 2);
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     auto& copies = Child<CEditWithSpin>("editCopiesForAll");
     copies.selectAll();
@@ -38,32 +43,22 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowTheOldEntriesInReverseOrder)
     EXPECT_EQ(m_window->DefaultCopies(), 4);
     CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.cgm"))});
     Child<QPushButton>("buttonAddFiles").click();
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"old1.plt", "old2.plt", "F3.cgm", "F1.plt"}));
-    EXPECT_EQ(Copies(), (std::vector<int>{4, 4, 4, 4}));
+    std::vector<std::string> expected{"old1.plt", "old2.plt", "F3.cgm", "F1.plt"};
+    EXPECT_EQ(FileNames(), expected);
+    EXPECT_EQ(Copies(), std::vector<int>(4, 4));
     EXPECT_EQ(List().model()->rowCount(), 4);
     EXPECT_EQ(List().model()->index(2, 1).data().toString().toStdString(), "CGM");
     EXPECT_EQ(m_messages.Messages().size(), 1u);
-}
 
-// Cancelled choosers add nothing.
-TEST_F(CSendoraDlgCommandsTest, AddedFolderKeepsTheFileSystemOrderAfterTheOldEntries)
-{
-    OpenWindow();
-    AddEntries({"old.plt"});
-    CFileDialogs::SetNextFiles({});
-    Child<QPushButton>("buttonAddFiles").click();
-    CFileDialogs::SetNextFolder({});
-    Child<QPushButton>("buttonAddFolder").click();
-    EXPECT_EQ(Job().GetCount(), 1);
     for (const char* name : {"F1.plt", "F2.plt", "F3.plt", "F4.plt", "F5.plt"})
         WriteFile(std::string("folder/") + name);
-    std::vector<std::string> expected{"old.plt"};
     for (const std::string& name : ListingOrder(m_dir.File("folder")))
         expected.push_back(name);
     CFileDialogs::SetNextFolder(Q(m_dir.File("folder")));
     Child<QPushButton>("buttonAddFolder").click();
     EXPECT_EQ(FileNames(), expected);
-    EXPECT_EQ(List().model()->rowCount(), 6);
+    EXPECT_EQ(Copies(), std::vector<int>(9, 4));
+    EXPECT_EQ(List().model()->rowCount(), 9);
     EXPECT_TRUE(List().isEnabled());
 }
 
@@ -155,8 +150,13 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
     EXPECT_TRUE(copies.isEnabled());
 }
 
-TEST_F(CSendoraDlgCommandsTest, EnterAndEscapeNeitherCloseNorPress)
+// By the Close button or by the window's own close; Enter and Escape
+// neither close nor press.
+class CSendoraDlgCloseTest : public CSendoraFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(CSendoraDlgCloseTest, WritesTheFourValues)
 {
+    WriteFile("PrinterSetting/plant.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
     OpenWindow();
     AddEntries({"a"});
     auto& printer = Child<CSDComboBox>("comboPrinterName");
@@ -170,21 +170,13 @@ TEST_F(CSendoraDlgCommandsTest, EnterAndEscapeNeitherCloseNorPress)
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(Job().GetCount(), 1);
     EXPECT_EQ(ReadUserValue("PrinterNo"), "");
-}
 
-// By the Close button or by the window's own close.
-class CSendoraDlgCloseTest : public CSendoraFixture, public testing::WithParamInterface<bool> {};
-
-TEST_P(CSendoraDlgCloseTest, WritesTheFourValues)
-{
-    WriteFile("PrinterSetting/plant.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
-    OpenWindow();
     auto& number = Child<CEditWithSpin>("editPrinterNumber");
     number.setFocus();
     number.selectAll();
     QTest::keyClicks(&number, "5");
     Child<CSDComboBox>("comboOwnerName").setEditText("carol");
-    Child<CSDComboBox>("comboPrinterName").setEditText("plotter-9");
+    printer.setEditText("plotter-9");
     Child<CSDComboBox>("comboPrinterSetting").setCurrentText("plant");
     if (GetParam())
         Child<QPushButton>("buttonClose").click();

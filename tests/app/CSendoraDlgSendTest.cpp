@@ -3,8 +3,6 @@
 #include "CEditWithSpin.h"
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
-#include "CPrintDataListCtrl.h"
-#include "CPrintDataModel.h"
 #include "CPrinterSimulator.h"
 #include "CProcess.h"
 #include "CRegistry.h"
@@ -94,8 +92,6 @@ protected:
             m_test.Child<QPushButton>(button).click();
         }
         ~CSendWatch() override { CMessageService::SetSink(m_next); }
-        CSendWatch(const CSendWatch&) = delete;
-        CSendWatch& operator=(const CSendWatch&) = delete;
 
         bool WaitForEnd()
         {
@@ -105,28 +101,29 @@ protected:
         }
         void ShowMessage(unsigned id, const std::string& text) override
         {
-            m_controlsSeenEnabled = m_controlsSeenEnabled || m_test.AnyControlEnabled();
-            m_progressAtMessage = m_progressAtMessage || m_test.ProgressWindow();
+            controlsSeenEnabled = controlsSeenEnabled || m_test.AnyControlEnabled();
+            progressAtMessage = progressAtMessage || m_test.ProgressWindow();
             m_next->ShowMessage(id, text);
         }
-        bool ControlsSeenEnabled() const { return m_controlsSeenEnabled; }
-        bool ProgressWindowAtMessage() const { return m_progressAtMessage; }
-        bool ConnectingSeen() const { return m_connectingSeen; }
-        bool CancelSeenEnabledBeforeUpload() const { return m_cancelBeforeUpload; }
+
+        bool controlsSeenEnabled = false;
+        bool progressAtMessage = false;
+        bool connectingSeen = false;
+        bool cancelEnabledBeforeUpload = false;
         // The progress window said the upload runs: its caption, or Cancel.
-        bool SendingSeen() const { return m_sendingSeen; }
+        bool sendingSeen = false;
 
     private:
         void Look()
         {
-            m_controlsSeenEnabled = m_controlsSeenEnabled || m_test.AnyControlEnabled();
+            controlsSeenEnabled = controlsSeenEnabled || m_test.AnyControlEnabled();
             if (CSendFileDlg* progress = m_test.ProgressWindow()) {
                 const std::string text = m_test.ProgressText();
                 const bool connecting = text == CMessageService::Format(ResId::kConnectingCaption);
                 const bool cancel = m_test.CancelButton(*progress).isEnabled();
-                m_connectingSeen = m_connectingSeen || connecting;
-                m_cancelBeforeUpload = m_cancelBeforeUpload || (connecting && cancel);
-                m_sendingSeen = m_sendingSeen || cancel || text == CMessageService::Format(ResId::kSendingCaption);
+                connectingSeen = connectingSeen || connecting;
+                cancelEnabledBeforeUpload = cancelEnabledBeforeUpload || (connecting && cancel);
+                sendingSeen = sendingSeen || cancel || text == CMessageService::Format(ResId::kSendingCaption);
             }
         }
 
@@ -134,17 +131,7 @@ protected:
         QSignalSpy m_finished;
         IMessageSink* m_next;
         QTimer m_look;
-        bool m_controlsSeenEnabled = false;
-        bool m_progressAtMessage = false;
-        bool m_connectingSeen = false;
-        bool m_cancelBeforeUpload = false;
-        bool m_sendingSeen = false;
     };
-
-    SendFromWindow()
-        : m_tmpVariable("TMPDIR", m_tmp.Path())
-    {
-    }
 
     // The window with the sample setting file listed, owner Ada and a
     // printer simulator of these options chosen.
@@ -204,7 +191,7 @@ protected:
     // again, without a progress window or a job file left.
     void ExpectIdleAgain(const CSendWatch& send) const
     {
-        EXPECT_FALSE(send.ControlsSeenEnabled());
+        EXPECT_FALSE(send.controlsSeenEnabled);
         EXPECT_TRUE(AllControlsEnabled());
         EXPECT_EQ(ProgressWindow(), nullptr);
         EXPECT_TRUE(SendFilesLeft().empty());
@@ -242,62 +229,39 @@ protected:
         return lines;
     }
 
-    // Waits until the upload runs, with Cancel enabled, and data has
-    // reached the printer's file (which it then stops taking).
-    void WaitForStalledUpload(const std::string& remoteName) const
-    {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressWindow() && CancelButton(*ProgressWindow()).isEnabled(); },
-                                    kSendTimeoutMs));
-        const std::string partial = m_printer->Root() + remoteName;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return SizeOf(partial) > 0; }, kSendTimeoutMs));
-    }
-
     CTempDir m_tmp;
     CTempDir m_out;
     std::optional<CPrinterSimulator> m_printer;
 
 private:
-    CScopedEnvironment m_tmpVariable;
+    CScopedEnvironment m_tmpVariable{"TMPDIR", m_tmp.Path()};
 };
 
-TEST_F(SendFromWindow, PrintListLandsInTheFolderOfTheNumberAsBuiltForTheController)
-{
-    Open(kPrinterWithModels, 3);
-    ChooseSetting("sample");
-    Child<QCheckBox>("checkReverseOrder").setChecked(true);
-    const std::string first = AddEntry("site plan.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n", 2);
-    const std::string second = AddEntry("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, 'U'), 2);
-
-    CSendWatch send(*this, "buttonSend");
-    ASSERT_TRUE(send.WaitForEnd());
-
-    EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
-    const std::string remote = "plt03p/site plan.plt.pjl";
-    EXPECT_EQ(FilesBelow(m_printer->Root()), std::set<std::string>{remote});
-    EXPECT_EQ(NormalisedJob(ReadFileBytes(m_printer->Root() + remote)),
-              Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
-    EXPECT_TRUE(send.ConnectingSeen());
-    EXPECT_FALSE(send.CancelSeenEnabledBeforeUpload());
-    ExpectIdleAgain(send);
-}
-
-TEST_F(SendFromWindow, SetupSendIsBuiltForTheControllerOfTheLastPrintListSend)
+// The setup job is built for the controller of the last print list send.
+TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheController)
 {
     Open(kPrinterWithModels, 7);
     ChooseSetting("sample");
     const std::string setup = m_printer->Root() + "plt07p/SetupPrint.pjl";
-
     CSendWatch before(*this, "buttonSendSetup");
     ASSERT_TRUE(before.WaitForEnd());
     EXPECT_EQ(FilesBelow(m_printer->Root()), std::set<std::string>{"plt07p/SetupPrint.pjl"});
     EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath()}));
 
-    AddEntry("a.plt");
+    Child<QCheckBox>("checkReverseOrder").setChecked(true);
+    const std::string first = AddEntry("site plan.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n", 2);
+    const std::string second = AddEntry("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, 'U'), 2);
     CSendWatch printList(*this, "buttonSend");
     ASSERT_TRUE(printList.WaitForEnd());
+    const std::string remote = "plt07p/site plan.plt.pjl";
+    EXPECT_EQ(FilesBelow(m_printer->Root()), (std::set<std::string>{remote, "plt07p/SetupPrint.pjl"}));
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(m_printer->Root() + remote)),
+              Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
+    EXPECT_TRUE(printList.connectingSeen);
+    EXPECT_FALSE(printList.cancelEnabledBeforeUpload);
+
     CSendWatch after(*this, "buttonSendSetup");
     ASSERT_TRUE(after.WaitForEnd());
-
     EXPECT_EQ(NormalisedJob(ReadFileBytes(setup)), Built({"--setting", SamplePath(), "--controller", "Heron"}));
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     for (const CSendWatch* send : {&before, &printList, &after})
@@ -354,8 +318,8 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     if (!c.printersText.empty() && !m_messages.Messages().empty()) {
         EXPECT_EQ(m_messages.Messages().back().text, c.printersText);
     }
-    EXPECT_EQ(send.ProgressWindowAtMessage(), c.progressAtMessage);
-    EXPECT_FALSE(send.SendingSeen());
+    EXPECT_EQ(send.progressAtMessage, c.progressAtMessage);
+    EXPECT_FALSE(send.sendingSeen);
     EXPECT_TRUE(FilesBelow(root).empty());
     ExpectIdleAgain(send);
 }
@@ -395,7 +359,12 @@ TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile
     const int threads = ThreadCount();
 
     CSendWatch send(*this, "buttonSend");
-    WaitForStalledUpload("plt00p/big.plt.pjl");
+    // The upload runs, with Cancel enabled, and data has reached the
+    // printer's file (which it then stops taking).
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressWindow() && CancelButton(*ProgressWindow()).isEnabled(); },
+                                kSendTimeoutMs));
+    const std::string partial = m_printer->Root() + "plt00p/big.plt.pjl";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SizeOf(partial) > 0; }, kSendTimeoutMs));
     CSendFileDlg& progress = *ProgressWindow();
     EXPECT_EQ(ProgressText(), CMessageService::Format(ResId::kSendingCaption));
     EXPECT_EQ(static_cast<std::uint64_t>(progress.findChild<QProgressBar*>("progressSend")->maximum()),
@@ -464,7 +433,7 @@ TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBu
     EXPECT_TRUE(inDialogue);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(builds.Shown(), 0);
-    EXPECT_FALSE(send.SendingSeen());
+    EXPECT_FALSE(send.sendingSeen);
     ExpectQuietEndLeavingNothing(send);
     EXPECT_EQ(ReadUserValue("PrinterName"), m_printer->Address());
 }

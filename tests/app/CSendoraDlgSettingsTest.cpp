@@ -32,27 +32,22 @@ protected:
     QString SelectedSetting() const { return Child<CSDComboBox>("comboPrinterSetting").currentText(); }
 };
 
-// The saved file is listed and selected; the sheet proposed the defaults'
-// file under "*.prn".
+// Closed without saving, the sheet leaves the selection; the saved file is
+// listed and selected. The sheet proposed the defaults' file under "*.prn".
 TEST_F(CSendoraDlgSettingsTest, SavedSettingIsSelectedAfterTheSheetCloses)
-{
-    WriteFile("PrinterSetting/older.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
-    OpenWindow();
-    Child<CSDComboBox>("comboPrinterSetting").setCurrentIndex(0);
-    CFileDialogs::SetNextSaveFile(Q(SettingFolder() + "mine.prn"));
-    EXPECT_TRUE(EditSettings([](QDialog& sheet) { sheet.findChild<QPushButton*>("buttonSaveAs")->click(); }));
-    EXPECT_EQ(CFileDialogs::LastSaveProposal(), Q(SettingFolder() + "*.prn"));
-    EXPECT_EQ(SelectedSetting(), "mine");
-    EXPECT_TRUE(m_messages.Messages().empty());
-}
-
-TEST_F(CSendoraDlgSettingsTest, ClosingWithoutSavingKeepsTheSelection)
 {
     WriteFile("PrinterSetting/older.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
     OpenWindow();
     Child<CSDComboBox>("comboPrinterSetting").SelectExactly("older");
     EXPECT_TRUE(EditSettings());
     EXPECT_EQ(SelectedSetting(), "older");
+
+    Child<CSDComboBox>("comboPrinterSetting").setCurrentIndex(0);
+    CFileDialogs::SetNextSaveFile(Q(SettingFolder() + "mine.prn"));
+    EXPECT_TRUE(EditSettings([](QDialog& sheet) { sheet.findChild<QPushButton*>("buttonSaveAs")->click(); }));
+    EXPECT_EQ(CFileDialogs::LastSaveProposal(), Q(SettingFolder() + "*.prn"));
+    EXPECT_EQ(SelectedSetting(), "mine");
+    EXPECT_TRUE(m_messages.Messages().empty());
 }
 
 TEST_F(CSendoraDlgSettingsTest, SettingThatCannotBeLoadedOpensNoSheet)

@@ -8,32 +8,19 @@
 #include <QItemSelectionModel>
 #include <QTest>
 
-#include <cstdlib>
 #include <filesystem>
-
-namespace {
-constexpr const char* kRegistryVariable = "QX_SENDORA_REGISTRY_DIR";
-}
 
 CSendoraFixture::CSendoraFixture()
 {
-    if (const char* previous = std::getenv(kRegistryVariable)) {
-        m_hadRegistry = true;
-        m_previousRegistry = previous;
-    }
-    setenv(kRegistryVariable, (m_dir.Path() + "registry").c_str(), 1);
     std::filesystem::create_directories(SettingFolder());
     m_app = std::make_unique<CSendoraApp>(CUserConfig(UserConfigPath()), CSettingFile(SettingFolder()), &m_messages);
 }
 
 CSendoraFixture::~CSendoraFixture()
 {
+    // Before the registry folder is given back.
     m_window.reset();
     m_app.reset();
-    if (m_hadRegistry)
-        setenv(kRegistryVariable, m_previousRegistry.c_str(), 1);
-    else
-        unsetenv(kRegistryVariable);
 }
 
 void CSendoraFixture::InstallMachineKey() const
@@ -54,10 +41,7 @@ std::string CSendoraFixture::ReadUserValue(const std::string& name) const
 
 std::string CSendoraFixture::WriteFile(const std::string& relativePath, const std::string& bytes) const
 {
-    const std::filesystem::path path = m_dir.File(relativePath);
-    std::filesystem::create_directories(path.parent_path());
-    WriteFileBytes(path.string(), bytes);
-    return path.string();
+    return m_dir.Write(relativePath, bytes);
 }
 
 CSendoraDlg& CSendoraFixture::OpenWindow()

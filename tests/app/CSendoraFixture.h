@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMessageRecorder.h"
+#include "CScopedEnvironment.h"
 #include "CSendoraApp.h"
 #include "CSendoraDlg.h"
 #include "CTempDir.h"
@@ -62,6 +63,5 @@ protected:
     std::unique_ptr<CSendoraDlg> m_window;
 
 private:
-    std::string m_previousRegistry;
-    bool m_hadRegistry = false;
+    CScopedEnvironment m_registry{"QX_SENDORA_REGISTRY_DIR", m_dir.Path() + "registry"};
 };
