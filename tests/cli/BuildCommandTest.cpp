@@ -131,11 +131,6 @@ struct FailureCase {
     std::string tmpdir = {};
 };
 
-void PrintTo(const FailureCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
-
 class BuildFailure : public BuildCommand, public testing::WithParamInterface<FailureCase> {};
 
 TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)

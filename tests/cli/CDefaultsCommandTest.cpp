@@ -37,18 +37,23 @@ std::string Block(const std::string& setting, const std::string& controller, con
     return result.out;
 }
 
+// Without them, the general writer and the region of the resource module.
 TEST(CDefaultsCommandTest, PrintsTheBlockOfTheControllerAndRegion)
 {
     const std::string block = Block(kFullSettings, "Others", "ZC");
     EXPECT_EQ(block, ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/full-others-zc.pjl"));
     EXPECT_EQ(Block(kFullSettings, "Heron", "ZC").find("@PJL DEFAULT VDRAWCOLOR_"), std::string::npos);
     EXPECT_NE(Block(kFullSettings, "Others", "JP").find("@PJL DEFAULT STACKER = "), std::string::npos);
-    // Without them, the general writer and the region of the resource module.
     EXPECT_EQ(Cli({"defaults", "--setting", kFullSettings}).out, block);
 }
 
+// The build tree's program folder offers the sample setting file alone,
+// after the defaults.
 TEST(CDefaultsCommandTest, ListedNamesAndPathsGiveTheSameBlock)
 {
+    const auto listed = Cli({"settings"});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.out + listed.err, DefaultsName() + "\nsample\n");
     const std::string defaults = Block(DefaultsName(), "Others", "JP");
     EXPECT_FALSE(defaults.empty());
     EXPECT_EQ(defaults, Block(kSettingFolder + "default.org", "Others", "JP"));
@@ -57,6 +62,7 @@ TEST(CDefaultsCommandTest, ListedNamesAndPathsGiveTheSameBlock)
     EXPECT_NE(sample, defaults);
 }
 
+// Every controller's writer refusing a setting is the writer's test.
 TEST(CDefaultsCommandTest, SettingThatCannotBeWrittenPrintsNothingAndSaysWhy)
 {
     CTempDir dir;
@@ -70,20 +76,11 @@ TEST(CDefaultsCommandTest, SettingThatCannotBeWrittenPrintsNothingAndSaysWhy)
         {dir.Write("broken.prn", broken), CResourceModule::LoadString(ResId::kMissingSettingMessage) + "\n"},
         {dir.File("gone.prn"), cannotLoad},
         {"smaple", cannotLoad}};
-    for (const auto& [setting, error] : cases)
-        for (const char* controller : {"Others", "Heron", "Corvid2nd"}) {
-            const auto result = Cli({"defaults", "--setting", setting, "--controller", controller});
-            EXPECT_EQ(result.exitCode, 1);
-            EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err, error) << setting << ' ' << controller;
-        }
-}
-
-// The build tree's program folder offers the sample setting file alone.
-TEST(CDefaultsCommandTest, SettingsListsTheDefaultsFirst)
-{
-    const auto result = Cli({"settings"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out + result.err, DefaultsName() + "\nsample\n");
+    for (const auto& [setting, error] : cases) {
+        const auto result = Cli({"defaults", "--setting", setting, "--controller", "Heron"});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, error) << setting;
+    }
 }
 }

@@ -5,20 +5,21 @@
 #include <gtest/gtest.h>
 
 namespace {
-CProcessResult RunFormats(const std::vector<std::string>& args)
+CProcessResult RunFormats(std::vector<std::string> args)
 {
     CTempDir registry;
-    std::vector<std::string> all{"formats"};
-    all.insert(all.end(), args.begin(), args.end());
-    return CProcess::Run(test_config::kCli, all,
+    args.insert(args.begin(), "formats");
+    return CProcess::Run(test_config::kCli, args,
                          {{"QX_SENDORA_DATA_DIR", test_config::kDataDir}, {"QX_SENDORA_REGISTRY_DIR", registry.Path()}});
 }
 
-TEST(FormatsCommandTest, ListsTheShippedFormatsWithTheirExtensions)
+// Without files, the shipped formats with their extensions; with files,
+// each file's format in the given order.
+TEST(FormatsCommandTest, ListsTheShippedFormatsOrTellsEachFilesFormat)
 {
-    const CProcessResult result = RunFormats({});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out,
+    const CProcessResult list = RunFormats({});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out,
               "HPGL\t.plt .hpg .hpgl .hgl .hp2\n"
               "TIFF\t.tif .tiff\n"
               "CALS\t.cal .cals .ct1 .gp4 .mil\n"
@@ -28,15 +29,12 @@ TEST(FormatsCommandTest, ListsTheShippedFormatsWithTheirExtensions)
               "MVNATIVE\t.mvn\n"
               "MGL(0.01 mm/unit)\t.mgl\n"
               "MGL(0.025 mm/unit)\t.mg2\n");
-    EXPECT_EQ(result.err, "");
-}
+    EXPECT_EQ(list.err, "");
 
-TEST(FormatsCommandTest, TellsEachFilesFormatInTheGivenOrder)
-{
-    const CProcessResult result =
+    const CProcessResult files =
         RunFormats({"/plots/site plan.PLT", "scan.tiff", "notes.txt", "README", "missing/dir.pdf/x.ps"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out,
+    EXPECT_EQ(files.exitCode, 0);
+    EXPECT_EQ(files.out,
               "/plots/site plan.PLT\tHPGL\n"
               "scan.tiff\tTIFF\n"
               "notes.txt\t(unknown format)\n"

@@ -75,11 +75,6 @@ struct UsageCase {
     std::string error;
 };
 
-void PrintTo(const UsageCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
-
 class UsageError : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageError, NamesTheFaultAndShowsTheUsage)

@@ -152,11 +152,6 @@ struct RefusalCase {
     bool psPdf = false;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
-
 class SendRefusal : public SendCommand, public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)

@@ -99,11 +99,6 @@ struct RefusalCase {
     std::string err;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class SettingRefusal : public SettingCommand, public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(SettingRefusal, WritesNothingAndSaysWhy)

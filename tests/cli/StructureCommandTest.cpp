@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 
 // inspect as a user meets it: the structure of a job, and a damaged job
 // recognised as such.
@@ -25,6 +24,7 @@ CProcessResult Inspect(const std::string& bytes)
     return CProcess::Run(test_config::kCli, {"inspect", dir.Write("job.pjl", bytes)});
 }
 
+// A setup job's inquiries follow its settings, in the trailer.
 TEST(InspectCommand, PrintsHeaderEntriesAndTrailer)
 {
     const auto result = Inspect(kHeader + kEntry + kData + kUel + "@PJL SET PSDEFAULTDMS = ON\n"
@@ -41,18 +41,13 @@ TEST(InspectCommand, PrintsHeaderEntriesAndTrailer)
                               "  @PJL ENTER LANGUAGE = TIFF\n  language: TIFF\n  file name: c.tif\n  data: 0 bytes\n"
                               "trailer:\n  @PJL EOJ NAME = \"N1\"\n");
     EXPECT_EQ(result.err, "");
-}
 
-// The setup job's inquiries follow its settings, in the trailer.
-TEST(InspectCommand, ReadsTheSetupJobsInquiries)
-{
-    const auto result = Inspect(kHeader + "@PJL DEFAULT PAPER = A0\n@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n" +
-                                kTrailer);
-
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "header:\n  @PJL\n  @PJL RESET\n  @PJL JOB NAME = \"N1\"\n  @PJL DEFAULT OWNER = \"Ada\"\n"
-                          "  @PJL DEFAULT PAPER = A0\ntrailer:\n  @PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n"
-                          "  @PJL EOJ NAME = \"N1\"\n");
+    const auto setup = Inspect(kHeader + "@PJL DEFAULT PAPER = A0\n@PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n" +
+                               kTrailer);
+    EXPECT_EQ(setup.exitCode, 0) << setup.err;
+    EXPECT_EQ(setup.out, "header:\n  @PJL\n  @PJL RESET\n  @PJL JOB NAME = \"N1\"\n  @PJL DEFAULT OWNER = \"Ada\"\n"
+                         "  @PJL DEFAULT PAPER = A0\ntrailer:\n  @PJL INQUIRE LPARM : HPGL IPARM : PRINT CURRENT\n"
+                         "  @PJL EOJ NAME = \"N1\"\n");
 }
 
 struct DamageCase {
@@ -60,11 +55,6 @@ struct DamageCase {
     std::string bytes;
     const char* reason;
 };
-
-void PrintTo(const DamageCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
 
 class InspectDamaged : public testing::TestWithParam<DamageCase> {};
 
