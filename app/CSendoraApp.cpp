@@ -80,9 +80,11 @@ QString ProductName()
 }
 }
 
-CSendoraApp::CSendoraApp(CUserConfig userConfig, CSettingFile settingFiles, IMessageSink* messages)
+CSendoraApp::CSendoraApp(CUserConfig userConfig, CSettingFile settingFiles, IMessageSink* messages,
+                         std::string manualPath)
     : m_userConfig(std::move(userConfig))
     , m_settingFiles(std::move(settingFiles))
+    , m_manualPath(std::move(manualPath))
     , m_messageBoxes(messages ? nullptr : std::make_unique<CMessageBoxSink>(ProductName()))
     , m_messages(messages ? messages : m_messageBoxes.get())
     , m_relay(std::make_unique<CMessageRelay>(*m_messages))
@@ -100,6 +102,11 @@ CSendoraApp::~CSendoraApp()
 CSendoraApp* CSendoraApp::Instance()
 {
     return g_instance;
+}
+
+std::string CSendoraApp::DefaultManualPath()
+{
+    return CProgramPaths::GetProgramFolder() + "manual/index.html";
 }
 
 int CSendoraApp::RunApplication(const QStringList& paths)

@@ -23,10 +23,11 @@ public:
     // Not installed, or no resource module.
     static constexpr int kExitStartFailed = 1;
 
-    // The main window reads the user lists and setting files given here;
-    // messages go to the given sink, or to message boxes when none is given.
+    // The main window reads the user lists and setting files given here and
+    // opens the manual of that path; messages go to the given sink, or to
+    // message boxes when none is given.
     explicit CSendoraApp(CUserConfig userConfig = CUserConfig::Default(), CSettingFile settingFiles = CSettingFile(),
-                         IMessageSink* messages = nullptr);
+                         IMessageSink* messages = nullptr, std::string manualPath = DefaultManualPath());
     ~CSendoraApp();
     CSendoraApp(const CSendoraApp&) = delete;
     CSendoraApp& operator=(const CSendoraApp&) = delete;
@@ -41,6 +42,8 @@ public:
 
     // The one application object, while it exists.
     static CSendoraApp* Instance();
+    // The user manual's first page, in the folder "manual" beside the program.
+    static std::string DefaultManualPath();
     void LocaliseWindow(QWidget& window) const;
 
     const std::string& GetRegionCode() const { return m_regionCode; }
@@ -50,6 +53,7 @@ public:
     CPlotter& GetPlotter() { return m_plotter; }
     const CUserConfig& GetUserConfig() const { return m_userConfig; }
     const CSettingFile& GetSettingFiles() const { return m_settingFiles; }
+    const std::string& GetManualPath() const { return m_manualPath; }
 
 private:
     static QFont CreateFont();
@@ -61,6 +65,7 @@ private:
     CPlotter m_plotter;
     CUserConfig m_userConfig;
     CSettingFile m_settingFiles;
+    std::string m_manualPath;
     std::unique_ptr<IMessageSink> m_messageBoxes;
     IMessageSink* m_messages;
     std::unique_ptr<CMessageRelay> m_relay;

@@ -2,12 +2,17 @@
 
 #include "ui_CSendoraDlg.h"
 
+#include "CAboutDlg.h"
+#include "CDesktopOpener.h"
 #include "CFileDialogs.h"
 #include "CHPPJLPSheet.h"
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
 #include "CPrintDataModel.h"
+#include "CPrinterAddress.h"
+#include "CPrinterModels.h"
+#include "CPrinterQuery.h"
 #include "CPrinterQueryThread.h"
 #include "CResourceImages.h"
 #include "CRegistryValues.h"
@@ -21,11 +26,27 @@
 #include <QAction>
 #include <QFile>
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QUrl>
+
+#include <filesystem>
 
 namespace {
+// The web-page commands log in with these, never with the registry's account.
+constexpr const char* kWebPageUser = "Sendora";
+constexpr const char* kWebPagePassword = "KX";
+
 QString ResourceString(unsigned id)
 {
     return QString::fromStdString(CResourceModule::LoadString(id));
+}
+
+// The web server listens on its own port, not on the one given for FTP.
+std::string WebHost(const std::string& printerName)
+{
+    const auto address = CPrinterAddress::Parse(printerName);
+    const std::string host = address ? address->GetHost() : printerName;
+    return host.find(':') == std::string::npos ? host : "[" + host + "]";
 }
 }
 
@@ -35,13 +56,6 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     , m_app(app)
 {
     m_ui->setupUi(this);
-    const QString about = ResourceString(ResId::kAboutItem);
-    if (!about.isEmpty()) {
-        m_aboutAction = new QAction(about, this);
-        m_aboutAction->setObjectName("actionAbout");
-        addAction(m_aboutAction);
-        setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
     setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     m_app.LocaliseWindow(*this);
     m_app.GetPlotter().LoadConfig(m_app.GetRegionCode());
@@ -54,6 +68,7 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     InitControls();
     SetImages();
     ConnectCommands();
+    AddWindowCommands();
     AddListShortcuts();
 }
 
@@ -103,7 +118,7 @@ void CSendoraDlg::SetImages()
     m_ui->buttonMoveDown->setToolTip(ResourceString(ResId::kMoveDownTip));
 }
 
-// The options, web page and help commands are not connected yet.
+// The options command is not connected yet.
 void CSendoraDlg::ConnectCommands()
 {
     connect(m_ui->buttonEditSettings, &QPushButton::clicked, this, &CSendoraDlg::OnEditSettings);
@@ -118,6 +133,28 @@ void CSendoraDlg::ConnectCommands()
     connect(m_ui->buttonSend, &QPushButton::clicked, this, &CSendoraDlg::OnSend);
     connect(m_ui->buttonSendSetup, &QPushButton::clicked, this, &CSendoraDlg::OnSendSetup);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
+    connect(m_ui->buttonStatusPage, &QPushButton::clicked, this,
+            [this] { OnPrinterPage(ResId::kHeronStatusPageUrl, ResId::kStatusPageUrl); });
+    connect(m_ui->buttonJobsPage, &QPushButton::clicked, this,
+            [this] { OnPrinterPage(ResId::kHeronJobsPageUrl, ResId::kJobsPageUrl); });
+    connect(m_ui->buttonConfigurationPage, &QPushButton::clicked, this,
+            [this] { OnPrinterPage(ResId::kHeronConfigurationPageUrl, ResId::kConfigurationPageUrl); });
+    connect(m_ui->buttonHelp, &QPushButton::clicked, this, &CSendoraDlg::OnHelp);
+}
+
+// The about item stands in for the system menu's; a region without its
+// text has none.
+void CSendoraDlg::AddWindowCommands()
+{
+    new QShortcut(QKeySequence::HelpContents, this, this, &CSendoraDlg::OnHelp);
+    const QString about = ResourceString(ResId::kAboutItem);
+    if (about.isEmpty())
+        return;
+    auto* aboutAction = new QAction(about, this);
+    aboutAction->setObjectName("actionAbout");
+    addAction(aboutAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(aboutAction, &QAction::triggered, this, &CSendoraDlg::OnAbout);
 }
 
 // Only while the list itself has the focus: in an editor, Delete edits.
@@ -282,6 +319,46 @@ void CSendoraDlg::SaveWindowState()
     CRegistryValues::WriteWindowState(m_ui->editPrinterNumber->value(), m_ui->comboOwnerName->currentText().toStdString(),
                                       m_ui->comboPrinterName->currentText().toStdString(),
                                       m_ui->comboPrinterSetting->currentText().toStdString());
+}
+
+// The dialogue that tells the controller family blocks the window for its
+// fixed waits.
+void CSendoraDlg::OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate)
+{
+    const std::string printerName = m_ui->comboPrinterName->currentText().toStdString();
+    if (printerName.empty()) {
+        CMessageService::Show(ResId::kNoWebPrinterMessage);
+        return;
+    }
+    std::optional<CPrinterQuery::Answer> answer;
+    {
+        CWaitCursor wait;
+        answer = CPrinterQuery::Ask(printerName, kWebPageUser, kWebPagePassword);
+    }
+    if (!answer) {
+        CMessageService::Show(ResId::kNoWebAnswerMessage);
+        return;
+    }
+    const bool heronFamily =
+        answer->controllerName == CPrinterModels::kHeron || answer->controllerName == CPrinterModels::kCorvid2nd;
+    const std::string url = CMessageService::Format(heronFamily ? heronTemplate : otherTemplate, WebHost(printerName));
+    CDesktopOpener::Open(QUrl(QString::fromStdString(url)));
+}
+
+void CSendoraDlg::OnHelp()
+{
+    const std::string& manual = m_app.GetManualPath();
+    if (!std::filesystem::is_regular_file(manual)) {
+        CMessageService::Show(ResId::kNoManualMessage, manual);
+        return;
+    }
+    CDesktopOpener::Open(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(manual))));
+}
+
+void CSendoraDlg::OnAbout()
+{
+    CAboutDlg about(m_app, this);
+    about.exec();
 }
 
 void CSendoraDlg::reject()

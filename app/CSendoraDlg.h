@@ -20,7 +20,6 @@ class CSDComboBox;
 class CSendFileDlg;
 class CSendoraApp;
 class CUploadThread;
-class QAction;
 
 // The main window: the print list, the values of the next send, and the
 // buttons of every command. It remembers the printer number, owner,
@@ -65,6 +64,7 @@ private:
     void FillSettings(const QString& selected);
     void SetImages();
     void ConnectCommands();
+    void AddWindowCommands();
     void AddListShortcuts();
     CPrintDataModel& Model() const;
 
@@ -79,6 +79,10 @@ private:
     void OnSameCopies();
     void OnCopiesChanged();
     void SaveWindowState();
+    // The templates for "Heron" and "Corvid2nd" printers and for all others.
+    void OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate);
+    void OnHelp();
+    void OnAbout();
 
     void OnSend();
     void OnSendSetup();
@@ -103,7 +107,6 @@ private:
 
     std::unique_ptr<Ui::CSendoraDlg> m_ui;
     CSendoraApp& m_app;
-    QAction* m_aboutAction = nullptr;
     TransferBlock m_block;
     QPointer<CSendFileDlg> m_progressWindow;
     QPointer<CMakeSendFile> m_buildDialog;

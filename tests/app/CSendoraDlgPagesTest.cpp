@@ -1,0 +1,178 @@
+#include "CSendoraFixture.h"
+
+#include "CDesktopOpener.h"
+#include "CMessageService.h"
+#include "CPrintDataListCtrl.h"
+#include "CPrinterSimulator.h"
+#include "CProgramPaths.h"
+#include "CProgramVersion.h"
+#include "CRegistry.h"
+#include "CRegistryValues.h"
+#include "CSDComboBox.h"
+#include "IUrlOpener.h"
+#include "LoopbackPort.h"
+#include "ResourceIds.h"
+#include "SimulatorOptions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <tuple>
+
+// The commands that lead out of the window: the printer's web pages, the
+// manual and the about box. Pages and the manual are recorded, not opened.
+namespace {
+using namespace std::chrono_literals;
+using Urls = std::vector<std::string>;
+
+class CUrlRecorder : public IUrlOpener {
+public:
+    CUrlRecorder() : m_previous(CDesktopOpener::SetOpener(this)) {}
+    ~CUrlRecorder() override { CDesktopOpener::SetOpener(m_previous); }
+    CUrlRecorder(const CUrlRecorder&) = delete;
+    CUrlRecorder& operator=(const CUrlRecorder&) = delete;
+    void OpenUrl(const QUrl& url) override { opened.push_back(url.toString().toStdString()); }
+
+    Urls opened;
+
+private:
+    IUrlOpener* m_previous;
+};
+
+class CSendoraDlgPagesTest : public CSendoraFixture {
+protected:
+    void Press(const char* button, const std::string& printerName)
+    {
+        Child<CSDComboBox>("comboPrinterName").setEditText(Q(printerName));
+        Child<QPushButton>(button).click();
+    }
+
+    CUrlRecorder m_urls;
+};
+
+struct CPageButton {
+    const char* name;
+    const char* button;
+    const char* heronPage;
+    const char* otherPage;
+};
+
+struct CFamily {
+    const char* name;
+    CPrinterSimulator::Options printer;
+    bool heronPages;
+    const char* webHost;
+};
+
+const CPageButton kButtons[] = {{"Status", "buttonStatusPage", "status.html", "cgi-bin/status"},
+                                {"Jobs", "buttonJobsPage", "jobs.html", "cgi-bin/jobs"},
+                                {"Configuration", "buttonConfigurationPage", "config.html", "cgi-bin/config"}};
+const CFamily kFamilies[] = {
+    {"Heron", SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }), true, "127.0.0.1"},
+    {"Corvid2ndOverIPv6", SimulatorOptions([](auto& o) {
+         o.models = {"PlotraK2"};
+         o.version = "3.0";
+         o.host = "::1";
+     }),
+     true, "[::1]"},
+    {"UnknownModel", SimulatorOptions([](auto& o) { o.models = {"PlotraX9"}; }), false, "127.0.0.1"}};
+
+class PrinterPages : public CSendoraDlgPagesTest,
+                     public testing::WithParamInterface<std::tuple<CPageButton, CFamily>> {};
+
+// The printer is named with its FTP port, which the web server does not
+// share; the dialogue logs in with its own account, not the registry's.
+TEST_P(PrinterPages, OpenTheFamilysPageOnThePrintersHost)
+{
+    const auto& [button, family] = GetParam();
+    CPrinterSimulator::Options options = family.printer;
+    options.logCommands = true;
+    CPrinterSimulator printer(options);
+    if (!printer.IsRunning() && options.host == "::1")
+        GTEST_SKIP() << "no IPv6 loopback";
+    ASSERT_TRUE(printer.IsRunning());
+    OpenWindow();
+    ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(), "FtpPassword",
+                                       "secret"));
+
+    Press(button.button, printer.Address());
+
+    const std::string page = family.heronPages ? button.heronPage : button.otherPage;
+    EXPECT_EQ(m_urls.opened, Urls{"http://" + std::string(family.webHost) + "/" + page});
+    EXPECT_TRUE(m_messages.Messages().empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(printer.WaitForOutput("command SS\n", 5s)) << printer.Output();
+    EXPECT_EQ(printer.ControlBytes(), "Sendora\r\nKX\r\nSS\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PrinterPages, testing::Combine(testing::ValuesIn(kButtons), testing::ValuesIn(kFamilies)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+                         });
+
+TEST_F(CSendoraDlgPagesTest, NoPrinterNameOrNoAnswerOpensNoPage)
+{
+    OpenWindow();
+    const std::pair<std::string, unsigned> cases[] = {
+        {"", ResId::kNoWebPrinterMessage},
+        {"127.0.0.1:" + std::to_string(FreeLoopbackPort()), ResId::kNoWebAnswerMessage}};
+    for (const auto& [printerName, id] : cases) {
+        m_messages.Clear();
+        Press("buttonJobsPage", printerName);
+        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{id}) << printerName;
+    }
+    EXPECT_TRUE(m_urls.opened.empty());
+}
+
+TEST_F(CSendoraDlgPagesTest, AboutItemShowsTheProgramsVersion)
+{
+    OpenWindow();
+    const auto version = CProgramVersion::GetProgramVersion();
+    ASSERT_TRUE(version);
+    const std::string versionText = std::to_string(version->major) + "." + std::to_string(version->minor) + "." +
+                                    std::to_string(version->build);
+    QString shown;
+    bool hasIcon = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        if (!about)
+            return;
+        shown = about->findChild<QLabel*>("labelVersion")->text();
+        hasIcon = !about->findChild<QLabel*>("labelIcon")->pixmap().isNull();
+        about->findChild<QPushButton*>("buttonOk")->click();
+    });
+    Child<QAction>("actionAbout").trigger();
+
+    EXPECT_EQ(shown.toStdString(), CMessageService::Format(ResId::kAboutVersionText, versionText));
+    EXPECT_TRUE(hasIcon);
+}
+
+// Without the manual beside the program (a test's program folder has
+// none), Help says where it was looked for; with one, Help and F1 open it.
+TEST_F(CSendoraDlgPagesTest, HelpAndF1OpenTheManual)
+{
+    OpenWindow();
+    Child<QPushButton>("buttonHelp").click();
+    const std::string besideProgram = CProgramPaths::GetProgramFolder() + "manual/index.html";
+    ASSERT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kNoManualMessage});
+    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kNoManualMessage, besideProgram));
+
+    m_window.reset();
+    m_app.reset();
+    const std::string manual = WriteFile("manual/index.html", "<html></html>");
+    m_app = std::make_unique<CSendoraApp>(CUserConfig(UserConfigPath()), CSettingFile(SettingFolder()), &m_messages,
+                                          manual);
+    OpenWindow();
+    Child<QPushButton>("buttonHelp").click();
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_F1);
+
+    EXPECT_EQ(m_urls.opened, Urls(2, "file://" + manual));
+    EXPECT_EQ(m_messages.Messages().size(), 1u);
+}
+}
