@@ -22,8 +22,9 @@ std::vector<std::string> Items(const QComboBox& box)
 using CSendoraDlgStartTest = CSendoraFixture;
 
 // The rules of the choice are the name choice's; here the window shows
-// what it chose of the user lists, the logon name and the registry.
-TEST_F(CSendoraDlgStartTest, BoxesListTheUserListsAndSelectTheRememberedNames)
+// what it chose of the user lists, the logon name and the registry. The
+// controls start localised, with the copies for all off.
+TEST_F(CSendoraDlgStartTest, ControlsStartLocalisedWithTheRememberedNamesAndCopiesForAllOff)
 {
     WriteFileBytes(UserConfigPath(), "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\np2=\n");
     WriteUserValue("OwnerName", "bob");
@@ -37,6 +38,23 @@ TEST_F(CSendoraDlgStartTest, BoxesListTheUserListsAndSelectTheRememberedNames)
     EXPECT_EQ(Items(printers), (std::vector<std::string>{"p1", "p2"}));
     EXPECT_EQ(printers.currentText().toStdString(), "p2");
     EXPECT_EQ(Child<CEditWithSpin>("editPrinterNumber").Text().toStdString(), "7");
+    EXPECT_EQ(m_window->windowTitle().toStdString(), "QX-Sendora");
+    EXPECT_EQ(Child<QPushButton>("buttonAddFiles").text().toStdString(), "&Add files...");
+    EXPECT_EQ(Child<QPushButton>("buttonMoveUp").text().toStdString(), "");
+    EXPECT_FALSE(Child<QPushButton>("buttonMoveUp").icon().isNull());
+    EXPECT_FALSE(Child<QPushButton>("buttonMoveDown").icon().isNull());
+    EXPECT_FALSE(m_window->windowIcon().isNull());
+    EXPECT_FALSE(Child<QCheckBox>("checkSameCopies").isChecked());
+    const auto& copies = Child<CEditWithSpin>("editCopiesForAll");
+    EXPECT_FALSE(copies.isEnabled());
+    EXPECT_EQ(copies.Text().toStdString(), "1");
+    EXPECT_EQ(copies.maximum(), 99);
+    const QAbstractItemModel& model = *List().model();
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString().toStdString(), "File name");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString().toStdString(), "Data format");
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString().toStdString(), "Copies");
+    EXPECT_EQ(List().font().pointSize(), 12);
+    EXPECT_TRUE(m_messages.Ids().empty());
 }
 
 struct CStoredSettingCase {
@@ -65,25 +83,4 @@ INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgSettingTest,
                                          CStoredSettingCase{"CaseDiffers", "Plant", "(Printer defaults)"},
                                          CStoredSettingCase{"Missing", "", "(Printer defaults)"}), ByCaseName());
 
-TEST_F(CSendoraDlgStartTest, ControlsStartLocalisedWithCopiesForAllOff)
-{
-    OpenWindow();
-    EXPECT_EQ(m_window->windowTitle().toStdString(), "QX-Sendora");
-    EXPECT_EQ(Child<QPushButton>("buttonAddFiles").text().toStdString(), "&Add files...");
-    EXPECT_EQ(Child<QPushButton>("buttonMoveUp").text().toStdString(), "");
-    EXPECT_FALSE(Child<QPushButton>("buttonMoveUp").icon().isNull());
-    EXPECT_FALSE(Child<QPushButton>("buttonMoveDown").icon().isNull());
-    EXPECT_FALSE(m_window->windowIcon().isNull());
-    EXPECT_FALSE(Child<QCheckBox>("checkSameCopies").isChecked());
-    const auto& copies = Child<CEditWithSpin>("editCopiesForAll");
-    EXPECT_FALSE(copies.isEnabled());
-    EXPECT_EQ(copies.Text().toStdString(), "1");
-    EXPECT_EQ(copies.maximum(), 99);
-    const QAbstractItemModel& model = *List().model();
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString().toStdString(), "File name");
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString().toStdString(), "Data format");
-    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString().toStdString(), "Copies");
-    EXPECT_EQ(List().font().pointSize(), 12);
-    EXPECT_TRUE(m_messages.Ids().empty());
-}
 }

@@ -76,6 +76,14 @@ std::vector<int> CSendoraFixture::Copies() const
     return copies;
 }
 
+std::vector<std::string> CSendoraFixture::ShownNames() const
+{
+    std::vector<std::string> names;
+    for (int row = 0; row < List().model()->rowCount(); ++row)
+        names.push_back(List().model()->index(row, 0).data().toString().toStdString());
+    return names;
+}
+
 std::string CSendoraFixture::AddEntry(const std::string& name, const std::string& bytes, int copies) const
 {
     const std::string path = WriteFile("entries/" + name, bytes);

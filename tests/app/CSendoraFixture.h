@@ -52,6 +52,8 @@ protected:
     // File names and copies of the main job's entries, in list order.
     std::vector<std::string> FileNames() const;
     std::vector<int> Copies() const;
+    // The file names the list shows, in its order.
+    std::vector<std::string> ShownNames() const;
     // Adds an entry for a file of these bytes at the end; returns its path.
     std::string AddEntry(const std::string& name, const std::string& bytes = "IN;", int copies = 1) const;
     void AddEntries(const std::vector<std::string>& names, int copies = 1) const;
