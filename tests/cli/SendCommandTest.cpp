@@ -18,7 +18,7 @@
 #include <set>
 #include <thread>
 
-// send and setup as a user meets them: the real program against the printer
+// send, setup and status as a user meets them: the real program against the printer
 // simulator, each run with a registry and a temporary folder of its own.
 namespace {
 using namespace std::chrono_literals;
@@ -142,6 +142,26 @@ TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
     EXPECT_FALSE(FileExists(partial));
     EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
     EXPECT_TRUE(TempIsEmpty());
+}
+
+// status prints the controller family and the PS/PDF option, or why not.
+TEST_F(SendCommand, StatusPrintsControllerAndOptionOrWhyNot)
+{
+    const std::vector<std::string> kLxk4 = {"LXK4"};
+    const std::pair<CPrinterSimulator::Options, std::string> printers[] = {
+        {SimulatorOptions([](auto& o) { std::tie(o.models, o.psPdf) = std::tuple(kPrinterWithModels.models, true); }),
+         "controller: Heron\nps/pdf: yes\n"},
+        {SimulatorOptions([&](auto& o) { std::tie(o.models, o.version) = std::tuple(kLxk4, "9.01"); }),
+         "controller: Corvid2nd\nps/pdf: no\n"},
+        {SimulatorOptions([](auto& o) { o.hangUp = true; }), ""}};
+    for (const auto& [options, out] : printers) {
+        CPrinterSimulator printer(options);
+        ASSERT_TRUE(printer.IsRunning());
+        const auto result = Cli({"status", "--printer", printer.Address()});
+        EXPECT_EQ(result.exitCode, out.empty() ? 1 : 0) << result.err;
+        EXPECT_EQ(result.out, out);
+        EXPECT_EQ(result.err, out.empty() ? CMessageService::Format(ResId::kNoAnswerMessage) + "\n" : "");
+    }
 }
 
 struct RefusalCase {

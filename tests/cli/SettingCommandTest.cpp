@@ -65,17 +65,14 @@ protected:
     CTempDir m_dir;
 };
 
-TEST_F(SettingCommand, ShowPrintsTheBuiltPagesByNameAndPath)
+// show prints the built pages by name and by path. The edits of save-as land
+// on the keys named, nothing else differs from a save without them, and a
+// file saved this way saves again to the same bytes.
+TEST_F(SettingCommand, ShowAndSaveAsGiveWhatTheEditorShowsAndSaves)
 {
     const std::string shown = ReadFileBytes(std::string(test_config::kTestDataDir) + "settings/default-show-zc.txt");
     ExpectDone(Cli({"show", "{defaults}"}), shown);
     ExpectDone(Cli({"show", "{folder}default.org"}), shown);
-}
-
-// The edits land on the keys named, nothing else differs from a save
-// without them, and a file saved this way saves again to the same bytes.
-TEST_F(SettingCommand, SaveAsWritesWhatTheEditorSavesAndReadsItBackUnchanged)
-{
     ExpectDone(Cli({"save-as", "{defaults}", "mine"}));
     const std::string saved = ReadFileBytes(Folder() + "mine.prn");
     ExpectDone(Cli({"save-as", "{defaults}", "{dir}edited.prn", "HPGLPen/PenWidthChange=ON", "Color/RasterColor=WHITE",

@@ -79,7 +79,6 @@ const std::string kK1 = "PlotraK1", kK1E = "MAROVIA K1E", kK2 = "PlotraK2", kK2E
 INSTANTIATE_TEST_SUITE_P(
     Replies, CMVFTPStatusTest,
     testing::Values(
-        StatusCase{"K1", {kK1}, std::nullopt, false, false, false, 0, "Heron", 0},
         StatusCase{"K1E_PsPdf", {kK1E}, std::nullopt, true, false, false, 0, "Heron", 1},
         StatusCase{"TableOrderWins", {kK2, kK1}, "3.00", false, false, false, 0, "Heron", 0},
         StatusCase{"K2_Digit2", {kK2}, "3.00", false, false, false, 2, "Corvid2nd", 0},
@@ -91,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"K5_EightBitVersion", {kK5}, "\xC3\xA9", false, false, false, 0, "Others", 0},
         StatusCase{"K5_EmptyVersion", {kK5}, "", false, false, false, 0, "Others", 0},
         StatusCase{"PsPdfWithoutModel", {}, std::nullopt, true, false, false, 0, "Others", 1},
-        StatusCase{"UnknownModel", {"PlotraK9"}, "5.0", false, false, false, 0, "Others", 0},
         StatusCase{"NeverConcluded", {kK1}, "3.00", true, true, false, 0, "Others", 0},
         StatusCase{"K5_WithoutVersionLabel", {kK5}, std::nullopt, true, false, false, 0, "Others", 0},
         StatusCase{"NoStatusReply", {kK1}, std::nullopt, true, false, true, 0, "Others", 0},
