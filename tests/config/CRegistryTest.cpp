@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"KeyWithLineBreak", "Software\nX", "Value", "x"}, {"KeyWithBlank", kKey + " ", "Value", "x"}}),
     ByCaseName());
 
-TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParents)
+TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParentsAlsoInAReadOnlyFile)
 {
     EXPECT_FALSE(m_registry.KeyExists(Hive::LocalMachine, kKey));
     ASSERT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpUserName", "Sendora"));
@@ -121,10 +121,8 @@ TEST_F(RegistryTest, KeyExistsForStoredKeysAndTheirParents)
     EXPECT_FALSE(m_registry.KeyExists(Hive::CurrentUser, kKey));
     WriteFileBytes(Folder() + "HKEY_CURRENT_USER.ini", "[" + kKey + "]\n");
     EXPECT_TRUE(m_registry.KeyExists(Hive::CurrentUser, kKey)) << "a key without values";
-}
 
-TEST_F(RegistryTest, ReadOnlyMachineFileIsStillRead)
-{
+    // A read-only machine file is still read.
     ASSERT_TRUE(m_registry.WriteValue(Hive::LocalMachine, kKey, "FtpPassword", "secret"));
     const std::string file = Folder() + "HKEY_LOCAL_MACHINE.ini";
     ASSERT_EQ(chmod(file.c_str(), 0444), 0);
