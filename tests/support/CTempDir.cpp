@@ -11,13 +11,10 @@
 
 CTempDir::CTempDir()
 {
-    const auto base = std::filesystem::temp_directory_path() / "qx-test-XXXXXX";
-    std::string pattern = base.string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
+    std::string name = (std::filesystem::temp_directory_path() / "qx-test-XXXXXX").string();
     if (!mkdtemp(name.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    m_path = std::string(name.data()) + "/";
+    m_path = name + "/";
 }
 
 CTempDir::~CTempDir()
