@@ -61,44 +61,35 @@ TEST(PrinterChoiceTest, SelectsTheRememberedPrinterOrTheFirst)
     }
 }
 
-class UserConfigTest : public testing::Test {
-protected:
-    CTempDir m_dir;
-    CScopedEnvironment m_registryDir{"QX_SENDORA_REGISTRY_DIR", m_dir.Path()};
-    CUserConfig m_config{m_dir.File(CUserConfig::kFileName)};
-    const std::string m_logon = CLogonName::Get();
-};
-
-// Without a user file or registry: no lists, printer 0, the logon name.
-TEST_F(UserConfigTest, ListsAreRewrittenWholeInOrder)
+// Without a user file or registry: no lists, printer 0, the logon name. The
+// lists are rewritten whole, in order; loading combines the file, the logon
+// name and the registry.
+TEST(UserConfigTest, ListsAreRewrittenWholeAndLoadCombinesFileLogonNameAndRegistry)
 {
-    EXPECT_TRUE(m_config.ReadOwnerNames().empty());
-    EXPECT_TRUE(m_config.ReadPrinterNames().empty());
-    const CSendDefaults defaults = CSendDefaults::Load(m_config);
-    EXPECT_EQ(defaults.printerNumber, 0);
-    EXPECT_EQ(defaults.ownerName, m_logon);
-    ASSERT_TRUE(m_config.WriteOwnerNames({"alice", "bob"}));
-    ASSERT_TRUE(m_config.WritePrinterNames({"plotter1", "10.0.0.7"}));
-    ASSERT_TRUE(m_config.WriteOwnerNames({"bob"}));
-    EXPECT_EQ(ReadFileBytes(m_config.GetPath()),
-              "[Printer Name]\r\nplotter1=\r\n10.0.0.7=\r\n[Owner Name]\r\nbob=\r\n");
-    EXPECT_EQ(m_config.ReadOwnerNames(), Names{"bob"});
-    EXPECT_EQ(m_config.ReadPrinterNames(), (Names{"plotter1", "10.0.0.7"}));
-}
+    CTempDir dir;
+    CScopedEnvironment registryDir("QX_SENDORA_REGISTRY_DIR", dir.Path());
+    CUserConfig config(dir.File(CUserConfig::kFileName));
+    const std::string logon = CLogonName::Get();
+    ASSERT_FALSE(logon.empty());
+    EXPECT_TRUE(config.ReadOwnerNames().empty());
+    EXPECT_TRUE(config.ReadPrinterNames().empty());
+    EXPECT_EQ(CSendDefaults::Load(config).printerNumber, 0);
+    EXPECT_EQ(CSendDefaults::Load(config).ownerName, logon);
+    ASSERT_TRUE(config.WriteOwnerNames({"alice", "bob"}));
+    ASSERT_TRUE(config.WritePrinterNames({"plotter1", "10.0.0.7"}));
+    ASSERT_TRUE(config.WriteOwnerNames({"bob"}));
+    EXPECT_EQ(ReadFileBytes(config.GetPath()), "[Printer Name]\r\nplotter1=\r\n10.0.0.7=\r\n[Owner Name]\r\nbob=\r\n");
+    EXPECT_EQ(config.ReadOwnerNames(), Names{"bob"});
+    EXPECT_EQ(config.ReadPrinterNames(), (Names{"plotter1", "10.0.0.7"}));
 
-TEST_F(UserConfigTest, LoadCombinesFileLogonNameAndRegistry)
-{
-    ASSERT_FALSE(m_logon.empty());
-    ASSERT_TRUE(m_config.WriteOwnerNames({"zed", m_logon, "ann"}));
-    ASSERT_TRUE(m_config.WritePrinterNames({"p1", "p2"}));
+    ASSERT_TRUE(config.WriteOwnerNames({"zed", logon, "ann"}));
+    ASSERT_TRUE(config.WritePrinterNames({"p1", "p2"}));
     ASSERT_TRUE(CRegistryValues::WriteWindowState(5, "ann", "p2", "ignored"));
-    const CNameChoice owners = CNameChoice::LoadOwnerNames(m_config);
-    EXPECT_EQ(owners.names, (Names{"zed", m_logon, "ann"}));
+    const CNameChoice owners = CNameChoice::LoadOwnerNames(config);
+    EXPECT_EQ(owners.names, (Names{"zed", logon, "ann"}));
     EXPECT_EQ(owners.SelectedName(), "ann");
-    EXPECT_EQ(CNameChoice::LoadPrinterNames(m_config).selected, 1);
-
-    const CSendDefaults defaults = CSendDefaults::Load(m_config);
-    EXPECT_EQ(defaults.printerNumber, 5);
-    EXPECT_EQ(defaults.ownerName, "ann");
+    EXPECT_EQ(CNameChoice::LoadPrinterNames(config).selected, 1);
+    EXPECT_EQ(CSendDefaults::Load(config).printerNumber, 5);
+    EXPECT_EQ(CSendDefaults::Load(config).ownerName, "ann");
 }
 }

@@ -120,7 +120,7 @@ TEST(Profile, UnboundAccessorReadsEmptyAndRefusesWrites)
     EXPECT_EQ(value, 7);
 }
 
-TEST(Profile, KeyNamesInFileOrderAppended)
+TEST(Profile, KeyNamesInFileOrderAppendedAndThe2ndNumber)
 {
     CTempDir dir;
     CProfile profile;
@@ -130,16 +130,11 @@ TEST(Profile, KeyNamesInFileOrderAppended)
     EXPECT_EQ(names, (std::vector<std::string>{"first", "b", "A"}));
     EXPECT_TRUE(profile.GetKeyNames("missing", names));
     EXPECT_EQ(names.size(), 3u);
-}
 
-// The number's forms are those of every capability range.
-TEST(Profile, Get2ndReadsTheLeadingNumber)
-{
+    // Get2nd reads the leading number, in the forms of every capability range.
     const std::pair<const char*, int> cases[] = {{"[V]\n2nd=  42x\n", 42}, {"[V]\n", 0}, {"[V]\n2nd=\"7\"\n", 7}};
-    CTempDir dir;
     for (const auto& [file, expected] : cases) {
-        CProfile profile;
-        profile.Open(dir.Write("a.ini", file));
+        dir.Write("a.ini", file);
         int value = -99;
         EXPECT_TRUE(profile.Get2nd("V", value));
         EXPECT_EQ(value, expected) << file;
