@@ -162,6 +162,20 @@ TEST_F(CPrintDataListCtrlTest, KeyboardReachesTheListsEditorsAndTheControlsAroun
     Key(List(), Qt::Key_Delete);
     EXPECT_EQ(FileNames(), std::vector<std::string>{"b.plt"});
     EXPECT_TRUE(m_messages.Ids().empty());
+
+    // The spin arrows do not store (storing on scrolling is the table's own,
+    // checked with the settings grid).
+    TypeCopies(0, "");
+    QStyleOptionSpinBox option;
+    option.initFrom(&CopiesEditor());
+    option.subControls = QStyle::SC_SpinBoxUp;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect up = CopiesEditor().style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp,
+                                                            &CopiesEditor());
+    QTest::mouseClick(&CopiesEditor(), Qt::LeftButton, {}, up.center());
+    ASSERT_TRUE(Editing());
+    EXPECT_EQ(CopiesEditor().Text().toStdString(), "8");
+    EXPECT_EQ(Copies(), std::vector<int>{7});
 }
 
 TEST_F(CPrintDataListCtrlTest, FormatChooserOffersTheDataFormatsAndStoresTheChoice)
@@ -188,24 +202,6 @@ TEST_F(CPrintDataListCtrlTest, FormatChooserOffersTheDataFormatsAndStoresTheChoi
     ClickCell(0, 0);
     EXPECT_FALSE(Editing());
     EXPECT_EQ(Job().GetAt(1)->GetDataFormat(), "(unknown format)");
-}
-
-// Storing on scrolling is the table's own, checked with the settings grid.
-TEST_F(CPrintDataListCtrlTest, SpinArrowsDoNotStore)
-{
-    OpenWindow();
-    AddEntries({"a.plt"}, 3);
-    TypeCopies(0, "");
-    QStyleOptionSpinBox option;
-    option.initFrom(&CopiesEditor());
-    option.subControls = QStyle::SC_SpinBoxUp;
-    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect up = CopiesEditor().style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp,
-                                                            &CopiesEditor());
-    QTest::mouseClick(&CopiesEditor(), Qt::LeftButton, {}, up.center());
-    ASSERT_TRUE(Editing());
-    EXPECT_EQ(CopiesEditor().Text().toStdString(), "4");
-    EXPECT_EQ(Copies().front(), 3);
 }
 
 // A dropped folder adds its files as the Add Folder button does.
