@@ -9,6 +9,7 @@
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
+#include "COptionsPSheet.h"
 #include "CPrintDataModel.h"
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
@@ -100,6 +101,14 @@ void CSendoraDlg::FillNames(CSDComboBox& box, const CNameChoice& choice)
     box.setCurrentIndex(choice.selected);
 }
 
+void CSendoraDlg::RefillNames(CSDComboBox& box, const CNameChoice& choice)
+{
+    const QString remembered = box.currentIndex() < 0 ? QString() : box.itemText(box.currentIndex());
+    FillNames(box, choice);
+    if (const int index = box.findText(remembered, Qt::MatchExactly | Qt::MatchCaseSensitive); index >= 0)
+        box.setCurrentIndex(index);
+}
+
 void CSendoraDlg::FillSettings(const QString& selected)
 {
     CSDComboBox& box = *m_ui->comboPrinterSetting;
@@ -118,7 +127,6 @@ void CSendoraDlg::SetImages()
     m_ui->buttonMoveDown->setToolTip(ResourceString(ResId::kMoveDownTip));
 }
 
-// The options command is not connected yet.
 void CSendoraDlg::ConnectCommands()
 {
     connect(m_ui->buttonEditSettings, &QPushButton::clicked, this, &CSendoraDlg::OnEditSettings);
@@ -139,6 +147,7 @@ void CSendoraDlg::ConnectCommands()
             [this] { OnPrinterPage(ResId::kHeronJobsPageUrl, ResId::kJobsPageUrl); });
     connect(m_ui->buttonConfigurationPage, &QPushButton::clicked, this,
             [this] { OnPrinterPage(ResId::kHeronConfigurationPageUrl, ResId::kConfigurationPageUrl); });
+    connect(m_ui->buttonOptions, &QPushButton::clicked, this, &CSendoraDlg::OnOptions);
     connect(m_ui->buttonHelp, &QPushButton::clicked, this, &CSendoraDlg::OnHelp);
 }
 
@@ -220,6 +229,15 @@ void CSendoraDlg::OnAddFiles()
 
 // The sheet edits the file behind the selected entry; afterwards the list
 // shows what the sheet saved, selected when it was saved among them.
+// The pages may have rewritten the lists, whether the sheet was confirmed or not.
+void CSendoraDlg::OnOptions()
+{
+    COptionsPSheet sheet(this, m_app.GetUserConfig());
+    sheet.exec();
+    RefillNames(*m_ui->comboOwnerName, CNameChoice::LoadOwnerNames(m_app.GetUserConfig()));
+    RefillNames(*m_ui->comboPrinterName, CNameChoice::LoadPrinterNames(m_app.GetUserConfig()));
+}
+
 void CSendoraDlg::OnEditSettings()
 {
     const std::string name = m_ui->comboPrinterSetting->currentText().toStdString();

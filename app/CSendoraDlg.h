@@ -60,6 +60,9 @@ protected:
 private:
     void InitControls();
     void FillNames(CSDComboBox& box, const CNameChoice& choice);
+    // Fills the box again, keeping the entry of the text selected before
+    // when it is still listed.
+    void RefillNames(CSDComboBox& box, const CNameChoice& choice);
     // Selects the entry of that name, else the first.
     void FillSettings(const QString& selected);
     void SetImages();
@@ -81,6 +84,7 @@ private:
     void SaveWindowState();
     // The templates for "Heron" and "Corvid2nd" printers and for all others.
     void OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate);
+    void OnOptions();
     void OnHelp();
     void OnAbout();
 
