@@ -1,5 +1,6 @@
 #include "CExtensionConfig.h"
 
+#include "CInstallLayout.h"
 #include "CProfile.h"
 #include "CProgramPaths.h"
 
@@ -8,15 +9,34 @@
 #include <algorithm>
 
 namespace {
-CProfile OpenFile()
+CProfile OpenFile(const std::string& path)
 {
     CProfile profile;
-    profile.Open(CExtensionConfig::GetPath());
+    profile.Open(path);
     return profile;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
 }
 }
 
 std::string CExtensionConfig::GetPath()
+{
+    const std::string own = CInstallLayout::Current().GetOwnConfigFolder() + kFileName;
+    return Exists(own) ? own : GetShippedPath();
+}
+
+std::string CExtensionConfig::GetWritePath()
+{
+    const CInstallLayout layout = CInstallLayout::Current();
+    const std::string ownFolder = layout.GetOwnConfigFolder();
+    return ownFolder == layout.GetShippedFolder() ? GetPath() : ownFolder + kFileName;
+}
+
+std::string CExtensionConfig::GetShippedPath()
 {
     return ResolvePath(CProgramPaths::GetProgramFolder(), CProgramPaths::GetFallbackFolder());
 }
@@ -24,19 +44,18 @@ std::string CExtensionConfig::GetPath()
 std::string CExtensionConfig::ResolvePath(const std::string& programFolder, const std::string& fallbackFolder)
 {
     const std::string beside = programFolder + kFileName;
-    struct stat info {};
-    return stat(beside.c_str(), &info) == 0 ? beside : fallbackFolder + kFileName;
+    return Exists(beside) ? beside : fallbackFolder + kFileName;
 }
 
 void CExtensionConfig::LoadDataFormats(std::vector<std::string>& formats)
 {
-    OpenFile().GetKeyNames(kFormatSection, formats);
+    OpenFile(GetPath()).GetKeyNames(kFormatSection, formats);
 }
 
 void CExtensionConfig::LoadFormatExtensions(const std::vector<std::string>& formats,
                                             std::vector<std::string>& extensions)
 {
-    const CProfile profile = OpenFile();
+    const CProfile profile = OpenFile(GetPath());
     for (std::size_t i = 0; i < formats.size(); ++i) {
         std::string text = profile.GetString(kFormatSection, formats[i], kMissingValue);
         if (text == kMissingValue)
@@ -60,6 +79,6 @@ void CExtensionConfig::SplitExtensions(const std::string& text, std::vector<std:
 int CExtensionConfig::GetMinimumVersionDigit()
 {
     int digit = 0;
-    OpenFile().Get2nd(kVersionSection, digit);
+    OpenFile(GetShippedPath()).Get2nd(kVersionSection, digit);
     return digit;
 }

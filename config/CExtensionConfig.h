@@ -6,16 +6,24 @@
 // The extension configuration file "QXSDExtensionFile.ini": the data
 // formats in key order with their extension lists ("plt.hpg"; line feeds
 // also separate), and the minimum version digit of the printer
-// classification. The file beside the program is used when it exists, else
-// the shipped data folder's copy, for reading and writing alike; every
-// operation looks again.
+// classification. The shipped file is the one beside the program when it
+// exists, else the data folder's copy. An installation reads the data
+// formats from the user's own file once it exists and writes them there,
+// while the version digit always comes from the shipped file, so that an
+// update of the program reaches it. Every operation looks again.
 class CExtensionConfig {
 public:
     static constexpr const char* kFileName = "QXSDExtensionFile.ini";
     static constexpr const char* kFormatSection = "Data Format";
     static constexpr const char* kVersionSection = "Version";
 
+    // The file the data formats are read from.
     static std::string GetPath();
+    // Where edited data formats are written: the user's own file, or in a
+    // build tree, where that is the shipped file, the file read.
+    static std::string GetWritePath();
+    // The shipped file, which gives the version digit.
+    static std::string GetShippedPath();
     // The file in programFolder when it exists there, else in fallbackFolder.
     static std::string ResolvePath(const std::string& programFolder, const std::string& fallbackFolder);
 

@@ -96,7 +96,7 @@ void CFormatExtensionList::Delete(int selected)
 bool CFormatExtensionList::Apply()
 {
     m_modified = false;
-    CProfileBatch batch(CExtensionConfig::GetPath());
+    CProfileBatch batch(CExtensionConfig::GetWritePath());
     for (std::size_t i = 0; i < m_formats.size(); ++i)
         batch.WriteString(CExtensionConfig::kFormatSection, m_formats[i], m_texts[i]);
     return batch.Commit();

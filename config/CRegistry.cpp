@@ -1,9 +1,7 @@
 #include "CRegistry.h"
 
+#include "CInstallLayout.h"
 #include "CProfile.h"
-
-#include <pwd.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,9 +10,6 @@
 
 namespace {
 constexpr const char* kDefaultValueName = "*";
-// Fixed rather than taken from $XDG_CONFIG_DIRS: the installer and the
-// users' sessions need not see the same value.
-constexpr const char* kSystemFolder = "/etc/xdg/qx-sendora/";
 // CProfile cuts what it reads at this length.
 constexpr std::size_t kMaxStoredLength = 4096;
 
@@ -22,24 +17,6 @@ std::string Environment(const char* name)
 {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-std::string HomeFolder()
-{
-    const std::string home = Environment("HOME");
-    if (!home.empty())
-        return home;
-    const passwd* entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? entry->pw_dir : "";
-}
-
-std::string UserFolder()
-{
-    // Relative XDG paths are to be ignored.
-    const std::string configHome = Environment("XDG_CONFIG_HOME");
-    if (!configHome.empty() && configHome.front() == '/')
-        return configHome + "/qx-sendora/";
-    return HomeFolder() + "/.config/qx-sendora/";
 }
 
 bool IsBlank(char c)
@@ -114,7 +91,12 @@ std::optional<std::string> CRegistry::HiveFile(Hive hive)
     const std::string override = Environment("QX_SENDORA_REGISTRY_DIR");
     if (!override.empty())
         return override + (override.back() == '/' ? "" : "/") + name;
-    return (hive == Hive::CurrentUser ? UserFolder() : kSystemFolder) + name;
+    // The machine-wide folder is fixed rather than taken from
+    // $XDG_CONFIG_DIRS: the installer and the users' sessions need not see
+    // the same value.
+    return (hive == Hive::CurrentUser ? CInstallLayout::GetUserConfigFolder()
+                                      : CInstallLayout::Current().GetMachineFolder()) +
+           name;
 }
 
 bool CRegistry::WriteValue(Hive hive, const std::string& keyPath, const std::string& valueName,

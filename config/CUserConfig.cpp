@@ -1,7 +1,7 @@
 #include "CUserConfig.h"
 
+#include "CInstallLayout.h"
 #include "CProfile.h"
-#include "CProgramPaths.h"
 
 CUserConfig::CUserConfig(std::string path)
     : m_path(std::move(path))
@@ -10,7 +10,7 @@ CUserConfig::CUserConfig(std::string path)
 
 CUserConfig CUserConfig::Default()
 {
-    return CUserConfig(CProgramPaths::GetProgramFolder() + kFileName);
+    return CUserConfig(CInstallLayout::Current().GetOwnConfigFolder() + kFileName);
 }
 
 std::vector<std::string> CUserConfig::ReadOwnerNames() const

@@ -13,7 +13,7 @@ public:
     static constexpr const char* kPrinterSection = "Printer Name";
 
     explicit CUserConfig(std::string path);
-    // The file beside the program.
+    // The user's own file of the install layout.
     static CUserConfig Default();
 
     const std::string& GetPath() const { return m_path; }

@@ -1,10 +1,12 @@
 #include "CSettingFile.h"
 
+#include "CInstallLayout.h"
 #include "CProfile.h"
 #include "CProgramPaths.h"
 #include "CResourceModule.h"
 #include "ResourceIds.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <strings.h>
 
@@ -17,16 +19,42 @@ bool IsRegularFile(const std::string& path)
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
+
+// Appends the titles of the folder's "*.prn" files, leaving out those in
+// "listed".
+void AddTitles(const std::string& folder, std::vector<std::string>& names, const std::vector<std::string>& listed = {})
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const auto& file = it->path();
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError) || strcasecmp(file.extension().c_str(), kExtension) != 0)
+            continue;
+        if (std::find(listed.begin(), listed.end(), file.stem().string()) == listed.end())
+            names.push_back(file.stem().string());
+    }
+}
+}
+
+CSettingFile::CSettingFile()
+    : CSettingFile(GetDefaultFolder(), CInstallLayout::Current().GetShippedFolder() + "PrinterSetting/",
+                   GetDefaultFallbackFolder())
+{
 }
 
 CSettingFile::CSettingFile(std::string folder, std::string fallbackFolder)
-    : m_folder(std::move(folder)), m_fallbackFolder(std::move(fallbackFolder))
+    : CSettingFile(folder, folder, std::move(fallbackFolder))
+{
+}
+
+CSettingFile::CSettingFile(std::string folder, std::string shippedFolder, std::string fallbackFolder)
+    : m_folder(std::move(folder)), m_shippedFolder(std::move(shippedFolder)), m_fallbackFolder(std::move(fallbackFolder))
 {
 }
 
 std::string CSettingFile::GetDefaultFolder()
 {
-    return CProgramPaths::GetProgramFolder() + "PrinterSetting/";
+    return CInstallLayout::Current().GetOwnSettingFolder();
 }
 
 std::string CSettingFile::GetDefaultFallbackFolder()
@@ -37,15 +65,9 @@ std::string CSettingFile::GetDefaultFallbackFolder()
 std::vector<std::string> CSettingFile::ListNames() const
 {
     std::vector<std::string> names{CResourceModule::LoadString(ResId::kPrinterDefaultsName)};
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(m_folder, error), end; !error && it != end; it.increment(error)) {
-        const auto& file = it->path();
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
-        if (strcasecmp(file.extension().c_str(), kExtension) == 0)
-            names.push_back(file.stem().string());
-    }
+    AddTitles(m_shippedFolder, names);
+    if (m_folder != m_shippedFolder)
+        AddTitles(m_folder, names, std::vector<std::string>(names.begin() + 1, names.end()));
     return names;
 }
 
@@ -53,11 +75,7 @@ CSettingFile::Resolution CSettingFile::Resolve(const std::string& name) const
 {
     Resolution result;
     result.usesDefaultSettings = name == CResourceModule::LoadString(ResId::kPrinterDefaultsName);
-    result.path = m_folder + (result.usesDefaultSettings ? std::string(kDefaultFileName) : name + kExtension);
-    // Listed names are file titles and never hold a "/": such a name is a
-    // path given on the command line.
-    if (name.find('/') != std::string::npos)
-        result.path = name;
+    result.path = PathOf(name, result.usesDefaultSettings);
 
     CProfile profile;
     profile.Open(result.path);
@@ -68,4 +86,16 @@ CSettingFile::Resolution CSettingFile::Resolve(const std::string& name) const
     }
     result.ok = true;
     return result;
+}
+
+std::string CSettingFile::PathOf(const std::string& name, bool defaults) const
+{
+    // Listed names are file titles and never hold a "/": such a name is a
+    // path given on the command line.
+    if (name.find('/') != std::string::npos)
+        return name;
+    if (defaults)
+        return m_shippedFolder + kDefaultFileName;
+    const std::string own = m_folder + name + kExtension;
+    return IsRegularFile(own) ? own : m_shippedFolder + name + kExtension;
 }

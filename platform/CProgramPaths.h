@@ -6,9 +6,9 @@
 // trailing "/", ready for a file name to be appended.
 class CProgramPaths {
 public:
-    // Folder of the running executable.
+    // Folder of the running executable (links followed).
     static std::string GetProgramFolder();
     // Shipped data of region ZC, used where a file is missing beside the
-    // program. QX_SENDORA_DATA_DIR overrides the folder fixed at build time.
+    // program: the install layout's fallback folder.
     static std::string GetFallbackFolder();
 };

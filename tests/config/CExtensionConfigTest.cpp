@@ -1,8 +1,10 @@
 #include "CExtensionConfig.h"
 
+#include "CFormatExtensionList.h"
 #include "CProgramPaths.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "CUserConfig.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +56,32 @@ TEST_F(ExtensionConfigTest, FileBesideTheProgramWinsOverTheFallback)
     program.Write(CExtensionConfig::kFileName, "");
     EXPECT_EQ(CExtensionConfig::ResolvePath(program.Path(), m_dir.Path()),
               program.File(CExtensionConfig::kFileName));
+}
+
+// An installation writes edited data formats into the user's own file and
+// reads them from there once it exists, while the version digit stays the
+// shipped file's, so that an update reaches it. The shipped file is never
+// written.
+TEST_F(ExtensionConfigTest, InstallationKeepsTheUsersFormatsApart)
+{
+    CTempDir config;
+    CScopedEnvironment layout("QX_SENDORA_LAYOUT", "installed");
+    CScopedEnvironment configHome("XDG_CONFIG_HOME", config.Path());
+    const std::string shipped = "[Data Format]\nHPGL=plt\nTIFF=tif\n[Version]\n2nd=3\n";
+    WriteFile(shipped);
+    const std::string own = config.File("qx-sendora/") + CExtensionConfig::kFileName;
+    EXPECT_EQ(CExtensionConfig::GetWritePath(), own);
+    EXPECT_EQ(CUserConfig::Default().GetPath(), config.File("qx-sendora/") + CUserConfig::kFileName);
+
+    CFormatExtensionList list = CFormatExtensionList::Load();
+    EXPECT_EQ(list.Add("hpg"), 0u);
+    ASSERT_TRUE(list.Apply());
+    EXPECT_EQ(ReadFileBytes(own), "[Data Format]\r\nHPGL=plt.hpg\r\nTIFF=tif\r\n");
+    EXPECT_EQ(ReadFileBytes(m_dir.File(CExtensionConfig::kFileName)), shipped);
+    WriteFile("[Data Format]\nCGM=cgm\n[Version]\n2nd=4\n");
+    EXPECT_EQ(CExtensionConfig::GetPath(), own);
+    EXPECT_EQ(CFormatExtensionList::Load().GetExtensionTexts(), (Pieces{"plt.hpg", "tif"}));
+    EXPECT_EQ(CExtensionConfig::GetMinimumVersionDigit(), 4);
 }
 
 // Printers with older software than this digit are refused.

@@ -33,6 +33,29 @@ TEST(CSettingFileTest, ListsDefaultsFirstThenPrnFilesOfAnyCaseOrOnlyTheDefaultsO
     EXPECT_EQ(CSettingFile(dir.File("none/"), dir.Path()).ListNames(), std::vector<std::string>{DefaultsName()});
 }
 
+// An installation's own folder beside the shipped one: each title listed
+// once, and the user's file of a title before the shipped one.
+TEST(CSettingFileTest, ListsAndResolvesTheUsersFilesBesideTheShippedOnes)
+{
+    CTempDir dir;
+    for (const char* name : {"shipped/default.org", "shipped/both.prn", "shipped/only-shipped.prn", "own/both.prn",
+                             "own/only-own.prn"}) {
+        std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+        dir.Write(name, kSettingFile);
+    }
+    const CSettingFile files(dir.File("own/"), dir.File("shipped/"), dir.File("fallback/"));
+
+    auto names = files.ListNames();
+    ASSERT_EQ(names.size(), 4u);
+    std::sort(names.begin() + 1, names.begin() + 3);
+    EXPECT_EQ(names, (std::vector<std::string>{DefaultsName(), "both", "only-shipped", "only-own"}));
+    EXPECT_EQ(files.GetFolder(), dir.File("own/"));
+    const std::pair<std::string, std::string> resolved[] = {{DefaultsName(), "shipped/default.org"},
+        {"both", "own/both.prn"}, {"only-shipped", "shipped/only-shipped.prn"}, {"only-own", "own/only-own.prn"}};
+    for (const auto& [name, file] : resolved)
+        EXPECT_EQ(files.Resolve(name).path, dir.File(file)) << name;
+}
+
 enum class Where { Folder, Fallback, Nowhere };
 
 struct ResolveCase {
