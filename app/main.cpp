@@ -6,6 +6,8 @@
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
+    // The desktop entry's name: Wayland shells match windows to it for the icon.
+    QGuiApplication::setDesktopFileName("org.marovia.QXSendora");
     CSendoraApp app;
     return app.RunApplication(QApplication::arguments().mid(1));
 }
