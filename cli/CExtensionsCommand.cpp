@@ -28,7 +28,7 @@ std::optional<CListCommand::Opened> CExtensionsCommand::Open(const std::string& 
     if (!format)
         return std::nullopt;
     list->ChooseFormat(table.Formats()[*format]);
-    return Opened{std::move(list), ResId::kMissingExtensionMessage, CExtensionConfig::GetPath()};
+    return Opened{std::move(list), ResId::kMissingExtensionMessage, CExtensionConfig::GetWritePath()};
 }
 
 std::optional<std::size_t> CExtensionsCommand::FindFormat(const CFormatTable& table, const std::string& format) const

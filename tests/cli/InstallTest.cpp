@@ -1,3 +1,4 @@
+#include "CMessageService.h"
 #include "CProcess.h"
 #include "CResourceModule.h"
 #include "CTempDir.h"
@@ -107,13 +108,28 @@ TEST_P(InstalledUserFiles, LandWhereTheLayoutKeepsThem)
     const auto listed = SplitLines(Cli({"setting", "list"}, param.layout).out);
     EXPECT_NE(std::find(listed.begin(), listed.end(), "mine"), listed.end());
 
-    std::filesystem::create_directories(std::filesystem::path(Expanded(param.extensionFile)).parent_path());
+    const auto added = Cli({"extensions", "add", "HPGL", "xyz"}, param.layout);
+    EXPECT_EQ(added.exitCode, 0) << added.err;
+    EXPECT_NE(ReadFileBytes(Expanded(param.extensionFile)).find("HPGL=plt.hpg.hpgl.hgl.hp2.xyz"), std::string::npos);
     WriteFileBytes(Expanded(param.extensionFile), "[Data Format]\nHPGL=plt.xyz\n");
     const auto formats = SplitLines(Cli({"formats"}, param.layout).out);
     ASSERT_EQ(formats.size(), 1u);
     EXPECT_NE(formats.front().find("xyz"), std::string::npos) << formats.front();
     if (param.shippedKept)
         ExpectShippedUnchanged();
+}
+
+// The file that could not be written is the user's own, not the shipped one
+// the formats were read from.
+TEST_F(Installation, UnwritableOwnExtensionFileIsNamed)
+{
+    WriteFileBytes(m_dir.File("home/.config/qx-sendora"), "in the way of the folder");
+    const auto added = Cli({"extensions", "add", "HPGL", "xyz"}, "installed");
+    EXPECT_EQ(added.exitCode, 1);
+    EXPECT_EQ(added.err, CMessageService::Format(ResId::kListNotWrittenMessage,
+                                                 m_dir.File("home/.config/qx-sendora/QXSDExtensionFile.ini")) +
+                             "\n");
+    ExpectShippedUnchanged();
 }
 
 const UserFilesCase kUserFilesCases[] = {
