@@ -9,8 +9,9 @@
 
 // What every command shares: help, version, usage errors, start-up.
 namespace {
-const std::vector<std::string> kCommands = {"setting", "settings", "formats", "defaults", "status",
-                                            "send",    "setup",    "build",   "inspect"};
+const std::vector<std::string> kCommands = {"setting", "settings", "formats", "defaults",   "status", "send",
+                                            "setup",   "build",    "inspect", "owners",     "printers",
+                                            "extensions"};
 
 // The description below a command's usage, which may take several lines.
 std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
