@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Whether a plot file can be opened at all, checked before a reader that
+// cannot tell a missing file from a damaged one (Poppler) gets it.
+class CReadableFile {
+public:
+    // Empty when the file can be read, else "cannot read: no such file or
+    // directory", "cannot read: permission denied", ...
+    static std::string WhyNot(const std::string& path);
+};
