@@ -494,7 +494,7 @@ bool CSendoraDlg::StartUpload(CSendSequence::Prepared prepared)
     if (!m_progressWindow)
         OpenProgressWindow();
     m_block.progressCaption = ResourceString(ResId::kSendingCaption);
-    m_upload = new CUploadThread(m_block.send.request, this);
+    m_upload = new CUploadThread(m_block.send.request, m_block.send.record, this);
     connect(m_upload, &CUploadThread::TransferDone, this, &CSendoraDlg::OnTransferDone);
     m_progressWindow->Watch(m_upload->Progress(), m_block.progressCaption);
     m_upload->Start();
@@ -508,7 +508,7 @@ void CSendoraDlg::OnTransferDone(bool finished, const QString& errorText)
     // The report may wait in a message box, where a close must wait too.
     m_commandRunning = true;
     if (!finished)
-        CSendSequence::Report({CFtpUpload::Result::Failed, errorText.toStdString()});
+        CSendSequence::Report({CFtpUpload::Result::Failed, errorText.toStdString(), 0, {}});
     m_commandRunning = false;
     m_block.send = {};
     EndCommand();

@@ -5,11 +5,11 @@
 
 #include <QThread>
 
-CUploadThread::CUploadThread(CFtpUpload::Request request, QObject* parent)
+CUploadThread::CUploadThread(CFtpUpload::Request request, CHistoryRecord record, QObject* parent)
     : QObject(parent)
     , m_progress(std::make_shared<CTransferProgress>())
     , m_thread(std::make_unique<QThread>())
-    , m_worker(std::make_unique<CUploadWorker>(std::move(request), m_progress))
+    , m_worker(std::make_unique<CUploadWorker>(std::move(request), std::move(record), m_progress))
 {
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &CUploadWorker::Run);

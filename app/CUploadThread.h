@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFtpUpload.h"
+#include "CHistoryRecord.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +19,7 @@ class CUploadThread : public QObject {
     Q_OBJECT
 
 public:
-    CUploadThread(CFtpUpload::Request request, QObject* parent = nullptr);
+    CUploadThread(CFtpUpload::Request request, CHistoryRecord record, QObject* parent = nullptr);
     ~CUploadThread() override;
 
     const std::shared_ptr<CTransferProgress>& Progress() const { return m_progress; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFtpUpload.h"
+#include "CHistoryRecord.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +17,7 @@ class CUploadWorker : public QObject {
     Q_OBJECT
 
 public:
-    CUploadWorker(CFtpUpload::Request request, std::shared_ptr<CTransferProgress> progress);
+    CUploadWorker(CFtpUpload::Request request, CHistoryRecord record, std::shared_ptr<CTransferProgress> progress);
 
     void Run();
 
@@ -27,5 +28,6 @@ signals:
 
 private:
     CFtpUpload::Request m_request;
+    CHistoryRecord m_record;
     std::shared_ptr<CTransferProgress> m_progress;
 };

@@ -16,7 +16,9 @@ int CUploadRunner::UploadAndReport(CSendSequence::Prepared prepared)
         break;
     }
     CConsoleMonitor monitor("Sending");
-    const CSendSequence::Uploaded uploaded = CSendSequence::Upload(prepared.request, monitor);
+    const CSendSequence::Uploaded uploaded = CSendSequence::Upload(prepared.request, prepared.record, monitor);
+    if (!uploaded.historyError.empty())
+        std::cerr << "qx-sendora-cli: warning: " << uploaded.historyError << '\n';
     CSendSequence::Report(uploaded);
     switch (uploaded.result) {
     case CFtpUpload::Result::Finished:

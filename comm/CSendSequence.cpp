@@ -4,6 +4,7 @@
 #include "CPrintJob.h"
 #include "CRegistryValues.h"
 #include "CSendFileBuilder.h"
+#include "CSendRecorder.h"
 #include "CTransferReport.h"
 #include "ISendFrontEnd.h"
 #include "IProgressMonitor.h"
@@ -26,9 +27,9 @@ CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSe
     if (!printer)
         return {};
     if (!m_frontEnd.IsStillWanted())
-        return {Prepared::Status::Cancelled, printer, {}, {}};
+        return {Prepared::Status::Cancelled, printer, {}, {}, {}};
     if (!CSendPreparation::PrepareSend(job, choices, printer->psPdfOption) || !AcceptsSetting(choices.setting))
-        return {Prepared::Status::Stopped, printer, {}, {}};
+        return {Prepared::Status::Stopped, printer, {}, {}, {}};
     Prepared prepared = Build(job, printer->controllerName, 0);
     prepared.printer = printer;
     return prepared;
@@ -72,7 +73,7 @@ CSendSequence::Prepared CSendSequence::Build(CPrintJob& job, const std::string& 
         return CSendFileBuilder(controllerName, m_regionCode).Build(job, *monitor);
     }();
     if (built.status == CSendFileBuilder::Status::Cancelled)
-        return {Prepared::Status::Cancelled, std::nullopt, {}, {}};
+        return {Prepared::Status::Cancelled, std::nullopt, {}, {}, {}};
     if (built.status == CSendFileBuilder::Status::Failed) {
         if (failureMessage != 0)
             CMessageService::Show(failureMessage);
@@ -81,14 +82,18 @@ CSendSequence::Prepared CSendSequence::Build(CPrintJob& job, const std::string& 
     auto request = CFtpUpload::RequestFor(job, m_user, m_password, built.file.GetPath());
     if (!request)
         return {};
-    return {Prepared::Status::Ready, std::nullopt, std::move(*request), std::move(built.file)};
+    CHistoryRecord record = CSendRecorder::Describe(job, *request);
+    return {Prepared::Status::Ready, std::nullopt, std::move(*request), std::move(built.file), std::move(record)};
 }
 
-CSendSequence::Uploaded CSendSequence::Upload(const CFtpUpload::Request& request, IProgressMonitor& monitor)
+CSendSequence::Uploaded CSendSequence::Upload(const CFtpUpload::Request& request, const CHistoryRecord& record,
+                                               IProgressMonitor& monitor)
 {
+    CSendRecorder recorder(record);
     CFtpUpload upload(request);
     const CFtpUpload::Result result = upload.Run(monitor);
-    return {result, upload.GetErrorText()};
+    recorder.End(result, upload.GetErrorText());
+    return {result, upload.GetErrorText(), recorder.GetId(), recorder.GetError()};
 }
 
 void CSendSequence::Report(const Uploaded& uploaded)

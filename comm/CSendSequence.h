@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFtpUpload.h"
+#include "CHistoryRecord.h"
 #include "CPrinterQuery.h"
 #include "CSendFile.h"
 #include "CSendPreparation.h"
@@ -35,19 +36,28 @@ public:
         std::optional<CPrinterQuery::Answer> printer;
         CFtpUpload::Request request;
         CSendFile file;
+        // What the send history records of the upload; a sender may add its
+        // own tag and file sources before uploading.
+        CHistoryRecord record;
     };
 
     struct Uploaded {
         CFtpUpload::Result result = CFtpUpload::Result::Failed;
         std::string errorText;
+        // The upload's record in the send history, 0 when it has none, and
+        // why the history could not be written (the send went on).
+        std::int64_t historyId = 0;
+        std::string historyError;
     };
 
     CSendSequence(ISendFrontEnd& frontEnd, Policy policy, std::string regionCode);
 
     Prepared PrepareListSend(CPrintJob& job, const CSendChoices& choices);
     Prepared PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices);
-    // The worker's half; touches nothing but the request and the monitor.
-    static Uploaded Upload(const CFtpUpload::Request& request, IProgressMonitor& monitor);
+    // The worker's half; touches nothing but the request, the monitor and
+    // the send history, where it records the upload's start and end.
+    static Uploaded Upload(const CFtpUpload::Request& request, const CHistoryRecord& record,
+                           IProgressMonitor& monitor);
     // Tells the user how a failed upload ended.
     static void Report(const Uploaded& uploaded);
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CHistoryFilter.h"
+#include "CHistoryRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// The send history: an SQLite file that the window, the command line and a
+// watcher write at the same time. Each write is one transaction (WAL, with
+// a busy timeout), so a crash never leaves half a record; the file is the
+// user's alone. Failures return false, 0 or nothing and leave GetError().
+class CSendHistory {
+public:
+    static constexpr int kSchemaVersion = 1;
+    static constexpr int kBusyTimeoutMs = 5000;
+    static constexpr const char* kPathVariable = "QX_SENDORA_HISTORY";
+
+    CSendHistory();
+    ~CSendHistory();
+    CSendHistory(const CSendHistory&) = delete;
+    CSendHistory& operator=(const CSendHistory&) = delete;
+
+    // QX_SENDORA_HISTORY, else qx-sendora/history.sqlite in the user's XDG
+    // data folder.
+    static std::string DefaultPath();
+    // Opens the file, creating it (mode 0600) and missing folders (0700).
+    bool Open(const std::string& path);
+    // Opens DefaultPath() and prunes by the registry's "HistoryDays".
+    bool OpenDefault();
+    bool IsOpen() const { return m_db != nullptr; }
+    const std::string& GetError() const { return m_error; }
+
+    // The start of an upload with its files; time 0 records the present.
+    // The new record's id, 0 on failure.
+    std::int64_t BeginSend(const CHistoryRecord& record);
+    bool FinishSend(std::int64_t id, CHistoryRecord::Result result, const std::string& message, double seconds);
+    // Newest first.
+    std::vector<CHistoryRecord> Query(const CHistoryFilter& filter = {});
+    // Uploads that started and never ended, newest first.
+    std::vector<CHistoryRecord> Unfinished();
+    std::optional<CHistoryRecord> Find(std::int64_t id);
+    // Removes the records started more than days days ago; days 0 or less
+    // keeps everything. The number removed, -1 on failure.
+    int Prune(int days);
+
+private:
+    bool Fail(const std::string& what);
+    bool Execute(const char* sql);
+    bool PrepareFile(const std::string& path);
+    bool Configure();
+    bool CreateSchema();
+    std::vector<CHistoryRecord::File> FilesOf(std::int64_t id);
+    void Close();
+
+    sqlite3* m_db = nullptr;
+    std::string m_error;
+};
