@@ -1,0 +1,126 @@
+#include "CHpglDrawing.h"
+
+#include <cmath>
+#include <numbers>
+
+std::string_view CHpglDrawing::LabelText(const Label& label) const
+{
+    return std::string_view(m_labelText).substr(label.textOffset, label.textLength);
+}
+
+PlotBox CHpglDrawing::Frame() const
+{
+    if (!HasPage())
+        return m_extents;
+    PlotBox page;
+    page.Add({0, 0});
+    page.Add({m_pageWidth, m_pageHeight});
+    return page;
+}
+
+double CHpglDrawing::WidthMm() const
+{
+    return (HasPage() ? m_pageWidth : m_extents.Width()) * kMmPerUnit;
+}
+
+double CHpglDrawing::HeightMm() const
+{
+    return (HasPage() ? m_pageHeight : m_extents.Height()) * kMmPerUnit;
+}
+
+void CHpglDrawing::BeginPolyline(PlotPoint start, std::uint16_t pen, float penWidthMm, std::uint16_t flags)
+{
+    EndPolyline();
+    m_polylines.push_back({static_cast<std::uint32_t>(m_points.size()), 0, pen, flags, penWidthMm});
+    m_open = true;
+    AddPoint(start);
+}
+
+void CHpglDrawing::AddPoint(PlotPoint point)
+{
+    m_points.push_back(point);
+    ++m_polylines.back().count;
+}
+
+void CHpglDrawing::EndPolyline()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    const Polyline& last = m_polylines.back();
+    if (last.count < 2) {
+        m_points.resize(last.first);
+        m_polylines.pop_back();
+        return;
+    }
+    for (std::uint32_t i = last.first; i < last.first + last.count; ++i)
+        m_extents.Add(m_points[i]);
+}
+
+void CHpglDrawing::AddLabel(const Label& label, std::string_view text)
+{
+    EndPolyline();
+    Label stored = label;
+    stored.textOffset = static_cast<std::uint32_t>(m_labelText.size());
+    stored.textLength = static_cast<std::uint32_t>(text.size());
+    m_labelText.append(text);
+    m_labels.push_back(stored);
+    IncludeLabel(stored);
+}
+
+void CHpglDrawing::IncludeLabel(const Label& label)
+{
+    const float along = label.advance * static_cast<float>(label.textLength);
+    const float c = std::cos(label.directionRadians);
+    const float s = std::sin(label.directionRadians);
+    const PlotPoint a = label.anchor;
+    m_extents.Add(a);
+    m_extents.Add({a.x + along * c, a.y + along * s});
+    m_extents.Add({a.x - label.height * s, a.y + label.height * c});
+    m_extents.Add({a.x + along * c - label.height * s, a.y + along * s + label.height * c});
+}
+
+void CHpglDrawing::SetPage(float width, float height)
+{
+    m_pageWidth = width;
+    m_pageHeight = height;
+}
+
+void CHpglDrawing::Reserve(std::size_t points)
+{
+    m_points.reserve(points);
+}
+
+PlotPoint CHpglDrawing::Turned(PlotPoint p, int quarterTurns) const
+{
+    // Counter-clockwise turns; with a page the turned page keeps its
+    // lower left corner at the origin.
+    const float w = m_pageWidth;
+    const float h = m_pageHeight;
+    switch (quarterTurns) {
+    case 1: return {h - p.y, p.x};
+    case 2: return {w - p.x, h - p.y};
+    case 3: return {p.y, w - p.x};
+    default: return p;
+    }
+}
+
+void CHpglDrawing::Rotate(int quarterTurns)
+{
+    quarterTurns = ((quarterTurns % 4) + 4) % 4;
+    if (quarterTurns == 0)
+        return;
+    EndPolyline();
+    m_extents = PlotBox();
+    for (PlotPoint& p : m_points) {
+        p = Turned(p, quarterTurns);
+        m_extents.Add(p);
+    }
+    for (Label& label : m_labels) {
+        label.anchor = Turned(label.anchor, quarterTurns);
+        label.directionRadians += static_cast<float>(quarterTurns * std::numbers::pi / 2);
+        IncludeLabel(label);
+    }
+    if (quarterTurns % 2 == 1)
+        std::swap(m_pageWidth, m_pageHeight);
+}
