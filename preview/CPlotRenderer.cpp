@@ -13,13 +13,6 @@
 namespace {
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
-// The core's reasons name the fault ("damaged HP-GL file: ..."); a user
-// is told what could not be done first.
-std::string CannotRead(const std::string& reason)
-{
-    return reason.rfind("cannot ", 0) == 0 ? reason : "cannot read: " + reason;
-}
-
 QImage ImageOf(const RasterBitmap& bitmap)
 {
     const QImage::Format format = bitmap.channels == 3 ? QImage::Format_RGB888 : QImage::Format_Grayscale8;
@@ -76,7 +69,7 @@ CPreviewResult CPlotRenderer::RenderHpgl(const std::string& path, int width, std
 {
     const HpglParseResult parsed = CHpglParser().ParseFile(path);
     if (!parsed.Ok())
-        return CPreviewResult::Failed(CannotRead(parsed.error));
+        return CPreviewResult::Failed(CReadableFile::CannotRead(parsed.error));
     if (parsed.drawing.IsEmpty() && !parsed.drawing.HasPage())
         return CPreviewResult::NoPreview("no preview: the HP-GL file draws nothing");
     const PlotBox frame = CHpglPainter::FrameOf(parsed.drawing);
@@ -95,7 +88,7 @@ CPreviewResult CPlotRenderer::RenderRaster(const std::string& path, PlotFormat f
     const RasterResult decoded = format == PlotFormat::Tiff ? decoder.DecodeTiff(path, width, CPreviewSize::kMaxSide)
                                                             : decoder.DecodeCals(path, width, CPreviewSize::kMaxSide);
     if (!decoded.Ok())
-        return CPreviewResult::Failed(CannotRead(decoded.error));
+        return CPreviewResult::Failed(CReadableFile::CannotRead(decoded.error));
     const auto size = CPreviewSize::Fit(decoded.bitmap.width, decoded.bitmap.height, width);
     if (!size || decoded.bitmap.pixels.size() < static_cast<std::size_t>(decoded.bitmap.BytesPerLine()) *
                                                     static_cast<std::size_t>(decoded.bitmap.height))

@@ -9,4 +9,7 @@ public:
     // Empty when the file can be read, else "cannot read: no such file or
     // directory", "cannot read: permission denied", ...
     static std::string WhyNot(const std::string& path);
+    // A reader's reason ("damaged HP-GL file: ...") as a user is told it:
+    // what could not be done first.
+    static std::string CannotRead(const std::string& reason);
 };
