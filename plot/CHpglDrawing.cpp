@@ -91,20 +91,6 @@ void CHpglDrawing::Reserve(std::size_t points)
     m_points.reserve(points);
 }
 
-PlotPoint CHpglDrawing::Turned(PlotPoint p, int quarterTurns) const
-{
-    // Counter-clockwise turns; with a page the turned page keeps its
-    // lower left corner at the origin.
-    const float w = m_pageWidth;
-    const float h = m_pageHeight;
-    switch (quarterTurns) {
-    case 1: return {h - p.y, p.x};
-    case 2: return {w - p.x, h - p.y};
-    case 3: return {p.y, w - p.x};
-    default: return p;
-    }
-}
-
 void CHpglDrawing::Rotate(int quarterTurns)
 {
     quarterTurns = ((quarterTurns % 4) + 4) % 4;
@@ -113,11 +99,11 @@ void CHpglDrawing::Rotate(int quarterTurns)
     EndPolyline();
     m_extents = PlotBox();
     for (PlotPoint& p : m_points) {
-        p = Turned(p, quarterTurns);
+        p = Turned(p, quarterTurns, m_pageWidth, m_pageHeight);
         m_extents.Add(p);
     }
     for (Label& label : m_labels) {
-        label.anchor = Turned(label.anchor, quarterTurns);
+        label.anchor = Turned(label.anchor, quarterTurns, m_pageWidth, m_pageHeight);
         label.directionRadians += static_cast<float>(quarterTurns * std::numbers::pi / 2);
         IncludeLabel(label);
     }

@@ -69,7 +69,6 @@ public:
 
 private:
     void IncludeLabel(const Label& label);
-    PlotPoint Turned(PlotPoint p, int quarterTurns) const;
 
     std::vector<PlotPoint> m_points;
     std::vector<Polyline> m_polylines;

@@ -27,3 +27,16 @@ struct PlotBox {
         maxY = std::max(maxY, p.y);
     }
 };
+
+// p turned counter-clockwise by quarter turns within a page of that size,
+// the turned page keeping its lower left corner at the origin; without a
+// page (0 x 0), about the origin.
+inline PlotPoint Turned(PlotPoint p, int quarterTurns, float width, float height)
+{
+    switch (((quarterTurns % 4) + 4) % 4) {
+    case 1: return {height - p.y, p.x};
+    case 2: return {width - p.x, height - p.y};
+    case 3: return {p.y, width - p.x};
+    default: return p;
+    }
+}
