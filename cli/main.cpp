@@ -2,6 +2,7 @@
 #include "CDefaultsCommand.h"
 #include "CExtensionsCommand.h"
 #include "CFormatsCommand.h"
+#include "CHistoryCommand.h"
 #include "CNamesCommand.h"
 #include "CStructureCommand.h"
 #include "CSendCommand.h"
@@ -51,6 +52,8 @@ std::vector<Command> MakeCommands()
     commands.push_back({std::make_unique<CBuildCommand>(),
                         "write the job a send would upload (the setup job without FILE), without sending it"});
     commands.push_back({std::make_unique<CStructureCommand>(), "show the structure of a job file"});
+    commands.push_back({std::make_unique<CHistoryCommand>(),
+                        "list the sends of the send history, newest first, one a line or as JSON"});
     return commands;
 }
 
@@ -70,6 +73,8 @@ constexpr const char* kOptions =
     "  --controller NAME      the controller family (Heron, Corvid2nd, Others) instead of asking the printer\n"
     "  --region CODE          the finisher words of that region instead of the installed region's\n"
     "  -o JOB                 the file build writes\n"
+    "  --since YYYY-MM-DD     history: only the sends from that day on (local time)\n"
+    "  --json                 history: one JSON array of objects instead of lines\n"
     "  --overwrite            setting save-as: replace NEW when it exists; NEW with a \"/\" is a path, otherwise\n"
     "                         the name of a setting file saved in the program's setting folder\n"
     "  --help                 after a command: its usage\n\n"

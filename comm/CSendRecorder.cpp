@@ -1,8 +1,44 @@
 #include "CSendRecorder.h"
 
-CHistoryRecord CSendRecorder::Describe(const CPrintJob&, const CFtpUpload::Request&)
+#include "CPrintJob.h"
+#include "CTransferReport.h"
+
+#include <filesystem>
+
+namespace {
+std::uint64_t SizeOf(const std::string& path)
 {
-    return {};
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+CHistoryRecord::Result HistoryResult(CFtpUpload::Result result)
+{
+    switch (result) {
+    case CFtpUpload::Result::Finished:
+        return CHistoryRecord::Result::Done;
+    case CFtpUpload::Result::Cancelled:
+        return CHistoryRecord::Result::Cancelled;
+    case CFtpUpload::Result::Failed:
+        break;
+    }
+    return CHistoryRecord::Result::Failed;
+}
+}
+
+CHistoryRecord CSendRecorder::Describe(const CPrintJob& job, const CFtpUpload::Request& request)
+{
+    CHistoryRecord record;
+    record.printer = job.GetPrinterName();
+    record.number = job.GetPrinterNumber();
+    record.owner = job.GetOwnerName();
+    record.setting = std::filesystem::path(job.GetSettingFilePath()).filename().string();
+    for (int i = 0; i < job.GetCount(); ++i)
+        record.files.push_back({job.GetAt(i)->GetFileName(), SizeOf(job.GetAt(i)->GetSendPath()), {}});
+    record.jobBytes = SizeOf(request.localPath);
+    record.remoteName = request.remoteFolder + '/' + request.remoteName;
+    return record;
 }
 
 CSendRecorder::CSendRecorder(CHistoryRecord record)
@@ -11,10 +47,20 @@ CSendRecorder::CSendRecorder(CHistoryRecord record)
     Begin(record);
 }
 
-void CSendRecorder::Begin(const CHistoryRecord&)
+void CSendRecorder::Begin(const CHistoryRecord& record)
 {
+    if (m_history.OpenDefault())
+        m_id = m_history.BeginSend(record);
+    if (m_id == 0)
+        m_error = "send history not recorded: " + m_history.GetError();
 }
 
-void CSendRecorder::End(CFtpUpload::Result, const std::string&)
+void CSendRecorder::End(CFtpUpload::Result result, const std::string& errorText)
 {
+    if (m_id == 0)
+        return;
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - m_start;
+    const std::string message = result == CFtpUpload::Result::Failed ? CTransferReport::FailureText(errorText) : "";
+    if (!m_history.FinishSend(m_id, HistoryResult(result), message, seconds.count()))
+        m_error = "send history not recorded: " + m_history.GetError();
 }

@@ -69,6 +69,14 @@ bool CRegistryValues::WriteWindowState(int printerNo, const std::string& ownerNa
     return WriteUser("PrinterSetting", printerSetting) && written;
 }
 
+int CRegistryValues::ReadHistoryDays()
+{
+    const std::string text = ReadUser("HistoryDays");
+    if (text.empty() || text.size() > 6 || !CTextFields::IsDigits(text))
+        return kDefaultHistoryDays;
+    return std::stoi(text);
+}
+
 std::string CRegistryValues::ReadFtpUserName()
 {
     return ReadMachine("FtpUserName", kDefaultFtpUserName);

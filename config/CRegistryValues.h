@@ -26,6 +26,11 @@ public:
     static std::string ReadFtpUserName();
     static std::string ReadFtpPassword();
 
+    // Days the send history keeps a send: "HistoryDays", 365 when missing
+    // or not a number; 0 keeps every send.
+    static int ReadHistoryDays();
+
     static constexpr const char* kDefaultFtpUserName = "Sendora";
     static constexpr const char* kDefaultFtpPassword = "KX";
+    static constexpr int kDefaultHistoryDays = 365;
 };

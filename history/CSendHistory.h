@@ -4,16 +4,19 @@
 #include "CHistoryRecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+class CSqlStatement;
 struct sqlite3;
 
 // The send history: an SQLite file that the window, the command line and a
 // watcher write at the same time. Each write is one transaction (WAL, with
 // a busy timeout), so a crash never leaves half a record; the file is the
-// user's alone. Failures return false, 0 or nothing and leave GetError().
+// user's alone. Failures return false, 0 or nothing, and GetError() tells
+// why the last operation failed (empty when it did not).
 class CSendHistory {
 public:
     static constexpr int kSchemaVersion = 1;
@@ -50,13 +53,20 @@ public:
 
 private:
     bool Fail(const std::string& what);
+    bool FailSql(const std::string& what);
     bool Execute(const char* sql);
-    bool PrepareFile(const std::string& path);
+    // body runs in one write transaction, committed when it returns true.
+    bool Transaction(const std::function<bool()>& body);
     bool Configure();
     bool CreateSchema();
+    std::int64_t InsertSend(const CHistoryRecord& record);
+    bool InsertFiles(std::int64_t id, const std::vector<CHistoryRecord::File>& files);
+    std::vector<CHistoryRecord> Select(const std::string& conditions,
+                                       const std::function<void(CSqlStatement&)>& bind);
     std::vector<CHistoryRecord::File> FilesOf(std::int64_t id);
     void Close();
 
     sqlite3* m_db = nullptr;
+    std::string m_path;
     std::string m_error;
 };

@@ -90,7 +90,7 @@ std::string CInstallLayout::GetOwnSettingFolder() const
 {
     if (m_kind == Kind::BuildTree)
         return GetShippedFolder() + "PrinterSetting/";
-    return Made(UserBaseFolder("XDG_DATA_HOME", "/.local/share/") + kProgramName + "PrinterSetting/");
+    return Made(GetUserDataFolder() + "PrinterSetting/");
 }
 
 std::string CInstallLayout::GetOwnConfigFolder() const
@@ -108,4 +108,9 @@ std::string CInstallLayout::GetMachineFolder() const
 std::string CInstallLayout::GetUserConfigFolder()
 {
     return UserBaseFolder("XDG_CONFIG_HOME", "/.config/") + kProgramName;
+}
+
+std::string CInstallLayout::GetUserDataFolder()
+{
+    return UserBaseFolder("XDG_DATA_HOME", "/.local/share/") + kProgramName;
 }

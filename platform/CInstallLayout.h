@@ -32,6 +32,8 @@ public:
     std::string GetMachineFolder() const;
     // The user's configuration folder of the program, in either layout.
     static std::string GetUserConfigFolder();
+    // The user's data folder of the program (XDG), in either layout; not made.
+    static std::string GetUserDataFolder();
 
 private:
     Kind m_kind;

@@ -11,7 +11,7 @@
 namespace {
 const std::vector<std::string> kCommands = {"setting", "settings", "formats", "defaults",   "status", "send",
                                             "setup",   "build",    "inspect", "owners",     "printers",
-                                            "extensions"};
+                                            "extensions", "history"};
 
 // The description below a command's usage, which may take several lines.
 std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
@@ -131,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "unknown option --force"},
         UsageCase{"BuildWithoutOutput", {"build", "--owner", "Ada"}, "-o JOB is required"},
         UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
+        UsageCase{"HistorySinceNoDate", {"history", "--since", "2026-02-30"}, "--since needs a date YYYY-MM-DD"},
         UsageCase{"BuildUnknownFormat",
                   {"build", "-o", "OUT", "--format", "PJL", "A0.hpg"},
                   "--format PJL is not one of the data formats: " + kFormats}), ByCaseName());
