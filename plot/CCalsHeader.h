@@ -22,10 +22,10 @@ public:
     std::uint32_t PelsPerLine() const { return m_pelsPerLine; }
     std::uint32_t Lines() const { return m_lines; }
     // Dots per inch (200 where the header names none).
-    unsigned Density() const { return m_density; }
+    std::uint32_t Density() const { return m_density; }
     // The pel path direction (0, 90, 180, 270) and the line progression.
-    unsigned PelPath() const { return m_pelPath; }
-    unsigned LineProgression() const { return m_lineProgression; }
+    std::uint32_t PelPath() const { return m_pelPath; }
+    std::uint32_t LineProgression() const { return m_lineProgression; }
     // The sheet as seen: a pel path of 90 or 270 swaps the sides.
     bool IsTurned() const { return m_pelPath == 90 || m_pelPath == 270; }
     double WidthMm() const;
@@ -36,7 +36,7 @@ private:
 
     std::uint32_t m_pelsPerLine = 0;
     std::uint32_t m_lines = 0;
-    unsigned m_density = 200;
-    unsigned m_pelPath = 0;
-    unsigned m_lineProgression = 270;
+    std::uint32_t m_density = 200;
+    std::uint32_t m_pelPath = 0;
+    std::uint32_t m_lineProgression = 270;
 };

@@ -1,6 +1,17 @@
 #include "CPlotSizeReader.h"
 
-CPlotSizeReader::CPlotSizeReader() = default;
+#include "CCalsSizeSource.h"
+#include "CHpglSizeSource.h"
+#include "CPostScriptSizeSource.h"
+#include "CTiffSizeSource.h"
+
+CPlotSizeReader::CPlotSizeReader()
+{
+    m_sources[PlotFormat::Hpgl] = std::make_shared<CHpglSizeSource>();
+    m_sources[PlotFormat::Tiff] = std::make_shared<CTiffSizeSource>();
+    m_sources[PlotFormat::Cals] = std::make_shared<CCalsSizeSource>();
+    m_sources[PlotFormat::PostScript] = std::make_shared<CPostScriptSizeSource>();
+}
 
 void CPlotSizeReader::SetSource(PlotFormat format, std::shared_ptr<const IPlotSizeSource> source)
 {
@@ -14,8 +25,11 @@ PlotSizeResult CPlotSizeReader::Read(const std::string& path, const std::string&
 
 PlotSizeResult CPlotSizeReader::Read(const std::string& path, PlotFormat format) const
 {
+    // These formats carry no size the program reads: no size, and no fault.
+    if (format == PlotFormat::Cgm || format == PlotFormat::Mgl || format == PlotFormat::MvNative)
+        return {};
     const auto found = m_sources.find(format);
-    if (found == m_sources.end())
-        return {{}, "no reader"};
+    if (found == m_sources.end() || !found->second)
+        return {{}, format == PlotFormat::Pdf ? "no reader for PDF" : "no reader for this data format"};
     return found->second->ReadSize(path);
 }

@@ -1,16 +1,236 @@
 #include "CRasterDecoder.h"
 
-RasterResult CRasterDecoder::DecodeTiff(const std::string&, int, int) const
+#include "CCalsHeader.h"
+#include "CRasterScaler.h"
+#include "CTiffHandle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+namespace {
+constexpr double kMaxOutputPixels = 64e6;
+constexpr std::uint64_t kMaxBandBytes = 64u << 20;
+
+RasterResult Failure(const std::string& error)
 {
-    return {{}, "not decoded yet"};
+    return {{}, error};
 }
 
-RasterResult CRasterDecoder::DecodeCals(const std::string&, int, int) const
+void Fit(std::uint32_t width, std::uint32_t height, int maxWidth, int maxHeight, int& outWidth, int& outHeight)
 {
-    return {{}, "not decoded yet"};
+    double scale = std::sqrt(kMaxOutputPixels / (double(width) * height));
+    if (maxWidth > 0)
+        scale = std::min(scale, maxWidth / double(width));
+    if (maxHeight > 0)
+        scale = std::min(scale, maxHeight / double(height));
+    scale = std::min(scale, 1.0);
+    outWidth = std::max(1, static_cast<int>(std::lround(width * scale)));
+    outHeight = std::max(1, static_cast<int>(std::lround(height * scale)));
 }
 
-RasterResult CRasterDecoder::DecodeCalsData(std::string_view, int, int) const
+double DotsPerInch(TIFF* tiff)
 {
-    return {{}, "not decoded yet"};
+    float resolution = 0;
+    std::uint16_t unit = RESUNIT_INCH;
+    if (!TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &resolution) || !std::isfinite(resolution) || resolution <= 0)
+        return 0;
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_RESOLUTIONUNIT, &unit);
+    return unit == RESUNIT_CENTIMETER ? resolution * 2.54 : (unit == RESUNIT_INCH ? resolution : 0);
+}
+
+// The CALS picture as seen: its lines run as the pel path says.
+// Pictures that libtiff hands over a row at a time in a form the scaler
+// takes: 1-bit or 8-bit grey, 8-bit RGB, in strips.
+bool CanReadScanlines(TIFF* tiff)
+{
+    std::uint16_t bits = 1, samples = 1, photometric = 0, planar = PLANARCONFIG_CONTIG;
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric);
+    if (TIFFIsTiled(tiff) || (planar != PLANARCONFIG_CONTIG && samples > 1))
+        return false;
+    const bool grey = photometric <= PHOTOMETRIC_MINISBLACK && samples <= 2;
+    return (bits == 1 && samples == 1 && grey) || (bits == 8 && (grey || (photometric == PHOTOMETRIC_RGB && samples >= 3)));
+}
+
+RasterBitmap Turned(const RasterBitmap& stored, std::uint32_t pelPath)
+{
+    if (pelPath == 0)
+        return stored;
+    RasterBitmap seen = stored;
+    const bool sideways = pelPath != 180;
+    seen.width = sideways ? stored.height : stored.width;
+    seen.height = sideways ? stored.width : stored.height;
+    std::swap(seen.sourceWidth, sideways ? seen.sourceHeight : seen.sourceWidth);
+    for (int y = 0; y < seen.height; ++y)
+        for (int x = 0; x < seen.width; ++x) {
+            const int row = pelPath == 90 ? x : (pelPath == 270 ? stored.height - 1 - x : stored.height - 1 - y);
+            const int column = pelPath == 90 ? stored.width - 1 - y : (pelPath == 270 ? y : stored.width - 1 - x);
+            seen.pixels[static_cast<std::size_t>(y) * seen.width + x] =
+                stored.pixels[static_cast<std::size_t>(row) * stored.width + column];
+        }
+    return seen;
+}
+}
+
+std::string CRasterDecoder::CheckSize(std::uint32_t width, std::uint32_t height) const
+{
+    if (width == 0 || height == 0 || width > m_limits.maxSide || height > m_limits.maxSide
+        || std::uint64_t{width} * height > m_limits.maxPixels)
+        return "a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels is out of bounds";
+    return {};
+}
+
+RasterResult CRasterDecoder::DecodeTiff(const std::string& path, int maxWidth, int maxHeight) const
+{
+    CTiffHandle tiff;
+    RasterResult result = tiff.Open(path) ? Decode(tiff, maxWidth, maxHeight) : Failure(tiff.Error());
+    if (!result.Ok())
+        result.error = "damaged TIFF file: " + result.error;
+    return result;
+}
+
+RasterResult CRasterDecoder::DecodeCals(const std::string& path, int maxWidth, int maxHeight) const
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return Failure("cannot open " + path);
+    file.seekg(0, std::ios::end);
+    const auto size = static_cast<std::uint64_t>(std::max<std::streamoff>(file.tellg(), 0));
+    if (size > m_limits.maxFileBytes)
+        return Failure("damaged CALS file: larger than " + std::to_string(m_limits.maxFileBytes) + " bytes");
+    std::string data(static_cast<std::size_t>(size), '\0');
+    file.seekg(0);
+    file.read(data.data(), static_cast<std::streamsize>(size));
+    data.resize(static_cast<std::size_t>(file.gcount()));
+    return DecodeCalsData(data, maxWidth, maxHeight);
+}
+
+RasterResult CRasterDecoder::DecodeCalsData(std::string_view data, int maxWidth, int maxHeight) const
+{
+    CCalsHeader header;
+    std::string error;
+    if (!header.Parse(data, error))
+        return Failure(error);
+    if (error = CheckSize(header.PelsPerLine(), header.Lines()); !error.empty())
+        return Failure("damaged CALS file: " + error);
+    // libtiff decodes the Group 4 data once it is wrapped as a TIFF image.
+    std::vector<std::uint8_t> image;
+    CTiffHandle writer;
+    if (writer.OpenMemory(image, "w")) {
+        TIFF* t = writer.Get();
+        TIFFSetField(t, TIFFTAG_IMAGEWIDTH, header.PelsPerLine());
+        TIFFSetField(t, TIFFTAG_IMAGELENGTH, header.Lines());
+        TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 1);
+        TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 1);
+        TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4);
+        TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, header.Lines());
+        TIFFSetField(t, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+        TIFFSetField(t, TIFFTAG_XRESOLUTION, static_cast<float>(header.Density()));
+        TIFFSetField(t, TIFFTAG_YRESOLUTION, static_cast<float>(header.Density()));
+        const std::string_view g4 = data.substr(std::min(data.size(), CCalsHeader::kHeaderSize));
+        TIFFWriteRawStrip(t, 0, const_cast<char*>(g4.data()), static_cast<tmsize_t>(g4.size()));
+        writer.Close();
+    }
+    CTiffHandle reader;
+    const bool turned = header.IsTurned();
+    RasterResult result = writer.Error().empty() && reader.OpenMemory(image, "r")
+                              ? Decode(reader, turned ? maxHeight : maxWidth, turned ? maxWidth : maxHeight)
+                              : Failure(writer.Error().empty() ? reader.Error() : writer.Error());
+    if (!result.Ok())
+        result.error = "damaged CALS file: " + result.error;
+    else
+        result.bitmap = Turned(result.bitmap, header.PelPath());
+    return result;
+}
+
+RasterResult CRasterDecoder::Decode(CTiffHandle& tiff, int maxWidth, int maxHeight) const
+{
+    TIFF* t = tiff.Get();
+    std::uint32_t width = 0, height = 0;
+    std::uint16_t bits = 1, samples = 1, photometric = PHOTOMETRIC_MINISWHITE;
+    TIFFGetField(t, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(t, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(t, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(t, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetField(t, TIFFTAG_PHOTOMETRIC, &photometric);
+    if (const std::string error = CheckSize(width, height); !error.empty())
+        return Failure(error);
+    int outWidth = 0, outHeight = 0;
+    Fit(width, height, maxWidth, maxHeight, outWidth, outHeight);
+    const bool grey = samples <= 2 && photometric <= PHOTOMETRIC_MINISBLACK;
+    CRasterScaler scaler(width, height, outWidth, outHeight, grey ? 1 : 3);
+    std::string error;
+    const bool read = CanReadScanlines(t) ? ReadScanlines(t, scaler, error) : ReadBands(t, scaler, error);
+    if (!read || !tiff.Error().empty())
+        return Failure(tiff.Error().empty() ? error : tiff.Error());
+    RasterResult result{scaler.Take(), {}};
+    result.bitmap.dotsPerInch = DotsPerInch(t);
+    return result;
+}
+
+bool CRasterDecoder::ReadScanlines(TIFF* tiff, CRasterScaler& scaler, std::string& error)
+{
+    std::uint32_t height = 0;
+    std::uint16_t bits = 1, samples = 1, photometric = 0;
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric);
+    const bool whiteIsZero = photometric == PHOTOMETRIC_MINISWHITE;
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(TIFFScanlineSize64(tiff)));
+    for (std::uint32_t y = 0; y < height; ++y) {
+        if (row.empty() || TIFFReadScanline(tiff, row.data(), y, 0) < 0) {
+            error = "row " + std::to_string(y) + " cannot be read";
+            return false;
+        }
+        if (bits == 1) {
+            scaler.AddBits(row.data(), whiteIsZero);
+            continue;
+        }
+        if (whiteIsZero)
+            for (std::uint8_t& sample : row)
+                sample = static_cast<std::uint8_t>(255 - sample);
+        scaler.AddRow(row.data(), samples);
+    }
+    return true;
+}
+
+bool CRasterDecoder::ReadBands(TIFF* tiff, CRasterScaler& scaler, std::string& error)
+{
+    char message[1024] = {};
+    TIFFRGBAImage image;
+    if (!TIFFRGBAImageOK(tiff, message) || !TIFFRGBAImageBegin(&image, tiff, 0, message)) {
+        error = message;
+        return false;
+    }
+    image.req_orientation = ORIENTATION_TOPLEFT;
+    std::uint32_t band = 1;
+    TIFFGetFieldDefaulted(tiff, TIFFIsTiled(tiff) ? TIFFTAG_TILELENGTH : TIFFTAG_ROWSPERSTRIP, &band);
+    band = std::clamp<std::uint32_t>(band, 1, image.height);
+    const bool fits = std::uint64_t{band} * image.width * 4 <= kMaxBandBytes;
+    std::vector<std::uint32_t> raster(fits ? std::size_t{band} * image.width : 0);
+    std::vector<std::uint8_t> row(std::size_t{image.width} * 3);
+    bool read = fits;
+    for (std::uint32_t y = 0; read && y < image.height; y += band) {
+        const std::uint32_t rows = std::min(band, image.height - y);
+        image.row_offset = static_cast<int>(y);
+        read = TIFFRGBAImageGet(&image, raster.data(), image.width, rows) != 0;
+        for (std::uint32_t r = 0; read && r < rows; ++r) {
+            const std::uint32_t* pixel = &raster[std::size_t{r} * image.width];
+            for (std::uint32_t x = 0; x < image.width; ++x) {
+                row[3 * x] = static_cast<std::uint8_t>(TIFFGetR(pixel[x]));
+                row[3 * x + 1] = static_cast<std::uint8_t>(TIFFGetG(pixel[x]));
+                row[3 * x + 2] = static_cast<std::uint8_t>(TIFFGetB(pixel[x]));
+            }
+            scaler.AddRow(row.data(), 3);
+        }
+    }
+    TIFFRGBAImageEnd(&image);
+    if (!read)
+        error = fits ? "cannot be decoded" : "strips too large to preview";
+    return read;
 }

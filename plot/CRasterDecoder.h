@@ -6,6 +6,11 @@
 #include <string>
 #include <string_view>
 
+class CTiffHandle;
+struct tiff;
+typedef struct tiff TIFF;
+class CRasterScaler;
+
 // Decodes the first page of a TIFF or CALS file through libtiff, one strip
 // or band at a time, averaging into a bitmap no larger than the box asked
 // for: a sheet of 400 dpi never needs its full bitmap in memory.
@@ -28,5 +33,10 @@ public:
     RasterResult DecodeCalsData(std::string_view data, int maxWidth, int maxHeight = 0) const;
 
 private:
+    RasterResult Decode(CTiffHandle& tiff, int maxWidth, int maxHeight) const;
+    std::string CheckSize(std::uint32_t width, std::uint32_t height) const;
+    static bool ReadScanlines(TIFF* tiff, CRasterScaler& scaler, std::string& error);
+    static bool ReadBands(TIFF* tiff, CRasterScaler& scaler, std::string& error);
+
     Limits m_limits;
 };
