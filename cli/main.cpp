@@ -4,11 +4,13 @@
 #include "CFormatsCommand.h"
 #include "CHistoryCommand.h"
 #include "CNamesCommand.h"
+#include "CPreviewCommand.h"
 #include "CStructureCommand.h"
 #include "CSendCommand.h"
 #include "CSettingCommand.h"
 #include "CSettingsCommand.h"
 #include "CSetupCommand.h"
+#include "CSizeCommand.h"
 #include "CStatusCommand.h"
 #include "ICommand.h"
 
@@ -54,6 +56,11 @@ std::vector<Command> MakeCommands()
     commands.push_back({std::make_unique<CStructureCommand>(), "show the structure of a job file"});
     commands.push_back({std::make_unique<CHistoryCommand>(),
                         "list the sends of the send history, newest first, one a line or as JSON"});
+    commands.push_back({std::make_unique<CSizeCommand>(),
+                        "print each FILE's data format, drawing size and page count; fails for a file it cannot "
+                        "read"});
+    commands.push_back(
+        {std::make_unique<CPreviewCommand>(), "write page 1 of FILE as a PNG picture, by default 1024 pixels wide"});
     return commands;
 }
 
@@ -73,6 +80,8 @@ constexpr const char* kOptions =
     "  --controller NAME      the controller family (Heron, Corvid2nd, Others) instead of asking the printer\n"
     "  --region CODE          the finisher words of that region instead of the installed region's\n"
     "  -o JOB                 the file build writes\n"
+    "  -o PNG                 the picture preview writes\n"
+    "  --width PX             preview: the picture's width in pixels, 16 to 8192; by default 1024\n"
     "  --since YYYY-MM-DD     history: only the sends from that day on (local time)\n"
     "  --json                 history: one JSON array of objects instead of lines\n"
     "  --overwrite            setting save-as: replace NEW when it exists; NEW with a \"/\" is a path, otherwise\n"

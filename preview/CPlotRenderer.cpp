@@ -41,6 +41,8 @@ CPreviewResult CPlotRenderer::Render(const std::string& path, PlotFormat format,
     if (format == PlotFormat::Cgm || format == PlotFormat::Mgl || format == PlotFormat::MvNative ||
         format == PlotFormat::Unknown)
         return CPreviewResult::NoPreview("no preview for this format");
+    if (stop.stop_requested())
+        return CPreviewResult::Cancelled();
     if (const std::string why = CReadableFile::WhyNot(path); !why.empty())
         return CPreviewResult::Failed(why);
     CPreviewResult result = Dispatch(path, format, width, stop);

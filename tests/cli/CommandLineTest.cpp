@@ -11,7 +11,7 @@
 namespace {
 const std::vector<std::string> kCommands = {"setting", "settings", "formats", "defaults",   "status", "send",
                                             "setup",   "build",    "inspect", "owners",     "printers",
-                                            "extensions", "history"};
+                                            "extensions", "size", "preview", "history"};
 
 // The description below a command's usage, which may take several lines.
 std::string DescriptionOf(const std::vector<std::string>& help, const std::string& command)
@@ -132,6 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"BuildWithoutOutput", {"build", "--owner", "Ada"}, "-o JOB is required"},
         UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
         UsageCase{"HistorySinceNoDate", {"history", "--since", "2026-02-30"}, "--since needs a date YYYY-MM-DD"},
+        UsageCase{"SizeWithoutFile", {"size"}, "size needs at least one FILE"},
+        UsageCase{"PreviewWithoutOutput", {"preview", "A0.hpg"}, "-o PNG is required"},
+        UsageCase{"PreviewOfTwoFiles", {"preview", "A0.hpg", "A1.hpg", "-o", "OUT"}, "preview takes one FILE"},
+        UsageCase{"PreviewTooNarrow", {"preview", "A0.hpg", "-o", "OUT", "--width", "8"},
+                  "--width must be a number from 16 to 8192"},
         UsageCase{"BuildUnknownFormat",
                   {"build", "-o", "OUT", "--format", "PJL", "A0.hpg"},
                   "--format PJL is not one of the data formats: " + kFormats}), ByCaseName());

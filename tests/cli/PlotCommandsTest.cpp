@@ -1,0 +1,81 @@
+#include "CProcess.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "PlotSamples.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+// size and preview run on plot files made in the test's folder, DIR/.
+namespace {
+struct PlotCommandCase {
+    const char* name;
+    std::vector<std::string> args;
+    int exitCode;
+    std::string out;
+    std::string err;
+    unsigned pictureWidth;  // of DIR/out.png; 0: none written
+};
+
+std::string InFolder(std::string text, const std::string& folder)
+{
+    for (std::size_t at = text.find("DIR/"); at != std::string::npos; at = text.find("DIR/", at))
+        text.replace(at, 4, folder);
+    return text;
+}
+
+unsigned PngWidth(const std::string& bytes)
+{
+    if (bytes.size() < 24)
+        return 0;
+    unsigned width = 0;
+    for (std::size_t i = 16; i < 20; ++i)
+        width = width << 8 | static_cast<unsigned char>(bytes[i]);
+    return width;
+}
+
+class PlotCommands : public testing::TestWithParam<PlotCommandCase> {};
+
+TEST_P(PlotCommands, PrintSizesAndWritePictures)
+{
+    const PlotCommandCase& c = GetParam();
+    CTempDir dir;
+    dir.Write("frame.plt", kSampleHpgl);
+    dir.Write("a4.pdf", SamplePdf(595, 842, 2, "0 0 297 842 re f"));
+    dir.Write("damaged.pdf", "%PDF-1.4\nnot a document\n");
+    dir.Write("drawing.cgm", "BEGMF");
+    std::vector<std::string> args;
+    for (const auto& arg : c.args)
+        args.push_back(InFolder(arg, dir.Path()));
+
+    const auto result = CProcess::Run(test_config::kCli, args, {{"QX_SENDORA_DATA_DIR", test_config::kDataDir}});
+
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_EQ(result.out, InFolder(c.out, dir.Path()));
+    EXPECT_EQ(result.err, InFolder(c.err, dir.Path()));
+    EXPECT_EQ(PngWidth(ReadFileBytes(dir.File("out.png"))), c.pictureWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PlotCommands,
+    testing::Values(
+        PlotCommandCase{"SizeOfEachFile", {"size", "DIR/frame.plt", "DIR/a4.pdf", "DIR/drawing.cgm"}, 0,
+                        "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\nDIR/a4.pdf\tPDF\t210 x 297 mm (A4)\t2\n"
+                        "DIR/drawing.cgm\tCGM\t-\t1\n", "", 0},
+        PlotCommandCase{"SizeSaysWhyAFileCannotBeRead", {"size", "DIR/damaged.pdf", "DIR/none.plt", "DIR/frame.plt"},
+                        1,
+                        "DIR/damaged.pdf\tPDF\t-\t-\tcannot read: damaged PDF file\n"
+                        "DIR/none.plt\tHPGL\t-\t-\tcannot read: no such file or directory\n"
+                        "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
+        PlotCommandCase{"PreviewOfHpgl", {"preview", "DIR/frame.plt", "-o", "DIR/out.png", "--width", "300"}, 0, "",
+                        "", 300},
+        PlotCommandCase{"PreviewOfPdf", {"preview", "DIR/a4.pdf", "-o", "DIR/out.png"}, 0, "", "", 1024},
+        PlotCommandCase{"NoPreviewOfCgm", {"preview", "DIR/drawing.cgm", "-o", "DIR/out.png"}, 1, "",
+                        "qx-sendora-cli: DIR/drawing.cgm: no preview for this format\n", 0},
+        PlotCommandCase{"NoPreviewOfADamagedFile", {"preview", "DIR/damaged.pdf", "-o", "DIR/out.png"}, 1, "",
+                        "qx-sendora-cli: DIR/damaged.pdf: cannot read: damaged PDF file\n", 0},
+        PlotCommandCase{"PictureThatCannotBeWritten", {"preview", "DIR/a4.pdf", "-o", "DIR/none/out.png"}, 1, "",
+                        "qx-sendora-cli: DIR/none/out.png: cannot write the picture: No such file or directory\n",
+                        0}),
+    ByCaseName());
+}

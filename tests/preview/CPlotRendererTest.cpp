@@ -1,0 +1,136 @@
+#include "CPlotRenderer.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+#include "PlotSamples.h"
+
+#include <gtest/gtest.h>
+#include <tiffio.h>
+
+#include <QStandardPaths>
+
+#include <functional>
+
+// Pictures of files made here, checked at a few points: black on a line or
+// a filled half, white elsewhere.
+namespace {
+struct Probe {
+    double x;  // share of the picture's width
+    double y;
+    bool black;
+};
+
+struct RenderCase {
+    const char* name;
+    const char* format;
+    std::function<void(const std::string& path)> write;
+    int width;
+    QSize size;
+    std::vector<Probe> probes;
+    std::string message;  // of a result without a picture
+};
+
+// 400 x 200 pixels, the left half black: 8-bit grey or, compressed
+// CCITT Group 4, bilevel; the Group 4 data of a single strip is returned.
+std::string WriteTiff(const std::string& path, bool group4)
+{
+    TIFF* tiff = TIFFOpen(path.c_str(), "w");
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, 400);
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, 200);
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, group4 ? 1 : 8);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1);
+    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 200);
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, group4 ? COMPRESSION_CCITTFAX4 : COMPRESSION_NONE);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, group4 ? PHOTOMETRIC_MINISWHITE : PHOTOMETRIC_MINISBLACK);
+    std::vector<unsigned char> row(group4 ? 50 : 400, group4 ? 0 : 255);
+    std::fill(row.begin(), row.begin() + row.size() / 2, group4 ? 0xff : 0);
+    for (unsigned y = 0; y < 200; ++y)
+        TIFFWriteScanline(tiff, row.data(), y, 0);
+    TIFFClose(tiff);
+    tiff = TIFFOpen(path.c_str(), "r");
+    std::string strip(TIFFRawStripSize(tiff, 0), '\0');
+    TIFFReadRawStrip(tiff, 0, strip.data(), static_cast<tmsize_t>(strip.size()));
+    TIFFClose(tiff);
+    return strip;
+}
+
+std::string CalsHeader()
+{
+    std::string header;
+    for (const char* record : {"srcdocid: NONE", "dstdocid: NONE", "txtfilid: NONE", "figid: NONE", "srcgph: NONE",
+                               "doccls: NONE", "rtype: 1", "rorient: 000,270", "rpelcnt: 000400,000200",
+                               "rdensty: 0200", "notes: NONE"})
+        header += std::string(record).append(128 - std::string(record).size(), ' ');
+    return header.append(2048 - header.size(), ' ');
+}
+
+const std::vector<Probe> kLeftHalfBlack = {{0.25, 0.5, true}, {0.75, 0.5, false}};
+
+bool IsBlackNear(const QImage& image, int x, int y)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.valid(x + dx, y + dy) && qGray(image.pixel(x + dx, y + dy)) < 128)
+                return true;
+    return false;
+}
+
+class Render : public testing::TestWithParam<RenderCase> {};
+
+TEST_P(Render, DrawsThePageInBlackOnWhite)
+{
+    const RenderCase& c = GetParam();
+    if (std::string(c.format) == "POSTSCRIPT" && QStandardPaths::findExecutable("gs").isEmpty())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    CTempDir dir;
+    const std::string path = dir.File("plot");
+    c.write(path);
+
+    const CPreviewResult result = CPlotRenderer().Render(path, c.format, c.width);
+
+    EXPECT_EQ(result.Message(), c.message);
+    EXPECT_EQ(result.Image().size(), c.size);
+    for (const Probe& probe : c.probes) {
+        const int x = static_cast<int>(probe.x * c.size.width());
+        const int y = static_cast<int>(probe.y * c.size.height());
+        EXPECT_EQ(IsBlackNear(result.Image(), x, y), probe.black) << x << ',' << y;
+    }
+}
+
+// The frame of 4000 x 2000 units has a margin of 80 and 40 units each side.
+const std::vector<Probe> kFrameAndDiagonal = {
+    {0.5, 0.5, true}, {80 / 4160.0, 0.5, true}, {0.5, 2040 / 2080.0, true}, {0.25, 0.25, false}, {0.75, 0.7, false}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Render,
+    testing::Values(
+        RenderCase{"HpglWidePen", "HPGL", [](auto& path) { WriteFileBytes(path, kSampleHpgl); }, 1024, {1024, 512},
+                   kFrameAndDiagonal, ""},
+        RenderCase{"HpglThinPen", "HP-GL/2", [](auto& path) { WriteFileBytes(path, kSampleHpgl); }, 256, {256, 128},
+                   kFrameAndDiagonal, ""},
+        RenderCase{"Pdf", "PDF", [](auto& path) { WriteFileBytes(path, SamplePdf(595, 842, 1, "0 0 297 842 re f")); },
+                   200, {200, 283}, kLeftHalfBlack, ""},
+        RenderCase{"Tiff", "TIFF", [](auto& path) { WriteTiff(path, false); }, 200, {200, 100}, kLeftHalfBlack, ""},
+        RenderCase{"Cals", "CALS", [](auto& path) { WriteFileBytes(path, CalsHeader() + WriteTiff(path, true)); },
+                   200, {200, 100}, kLeftHalfBlack, ""},
+        RenderCase{"PostScript", "POSTSCRIPT", [](auto& path) { WriteFileBytes(path, SampleEps(200, 100)); }, 200,
+                   {200, 100}, kLeftHalfBlack, ""},
+        RenderCase{"Cgm", "CGM", [](auto& path) { WriteFileBytes(path, "BEGMF"); }, 200, {0, 0}, {},
+                   "no preview for this format"},
+        RenderCase{"DamagedPdf", "PDF", [](auto& path) { WriteFileBytes(path, "%PDF-1.4\n"); }, 200, {0, 0}, {},
+                   "cannot read: damaged PDF file"},
+        RenderCase{"AbsurdWidth", "PDF", [](auto& path) { WriteFileBytes(path, SamplePdf(595, 842)); }, 100000, {0, 0},
+                   {}, "cannot render: the width must be 16 to 8192 pixels"}),
+    ByCaseName());
+
+TEST(RenderTest, StopsWhenAsked)
+{
+    CTempDir dir;
+    const std::string path = dir.Write("frame.plt", kSampleHpgl);
+    std::stop_source stop;
+    stop.request_stop();
+
+    const CPreviewResult result = CPlotRenderer().Render(path, "HPGL", 1024, stop.get_token());
+
+    EXPECT_EQ(result.GetOutcome(), CPreviewResult::Outcome::Cancelled);
+}
+}

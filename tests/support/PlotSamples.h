@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// Small plot files made in code, for the size and preview tests.
+
+// HP-GL/2: a frame of 4000 x 2000 plotter units (100 x 50 mm) from the
+// origin with its diagonal, pen 1.
+extern const char* const kSampleHpgl;
+
+// A PDF of pages of the size given in points, each drawing the content
+// stream given (e.g. "0 0 100 100 re f").
+std::string SamplePdf(int widthPoints, int heightPoints, int pages = 1, const std::string& content = {});
+
+// An EPS file of that bounding box with its left half filled black.
+std::string SampleEps(int widthPoints, int heightPoints);
