@@ -26,6 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(QX_BUILD_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, xdg-utils")
 endif()
+# Run as a program for PostScript previews; without it they are left out.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ghostscript")
 
 foreach(script postinst postrm)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/${script}.in ${CMAKE_BINARY_DIR}/packaging/control/${script} @ONLY)
