@@ -104,7 +104,8 @@ void CHpglDrawing::Rotate(int quarterTurns)
     }
     for (Label& label : m_labels) {
         label.anchor = Turned(label.anchor, quarterTurns, m_pageWidth, m_pageHeight);
-        label.directionRadians += static_cast<float>(quarterTurns * std::numbers::pi / 2);
+        const double direction = label.directionRadians + quarterTurns * std::numbers::pi / 2;
+        label.directionRadians = static_cast<float>(std::remainder(direction, 2 * std::numbers::pi));
         IncludeLabel(label);
     }
     if (quarterTurns % 2 == 1)
