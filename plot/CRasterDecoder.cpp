@@ -164,9 +164,10 @@ RasterResult CRasterDecoder::Decode(CTiffHandle& tiff, int maxWidth, int maxHeig
     const bool grey = samples <= 2 && photometric <= PHOTOMETRIC_MINISBLACK;
     CRasterScaler scaler(width, height, outWidth, outHeight, grey ? 1 : 3);
     std::string error;
+    tiff.ClearWarning();
     const bool read = CanReadScanlines(t) ? ReadScanlines(t, scaler, error) : ReadBands(t, scaler, error);
-    if (!read || !tiff.Error().empty())
-        return Failure(tiff.Error().empty() ? error : tiff.Error());
+    if (!read || !tiff.Error().empty() || !tiff.Warning().empty())
+        return Failure(!tiff.Error().empty() ? tiff.Error() : (read ? tiff.Warning() : error));
     RasterResult result{scaler.Take(), {}};
     result.bitmap.dotsPerInch = DotsPerInch(t);
     return result;

@@ -48,19 +48,24 @@ void CTiffHandle::Close()
     m_tiff = nullptr;
 }
 
+void CTiffHandle::Keep(std::string& text, const char* module, const char* format, va_list arguments)
+{
+    if (!text.empty())
+        return;
+    char message[512];
+    std::vsnprintf(message, sizeof message, format, arguments);
+    text = std::string(module ? module : "libtiff") + ": " + message;
+}
+
 int CTiffHandle::OnError(TIFF*, void* self, const char* module, const char* format, va_list arguments)
 {
-    auto* handle = static_cast<CTiffHandle*>(self);
-    if (handle->m_error.empty()) {
-        char text[512];
-        std::vsnprintf(text, sizeof text, format, arguments);
-        handle->m_error = std::string(module ? module : "libtiff") + ": " + text;
-    }
+    Keep(static_cast<CTiffHandle*>(self)->m_error, module, format, arguments);
     return 1;
 }
 
-int CTiffHandle::OnWarning(TIFF*, void*, const char*, const char*, va_list)
+int CTiffHandle::OnWarning(TIFF*, void* self, const char* module, const char* format, va_list arguments)
 {
+    Keep(static_cast<CTiffHandle*>(self)->m_warning, module, format, arguments);
     return 1;
 }
 

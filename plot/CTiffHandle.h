@@ -26,6 +26,10 @@ public:
     TIFF* Get() const { return m_tiff; }
     // libtiff's first error, or a word of this program's.
     const std::string& Error() const { return m_error; }
+    // libtiff's first warning since ClearWarning: for a picture's data, a
+    // sign of damage such as a premature end.
+    const std::string& Warning() const { return m_warning; }
+    void ClearWarning() { m_warning.clear(); }
 
 private:
     struct Memory {
@@ -33,7 +37,8 @@ private:
         std::uint64_t position = 0;
     };
     static int OnError(TIFF*, void* self, const char* module, const char* format, va_list arguments);
-    static int OnWarning(TIFF*, void*, const char*, const char*, va_list);
+    static int OnWarning(TIFF*, void* self, const char* module, const char* format, va_list arguments);
+    static void Keep(std::string& text, const char* module, const char* format, va_list arguments);
     static tmsize_t Read(thandle_t memory, void* data, tmsize_t size);
     static tmsize_t Write(thandle_t memory, void* data, tmsize_t size);
     static toff_t Seek(thandle_t memory, toff_t offset, int whence);
@@ -46,4 +51,5 @@ private:
     TIFF* m_tiff = nullptr;
     Memory m_memory;
     std::string m_error;
+    std::string m_warning;
 };
