@@ -12,6 +12,7 @@
 #include "CSetupCommand.h"
 #include "CSizeCommand.h"
 #include "CStatusCommand.h"
+#include "CWatchCommand.h"
 #include "ICommand.h"
 
 #include "CProgramVersion.h"
@@ -51,6 +52,9 @@ std::vector<Command> MakeCommands()
         {std::make_unique<CSendCommand>(), "send the files as one job; prints the job's name on the printer"});
     commands.push_back(
         {std::make_unique<CSetupCommand>(), "send a setting file alone, to become the printer's defaults"});
+    commands.push_back({std::make_unique<CWatchCommand>(),
+                        "send every plot file arriving in FOLDER as a job, keeping it in sent/ or failed/, until "
+                        "Ctrl-C or SIGTERM"});
     commands.push_back({std::make_unique<CBuildCommand>(),
                         "write the job a send would upload (the setup job without FILE), without sending it"});
     commands.push_back({std::make_unique<CStructureCommand>(), "show the structure of a job file"});
@@ -79,6 +83,10 @@ constexpr const char* kOptions =
     "                         decides\n"
     "  --controller NAME      the controller family (Heron, Corvid2nd, Others) instead of asking the printer\n"
     "  --region CODE          the finisher words of that region instead of the installed region's\n"
+    "  --batch SECONDS        watch: the files arriving within that time of each other go as one job\n"
+    "  --settle SECONDS       watch: a file not closed after writing is whole once its size has stayed the same\n"
+    "                         that long; by default 3\n"
+    "  --retry-for SECONDS    watch: how long a printer that does not answer is tried again; by default 600\n"
     "  -o JOB                 the file build writes\n"
     "  -o PNG                 the picture preview writes\n"
     "  --width PX             preview: the picture's width in pixels, 16 to 8192; by default 1024\n"

@@ -115,7 +115,7 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
     // the end of the file is not always read.
     monitor.End();
     if (result != Result::Finished)
-        DeletePartialFile();
+        RemoveRemoteFile();
     return result;
 }
 
@@ -242,7 +242,7 @@ void CFtpUpload::ResetDataConnection()
     setsockopt(m_dataSocket, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
 }
 
-void CFtpUpload::DeletePartialFile()
+bool CFtpUpload::RemoveRemoteFile() const
 {
     CurlHandle curl = NewHandle();
     CURL* handle = curl.get();
@@ -258,8 +258,10 @@ void CFtpUpload::DeletePartialFile()
     curl_easy_setopt(handle, CURLOPT_POSTQUOTE, commands);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_connectSeconds);
     curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_connectSeconds);
-    curl_easy_perform(handle);  // a file the printer already took is no failure
+    const CURLcode code = curl_easy_perform(handle);
     curl_slist_free_all(commands);
+    // A refused DELE: the printer has already taken the file.
+    return code == CURLE_OK || code == CURLE_QUOTE_ERROR;
 }
 
 void CFtpUpload::SetError(const std::string& text)

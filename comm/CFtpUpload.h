@@ -46,6 +46,9 @@ public:
     Result Run(IProgressMonitor& monitor);
     // What went wrong, at most 1023 characters without a final line end.
     const std::string& GetErrorText() const { return m_errorText; }
+    // Deletes the request's remote file, as a cancel does. False when the
+    // printer could not be reached; a file already gone is no failure.
+    bool RemoveRemoteFile() const;
 
 private:
     static std::size_t ReadBlocks(char* buffer, std::size_t size, std::size_t count, void* self);
@@ -57,7 +60,6 @@ private:
     bool Cancelled();
     std::string Url(bool withFile) const;
     void ResetDataConnection();
-    void DeletePartialFile();
     void SetError(const std::string& text);
 
     Request m_request;
