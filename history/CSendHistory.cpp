@@ -130,7 +130,8 @@ bool CSendHistory::Configure()
     CSqlStatement wal(m_db, "PRAGMA journal_mode = WAL");
     if (!wal.Next() || wal.Text(0) != "wal")
         return FailSql("cannot use WAL");
-    return Execute("PRAGMA foreign_keys = ON");
+    // In WAL mode a power loss may forget the last sends but never leaves half a one.
+    return Execute("PRAGMA synchronous = NORMAL") && Execute("PRAGMA foreign_keys = ON");
 }
 
 // Checked again inside the transaction: another writer may have made the

@@ -15,8 +15,8 @@ CSqlStatement::~CSqlStatement()
 
 CSqlStatement& CSqlStatement::Bind(int index, const std::string& text)
 {
-    if (m_statement &&
-        sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+    const auto size = static_cast<int>(text.size());
+    if (m_statement && sqlite3_bind_text(m_statement, index, text.data(), size, SQLITE_TRANSIENT) != SQLITE_OK)
         m_failed = true;
     return *this;
 }
@@ -62,5 +62,6 @@ double CSqlStatement::Real(int column) const
 std::string CSqlStatement::Text(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column))) : std::string();
+    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
+    return text ? std::string(text, size) : std::string();
 }

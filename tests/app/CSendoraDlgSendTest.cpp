@@ -9,6 +9,7 @@
 #include "CRegistryValues.h"
 #include "CSDComboBox.h"
 #include "CScopedEnvironment.h"
+#include "CSendHistory.h"
 #include "CSendFileDlg.h"
 #include "CUploadThread.h"
 #include "IMessageSink.h"
@@ -235,6 +236,7 @@ protected:
 
 private:
     CScopedEnvironment m_tmpVariable{"TMPDIR", m_tmp.Path()};
+    CScopedEnvironment m_history{CSendHistory::kPathVariable, m_out.File("history.sqlite")};
 };
 
 // The setup job is built for the controller of the last print list send.
@@ -266,6 +268,17 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
     EXPECT_TRUE(m_messages.Messages().empty()) << m_messages.Messages().front().text;
     for (const CSendWatch* send : {&before, &printList, &after})
         ExpectIdleAgain(*send);
+    // Each send is in the history, newest first.
+    CSendHistory history;
+    ASSERT_TRUE(history.Open(m_out.File("history.sqlite")));
+    std::vector<std::string> sent;
+    for (const CHistoryRecord& record : history.Query())
+        sent.push_back(record.printer + " " + std::to_string(record.number) + " " + record.owner + " " +
+                       record.setting + " " + record.remoteName + " " + std::to_string(record.files.size()) + " " +
+                       CHistoryRecord::ResultName(record.result));
+    const std::string common = m_printer->Address() + " 7 Ada sample.prn plt07p/";
+    EXPECT_EQ(sent, (std::vector<std::string>{common + "SetupPrint.pjl 0 done", common + "site plan.plt.pjl 2 done",
+                                              common + "SetupPrint.pjl 0 done"}));
 }
 
 // Sends that stop before anything reaches the printer, or fail there.

@@ -5,6 +5,7 @@
 #include "CProcess.h"
 #include "CRunningProcess.h"
 #include "CTempDir.h"
+#include "LoopbackPort.h"
 #include "SettingsOnOffer.h"
 #include "TestConfig.h"
 #include "ResourceIds.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <thread>
@@ -29,7 +31,9 @@ class SendCommand : public testing::Test {
 protected:
     std::map<std::string, std::string> Environment() const
     {
-        return {{"QX_SENDORA_REGISTRY_DIR", m_registry.Path()}, {"TMPDIR", m_tmp.Path()}};
+        return {{"QX_SENDORA_REGISTRY_DIR", m_registry.Path()},
+                {"TMPDIR", m_tmp.Path()},
+                {"QX_SENDORA_HISTORY", m_registry.File("history.sqlite")}};
     }
 
     CProcessResult Cli(const std::vector<std::string>& args) const
@@ -142,6 +146,46 @@ TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
     EXPECT_FALSE(FileExists(partial));
     EXPECT_EQ(printer.Output().find("received"), std::string::npos) << printer.Output();
     EXPECT_TRUE(TempIsEmpty());
+    EXPECT_NE(Cli({"history"}).out.find("  1 file  50.3 MB  cancelled  "), std::string::npos);
+}
+
+// What a JSON parser reads of the history: one object a send, newest first.
+constexpr const char* kHistoryFields = R"(import json, re, sys
+for r in json.load(open(sys.argv[1])):
+    files = ','.join('%s:%d' % (f['name'], f['size']) for f in r['files'])
+    time = re.fullmatch(r'\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ', r['time']) is not None
+    print(r['printer'], r['number'], r['owner'], r['setting'], files, r['job_bytes'], r['remote_name'],
+          r['result'], r['message'], time, r['seconds'] >= 0, sep='|'))";
+
+TEST_F(SendCommand, HistoryHasEveryUploadWithItsResult)
+{
+    CPrinterSimulator printer(kPrinterWithModels);
+    ASSERT_TRUE(printer.IsRunning());
+    const std::string closed = "127.0.0.1:" + std::to_string(FreeLoopbackPort());
+    const std::string setup = m_out.File("setup.pjl");
+    Cli(Command({"send", "--number", "3", "--setting", "sample", "PLAN", "SCAN"}, {"--printer", printer.Address()}));
+    const auto failed = Cli(Command({"setup", "--setting", "sample", "--controller", "Others"}, {"--printer", closed}));
+    Cli(Command({"build", "--setting", "sample", "--controller", "Others"}, {"-o", setup}));
+
+    const auto json = Cli({"history", "--json"});
+    const auto fields = CProcess::Run("/usr/bin/python3", {"-c", kHistoryFields, m_out.Write("h.json", json.out)});
+    const std::string remote = "plt03p/site plan #2 100% \xc3\xa9tage.plt.pjl";
+    EXPECT_EQ(fields.out, closed + "|0|Ada|sample.prn||" + std::to_string(SizeOf(setup)) +
+                              "|plt00p/SetupPrint.pjl|failed|" + failed.err.substr(0, failed.err.size() - 1) +
+                              "|True|True\n" + printer.Address() + "|3|Ada|sample.prn|site plan #2 100% " +
+                              "\xc3\xa9tage.plt:29,scan.tif:9008|" + std::to_string(SizeOf(printer.Root() + remote)) +
+                              "|" + remote + "|done||True|True\n")
+        << fields.err;
+    const std::string line = printer.Address() + "#3  Ada  sample.prn  2 files  ";
+    EXPECT_EQ(Cli({"history", "--printer", printer.Address()}).out.substr(21, line.size()), line);
+    // A history that cannot be written never stops a send.
+    auto environment = Environment();
+    environment["QX_SENDORA_HISTORY"] = "/dev/null/history.sqlite";
+    const auto sent = CProcess::Run(test_config::kCli, Command({"send", "FILE"}, {"--printer", printer.Address()}),
+                                    environment);
+    EXPECT_EQ(sent.exitCode, 0);
+    EXPECT_EQ(sent.err, "qx-sendora-cli: warning: send history not recorded: /dev/null/history.sqlite: " +
+                            std::string(std::strerror(ENOTDIR)) + "\n");
 }
 
 // status prints the controller family and the PS/PDF option, or why not.
