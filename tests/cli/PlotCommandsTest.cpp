@@ -24,14 +24,10 @@ std::string InFolder(std::string text, const std::string& folder)
     return text;
 }
 
-unsigned PngWidth(const std::string& bytes)
+// Below 65536 pixels, in the two low bytes of the width in PNG's header.
+unsigned PngWidth(const std::string& png)
 {
-    if (bytes.size() < 24)
-        return 0;
-    unsigned width = 0;
-    for (std::size_t i = 16; i < 20; ++i)
-        width = width << 8 | static_cast<unsigned char>(bytes[i]);
-    return width;
+    return png.size() < 24 ? 0 : static_cast<unsigned char>(png[18]) << 8 | static_cast<unsigned char>(png[19]);
 }
 
 class PlotCommands : public testing::TestWithParam<PlotCommandCase> {};

@@ -29,11 +29,3 @@ std::string SamplePdf(int widthPoints, int heightPoints, int pages, const std::s
     return pdf + xref + "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
            " /Root 1 0 R >>\nstartxref\n" + std::to_string(start) + "\n%%EOF\n";
 }
-
-std::string SampleEps(int widthPoints, int heightPoints)
-{
-    const std::string w = std::to_string(widthPoints);
-    const std::string h = std::to_string(heightPoints);
-    return "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 " + w + ' ' + h + "\n0 0 " + std::to_string(widthPoints / 2) +
-           ' ' + h + " rectfill\nshowpage\n";
-}

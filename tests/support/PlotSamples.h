@@ -11,6 +11,3 @@ extern const char* const kSampleHpgl;
 // A PDF of pages of the size given in points, each drawing the content
 // stream given (e.g. "0 0 100 100 re f").
 std::string SamplePdf(int widthPoints, int heightPoints, int pages = 1, const std::string& content = {});
-
-// An EPS file of that bounding box with its left half filled black.
-std::string SampleEps(int widthPoints, int heightPoints);
