@@ -43,7 +43,9 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
     for (const auto& [on, name] : switches)
         if (on)
             arguments.push_back(name);
-    const std::pair<int, const char*> counts[] = {{options.padding, "--padding"}, {options.stallAfter, "--stall-after"}};
+    const std::pair<int, const char*> counts[] = {{options.padding, "--padding"},
+                                                  {options.stallAfter, "--stall-after"},
+                                                  {options.stallJobs, "--stall-jobs"}};
     for (const auto& [count, name] : counts)
         if (count > 0)
             arguments.insert(arguments.end(), {name, std::to_string(count)});

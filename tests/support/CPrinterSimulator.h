@@ -34,6 +34,8 @@ public:
         int padding = 0;
         // Stops reading a job's data connection after this many bytes; 0 never.
         int stallAfter = 0;
+        // With stallAfter: only the first this many jobs stall; 0 every one.
+        int stallJobs = 0;
         // Answers a refused log-in only after this pause.
         int refusalPauseMs = 0;
         // Answers an upload's STOR only after this pause.
