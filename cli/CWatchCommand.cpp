@@ -20,9 +20,10 @@ std::string CWatchCommand::Usage() const
 
 int CWatchCommand::Run(const std::vector<std::string>& args)
 {
-    std::set<std::string> valueOptions = CJobOptions::ValueOptions();
-    valueOptions.insert({"--batch", "--settle", "--retry-for"});
-    CArguments arguments(args, valueOptions, CJobOptions::Switches());
+    CArguments arguments(args,
+                         {"--printer", "--number", "--owner", "--setting", "--format", "--batch", "--settle",
+                          "--retry-for"},
+                         {});
     arguments.Printer();
     if (arguments.Operands().size() != 1)
         arguments.Fail("watch needs one FOLDER");

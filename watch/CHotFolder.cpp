@@ -19,11 +19,15 @@ std::string Tag(const std::string& folder)
     return "watch " + folder;
 }
 
-std::string AbsoluteFolder(const std::string& folder)
+// One name for the folder however it is given, so that the next run finds
+// its records.
+CHotFolder::Options WithAbsoluteFolder(CHotFolder::Options options)
 {
     std::error_code error;
-    const auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, error), error);
-    return error ? folder : path.string();
+    const auto path = std::filesystem::canonical(options.folder, error);
+    if (!error)
+        options.folder = path.string();
+    return options;
 }
 
 // A reason of several messages on one line of the event log.
@@ -55,8 +59,8 @@ std::string Seconds(CHotFolder::Clock::duration duration)
 }
 
 CHotFolder::CHotFolder(Options options, CWatchSender::Recipe recipe, std::ostream& events)
-    : m_options(std::move(options))
-    , m_sender(std::move(recipe), Tag(m_options.folder = AbsoluteFolder(m_options.folder)))
+    : m_options(WithAbsoluteFolder(std::move(options)))
+    , m_sender(std::move(recipe), Tag(m_options.folder))
     , m_events(events)
     , m_watch(m_options.folder)
     , m_folders(m_options.folder)

@@ -15,6 +15,7 @@ bool CWatchFrontEnd::IsStillWanted()
     return !CStopSignal::IsRaised();
 }
 
+// The same stop signal cancels the build.
 std::unique_ptr<IProgressMonitor> CWatchFrontEnd::OpenBuildMonitor()
 {
     return std::make_unique<CWatchFrontEnd>();

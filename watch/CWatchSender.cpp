@@ -6,6 +6,7 @@
 #include "CPrintJob.h"
 #include "CPrinterAddress.h"
 #include "CRegistryValues.h"
+#include "CStopSignal.h"
 #include "CWatchFrontEnd.h"
 #include "ResourceIds.h"
 
@@ -29,6 +30,9 @@ CWatchSender::Outcome CWatchSender::Send(const std::vector<std::string>& paths,
     case CSendSequence::Prepared::Status::Cancelled:
         return {Outcome::Status::Cancelled, {}, {}};
     case CSendSequence::Prepared::Status::Stopped: {
+        // A stop signal cuts the printer dialogue short too.
+        if (CStopSignal::IsRaised())
+            return {Outcome::Status::Cancelled, {}, {}};
         const auto status = frontEnd.PrinterAnswered() ? Outcome::Status::Failed : Outcome::Status::Retry;
         return {status, messages.Text(), {}};
     }
