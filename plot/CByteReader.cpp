@@ -3,7 +3,7 @@
 #include <algorithm>
 
 namespace {
-constexpr std::size_t kBlockSize = 1 << 18;
+constexpr std::size_t kBlockSize = 1 << 16;
 }
 
 CByteReader::CByteReader(std::string_view data, std::uint64_t maxBytes)

@@ -86,11 +86,6 @@ void CHpglDrawing::SetPage(float width, float height)
     m_pageHeight = height;
 }
 
-void CHpglDrawing::Reserve(std::size_t points)
-{
-    m_points.reserve(points);
-}
-
 void CHpglDrawing::Rotate(int quarterTurns)
 {
     quarterTurns = ((quarterTurns % 4) + 4) % 4;

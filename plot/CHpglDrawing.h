@@ -62,7 +62,6 @@ public:
     void EndPolyline();
     void AddLabel(const Label& label, std::string_view text);
     void SetPage(float width, float height);
-    void Reserve(std::size_t points);
     // Turns everything by a multiple of 90 degrees within the page (or
     // about the origin without one); the page's sides swap for 90 and 270.
     void Rotate(int quarterTurns);

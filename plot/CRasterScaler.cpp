@@ -1,6 +1,7 @@
 #include "CRasterScaler.h"
 
 #include <algorithm>
+#include <bit>
 
 CRasterScaler::CRasterScaler(std::uint32_t width, std::uint32_t height, int outWidth, int outHeight, int channels)
     : m_width(width)
@@ -37,9 +38,10 @@ void CRasterScaler::AddBits(const std::uint8_t* bits, bool oneIsBlack)
     for (std::uint32_t x = 0; x < m_width; x += 8) {
         const std::uint8_t byte = bits[x / 8];
         const std::uint32_t end = std::min(m_width, x + 8);
-        // Runs of one colour are the rule in drawings: a byte at a time.
-        if ((byte == 0 || byte == 0xff) && m_column[x] == m_column[end - 1]) {
-            m_sums[m_column[x]] += (end - x) * (byte ? set : clear);
+        // Most bytes fall in one bitmap column: counting their bits will do.
+        if (end == x + 8 && m_column[x] == m_column[end - 1]) {
+            const auto ones = static_cast<std::uint32_t>(std::popcount(byte));
+            m_sums[m_column[x]] += ones * set + (8 - ones) * clear;
             continue;
         }
         for (std::uint32_t i = x; i < end; ++i)
