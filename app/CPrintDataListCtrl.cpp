@@ -5,14 +5,19 @@
 #include "CPrintDataDelegate.h"
 #include "CPrintDataModel.h"
 #include "CPrintJob.h"
+#include "CResourceModule.h"
 #include "CWaitCursor.h"
 #include "IPrintListHost.h"
+#include "ResourceIds.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMimeData>
 
 #include <algorithm>
@@ -22,6 +27,12 @@ namespace {
 // How long a folder search may go without letting the window paint.
 constexpr qint64 kPaintIntervalMs = 50;
 constexpr int kRowPadding = 8;
+// The Size column fits a long size text, but never takes more than this
+// share of the list from the other columns.
+constexpr const char* kLongSizeText = "1189 \u00d7 1682 mm (2A0)";
+constexpr int kMaxSizePercent = 35;
+// Room for the sizes, where the screen has it.
+constexpr int kPreferredWidth = 600;
 }
 
 CPrintDataListCtrl::CPrintDataListCtrl(QWidget* parent)
@@ -45,15 +56,47 @@ void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host)
     m_model = new CPrintDataModel(job, this);
     setModel(m_model);
     setItemDelegate(new CPrintDataDelegate(host, this));
+    AddSizeUnitChoice();
     SizeColumns();
 }
 
+// The other columns share what the sizes leave as they shared the whole list.
 void CPrintDataListCtrl::SizeColumns()
 {
-    const int listWidth = width();
+    const int sizeWidth = std::min(fontMetrics().horizontalAdvance(QString::fromUtf8(kLongSizeText)) + kRowPadding,
+                                   width() * kMaxSizePercent / 100);
+    const int listWidth = width() - sizeWidth;
     setColumnWidth(CPrintDataModel::kFileName, listWidth * 57 / 100);
     setColumnWidth(CPrintDataModel::kDataFormat, listWidth * 29 / 100);
     setColumnWidth(CPrintDataModel::kCopies, listWidth / 10);
+    setColumnWidth(CPrintDataModel::kSize, sizeWidth);
+}
+
+QSize CPrintDataListCtrl::sizeHint() const
+{
+    return CInPlaceTableView::sizeHint().expandedTo(minimumSize()).expandedTo({kPreferredWidth, 0});
+}
+
+void CPrintDataListCtrl::AddSizeUnitChoice()
+{
+    m_inchesAction = new QAction(QString::fromStdString(CResourceModule::LoadString(ResId::kSizesInInchesItem)), this);
+    m_inchesAction->setObjectName("actionSizesInInches");
+    m_inchesAction->setCheckable(true);
+    connect(m_inchesAction, &QAction::toggled, this, [this](bool inches) {
+        m_model->SetSizeUnit(inches ? CPlotSize::Unit::Inches : CPlotSize::Unit::Millimetres);
+    });
+    horizontalHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    horizontalHeader()->addAction(m_inchesAction);
+}
+
+bool CPrintDataListCtrl::IsSizesInInches() const
+{
+    return m_inchesAction->isChecked();
+}
+
+void CPrintDataListCtrl::SetSizesInInches(bool inches)
+{
+    m_inchesAction->setChecked(inches);
 }
 
 std::vector<int> CPrintDataListCtrl::SelectedRows() const
@@ -136,6 +179,18 @@ void CPrintDataListCtrl::changeEvent(QEvent* event)
     CInPlaceTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+}
+
+// Also from the keyboard's menu key.
+void CPrintDataListCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_inchesAction) {
+        CInPlaceTableView::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(m_inchesAction);
+    menu.exec(event->globalPos());
 }
 
 void CPrintDataListCtrl::resizeEvent(QResizeEvent* event)

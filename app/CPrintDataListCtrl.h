@@ -9,6 +9,7 @@
 #include <vector>
 
 class CFormatTable;
+class QAction;
 class CPrintData;
 class CPrintDataModel;
 class CPrintJob;
@@ -17,7 +18,8 @@ class IPrintListHost;
 // The print list of the main window: one row per entry of the main job.
 // A double-click or F2 on the data format or the copies puts an editor over
 // the cell (see CInPlaceTableView). Files and folders dropped on the list
-// are added to the job.
+// are added to the job. The context menus of the list and of its headings
+// switch the sizes between millimetres and inches.
 class CPrintDataListCtrl : public CInPlaceTableView {
     Q_OBJECT
 
@@ -30,6 +32,11 @@ public:
     CPrintDataModel& Model() const { return *m_model; }
     // Selected rows in ascending order.
     std::vector<int> SelectedRows() const;
+    bool IsSizesInInches() const;
+    void SetSizesInInches(bool inches);
+    // Never below the minimum size, which a splitter would otherwise give
+    // to the pane beside the list.
+    QSize sizeHint() const override;
 
     // Binds each file to a new entry with the default copies and inserts it
     // where the list ended before the call, so that the batch follows the
@@ -47,6 +54,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -54,8 +62,10 @@ protected:
 
 private:
     void SizeColumns();
+    void AddSizeUnitChoice();
     std::unique_ptr<CPrintData> MakeEntry(const std::string& path, const CFormatTable& formats) const;
 
     CPrintDataModel* m_model = nullptr;
     IPrintListHost* m_host = nullptr;
+    QAction* m_inchesAction = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "CPrintDataModel.h"
 
+#include "CMessageService.h"
+#include "CPlotSizes.h"
 #include "CPrintJob.h"
 #include "CResourceModule.h"
 #include "ResourceIds.h"
@@ -10,16 +12,35 @@
 namespace {
 // Column headings.
 constexpr unsigned kHeadingIds[CPrintDataModel::kColumnCount] = {ResId::kFileNameHeader, ResId::kDataFormatHeader,
-                                                                 ResId::kCopiesHeader};
+                                                                 ResId::kCopiesHeader, ResId::kSizeHeader};
 constexpr Qt::Alignment kAlignments[CPrintDataModel::kColumnCount] = {
-    Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter};
+    Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter};
+
+QString ResourceString(unsigned id)
+{
+    return QString::fromStdString(CResourceModule::LoadString(id));
+}
+
+CPlotSize::Unit OtherUnit(CPlotSize::Unit unit)
+{
+    return unit == CPlotSize::Unit::Inches ? CPlotSize::Unit::Millimetres : CPlotSize::Unit::Inches;
+}
 }
 
 CPrintDataModel::CPrintDataModel(CPrintJob& job, QObject* parent)
     : QAbstractTableModel(parent)
     , m_job(job)
     , m_rowCount(job.GetCount())
+    , m_sizes(new CPlotSizes(this))
 {
+    connect(m_sizes, &CPlotSizes::SizesArrived, this, &CPrintDataModel::SizeColumnChanged);
+    RequestSizes(0, m_rowCount);
+}
+
+void CPrintDataModel::SetSizeUnit(CPlotSize::Unit unit)
+{
+    m_sizeUnit = unit;
+    SizeColumnChanged();
 }
 
 int CPrintDataModel::rowCount(const QModelIndex& parent) const
@@ -41,14 +62,41 @@ QVariant CPrintDataModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(kAlignments[index.column()]);
     if (role == Qt::ToolTipRole && index.column() == kFileName)
         return QFileInfo(QFile::decodeName(entry->GetPath().c_str())).absoluteFilePath();
+    if (role == Qt::ToolTipRole && index.column() == kSize)
+        return SizeToolTip(*entry);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (index.column()) {
     case kFileName: return QString::fromStdString(entry->GetFileName());
     case kDataFormat: return QString::fromStdString(entry->GetDataFormat());
     case kCopies: return QString::number(entry->GetCopies());
+    case kSize: return SizeText(*entry);
     }
     return {};
+}
+
+// Asked for here too, for entries that were there before the model or
+// whose data format has changed.
+QString CPrintDataModel::SizeText(const CPrintData& entry) const
+{
+    m_sizes->Request(entry.GetSendPath(), entry.GetDataFormat());
+    const PlotSizeResult* read = m_sizes->Find(entry.GetSendPath(), entry.GetDataFormat());
+    if (!read)
+        return ResourceString(ResId::kSizePendingText);
+    return QString::fromStdString(read->size.Format(m_sizeUnit));
+}
+
+// A known size in the other unit; why there is none otherwise.
+QString CPrintDataModel::SizeToolTip(const CPrintData& entry) const
+{
+    const PlotSizeResult* read = m_sizes->Find(entry.GetSendPath(), entry.GetDataFormat());
+    if (!read)
+        return {};
+    if (read->size.IsKnown())
+        return QString::fromStdString(read->size.Format(OtherUnit(m_sizeUnit)));
+    if (!read->Ok())
+        return QString::fromStdString(CMessageService::Format(ResId::kSizeUnreadableTip, read->failure));
+    return ResourceString(ResId::kNoSizeTip);
 }
 
 QVariant CPrintDataModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -65,7 +113,7 @@ QVariant CPrintDataModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags CPrintDataModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() != kFileName)
+    if (index.isValid() && (index.column() == kDataFormat || index.column() == kCopies))
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -81,7 +129,8 @@ bool CPrintDataModel::setData(const QModelIndex& index, const QVariant& value, i
         entry->SetCopies(value.toInt());
     else
         return false;
-    emit dataChanged(index, index);
+    // A new data format may have another size.
+    RowChanged(index.row());
     return true;
 }
 
@@ -90,8 +139,10 @@ void CPrintDataModel::UpdateRowCount()
     const int count = m_job.GetCount();
     if (count > m_rowCount) {
         beginInsertRows({}, m_rowCount, count - 1);
+        const int first = m_rowCount;
         m_rowCount = count;
         endInsertRows();
+        RequestSizes(first, count);
     } else if (count < m_rowCount) {
         beginRemoveRows({}, count, m_rowCount - 1);
         m_rowCount = count;
@@ -136,4 +187,17 @@ void CPrintDataModel::AllRowsChanged()
 {
     if (m_rowCount > 0)
         emit dataChanged(index(0, 0), index(m_rowCount - 1, kColumnCount - 1));
+}
+
+void CPrintDataModel::RequestSizes(int from, int to) const
+{
+    for (int row = from; row < to; ++row)
+        if (const CPrintData* entry = m_job.GetAt(row))
+            m_sizes->Request(entry->GetSendPath(), entry->GetDataFormat());
+}
+
+void CPrintDataModel::SizeColumnChanged()
+{
+    if (m_rowCount > 0)
+        emit dataChanged(index(0, kSize), index(m_rowCount - 1, kSize));
 }

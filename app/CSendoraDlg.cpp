@@ -10,7 +10,9 @@
 #include "CMessageService.h"
 #include "CNameChoice.h"
 #include "COptionsPSheet.h"
+#include "CPrintDataListCtrl.h"
 #include "CPrintDataModel.h"
+#include "CPreviewPane.h"
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
 #include "CPrinterQuery.h"
@@ -21,6 +23,7 @@
 #include "CSendFileDlg.h"
 #include "CSendoraApp.h"
 #include "CUploadThread.h"
+#include "CViewPreferences.h"
 #include "CWaitCursor.h"
 #include "ResourceIds.h"
 
@@ -28,6 +31,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QSplitter>
 #include <QUrl>
 
 #include <filesystem>
@@ -71,6 +75,10 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     ConnectCommands();
     AddWindowCommands();
     AddListShortcuts();
+    InitPreview();
+    // The layout, activated early for the columns, left the window at its
+    // minimum size; the preview pane starts at its preferred width.
+    adjustSize();
 }
 
 // An editor still open on the list loses its focus as the window goes; the
@@ -174,6 +182,46 @@ void CSendoraDlg::AddListShortcuts()
     deleteSelected->setShortcutContext(Qt::WidgetShortcut);
     m_ui->listPrintData->addAction(deleteSelected);
     connect(deleteSelected, &QAction::triggered, this, &CSendoraDlg::OnDeleteSelected);
+}
+
+// The list takes the room the window gains; the pane keeps its width
+// until its splitter is dragged.
+void CSendoraDlg::InitPreview()
+{
+    QSplitter& splitter = *m_ui->splitterPreview;
+    splitter.setStretchFactor(0, 1);
+    splitter.setStretchFactor(1, 0);
+    splitter.restoreState(CViewPreferences::ReadSplitterState());
+    m_ui->listPrintData->SetSizesInInches(CViewPreferences::ReadSizesInInches());
+    const QItemSelectionModel* selection = m_ui->listPrintData->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &CSendoraDlg::UpdatePreview);
+    connect(selection, &QItemSelectionModel::currentChanged, this, &CSendoraDlg::UpdatePreview);
+    // Sizes arriving, formats changed, entries moved or deleted.
+    connect(&Model(), &QAbstractItemModel::dataChanged, this, &CSendoraDlg::UpdatePreview);
+    connect(&Model(), &QAbstractItemModel::rowsRemoved, this, &CSendoraDlg::UpdatePreview);
+    connect(&Model(), &QAbstractItemModel::modelReset, this, &CSendoraDlg::UpdatePreview);
+}
+
+int CSendoraDlg::PreviewRow() const
+{
+    const QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
+    const QModelIndex current = selection.currentIndex();
+    if (current.isValid() && selection.isRowSelected(current.row()))
+        return current.row();
+    const std::vector<int> rows = m_ui->listPrintData->SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void CSendoraDlg::UpdatePreview()
+{
+    const int row = PreviewRow();
+    const CPrintData* entry = row < 0 ? nullptr : m_app.GetMainJob().GetAt(row);
+    if (!entry) {
+        m_ui->panePreview->ShowNothing();
+        return;
+    }
+    m_ui->panePreview->ShowFile(entry->GetSendPath(), entry->GetDataFormat(),
+                                Model().index(row, CPrintDataModel::kSize).data().toString());
 }
 
 CPrintDataModel& CSendoraDlg::Model() const
@@ -334,6 +382,7 @@ void CSendoraDlg::OnCopiesChanged()
 
 void CSendoraDlg::SaveWindowState()
 {
+    CViewPreferences::Write(m_ui->listPrintData->IsSizesInInches(), m_ui->splitterPreview->saveState());
     CRegistryValues::WriteWindowState(m_ui->editPrinterNumber->value(), m_ui->comboOwnerName->currentText().toStdString(),
                                       m_ui->comboPrinterName->currentText().toStdString(),
                                       m_ui->comboPrinterSetting->currentText().toStdString());

@@ -69,6 +69,10 @@ private:
     void ConnectCommands();
     void AddWindowCommands();
     void AddListShortcuts();
+    void InitPreview();
+    // The current row when selected, else the first selected one; -1 for none.
+    int PreviewRow() const;
+    void UpdatePreview();
     CPrintDataModel& Model() const;
 
     void OnAddFiles();

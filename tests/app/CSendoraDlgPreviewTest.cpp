@@ -1,0 +1,212 @@
+#include "CSendoraFixture.h"
+
+#include "CMessageService.h"
+#include "CPlotSizes.h"
+#include "CPreviewPane.h"
+#include "CPrintDataListCtrl.h"
+#include "CPrintDataModel.h"
+#include "CResourceModule.h"
+#include "PlotSamples.h"
+#include "ResourceIds.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTest>
+
+#include <future>
+#include <mutex>
+#include <set>
+#include <thread>
+
+// The Size column and the preview pane, with sizes and pictures read on
+// worker threads: the tests wait for what the window shows, never for time.
+namespace {
+constexpr int kWaitMs = 20000;
+// A3 landscape, its frame and a diagonal through the middle.
+constexpr const char* kA3Hpgl = "IN;SP1;PU0,0;PD16800,0,16800,11880,0,11880,0,0,16800,11880;PU;";
+// The same, A3 portrait.
+constexpr const char* kA3PortraitHpgl = "IN;SP1;PU0,0;PD11880,0,11880,16800,0,16800,0,0,11880,16800;PU;";
+
+std::string Text(unsigned id)
+{
+    return CResourceModule::LoadString(id);
+}
+
+// Opened once, at the latest when the test ends.
+class CGate {
+public:
+    ~CGate() { Open(); }
+    void Open()
+    {
+        std::call_once(m_opened, [this] { m_promise.set_value(); });
+    }
+    std::shared_future<void> Future() const { return m_future; }
+
+private:
+    std::promise<void> m_promise;
+    std::shared_future<void> m_future = m_promise.get_future().share();
+    std::once_flag m_opened;
+};
+
+class CSendoraDlgPreviewTest : public CSendoraFixture {
+protected:
+    std::string SizeText(int row) const { return Cell(row).data().toString().toStdString(); }
+    std::string SizeTip(int row) const { return Cell(row).data(Qt::ToolTipRole).toString().toStdString(); }
+    QModelIndex Cell(int row) const { return List().model()->index(row, CPrintDataModel::kSize); }
+    CPreviewPane& Pane() const { return Child<CPreviewPane>("panePreview"); }
+    void WaitForSizes() const
+    {
+        const auto read = [this] {
+            for (int row = 0; row < List().model()->rowCount(); ++row)
+                if (SizeText(row) == Text(ResId::kSizePendingText))
+                    return false;
+            return true;
+        };
+        ASSERT_TRUE(QTest::qWaitFor(read, kWaitMs));
+    }
+    // At a share of the picture's width and height, or a pixel beside it.
+    bool BlackAt(double x, double y) const
+    {
+        const QImage& picture = Pane().Picture();
+        const QPoint at(static_cast<int>(x * picture.width()), static_cast<int>(y * picture.height()));
+        for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            if (picture.valid(at + step) && qGray(picture.pixel(at + step)) < 128)
+                return true;
+        return false;
+    }
+};
+
+struct CSizeCase {
+    const char* file;
+    std::string bytes;
+    const char* millimetres;
+    const char* inches;
+    std::string tip;  // the size in millimetres where there is one
+};
+
+TEST_F(CSendoraDlgPreviewTest, SizeColumnFillsAsSizesArriveInTheUnitRemembered)
+{
+    const std::vector<CSizeCase> cases{
+        {"a3.plt", kA3Hpgl, "420 \u00d7 297 mm (A3)", "16.5 \u00d7 11.7 in (A3)", {}},
+        {"a4.pdf", SamplePdf(595, 842, 3), "210 \u00d7 297 mm (A4), 3 pages", "8.3 \u00d7 11.7 in (A4), 3 pages", {}},
+        {"chart.cgm", "CGM", "\u2014", "\u2014", Text(ResId::kNoSizeTip)},
+        {"broken.pdf", "not a PDF", "\u2014", "\u2014",
+         CMessageService::Format(ResId::kSizeUnreadableTip, "cannot read: damaged PDF file")},
+    };
+    OpenWindow();
+    for (const CSizeCase& c : cases)
+        AddEntry(c.file, c.bytes);
+    EXPECT_EQ(List().model()->headerData(CPrintDataModel::kSize, Qt::Horizontal).toString().toStdString(), "Size");
+    WaitForSizes();
+    for (int row = 0; row < static_cast<int>(cases.size()); ++row)
+        EXPECT_EQ(SizeText(row), cases[row].millimetres) << cases[row].file;
+
+    Child<QAction>("actionSizesInInches").trigger();
+    m_window->reject();
+    EXPECT_EQ(ReadUserValue("SizesInInches"), "1");
+    EXPECT_FALSE(ReadUserValue("PreviewSplitter").empty());
+    m_window = std::make_unique<CSendoraDlg>(*m_app);
+    WaitForSizes();
+    for (int row = 0; row < static_cast<int>(cases.size()); ++row) {
+        EXPECT_EQ(SizeText(row), cases[row].inches) << cases[row].file;
+        EXPECT_EQ(SizeTip(row), cases[row].tip.empty() ? cases[row].millimetres : cases[row].tip) << cases[row].file;
+    }
+    // What is sent stays as it was.
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"a3.plt", "a4.pdf", "chart.cgm", "broken.pdf"}));
+    EXPECT_EQ(Job().GetAt(1)->GetDataFormat(), "PDF");
+}
+
+TEST_F(CSendoraDlgPreviewTest, PaneShowsTheSelectedEntryAndItsSizeOrWhyNot)
+{
+    OpenWindow();
+    AddEntry("a3.plt", kA3Hpgl);
+    AddEntry("chart.cgm", "CGM");
+    AddEntry("broken.pdf", "not a PDF");
+    EXPECT_EQ(Pane().focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Pane().Text().toStdString(), Text(ResId::kPreviewPlaceholder));
+    WaitForSizes();
+
+    SelectRows({0});
+    EXPECT_EQ(Pane().Text().toStdString(), Text(ResId::kPreviewBusyText));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Pane().Picture().isNull(); }, kWaitMs));
+    EXPECT_GT(Pane().Picture().width(), Pane().Picture().height());
+    EXPECT_TRUE(BlackAt(0.5, 0.5));
+    EXPECT_FALSE(BlackAt(0.5, 0.25));
+    EXPECT_EQ(Pane().SizeText().toStdString(), "420 \u00d7 297 mm (A3)");
+
+    SelectRows({1});
+    EXPECT_EQ(Pane().Text().toStdString(), Text(ResId::kNoPreviewText));
+    EXPECT_EQ(Pane().SizeText().toStdString(), "\u2014");
+    SelectRows({2});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Pane().Text() != Q(Text(ResId::kPreviewBusyText)); }, kWaitMs));
+    EXPECT_EQ(Pane().Text().toStdString(), "Cannot read: damaged PDF file");
+    EXPECT_TRUE(Pane().Picture().isNull());
+    SelectRows({});
+    EXPECT_EQ(Pane().Text().toStdString(), Text(ResId::kPreviewPlaceholder));
+    EXPECT_TRUE(m_messages.Ids().empty());
+}
+
+// Each move stops the drawing before; only the last selection's picture is
+// ever shown.
+TEST_F(CSendoraDlgPreviewTest, SelectionMovingOnDropsThePicturesOfTheEntriesLeft)
+{
+    OpenWindow();
+    AddEntry("landscape.plt", kA3Hpgl);
+    AddEntry("page.pdf", SamplePdf(842, 595, 1, "0 0 421 595 re f"));
+    AddEntry("portrait.plt", kA3PortraitHpgl);
+    QSignalSpy shown(&Pane(), &CPreviewPane::PreviewShown);
+    for (const int row : {0, 1, 0, 1, 0, 1, 2})
+        SelectRows({row});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Pane().Picture().isNull(); }, kWaitMs));
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_LT(Pane().Picture().width(), Pane().Picture().height());
+    EXPECT_TRUE(BlackAt(0.5, 0.5));
+}
+
+// Every read waits at a gate: adding returns, and the window's events run,
+// while no size has been read; the reads are on other threads, in list order.
+TEST_F(CSendoraDlgPreviewTest, AThousandFilesAreAddedWithoutWaitingForTheirSizes)
+{
+    constexpr int kFiles = 1000;
+    struct CReads {
+        std::mutex mutex;
+        std::vector<std::string> paths;
+        std::set<std::thread::id> threads;
+    };
+    auto reads = std::make_shared<CReads>();
+    const auto started = [reads] {
+        const std::lock_guard lock(reads->mutex);
+        return reads->paths.size();
+    };
+    CGate gate;
+    OpenWindow();
+    List().Model().Sizes().SetReader([reads, open = gate.Future()](const std::string& path, const std::string&) {
+        {
+            const std::lock_guard lock(reads->mutex);
+            reads->paths.push_back(path);
+            reads->threads.insert(std::this_thread::get_id());
+        }
+        open.wait();
+        return PlotSizeResult{CPlotSize(420, 297), {}};
+    });
+    std::vector<std::string> paths;
+    for (int i = 0; i < kFiles; ++i)
+        paths.push_back(WriteFile("many/" + std::to_string(i) + ".plt", kA3Hpgl));
+
+    List().AppendFiles(paths);
+    ASSERT_EQ(List().model()->rowCount(), kFiles);
+    bool eventRan = false;
+    QMetaObject::invokeMethod(m_window.get(), [&eventRan] { eventRan = true; }, Qt::QueuedConnection);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return eventRan; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started() == 2; }, kWaitMs));
+    EXPECT_EQ(SizeText(kFiles - 1), Text(ResId::kSizePendingText));
+    EXPECT_EQ(std::set<std::string>(reads->paths.begin(), reads->paths.end()),
+              (std::set<std::string>{paths[0], paths[1]}));
+
+    gate.Open();
+    WaitForSizes();
+    EXPECT_EQ(SizeText(kFiles - 1), "420 \u00d7 297 mm (A3)");
+    EXPECT_FALSE(reads->threads.contains(std::this_thread::get_id()));
+}
+}
