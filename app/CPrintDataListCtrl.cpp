@@ -46,6 +46,7 @@ CPrintDataListCtrl::CPrintDataListCtrl(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
 }
@@ -60,7 +61,8 @@ void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host)
     SizeColumns();
 }
 
-// The other columns share what the sizes leave as they shared the whole list.
+// The other columns share what the sizes need as they shared the whole
+// list; the sizes, the last column, take what they leave.
 void CPrintDataListCtrl::SizeColumns()
 {
     const int sizeWidth = std::min(fontMetrics().horizontalAdvance(QString::fromUtf8(kLongSizeText)) + kRowPadding,
@@ -68,8 +70,9 @@ void CPrintDataListCtrl::SizeColumns()
     const int listWidth = width() - sizeWidth;
     setColumnWidth(CPrintDataModel::kFileName, listWidth * 57 / 100);
     setColumnWidth(CPrintDataModel::kDataFormat, listWidth * 29 / 100);
-    setColumnWidth(CPrintDataModel::kCopies, listWidth / 10);
-    setColumnWidth(CPrintDataModel::kSize, sizeWidth);
+    // Its heading is wider than a tenth of a narrow list.
+    setColumnWidth(CPrintDataModel::kCopies,
+                   std::max(listWidth / 10, horizontalHeader()->sectionSizeHint(CPrintDataModel::kCopies)));
 }
 
 QSize CPrintDataListCtrl::sizeHint() const

@@ -86,14 +86,15 @@ QString CPrintDataModel::SizeText(const CPrintData& entry) const
     return QString::fromStdString(read->size.Format(m_sizeUnit));
 }
 
-// A known size in the other unit; why there is none otherwise.
+// A known size in both units, whole where the column cuts it short; why
+// there is none otherwise.
 QString CPrintDataModel::SizeToolTip(const CPrintData& entry) const
 {
     const PlotSizeResult* read = m_sizes->Find(entry.GetSendPath(), entry.GetDataFormat());
     if (!read)
         return {};
     if (read->size.IsKnown())
-        return QString::fromStdString(read->size.Format(OtherUnit(m_sizeUnit)));
+        return QString::fromStdString(read->size.Format(m_sizeUnit) + '\n' + read->size.Format(OtherUnit(m_sizeUnit)));
     if (!read->Ok())
         return QString::fromStdString(CMessageService::Format(ResId::kSizeUnreadableTip, read->failure));
     return ResourceString(ResId::kNoSizeTip);

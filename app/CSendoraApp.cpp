@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <iostream>
@@ -36,13 +37,20 @@ void GrabLater(QDialog& window, const QString& file)
 
 // QX_SENDORA_SCREENSHOT names a PNG file: the window is saved into it once
 // it shows, and closed. With QX_SENDORA_SCREENSHOT_TAB the picture is of
-// that tab of the settings sheet, opened by Edit settings.
+// that tab of the settings sheet, opened by Edit settings; with
+// QX_SENDORA_SCREENSHOT_ROW that row of the print list is selected, so
+// the preview pane shows it.
 void ScheduleScreenshot(QDialog& window)
 {
     const QString file = qEnvironmentVariable("QX_SENDORA_SCREENSHOT");
     if (file.isEmpty())
         return;
     if (!qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_TAB")) {
+        auto* list = window.findChild<QTableView*>("listPrintData");
+        if (list && qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_ROW")) {
+            const int row = qEnvironmentVariableIntValue("QX_SENDORA_SCREENSHOT_ROW");
+            QTimer::singleShot(0, list, [list, row] { list->selectRow(row); });
+        }
         GrabLater(window, file);
         return;
     }

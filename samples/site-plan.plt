@@ -1,6 +1,6 @@
 IN;
 BP1,"QX-Sendora sample";
-PS11880,16800;
+PS16800,11880;
 SP1;
 PW0.5;
 PU400,400;

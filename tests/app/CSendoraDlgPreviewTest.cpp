@@ -82,7 +82,7 @@ struct CSizeCase {
     std::string bytes;
     const char* millimetres;
     const char* inches;
-    std::string tip;  // the size in millimetres where there is one
+    std::string tip;  // the size in both units where there is one
 };
 
 TEST_F(CSendoraDlgPreviewTest, SizeColumnFillsAsSizesArriveInTheUnitRemembered)
@@ -110,7 +110,8 @@ TEST_F(CSendoraDlgPreviewTest, SizeColumnFillsAsSizesArriveInTheUnitRemembered)
     WaitForSizes();
     for (int row = 0; row < static_cast<int>(cases.size()); ++row) {
         EXPECT_EQ(SizeText(row), cases[row].inches) << cases[row].file;
-        EXPECT_EQ(SizeTip(row), cases[row].tip.empty() ? cases[row].millimetres : cases[row].tip) << cases[row].file;
+        const std::string both = cases[row].inches + std::string("\n") + cases[row].millimetres;
+        EXPECT_EQ(SizeTip(row), cases[row].tip.empty() ? both : cases[row].tip) << cases[row].file;
     }
     // What is sent stays as it was.
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"a3.plt", "a4.pdf", "chart.cgm", "broken.pdf"}));
