@@ -34,8 +34,11 @@ CHistoryRecord CSendRecorder::Describe(const CPrintJob& job, const CFtpUpload::R
     record.number = job.GetPrinterNumber();
     record.owner = job.GetOwnerName();
     record.setting = std::filesystem::path(job.GetSettingFilePath()).filename().string();
-    for (int i = 0; i < job.GetCount(); ++i)
-        record.files.push_back({job.GetAt(i)->GetFileName(), SizeOf(job.GetAt(i)->GetSendPath()), {}});
+    for (int i = 0; i < job.GetCount(); ++i) {
+        const CPrintData& entry = *job.GetAt(i);
+        record.files.push_back(
+            {entry.GetFileName(), SizeOf(entry.GetSendPath()), {}, entry.GetPath(), entry.GetCopies()});
+    }
     record.jobBytes = SizeOf(request.localPath);
     record.remoteName = request.remoteFolder + '/' + request.remoteName;
     return record;

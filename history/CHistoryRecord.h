@@ -18,6 +18,10 @@ struct CHistoryRecord {
         // The sender's own key for this file (e.g. a watcher's queue entry);
         // empty when it has none.
         std::string source;
+        // The user's file as it was added, so that a send can be put back
+        // into the print list.
+        std::string path = {};
+        int copies = 1;
     };
 
     std::int64_t id = 0;    // given by the history; 0 before recording

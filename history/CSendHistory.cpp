@@ -25,7 +25,7 @@ constexpr const char* kSchema =
     "CREATE INDEX sends_unfinished ON sends (id) WHERE result = 'unfinished';"
     "CREATE TABLE files (send_id INTEGER NOT NULL REFERENCES sends (id) ON DELETE CASCADE,"
     " position INTEGER NOT NULL, name TEXT NOT NULL, size INTEGER NOT NULL, source TEXT NOT NULL,"
-    " PRIMARY KEY (send_id, position));"
+    " path TEXT NOT NULL, copies INTEGER NOT NULL, PRIMARY KEY (send_id, position));"
     "PRAGMA user_version = 1;";
 
 constexpr const char* kColumns =
@@ -184,12 +184,15 @@ std::int64_t CSendHistory::InsertSend(const CHistoryRecord& record)
 bool CSendHistory::InsertFiles(std::int64_t id, const std::vector<CHistoryRecord::File>& files)
 {
     for (std::size_t i = 0; i < files.size(); ++i) {
-        CSqlStatement insert(m_db, "INSERT INTO files (send_id, position, name, size, source) VALUES (?, ?, ?, ?, ?)");
+        CSqlStatement insert(m_db, "INSERT INTO files (send_id, position, name, size, source, path, copies)"
+                                   " VALUES (?, ?, ?, ?, ?, ?, ?)");
         insert.Bind(1, id)
             .Bind(2, static_cast<std::int64_t>(i))
             .Bind(3, files[i].name)
             .Bind(4, static_cast<std::int64_t>(files[i].size))
-            .Bind(5, files[i].source);
+            .Bind(5, files[i].source)
+            .Bind(6, files[i].path)
+            .Bind(7, std::int64_t{files[i].copies});
         if (!insert.Run())
             return false;
     }
@@ -266,11 +269,13 @@ std::vector<CHistoryRecord> CSendHistory::Select(const std::string& conditions,
 
 std::vector<CHistoryRecord::File> CSendHistory::FilesOf(std::int64_t id)
 {
-    CSqlStatement select(m_db, "SELECT name, size, source FROM files WHERE send_id = ? ORDER BY position");
+    CSqlStatement select(m_db,
+                         "SELECT name, size, source, path, copies FROM files WHERE send_id = ? ORDER BY position");
     select.Bind(1, id);
     std::vector<CHistoryRecord::File> files;
     while (select.Next())
-        files.push_back({select.Text(0), static_cast<std::uint64_t>(select.Integer(1)), select.Text(2)});
+        files.push_back({select.Text(0), static_cast<std::uint64_t>(select.Integer(1)), select.Text(2),
+                         select.Text(3), static_cast<int>(select.Integer(4))});
     return files;
 }
 

@@ -22,8 +22,8 @@ const std::int64_t kNow = std::time(nullptr);
 
 CHistoryRecord Send(const std::string& tag, std::int64_t time = kNow, const std::string& printer = "plotter")
 {
-    return {0,   time, printer, 7, "Ada", "sample.prn", {{"A0.hpg", 3, tag + ".src"}}, 99, "plt07p/A0.hpg.pjl",
-            tag, Result::Unfinished, "", 0};
+    return {0,   time, printer, 7, "Ada", "sample.prn", {{"A0.hpg", 3, tag + ".src", "/plots/A0.hpg", 2}}, 99,
+            "plt07p/A0.hpg.pjl", tag, Result::Unfinished, "", 0};
 }
 
 std::vector<std::string> Tags(const std::vector<CHistoryRecord>& records)
@@ -73,7 +73,8 @@ TEST_F(SendHistoryTest, AProcessEndingAfterTheUploadLeavesWholeRecordsTheUnfinis
     const auto unfinished = m_history.Unfinished();
     ASSERT_EQ(unfinished.size(), 1u);
     EXPECT_EQ(CHistoryJson::Object(unfinished[0]), CHistoryJson::Object(Send("started")));
-    EXPECT_EQ(unfinished[0].files[0].source, "started.src");
+    const CHistoryRecord::File& file = unfinished[0].files[0];
+    EXPECT_EQ(file.source + " " + file.path + " " + std::to_string(file.copies), "started.src /plots/A0.hpg 2");
     EXPECT_EQ(ModeOf(m_path), 0600);
     EXPECT_EQ(ModeOf(m_dir.File("new")), 0700);
 }
