@@ -6,6 +6,7 @@
 #include "CDesktopOpener.h"
 #include "CFileDialogs.h"
 #include "CHPPJLPSheet.h"
+#include "CHistoryDlg.h"
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
@@ -164,13 +165,18 @@ void CSendoraDlg::ConnectCommands()
 void CSendoraDlg::AddWindowCommands()
 {
     new QShortcut(QKeySequence::HelpContents, this, this, &CSendoraDlg::OnHelp);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* historyAction = new QAction(ResourceString(ResId::kHistoryItem), this);
+    historyAction->setObjectName("actionHistory");
+    historyAction->setShortcut(Qt::CTRL | Qt::Key_H);
+    addAction(historyAction);
+    connect(historyAction, &QAction::triggered, this, &CSendoraDlg::OnHistory);
     const QString about = ResourceString(ResId::kAboutItem);
     if (about.isEmpty())
         return;
     auto* aboutAction = new QAction(about, this);
     aboutAction->setObjectName("actionAbout");
     addAction(aboutAction);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(aboutAction, &QAction::triggered, this, &CSendoraDlg::OnAbout);
 }
 
@@ -420,6 +426,15 @@ void CSendoraDlg::OnHelp()
         return;
     }
     CDesktopOpener::Open(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(manual))));
+}
+
+// Not during a send: the files put back would change the list under it.
+void CSendoraDlg::OnHistory()
+{
+    if (!m_ui->listPrintData->isEnabled())
+        return;
+    CHistoryDlg history(m_app, *m_ui->listPrintData, *this, this);
+    history.exec();
 }
 
 void CSendoraDlg::OnAbout()

@@ -90,6 +90,7 @@ private:
     void OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate);
     void OnOptions();
     void OnHelp();
+    void OnHistory();
     void OnAbout();
 
     void OnSend();

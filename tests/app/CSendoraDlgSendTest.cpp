@@ -1,8 +1,10 @@
 #include "CSendoraFixture.h"
 
 #include "CEditWithSpin.h"
+#include "CHistoryModel.h"
 #include "CMakeSendFile.h"
 #include "CMessageService.h"
+#include "CPrintDataListCtrl.h"
 #include "CPrinterSimulator.h"
 #include "CProcess.h"
 #include "CRegistry.h"
@@ -24,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -279,6 +282,27 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
     const std::string common = m_printer->Address() + " 7 Ada sample.prn plt07p/";
     EXPECT_EQ(sent, (std::vector<std::string>{common + "SetupPrint.pjl 0 done", common + "site plan.plt.pjl 2 done",
                                               common + "SetupPrint.pjl 0 done"}));
+
+    // Ctrl+H lists them too; the print list send goes back with its copies.
+    // The offscreen platform leaves no window active once the progress window has gone.
+    QApplication::setActiveWindow(m_window.get());
+    std::vector<std::string> listed;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* table = dialog ? dialog->findChild<QTableView*>("tableSends") : nullptr;
+        for (int row = 0; table && row < table->model()->rowCount(); ++row)
+            listed.push_back(table->model()->index(row, CHistoryModel::kFiles).data().toString().toStdString());
+        if (table) {
+            table->selectRow(1);
+            dialog->findChild<QPushButton*>("buttonPutBack")->click();
+            dialog->close();
+        }
+    });
+    QTest::keyClick(&List(), Qt::Key_H, Qt::ControlModifier);
+    const std::string setupJob = CMessageService::Format(ResId::kHistorySetupJobText);
+    EXPECT_EQ(listed, (std::vector<std::string>{setupJob, "site plan.plt, scan.tif", setupJob}));
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"site plan.plt", "scan.tif", "site plan.plt", "scan.tif"}));
+    EXPECT_EQ(Copies(), std::vector<int>(4, 2));
 }
 
 // Sends that stop before anything reaches the printer, or fail there.
