@@ -184,7 +184,8 @@ void CPrintDataListCtrl::changeEvent(QEvent* event)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
 }
 
-// Also from the keyboard's menu key.
+// Also from the keyboard's menu key. The window's own commands follow, as
+// its context menu elsewhere offers them.
 void CPrintDataListCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
     if (!m_inchesAction) {
@@ -193,6 +194,10 @@ void CPrintDataListCtrl::contextMenuEvent(QContextMenuEvent* event)
     }
     QMenu menu(this);
     menu.addAction(m_inchesAction);
+    if (const QList<QAction*> commands = window()->actions(); !commands.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(commands);
+    }
     menu.exec(event->globalPos());
 }
 

@@ -10,8 +10,12 @@
 #include "ResourceIds.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <future>
 #include <mutex>
@@ -94,7 +98,20 @@ TEST_F(CSendoraDlgPreviewTest, SizeColumnFillsAsSizesArriveInTheUnitRemembered)
     for (int row = 0; row < static_cast<int>(cases.size()); ++row)
         EXPECT_EQ(SizeText(row), cases[row].millimetres) << cases[row].file;
 
-    Child<QAction>("actionSizesInInches").trigger();
+    // The list's menu, with the window's commands after the unit.
+    std::vector<std::string> offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            offered.push_back(action->objectName().toStdString());
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, List().mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(List().viewport(), &menuKey);
+    EXPECT_EQ(offered, (std::vector<std::string>{"actionSizesInInches", "", "actionHistory", "actionAbout"}));
     m_window->reject();
     EXPECT_EQ(ReadUserValue("SizesInInches"), "1");
     EXPECT_FALSE(ReadUserValue("PreviewSplitter").empty());
