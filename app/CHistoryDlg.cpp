@@ -12,6 +12,8 @@
 #include "IPrintListHost.h"
 #include "ResourceIds.h"
 
+#include <QHeaderView>
+
 namespace {
 QString ResourceString(unsigned id)
 {
@@ -32,7 +34,9 @@ CHistoryDlg::CHistoryDlg(const CSendoraApp& app, CPrintDataListCtrl& list, IPrin
     m_model->Load(CSendHistory::DefaultPath());
     FillPrinters();
     ConnectControls();
+    // The files take the width the other columns leave, a long list elided.
     m_ui->tableSends->resizeColumnsToContents();
+    m_ui->tableSends->horizontalHeader()->setSectionResizeMode(CHistoryModel::kFiles, QHeaderView::Stretch);
     RowsChanged();
 }
 

@@ -12,6 +12,7 @@
 #include "CWindowLocaliser.h"
 #include "ResourceIds.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
@@ -37,7 +38,8 @@ void GrabLater(QDialog& window, const QString& file)
 
 // QX_SENDORA_SCREENSHOT names a PNG file: the window is saved into it once
 // it shows, and closed. With QX_SENDORA_SCREENSHOT_TAB the picture is of
-// that tab of the settings sheet, opened by Edit settings; with
+// that tab of the settings sheet, opened by Edit settings, with
+// QX_SENDORA_SCREENSHOT_HISTORY of the history dialog; with
 // QX_SENDORA_SCREENSHOT_ROW that row of the print list is selected, so
 // the preview pane shows it.
 void ScheduleScreenshot(QDialog& window)
@@ -45,7 +47,8 @@ void ScheduleScreenshot(QDialog& window)
     const QString file = qEnvironmentVariable("QX_SENDORA_SCREENSHOT");
     if (file.isEmpty())
         return;
-    if (!qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_TAB")) {
+    const bool history = qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_HISTORY");
+    if (!history && !qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_TAB")) {
         auto* list = window.findChild<QTableView*>("listPrintData");
         if (list && qEnvironmentVariableIsSet("QX_SENDORA_SCREENSHOT_ROW")) {
             const int row = qEnvironmentVariableIntValue("QX_SENDORA_SCREENSHOT_ROW");
@@ -54,16 +57,18 @@ void ScheduleScreenshot(QDialog& window)
         GrabLater(window, file);
         return;
     }
-    QTimer::singleShot(0, &window, [&window, file] {
+    QTimer::singleShot(0, &window, [&window, file, history] {
         QTimer::singleShot(0, &window, [file] {
-            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            auto* tabs = sheet ? sheet->findChild<QTabWidget*>("tabPages") : nullptr;
-            if (!tabs)
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
                 return;
-            tabs->setCurrentIndex(qEnvironmentVariableIntValue("QX_SENDORA_SCREENSHOT_TAB"));
-            GrabLater(*sheet, file);
+            if (auto* tabs = dialog->findChild<QTabWidget*>("tabPages"))
+                tabs->setCurrentIndex(qEnvironmentVariableIntValue("QX_SENDORA_SCREENSHOT_TAB"));
+            GrabLater(*dialog, file);
         });
-        if (auto* edit = window.findChild<QPushButton*>("buttonEditSettings"))
+        if (auto* historyItem = window.findChild<QAction*>("actionHistory"); historyItem && history)
+            historyItem->trigger();
+        else if (auto* edit = window.findChild<QPushButton*>("buttonEditSettings"))
             edit->click();
         window.reject();
     });
