@@ -38,6 +38,8 @@ CHistoryDlg::CHistoryDlg(const CSendoraApp& app, CPrintDataListCtrl& list, IPrin
     m_ui->tableSends->resizeColumnsToContents();
     m_ui->tableSends->horizontalHeader()->setSectionResizeMode(CHistoryModel::kFiles, QHeaderView::Stretch);
     RowsChanged();
+    // Typing narrows the list at once, and Enter puts back the newest send left.
+    m_ui->editSearch->setFocus();
 }
 
 CHistoryDlg::~CHistoryDlg() = default;
