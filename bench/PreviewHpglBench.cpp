@@ -1,6 +1,7 @@
 // Times the preview of an HP-GL/2 file of one million vectors, 1024 pixels
 // wide (reading, parsing and drawing), against reading the file into
 // memory and against drawing as many lines from an array in memory.
+#include "CBenchClock.h"
 #include "CHpglParser.h"
 #include "CPlotRenderer.h"
 
@@ -24,19 +25,7 @@ constexpr int kVectorsPerPolyline = 5;
 constexpr int kSheetWidth = 47560;
 constexpr int kSheetHeight = 33640;
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+using Clock = CBenchClock::Clock;
 
 long PeakKib()
 {
@@ -77,7 +66,7 @@ double ReadIntoMemory(const std::string& path)
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const double elapsed = MillisecondsSince(start);
+    const double elapsed = CBenchClock::MillisecondsSince(start);
     return in ? elapsed : -1;
 }
 
@@ -89,7 +78,7 @@ double DrawLinesFromArray(const std::vector<QLineF>& lines)
     QPainter painter(&image);
     painter.setPen(QPen(Qt::black, 0));
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-    return MillisecondsSince(start);
+    return CBenchClock::MillisecondsSince(start);
 }
 
 std::vector<QLineF> RandomLines(std::size_t count)
@@ -122,10 +111,10 @@ int main(int argc, char** argv)
         read.push_back(ReadIntoMemory(path));
         const auto start = Clock::now();
         const bool parsed = CHpglParser().ParseFile(path).Ok();
-        parse.push_back(parsed ? MillisecondsSince(start) : -1);
+        parse.push_back(parsed ? CBenchClock::MillisecondsSince(start) : -1);
         const auto renderStart = Clock::now();
         const CPreviewResult result = CPlotRenderer().Render(path, "HPGL", 1024);
-        render.push_back(MillisecondsSince(renderStart));
+        render.push_back(CBenchClock::MillisecondsSince(renderStart));
         if (!result.IsRendered()) {
             std::fprintf(stderr, "no preview: %s\n", result.Message().c_str());
             return 1;
@@ -139,12 +128,12 @@ int main(int argc, char** argv)
         drawn.push_back(DrawLinesFromArray(lines));
     std::printf("preview of %d vectors (%d x %d pixels), median of %d runs:\n", kPolylines * kVectorsPerPolyline,
                 size.width(), size.height(), runs);
-    std::printf("  preview, read + parse + draw: %8.1f ms (target: below 1000 ms)\n", Median(render));
-    std::printf("  of which parsing alone:       %8.1f ms\n", Median(parse));
-    std::printf("  reading the file into memory: %8.1f ms (preview / read: %.1f)\n", Median(read),
-                Median(render) / Median(read));
-    std::printf("  drawing as many lines from an array: %8.1f ms (preview / draw: %.1f)\n", Median(drawn),
-                Median(render) / Median(drawn));
+    std::printf("  preview, read + parse + draw: %8.1f ms (target: below 1000 ms)\n", CBenchClock::Median(render));
+    std::printf("  of which parsing alone:       %8.1f ms\n", CBenchClock::Median(parse));
+    std::printf("  reading the file into memory: %8.1f ms (preview / read: %.1f)\n", CBenchClock::Median(read),
+                CBenchClock::Median(render) / CBenchClock::Median(read));
+    std::printf("  drawing as many lines from an array: %8.1f ms (preview / draw: %.1f)\n", CBenchClock::Median(drawn),
+                CBenchClock::Median(render) / CBenchClock::Median(drawn));
     std::printf("  peak memory while previewing: %ld KiB\n", peak);
-    return Median(render) < 1000 ? 0 : 1;
+    return CBenchClock::Median(render) < 1000 ? 0 : 1;
 }

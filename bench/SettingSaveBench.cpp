@@ -2,6 +2,7 @@
 // saves it (every built page shown, one batch, one replace of the file)
 // against the same keys written one CProfile::WriteString per key, each an
 // atomic replace of its own. Both write new files in the folder given.
+#include "CBenchClock.h"
 #include "CPlotter.h"
 #include "CProfile.h"
 #include "CProgramVersion.h"
@@ -25,19 +26,7 @@ struct Entry {
     std::string value;
 };
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+using Clock = CBenchClock::Clock;
 
 double SaveThroughEditor(const CPlotter& plotter, const std::string& current, const std::string& target)
 {
@@ -47,7 +36,7 @@ double SaveThroughEditor(const CPlotter& plotter, const std::string& current, co
         editor.ShowPage(tab);
     if (editor.SaveAs(target) != CSettingsEditor::SaveResult::Saved)
         std::fprintf(stderr, "could not save %s\n", target.c_str());
-    return MillisecondsSince(start);
+    return CBenchClock::MillisecondsSince(start);
 }
 
 // The keys a save wrote, in file order.
@@ -74,7 +63,7 @@ double WriteOneByOne(const std::vector<Entry>& entries, const std::string& targe
     file.Open(target);
     for (const Entry& entry : entries)
         file.WriteString(entry.section, entry.key, entry.value);
-    return MillisecondsSince(start);
+    return CBenchClock::MillisecondsSince(start);
 }
 
 std::string Bytes(const std::string& path)
@@ -111,8 +100,8 @@ int main(int argc, char** argv)
         same = same && Bytes(saved) == Bytes(written);
     }
     std::printf("saving every page of a full setting file (%zu keys), median of %d runs:\n", entries.size(), runs);
-    std::printf("  settings editor, one batch:  %8.2f ms (target: below 50 ms)\n", Median(batch));
-    std::printf("  one WriteString per key:     %8.2f ms\n", Median(single));
+    std::printf("  settings editor, one batch:  %8.2f ms (target: below 50 ms)\n", CBenchClock::Median(batch));
+    std::printf("  one WriteString per key:     %8.2f ms\n", CBenchClock::Median(single));
     std::printf("  same bytes:                  %s\n", same ? "yes" : "NO");
     return same ? 0 : 1;
 }

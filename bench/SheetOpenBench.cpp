@@ -1,6 +1,7 @@
 // Times opening the settings sheet on a setting file until its first page
 // is painted, against a baseline measured in the same run: a plain dialog
 // with a table of as many cells as the pen grid, filled and painted.
+#include "CBenchClock.h"
 #include "CHPPJLPSheet.h"
 #include "CPlotter.h"
 #include "CProgramVersion.h"
@@ -17,14 +18,7 @@
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+using Clock = CBenchClock::Clock;
 
 double Milliseconds(const std::function<void()>& open)
 {
@@ -70,7 +64,7 @@ int main(int argc, char** argv)
         sheet.push_back(Milliseconds([&] { OpenSheet(plotter, file); }));
         baseline.push_back(Milliseconds(OpenBaseline));
     }
-    const double sheetMs = Median(sheet), baselineMs = Median(baseline);
+    const double sheetMs = CBenchClock::Median(sheet), baselineMs = CBenchClock::Median(baseline);
     std::printf("sheet open to first page painted: %.1f ms (target below 200 ms)\n", sheetMs);
     std::printf("plain dialog with a 32 x 5 table:  %.1f ms\n", baselineMs);
     std::printf("ratio sheet / plain dialog:        %.2f\n", sheetMs / baselineMs);
