@@ -212,6 +212,16 @@ bool CSendHistory::FinishSend(std::int64_t id, CHistoryRecord::Result result, co
     return sqlite3_changes(m_db) == 1 || Fail("no send " + std::to_string(id));
 }
 
+bool CSendHistory::RelocateFile(const std::string& source, const std::string& path)
+{
+    m_error.clear();
+    if (!IsOpen())
+        return Fail("not open");
+    CSqlStatement update(m_db, "UPDATE files SET path = ? WHERE source = ?");
+    update.Bind(1, path).Bind(2, source);
+    return update.Run() || FailSql("cannot record where a sent file lies");
+}
+
 // Every condition is in the statement; an empty field of the filter makes its own true.
 std::vector<CHistoryRecord> CSendHistory::Query(const CHistoryFilter& filter)
 {

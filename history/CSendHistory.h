@@ -42,6 +42,10 @@ public:
     // The new record's id, 0 on failure.
     std::int64_t BeginSend(const CHistoryRecord& record);
     bool FinishSend(std::int64_t id, CHistoryRecord::Result result, const std::string& message, double seconds);
+    // A sender that moves its files after the send says where the file it
+    // recorded under that source key lies now, so that the send can still
+    // be put back into a print list.
+    bool RelocateFile(const std::string& source, const std::string& path);
     // Newest first.
     std::vector<CHistoryRecord> Query(const CHistoryFilter& filter = {});
     // Uploads that started and never ended, newest first.

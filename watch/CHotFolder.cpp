@@ -108,7 +108,7 @@ void CHotFolder::Recover()
     own.tag = Tag(m_options.folder);
     const auto plan = CWatchRecovery::Make(m_history.Query(own), m_folders.Sending());
     for (const auto& entry : plan.done)
-        if (m_folders.ToSent(entry))
+        if (ToSent(entry))
             Event("sent " + entry.name + " (recorded before)");
     for (const auto& unfinished : plan.unfinished)
         Queue(unfinished.entries, {unfinished.record});
@@ -196,12 +196,22 @@ CWatchSender::Outcome CHotFolder::RemovePartials(CWatchJob& job)
     return {CWatchSender::Outcome::Status::Done, {}, {}};
 }
 
+bool CHotFolder::ToSent(const CWatchFolders::Entry& entry)
+{
+    const auto name = m_folders.ToSent(entry);
+    if (name) {
+        const auto path = std::filesystem::absolute(m_folders.Folder() + "/" + CWatchFolders::kSent + "/" + *name);
+        m_history.RelocateFile(entry.Source(), path.lexically_normal().string());
+    }
+    return name.has_value();
+}
+
 bool CHotFolder::Conclude(CWatchJob& job, const CWatchSender::Outcome& outcome, Clock::time_point now)
 {
     switch (outcome.status) {
     case CWatchSender::Outcome::Status::Done:
         for (const auto& entry : job.entries)
-            m_folders.ToSent(entry);
+            ToSent(entry);
         Event("sent " + Names(job) + " as " + outcome.text);
         return true;
     case CWatchSender::Outcome::Status::Retry:

@@ -56,6 +56,8 @@ private:
     bool Conclude(CWatchJob& job, const CWatchSender::Outcome& outcome, Clock::time_point now);
     bool Retry(CWatchJob& job, const std::string& reason, Clock::time_point now);
     void Fail(const CWatchJob& job, const std::string& reason);
+    // Moves a sent file on to sent/ and records where it went; false when it could not be moved.
+    bool ToSent(const CWatchFolders::Entry& entry);
     Clock::duration WaitTime(Clock::time_point now) const;
     void Event(const std::string& line);
 

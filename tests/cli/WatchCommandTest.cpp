@@ -3,6 +3,7 @@
 #include "CPrinterSimulator.h"
 #include "CProcess.h"
 #include "CRunningProcess.h"
+#include "CSendHistory.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
 #include "LoopbackPort.h"
@@ -130,6 +131,16 @@ TEST_F(WatchCommand, FilesOfOneBatchGoAsOneJobInNameOrder)
     EXPECT_LT(job.find("FILENAME = \"B0.plt\""), job.find("FILENAME = \"B1.plt\""));
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{"plt00p/B0.plt.pjl"});
     EXPECT_EQ(FilesBelow(m_folder.Path()), (std::set<std::string>{"sent/B0.plt", "sent/B1.plt"}));
+    // The history knows where the files went, so the send can be put back.
+    CSendHistory history;
+    ASSERT_TRUE(history.Open(m_registry.File("history.sqlite")));
+    const auto sends = history.Query();
+    ASSERT_EQ(sends.size(), 1u);
+    std::vector<std::string> paths;
+    for (const auto& file : sends[0].files)
+        paths.push_back(file.path);
+    const std::string sent = std::filesystem::path(m_folder.Path() + "sent/").lexically_normal().string();
+    EXPECT_EQ(paths, (std::vector<std::string>{sent + "B0.plt", sent + "B1.plt"}));
 }
 
 TEST_F(WatchCommand, APrinterThatNeverAnswersIsTriedAgainThenTheFileFails)
