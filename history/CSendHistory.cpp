@@ -10,12 +10,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 
 namespace {
+// How long opening waits before it tries again what found the file busy.
+constexpr auto kBusyRetry = std::chrono::milliseconds(5);
+
 constexpr const char* kSchema =
     "CREATE TABLE sends (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, printer TEXT NOT NULL,"
     " number INTEGER NOT NULL, owner TEXT NOT NULL, setting TEXT NOT NULL, job_bytes INTEGER NOT NULL,"
@@ -110,7 +115,10 @@ bool CSendHistory::Open(const std::string& path)
         Close();
         return false;
     }
-    if (Configure() && CreateSchema())
+    // In force before the journal mode is switched: a program making the
+    // same new file holds it locked meanwhile.
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    if (UntilNotBusy([this] { return Configure(); }) && UntilNotBusy([this] { return CreateSchema(); }))
         return true;
     Close();
     return false;
@@ -124,9 +132,23 @@ bool CSendHistory::OpenDefault()
     return true;
 }
 
+// Switching the journal mode, and reading a file that a competitor is
+// turning to WAL, answer BUSY at once instead of waiting on the busy
+// handler; so the steps of opening wait here as long as it would.
+bool CSendHistory::UntilNotBusy(const std::function<bool()>& step)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    while (!step()) {
+        if (!m_busy || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kBusyRetry);
+    }
+    m_error.clear();
+    return true;
+}
+
 bool CSendHistory::Configure()
 {
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     CSqlStatement wal(m_db, "PRAGMA journal_mode = WAL");
     if (!wal.Next() || wal.Text(0) != "wal")
         return FailSql("cannot use WAL");
@@ -332,12 +354,15 @@ bool CSendHistory::Execute(const char* sql)
 bool CSendHistory::Fail(const std::string& what)
 {
     m_error = m_path + ": " + what;
+    m_busy = false;
     return false;
 }
 
 bool CSendHistory::FailSql(const std::string& what)
 {
-    return Fail(what + ": " + (m_db ? sqlite3_errmsg(m_db) : "no database"));
+    Fail(what + ": " + (m_db ? sqlite3_errmsg(m_db) : "no database"));
+    m_busy = m_db && (sqlite3_extended_errcode(m_db) & 0xff) == SQLITE_BUSY;
+    return false;
 }
 
 void CSendHistory::Close()

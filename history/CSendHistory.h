@@ -61,6 +61,8 @@ private:
     bool Execute(const char* sql);
     // body runs in one write transaction, committed when it returns true.
     bool Transaction(const std::function<bool()>& body);
+    // Runs step again while SQLite answers it with BUSY, as long as the busy timeout.
+    bool UntilNotBusy(const std::function<bool()>& step);
     bool Configure();
     bool CreateSchema();
     std::int64_t InsertSend(const CHistoryRecord& record);
@@ -73,4 +75,6 @@ private:
     sqlite3* m_db = nullptr;
     std::string m_path;
     std::string m_error;
+    // The last failure was SQLite's BUSY: a competitor held the file.
+    bool m_busy = false;
 };
