@@ -106,3 +106,29 @@ void CHpglDrawing::Rotate(int quarterTurns)
     if (quarterTurns % 2 == 1)
         std::swap(m_pageWidth, m_pageHeight);
 }
+
+namespace {
+// How far a drawing wholly on the negative side of an axis moves: a page's
+// length, when that brings it onto the page.
+float ShiftOntoPage(float low, float high, float page)
+{
+    constexpr float kTolerance = 1;
+    return high <= kTolerance && low >= -page - kTolerance && high < low + page ? page : 0;
+}
+}
+
+void CHpglDrawing::MoveMirroredOntoPage()
+{
+    EndPolyline();
+    if (!HasPage() || m_extents.IsEmpty())
+        return;
+    const float dx = ShiftOntoPage(m_extents.minX, m_extents.maxX, m_pageWidth);
+    const float dy = ShiftOntoPage(m_extents.minY, m_extents.maxY, m_pageHeight);
+    if (dx == 0 && dy == 0)
+        return;
+    for (PlotPoint& p : m_points)
+        p = {p.x + dx, p.y + dy};
+    for (Label& label : m_labels)
+        label.anchor = {label.anchor.x + dx, label.anchor.y + dy};
+    m_extents = {m_extents.minX + dx, m_extents.minY + dy, m_extents.maxX + dx, m_extents.maxY + dy};
+}

@@ -66,6 +66,12 @@ public:
     // about the origin without one); the page's sides swap for 90 and 270.
     void Rotate(int quarterTurns);
 
+    // Scaling points with a mirrored axis (IP 0,0,1016,-1016, as drivers
+    // that count down from the top send them) put the drawing on the far
+    // side of the origin; the printer then measures that axis from the
+    // page's other edge, which is where this moves such a drawing.
+    void MoveMirroredOntoPage();
+
 private:
     void IncludeLabel(const Label& label);
 

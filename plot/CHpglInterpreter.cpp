@@ -77,7 +77,7 @@ bool CHpglInterpreter::Shape(unsigned command)
     case Code("AR"): Arc(true); break;
     case Code("CI"):
         if (Parameters(values, 2) >= 1)
-            m_shapes.Circle(m_x, m_y, values[0] * std::abs(m_transform.ScaleX()));
+            m_shapes.Circle(m_x, m_y, values[0]);
         break;
     case Code("EA"): Rectangle(false, false); break;
     case Code("ER"): Rectangle(true, false); break;
@@ -109,6 +109,7 @@ bool CHpglInterpreter::Setup(unsigned command)
     case Code("DF"): Reset(false); break;
     case Code("PS"): SetPage(); break;
     case Code("IP"): m_transform.SetScalingPoints(values, Parameters(values, 4)); break;
+    case Code("IR"): m_transform.SetRelativeScalingPoints(values, Parameters(values, 4)); break;
     case Code("SC"): m_transform.SetScale(values, Parameters(values, 7)); break;
     case Code("RO"):
         Parameters(values, 1);
@@ -265,7 +266,7 @@ void CHpglInterpreter::Wedge(bool filled)
 {
     double values[4] = {};
     if (Parameters(values, 4) >= 3)
-        m_shapes.Wedge(m_x, m_y, values[0] * std::abs(m_transform.ScaleX()), values[1], values[2], filled);
+        m_shapes.Wedge(m_x, m_y, values[0], values[1], values[2], filled);
 }
 
 bool CHpglInterpreter::WithinLimits()
@@ -296,4 +297,5 @@ void CHpglInterpreter::Finish()
     drawing.SetPage(static_cast<float>(m_transform.PageWidth()), static_cast<float>(m_transform.PageHeight()));
     // The sheet is seen as the last rotation turned it.
     drawing.Rotate(-m_transform.Rotation());
+    drawing.MoveMirroredOntoPage();
 }

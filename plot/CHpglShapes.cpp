@@ -31,24 +31,32 @@ unsigned CHpglShapes::Segments(double radius, double sweepRadians) const
     return static_cast<unsigned>(std::clamp(wanted, 1.0, static_cast<double>(m_maxSegments)));
 }
 
+// The radius and angles are in user units: under unequal scaling a
+// circle of the user's coordinates is an ellipse on the page, and a
+// mirrored axis turns the sweep the other way, as a plotter draws them.
 void CHpglShapes::AppendArc(double centerX, double centerY, double radius, double start, double sweep)
 {
-    const unsigned segments = Segments(radius, sweep);
+    const double sx = m_transform.ScaleX();
+    const double sy = m_transform.ScaleY();
+    const unsigned segments = Segments(radius * std::max(std::abs(sx), std::abs(sy)), sweep);
     for (unsigned i = 1; i <= segments; ++i) {
         const double angle = start + sweep * i / segments;
-        m_points.push_back(m_transform.ToPage(centerX + radius * std::cos(angle), centerY + radius * std::sin(angle)));
+        m_points.push_back(
+            m_transform.ToPage(centerX + radius * sx * std::cos(angle), centerY + radius * sy * std::sin(angle)));
     }
 }
 
 void CHpglShapes::Arc(double centerX, double centerY, double& x, double& y, double sweepDegrees, bool draw)
 {
-    const double radius = std::hypot(x - centerX, y - centerY);
-    const double start = std::atan2(y - centerY, x - centerX);
+    const double userX = (x - centerX) / m_transform.ScaleX();
+    const double userY = (y - centerY) / m_transform.ScaleY();
+    const double radius = std::hypot(userX, userY);
+    const double start = std::atan2(userY, userX);
     const double sweep = Radians(sweepDegrees);
     m_points.clear();
     AppendArc(centerX, centerY, radius, start, sweep);
-    x = centerX + radius * std::cos(start + sweep);
-    y = centerY + radius * std::sin(start + sweep);
+    x = centerX + radius * m_transform.ScaleX() * std::cos(start + sweep);
+    y = centerY + radius * m_transform.ScaleY() * std::sin(start + sweep);
     if (!draw)
         return m_stroker.MoveTo(m_points.back());
     for (const PlotPoint& point : m_points)
@@ -58,9 +66,10 @@ void CHpglShapes::Arc(double centerX, double centerY, double& x, double& y, doub
 void CHpglShapes::Circle(double centerX, double centerY, double radius)
 {
     m_points.clear();
-    m_points.push_back(m_transform.ToPage(centerX + std::abs(radius), centerY));
     AppendArc(centerX, centerY, std::abs(radius), 0, 2 * std::numbers::pi);
-    m_points.pop_back();  // the start again; the outline closes itself
+    // The last point is the start again; the outline closes itself.
+    m_points.insert(m_points.begin(), m_points.back());
+    m_points.pop_back();
     m_stroker.Shape(m_points.data(), m_points.size(), false);
 }
 
@@ -70,7 +79,8 @@ void CHpglShapes::Wedge(double centerX, double centerY, double radius, double st
     const double start = Radians(startDegrees);
     m_points.clear();
     m_points.push_back(m_transform.ToPage(centerX, centerY));
-    m_points.push_back(m_transform.ToPage(centerX + radius * std::cos(start), centerY + radius * std::sin(start)));
+    m_points.push_back(m_transform.ToPage(centerX + radius * m_transform.ScaleX() * std::cos(start),
+                                          centerY + radius * m_transform.ScaleY() * std::sin(start)));
     AppendArc(centerX, centerY, radius, start, Radians(sweepDegrees));
     m_stroker.Shape(m_points.data(), m_points.size(), filled);
 }

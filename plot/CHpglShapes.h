@@ -6,8 +6,9 @@
 #include <vector>
 
 // Arcs, circles, wedges and rectangles, flattened to straight segments
-// that stray at most a fraction of a millimetre from the true curve. All
-// coordinates are plotter units of the turned coordinate system.
+// that stray at most a fraction of a millimetre from the true curve. Centres
+// and points are plotter units of the turned coordinate system, radii user
+// units.
 class CHpglShapes {
 public:
     CHpglShapes(const CHpglTransform& transform, CHpglStroker& stroker, unsigned maxSegments);

@@ -44,13 +44,23 @@ void CHpglTransform::SetRotation(int quarterTurns)
     DefaultScalingPoints();
 }
 
+double CHpglTransform::TurnedWidth() const
+{
+    const bool paged = m_pageWidth > 0 && m_pageHeight > 0;
+    return paged ? (m_quarterTurns % 2 == 1 ? m_pageHeight : m_pageWidth) : kNominalP2X;
+}
+
+double CHpglTransform::TurnedHeight() const
+{
+    const bool paged = m_pageWidth > 0 && m_pageHeight > 0;
+    return paged ? (m_quarterTurns % 2 == 1 ? m_pageWidth : m_pageHeight) : kNominalP2Y;
+}
+
 void CHpglTransform::DefaultScalingPoints()
 {
-    const bool turned = m_quarterTurns % 2 == 1;
-    const bool paged = m_pageWidth > 0 && m_pageHeight > 0;
     m_p1x = m_p1y = 0;
-    m_p2x = paged ? (turned ? m_pageHeight : m_pageWidth) : kNominalP2X;
-    m_p2y = paged ? (turned ? m_pageWidth : m_pageHeight) : kNominalP2Y;
+    m_p2x = TurnedWidth();
+    m_p2y = TurnedHeight();
     ApplyScale();
 }
 
@@ -66,6 +76,15 @@ void CHpglTransform::SetScalingPoints(const double* values, int count)
     m_p2x = count >= 4 ? values[2] : m_p1x + width;
     m_p2y = count >= 4 ? values[3] : m_p1y + height;
     ApplyScale();
+}
+
+void CHpglTransform::SetRelativeScalingPoints(const double* values, int count)
+{
+    double points[4] = {};
+    const int used = count >= 4 ? 4 : (count >= 2 ? 2 : 0);
+    for (int i = 0; i < used; ++i)
+        points[i] = values[i] / 100 * (i % 2 == 0 ? TurnedWidth() : TurnedHeight());
+    SetScalingPoints(points, used);
 }
 
 void CHpglTransform::SetScale(const double* values, int count)

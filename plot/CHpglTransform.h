@@ -20,6 +20,9 @@ public:
     int Rotation() const { return m_quarterTurns; }
     // IP with 0, 2 or 4 values.
     void SetScalingPoints(const double* values, int count);
+    // IR: the same in percent of the turned page (or of the nominal area
+    // without a page).
+    void SetRelativeScalingPoints(const double* values, int count);
     // SC with its parameters; an empty or degenerate range turns scaling off.
     void SetScale(const double* values, int count);
 
@@ -37,6 +40,8 @@ public:
     double ScalingHeight() const { return m_p2y - m_p1y; }
 
 private:
+    double TurnedWidth() const;
+    double TurnedHeight() const;
     void DefaultScalingPoints();
     void ApplyScale();
     void Isotropic();

@@ -1,0 +1,100 @@
+#include "CInkPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+CInkPicture::CInkPicture(int width, int height)
+    : m_width(width), m_height(height), m_ink(static_cast<std::size_t>(width) * height)
+{
+}
+
+CInkPicture CInkPicture::FromImage(const QImage& image)
+{
+    constexpr int kDarkBelow = 128;
+    CInkPicture picture(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < kDarkBelow)
+                picture.Set(x, y);
+    return picture;
+}
+
+CInkPicture CInkPicture::FromPbm(const std::string& bytes)
+{
+    std::istringstream header(bytes);
+    std::string magic;
+    int width = 0, height = 0;
+    header >> magic >> width >> height;
+    const auto data = static_cast<std::size_t>(header.tellg()) + 1;
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) + 7) / 8;
+    if (magic != "P4" || width <= 0 || height <= 0 || bytes.size() < data + rowBytes * height)
+        return {};
+    CInkPicture picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (static_cast<unsigned char>(bytes[data + y * rowBytes + x / 8]) & (0x80 >> (x % 8)))
+                picture.Set(x, y);
+    return picture;
+}
+
+void CInkPicture::Set(int x, int y)
+{
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+        m_ink[Index(x, y)] = true;
+}
+
+long CInkPicture::Count() const
+{
+    return static_cast<long>(std::count(m_ink.begin(), m_ink.end(), true));
+}
+
+QRect CInkPicture::Box() const
+{
+    int left = m_width, top = m_height, right = -1, bottom = -1;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            if (m_ink[Index(x, y)]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+CInkPicture CInkPicture::Mapped(const QRectF& from, const QRectF& to, int width, int height) const
+{
+    CInkPicture mapped(width, height);
+    const double sx = to.width() / from.width();
+    const double sy = to.height() / from.height();
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            if (!m_ink[Index(x, y)])
+                continue;
+            const double left = to.left() + (x - from.left()) * sx;
+            const double top = to.top() + (y - from.top()) * sy;
+            for (int my = static_cast<int>(std::floor(top)); my <= static_cast<int>(std::floor(top + sy - 1e-9)); ++my)
+                for (int mx = static_cast<int>(std::floor(left)); mx <= static_cast<int>(std::floor(left + sx - 1e-9));
+                     ++mx)
+                    mapped.Set(mx, my);
+        }
+    return mapped;
+}
+
+double CInkPicture::ShareNear(const CInkPicture& other, int reach) const
+{
+    long ink = 0, near = 0;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            if (!m_ink[Index(x, y)])
+                continue;
+            ++ink;
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx)
+                    found = other.Ink(x + dx, y + dy);
+            near += found;
+        }
+    return ink == 0 ? 0 : static_cast<double>(near) / ink;
+}

@@ -1,0 +1,248 @@
+#include "CInkPicture.h"
+#include "CPlotRenderer.h"
+#include "CProcess.h"
+#include "CTempDir.h"
+#include "CaseNames.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+#include <functional>
+
+// Previews of drawings that other programs made, or hand-written
+// reproductions of them, against an independent rendering of the same
+// drawing by hp2xx. hp2xx draws the drawing alone, cropped to its ink, so
+// the pictures are laid onto each other by their inked boxes; where a
+// drawing lies on its page is checked against the page itself.
+namespace {
+constexpr double kBoxTolerance = 0.02;
+constexpr double kShareNear = 0.9;
+constexpr int kReach = 2;
+constexpr int kPreviewWidth = 600;
+const std::string kHp2xxSamples = "/usr/share/doc/hp2xx/hp-tests/";
+
+// Labels need fonts, and fonts a QGuiApplication.
+void NeedGuiApplication()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(argc, argv);
+}
+
+// A file of the samples hp2xx installs, unpacked into the folder.
+std::string Hp2xxSample(const CTempDir& folder, const std::string& name)
+{
+    const std::string packed = kHp2xxSamples + name + ".gz";
+    const std::string path = folder.File(name);
+    if (FileExists(packed))
+        WriteFileBytes(path, CProcess::Run("/bin/gzip", {"-dc", packed}).out);
+    else
+        WriteFileBytes(path, ReadFileBytes(kHp2xxSamples + name));
+    return path;
+}
+
+CInkPicture Hp2xx(const std::string& path, int dpi, const std::vector<std::string>& options)
+{
+    std::vector<std::string> args = {"-q", "-m", "pbm", "-d", std::to_string(dpi), "-f", path + ".pbm"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.push_back(path);
+    CProcess::Run("/usr/bin/hp2xx", args);
+    return CInkPicture::FromPbm(ReadFileBytes(path + ".pbm"));
+}
+
+// hp2xx at about the preview's scale, so that a line is as wide in both.
+CInkPicture Hp2xxLike(const std::string& path, const QRect& previewBox, const std::vector<std::string>& options)
+{
+    constexpr int kFirstDpi = 50;
+    const QRect box = Hp2xx(path, kFirstDpi, options).Box();
+    if (box.isEmpty())
+        return {};
+    const int dpi = std::clamp(kFirstDpi * previewBox.width() / std::max(box.width(), 1), 10, 1200);
+    return Hp2xx(path, dpi, options);
+}
+
+// The metric: the inked boxes of the same shape within 2 %, and 90 % of
+// each picture's ink within 2 pixels of the other's.
+void ExpectLikeReference(const CInkPicture& preview, const CInkPicture& reference)
+{
+    const QRect box = preview.Box();
+    const QRect referenceBox = reference.Box();
+    ASSERT_FALSE(box.isEmpty()) << "blank preview";
+    ASSERT_FALSE(referenceBox.isEmpty()) << "blank reference";
+    const double aspect = static_cast<double>(box.width()) / box.height();
+    const double referenceAspect = static_cast<double>(referenceBox.width()) / referenceBox.height();
+    EXPECT_NEAR(aspect / referenceAspect, 1, kBoxTolerance) << "inked box of another shape";
+    const CInkPicture laid = reference.Mapped(QRectF(referenceBox).adjusted(0, 0, 1, 1),
+                                              QRectF(box).adjusted(0, 0, 1, 1), preview.Width(), preview.Height());
+    EXPECT_GE(laid.ShareNear(preview, kReach), kShareNear) << "reference ink missing in the preview";
+    EXPECT_GE(preview.ShareNear(laid, kReach), kShareNear) << "preview ink not in the reference";
+}
+
+// Where the ink lies on the page, in shares of the page's sides.
+void ExpectInkOnPage(const CInkPicture& preview, const QRectF& expected)
+{
+    const QRect box = preview.Box();
+    const double w = preview.Width();
+    const double h = preview.Height();
+    EXPECT_NEAR(box.left() / w, expected.left(), kBoxTolerance);
+    EXPECT_NEAR(box.top() / h, expected.top(), kBoxTolerance);
+    EXPECT_NEAR((box.right() + 1) / w, expected.right(), kBoxTolerance);
+    EXPECT_NEAR((box.bottom() + 1) / h, expected.bottom(), kBoxTolerance);
+}
+
+struct ReferenceCase {
+    const char* name;
+    // Writes the file to preview and the file hp2xx reads (often the same).
+    std::function<void(const CTempDir& folder, std::string& preview, std::string& reference)> write;
+    std::vector<std::string> hp2xxOptions;
+    // Where the ink lies on the page; empty: not checked.
+    QRectF onPage;
+};
+
+class ReferenceRendering : public testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(ReferenceRendering, PreviewLooksLikeTheIndependentRendering)
+{
+    if (!FileExists("/usr/bin/hp2xx") || !FileExists(kHp2xxSamples + "arcs.hp"))
+        GTEST_SKIP() << "hp2xx and its samples are not installed";
+    NeedGuiApplication();
+    CTempDir folder;
+    std::string previewPath, referencePath;
+    GetParam().write(folder, previewPath, referencePath);
+
+    const CPreviewResult result = CPlotRenderer().Render(previewPath, PlotFormat::Hpgl, kPreviewWidth);
+
+    ASSERT_TRUE(result.IsRendered()) << result.Message();
+    const CInkPicture preview = CInkPicture::FromImage(result.Image());
+    ExpectLikeReference(preview, Hp2xxLike(referencePath, preview.Box(), GetParam().hp2xxOptions));
+    if (!GetParam().onPage.isEmpty())
+        ExpectInkOnPage(preview, GetParam().onPage);
+}
+
+// A hand-written reproduction of what CAD plot drivers send: a drawing in
+// the driver's units (1/600 inch, y counting down from the top left),
+// written after NUL padding and a PJL header as PE-encoded polylines with
+// the page, a rotation and mirrored scaling points set first.
+using Polyline = std::vector<QPoint>;
+constexpr double kUnitsPerDriverUnit = 1016.0 / 600;
+
+std::vector<Polyline> DriverDrawing()
+{
+    std::vector<Polyline> drawing = {
+        {{600, 600}, {12600, 600}, {12600, 9000}, {600, 9000}, {600, 600}},      // the border
+        {{6600, 8000}, {6600, 1600}}, {{6100, 2400}, {6600, 1600}, {7100, 2400}},  // an arrow pointing up
+        {{9600, 7800}, {12600, 7800}}, {{9600, 7800}, {9600, 9000}},              // the title block
+        {{1200, 7000}, {2400, 4000}, {3600, 7000}, {4800, 4000}}};
+    Polyline ring;
+    for (int i = 0; i <= 36; ++i)
+        ring.push_back({static_cast<int>(3000 + 1200 * std::cos(i * M_PI / 18)),
+                        static_cast<int>(2800 + 1200 * std::sin(i * M_PI / 18))});
+    drawing.push_back(ring);
+    return drawing;
+}
+
+// A PE number in base 32, for 7-bit channels.
+std::string Encoded(int value)
+{
+    unsigned magnitude = value < 0 ? static_cast<unsigned>(-value) * 2 + 1 : static_cast<unsigned>(value) * 2;
+    std::string digits;
+    for (; magnitude >= 32; magnitude >>= 5)
+        digits += static_cast<char>(63 + (magnitude & 31));
+    return digits + static_cast<char>(95 + magnitude);
+}
+
+std::string EncodedPolylines(const std::vector<Polyline>& drawing)
+{
+    std::string text;
+    for (const Polyline& line : drawing) {
+        text += "PE7<=" + Encoded(line[0].x()) + Encoded(line[0].y());
+        for (std::size_t i = 1; i < line.size(); ++i)
+            text += Encoded(line[i].x() - line[i - 1].x()) + Encoded(line[i].y() - line[i - 1].y());
+        text += ";";
+    }
+    return text;
+}
+
+// The page is 47520 x 33600 units (1188 x 840 mm); scaling either by
+// points mirrored below the origin or by points in percent of the page.
+std::string CadFile(int rotation, bool relativePoints)
+{
+    const bool turned = rotation % 180 != 0;
+    const long width = std::lround((turned ? 33600 : 47520) / kUnitsPerDriverUnit);
+    const long height = std::lround((turned ? 47520 : 33600) / kUnitsPerDriverUnit);
+    const std::string scaling = relativePoints ? "IR0,100,100,0;SC0," + std::to_string(width) + ",0," +
+                                                     std::to_string(height) + ";"
+                                               : "IP0,0,1016,-1016;SC0,600,0,600;";
+    return std::string(4096, '\0') + "\x1b%-12345X@PJL JOB NAME=\"site plan\"\r\n@PJL ENTER LANGUAGE=HPGL2\r\n" +
+           "BPIN;PS47520,33600;RO" + std::to_string(rotation) + ";" + scaling + "PW0.35;SP1;" +
+           EncodedPolylines(DriverDrawing()) + "PU;SP0;PG;\x1b%-12345X@PJL EOJ\r\n\x1b%-12345X";
+}
+
+// The same drawing in plain absolute moves, upright, for hp2xx.
+std::string PlainFile(const std::vector<Polyline>& drawing)
+{
+    std::string text = "IN;SP1;";
+    for (const Polyline& line : drawing) {
+        text += "PU" + std::to_string(line[0].x()) + "," + std::to_string(-line[0].y()) + ";PD";
+        for (std::size_t i = 1; i < line.size(); ++i)
+            text += (i > 1 ? "," : "") + std::to_string(line[i].x()) + "," + std::to_string(-line[i].y());
+        text += ";";
+    }
+    return text + "PU;";
+}
+
+ReferenceCase CadCase(const char* name, int rotation, bool relativePoints)
+{
+    const bool turned = rotation % 180 != 0;
+    const double pageWidth = (turned ? 33600 : 47520) / kUnitsPerDriverUnit;
+    const double pageHeight = (turned ? 47520 : 33600) / kUnitsPerDriverUnit;
+    return {name,
+            [rotation, relativePoints](const CTempDir& folder, std::string& preview, std::string& reference) {
+                preview = folder.Write("drawing.plt", CadFile(rotation, relativePoints));
+                reference = folder.Write("plain.hp", PlainFile(DriverDrawing()));
+            },
+            {},
+            QRectF(QPointF(600 / pageWidth, 600 / pageHeight), QPointF(12600 / pageWidth, 9000 / pageHeight))};
+}
+
+ReferenceCase SampleCase(const char* name, const char* sample, std::vector<std::string> options = {})
+{
+    return {name,
+            [sample](const CTempDir& folder, std::string& preview, std::string& reference) {
+                preview = reference = Hp2xxSample(folder, sample);
+            },
+            std::move(options), {}};
+}
+
+ReferenceCase WrittenCase(const char* name, std::string hpgl)
+{
+    return {name,
+            [hpgl](const CTempDir& folder, std::string& preview, std::string& reference) {
+                preview = reference = folder.Write("drawing.hp", hpgl);
+            },
+            {}, {}};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CadDrawings, ReferenceRendering,
+    testing::Values(SampleCase("AutoCadSample", "acad.hp"), CadCase("MirroredPoints", 0, false),
+                    CadCase("MirroredPointsTurned90", 90, false), CadCase("MirroredPointsTurned180", 180, false),
+                    CadCase("MirroredPointsTurned270", 270, false), CadCase("PointsInPercent", 0, true),
+                    CadCase("PointsInPercentTurned90", 90, true)),
+    ByCaseName());
+
+// Hand-written: the user's circles are ellipses where X and Y scale apart.
+INSTANTIATE_TEST_SUITE_P(
+    UnequalScaling, ReferenceRendering,
+    testing::Values(WrittenCase("Circle", "IN;IP0,0,16000,4000;SC0,100,0,100;SP1;PA50,50;CI20;"),
+                    WrittenCase("ArcAbsolute", "IN;IP0,0,16000,4000;SC0,100,0,100;SP1;PA20,50;PD;AA20,80,250;PU;"),
+                    WrittenCase("ArcRelative", "IN;IP0,0,4000,12000;SC0,10,0,10;SP1;PA80,80;PD;AR0,-10,-270;"),
+                    WrittenCase("Wedge", "IN;IP0,0,16000,4000;SC0,100,0,100;SP1;PA50,50;EW30,0,120;"),
+                    WrittenCase("Mixed", "IN;IP0,0,16000,4000;SC0,100,0,100;SP1;PA50,50;CI20;PA20,50;PD;"
+                                         "AA20,80,90;PU;PA80,20;EW15,0,120;")),
+    ByCaseName());
+}
