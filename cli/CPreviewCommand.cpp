@@ -1,6 +1,7 @@
 #include "CPreviewCommand.h"
 
 #include "CArguments.h"
+#include "CContentRecogniser.h"
 #include "CFormatTable.h"
 #include "CPlotRenderer.h"
 
@@ -36,7 +37,8 @@ int CPreviewCommand::Render(const std::string& file, const std::string& output, 
     char name[] = "qx-sendora-cli";
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
-    const CPreviewResult result = CPlotRenderer().Render(file, CFormatTable::Load().FormatOf(file), width);
+    const PlotFormat format = CContentRecogniser::NamedOrRecognised(CFormatTable::Load().FormatOf(file), file);
+    const CPreviewResult result = CPlotRenderer().Render(file, format, width);
     std::string error = result.Message();
     if (result.IsRendered() && Write(result.Image(), output, error))
         return kExitOk;

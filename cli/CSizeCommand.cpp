@@ -1,6 +1,7 @@
 #include "CSizeCommand.h"
 
 #include "CArguments.h"
+#include "CContentRecogniser.h"
 #include "CFormatTable.h"
 #include "CPdfSizeSource.h"
 #include "CPlotSizeReader.h"
@@ -31,7 +32,7 @@ bool CSizeCommand::PrintSize(const std::string& file, const CFormatTable& table,
     std::cout << file << '\t' << format << '\t';
     PlotSizeResult read{{}, CReadableFile::WhyNot(file)};
     if (read.Ok())
-        read = reader.Read(file, format);
+        read = reader.Read(file, CContentRecogniser::NamedOrRecognised(format, file));
     if (!read.Ok()) {
         std::cout << "-\t-\t" << CReadableFile::CannotRead(read.failure) << '\n';
         return false;

@@ -232,3 +232,9 @@ PlotFormat CContentRecogniser::RecogniseFile(const std::string& path)
     close(fd);
     return format;
 }
+
+PlotFormat CContentRecogniser::NamedOrRecognised(const std::string& formatName, const std::string& path)
+{
+    const PlotFormat named = PlotFormatOf(formatName);
+    return named != PlotFormat::Unknown ? named : RecogniseFile(path);
+}

@@ -21,4 +21,7 @@ public:
     // The same for a file; Unknown for one that cannot be read or is not a
     // regular file (a FIFO or device is refused without waiting on it).
     static PlotFormat RecogniseFile(const std::string& path);
+    // The format a name from the extension list stands for, else the one
+    // the file's content shows.
+    static PlotFormat NamedOrRecognised(const std::string& formatName, const std::string& path);
 };

@@ -88,9 +88,9 @@ bool CHpglInterpreter::Shape(unsigned command)
     case Code("PM"):
         Parameters(values, 1);
         if (values[0] == 1)
-            m_stroker.CloseSubpolygon();
+            m_stroker.CloseSubpolygon(m_penDown);
         else if (values[0] == 2)
-            m_stroker.EndPolygon();
+            m_stroker.EndPolygon(m_penDown);
         else
             m_stroker.BeginPolygon();
         break;
@@ -108,6 +108,8 @@ bool CHpglInterpreter::Setup(unsigned command)
     case Code("IN"): Parameters(values, 1); Reset(true); break;
     case Code("DF"): Reset(false); break;
     case Code("PS"): SetPage(); break;
+    case Code("PG"):
+    case Code("AF"): Parameters(values, 1); AdvancePage(); break;
     case Code("IP"): m_transform.SetScalingPoints(values, Parameters(values, 4)); break;
     case Code("IR"): m_transform.SetRelativeScalingPoints(values, Parameters(values, 4)); break;
     case Code("SC"): m_transform.SetScale(values, Parameters(values, 7)); break;
@@ -149,7 +151,7 @@ bool CHpglInterpreter::Style(unsigned command)
 void CHpglInterpreter::Reset(bool initialize)
 {
     m_labeler.Reset();
-    m_stroker.EndPolygon();
+    m_stroker.EndPolygon(true);
     m_transform.SetScale(nullptr, 0);
     if (!initialize)
         return;
@@ -294,6 +296,32 @@ void CHpglInterpreter::Finish()
         return;
     }
     CHpglDrawing& drawing = m_result.drawing;
+    if (!drawing.IsEmpty() || m_pages == 0)
+        ++m_pages;
+    m_result.pages = m_pages;
+    if (m_firstPage)
+        drawing = std::move(*m_firstPage);
+    else
+        FinishPage(drawing);
+}
+
+// A page feed after a drawn page ends it; only page 1 is kept, the others
+// are counted.
+void CHpglInterpreter::AdvancePage()
+{
+    m_stroker.Break();
+    CHpglDrawing& drawing = m_result.drawing;
+    if (drawing.IsEmpty())
+        return;
+    if (++m_pages == 1) {
+        FinishPage(drawing);
+        m_firstPage = std::move(drawing);
+    }
+    drawing = CHpglDrawing();
+}
+
+void CHpglInterpreter::FinishPage(CHpglDrawing& drawing) const
+{
     drawing.SetPage(static_cast<float>(m_transform.PageWidth()), static_cast<float>(m_transform.PageHeight()));
     // The sheet is seen as the last rotation turned it.
     drawing.Rotate(-m_transform.Rotation());

@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 // Carries out the commands of one HP-GL file on a drawing, keeping the pen
 // position in plotter units of the turned coordinate system.
@@ -37,6 +38,8 @@ private:
     void Wedge(bool filled);
     int Parameters(double* values, int max);
     bool WithinLimits();
+    void AdvancePage();
+    void FinishPage(CHpglDrawing& drawing) const;
     void Finish();
 
     CByteReader& m_reader;
@@ -54,6 +57,8 @@ private:
     std::uint16_t m_pen = 1;
     std::array<float, 256> m_widthsMm{};
     bool m_relativeWidths = false;
+    std::optional<CHpglDrawing> m_firstPage;
+    int m_pages = 0;
     std::size_t m_commands = 0;
     std::uint64_t m_work = 0;
     std::chrono::steady_clock::time_point m_start;

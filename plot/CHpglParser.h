@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
-// The result of reading an HP-GL file: the drawing, or why there is none
-// ("damaged HP-GL file: ...").
+// The result of reading an HP-GL file: the drawing of its first page and
+// the number of pages, or why there is none ("damaged HP-GL file: ...").
 struct HpglParseResult {
     CHpglDrawing drawing;
     std::string error;
+    int pages = 1;  // those with something drawn, at least 1
     bool Ok() const { return error.empty(); }
 };
 

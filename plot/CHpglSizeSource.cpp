@@ -7,5 +7,5 @@ PlotSizeResult CHpglSizeSource::ReadSize(const std::string& path) const
         return {{}, parsed.error};
     const CHpglDrawing& drawing = parsed.drawing;
     // A file that draws nothing has no size; that is no damage.
-    return {CPlotSize(drawing.WidthMm(), drawing.HeightMm()), {}};
+    return {CPlotSize(drawing.WidthMm(), drawing.HeightMm(), parsed.pages), {}};
 }

@@ -34,6 +34,7 @@ void CHpglStroker::LineTo(PlotPoint to)
     } else if (m_inPolygon) {
         if (m_newSubpath) {
             m_subpathStarts.push_back(static_cast<std::uint32_t>(m_polygon.size()));
+            m_subpathOpen.push_back(false);
             m_polygon.push_back(m_current);
             m_newSubpath = false;
         }
@@ -60,6 +61,7 @@ void CHpglStroker::Shape(const PlotPoint* points, std::size_t count, bool filled
         return;
     if (m_inPolygon) {
         m_subpathStarts.push_back(static_cast<std::uint32_t>(m_polygon.size()));
+        m_subpathOpen.push_back(false);
         m_polygon.insert(m_polygon.end(), points, points + count);
         m_newSubpath = true;
         return;
@@ -68,15 +70,15 @@ void CHpglStroker::Shape(const PlotPoint* points, std::size_t count, bool filled
     Emit(points, count, filled ? CHpglDrawing::kFilled : 0);
 }
 
-bool CHpglStroker::Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags)
+bool CHpglStroker::Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags, bool closed)
 {
     if (m_pen == 0 || count < 2)
         return false;
     m_drawing.BeginPolyline(points[0], m_pen, m_widthMm, flags);
     for (std::size_t i = 1; i < count; ++i)
         m_drawing.AddPoint(points[i]);
-    // Closed: back to the start.
-    m_drawing.AddPoint(points[0]);
+    if (closed)
+        m_drawing.AddPoint(points[0]);
     m_drawing.EndPolyline();
     return true;
 }
@@ -86,8 +88,22 @@ void CHpglStroker::BeginPolygon()
     Break();
     m_polygon.clear();
     m_subpathStarts.clear();
+    m_subpathOpen.clear();
     m_inPolygon = true;
     m_newSubpath = true;
+}
+
+void CHpglStroker::CloseSubpolygon(bool penDown)
+{
+    if (m_inPolygon && !m_newSubpath && !penDown)
+        m_subpathOpen.back() = true;
+    m_newSubpath = true;
+}
+
+void CHpglStroker::EndPolygon(bool penDown)
+{
+    CloseSubpolygon(penDown);
+    m_inPolygon = false;
 }
 
 void CHpglStroker::EdgePolygon()
@@ -109,7 +125,8 @@ void CHpglStroker::EmitPolygon(std::uint16_t firstFlags, std::uint16_t moreFlags
     for (std::size_t i = 0; i < m_subpathStarts.size(); ++i) {
         const std::size_t begin = m_subpathStarts[i];
         const std::size_t end = i + 1 < m_subpathStarts.size() ? m_subpathStarts[i + 1] : m_polygon.size();
-        if (Emit(m_polygon.data() + begin, end - begin, first ? firstFlags : moreFlags))
+        const bool closed = firstFlags != 0 || !m_subpathOpen[i];
+        if (Emit(m_polygon.data() + begin, end - begin, first ? firstFlags : moreFlags, closed))
             first = false;
     }
 }

@@ -24,15 +24,17 @@ public:
     bool IsFull() const { return m_full; }
 
     void BeginPolygon();
-    void CloseSubpolygon() { m_newSubpath = true; }
-    void EndPolygon() { m_inPolygon = false; }
+    // PM 1 and PM 2. An outline that ends with the pen up stays open in EP,
+    // as drivers that edge open paths through the polygon buffer expect.
+    void CloseSubpolygon(bool penDown);
+    void EndPolygon(bool penDown);
     bool InPolygon() const { return m_inPolygon; }
     void EdgePolygon();
     void FillPolygon();
 
 private:
     bool Room(std::size_t points);
-    bool Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags);
+    bool Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags, bool closed = true);
     void EmitPolygon(std::uint16_t firstFlags, std::uint16_t moreFlags);
 
     CHpglDrawing& m_drawing;
@@ -46,4 +48,5 @@ private:
     bool m_newSubpath = true;
     std::vector<PlotPoint> m_polygon;
     std::vector<std::uint32_t> m_subpathStarts;
+    std::vector<bool> m_subpathOpen;
 };

@@ -9,8 +9,13 @@ namespace {
 std::string Number(double mm, CPlotSize::Unit unit)
 {
     char text[32];
-    if (unit == CPlotSize::Unit::Inches)
+    if (unit == CPlotSize::Unit::Inches && mm < 2.413)
+        std::snprintf(text, sizeof text, "%.2f", mm / 25.4);
+    else if (unit == CPlotSize::Unit::Inches)
         std::snprintf(text, sizeof text, "%.1f", std::round(mm / 2.54) / 10);
+    // A page under 1 mm (or 0.1 in) would otherwise read as nothing at all.
+    else if (mm < 0.95)
+        std::snprintf(text, sizeof text, "%.1f", mm);
     else
         std::snprintf(text, sizeof text, "%.0f", std::round(mm));
     return text;

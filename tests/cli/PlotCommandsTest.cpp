@@ -40,6 +40,10 @@ TEST_P(PlotCommands, PrintSizesAndWritePictures)
     dir.Write("a4.pdf", SamplePdf(595, 842, 2, "0 0 297 842 re f"));
     dir.Write("damaged.pdf", "%PDF-1.4\nnot a document\n");
     dir.Write("drawing.cgm", "BEGMF");
+    dir.Write("pages.plt", "IN;PS4000,2000;PD1,1;PG;PD9,9;AF;PS8000,8000;PD1,1;PG;");
+    dir.Write("frame.hp", kSampleHpgl);
+    dir.Write("a4.dat", SamplePdf(595, 842, 2));
+    dir.Write("notes.txt", "INTRODUCTION to the drawing\n");
     std::vector<std::string> args;
     for (const auto& arg : c.args)
         args.push_back(InFolder(arg, dir.Path()));
@@ -63,6 +67,15 @@ INSTANTIATE_TEST_SUITE_P(
                         "DIR/damaged.pdf\tPDF\t-\t-\tcannot read: damaged PDF file\n"
                         "DIR/none.plt\tHPGL\t-\t-\tcannot read: no such file or directory\n"
                         "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
+        PlotCommandCase{"SizeCountsHpglPages", {"size", "DIR/pages.plt"}, 0, "DIR/pages.plt\tHPGL\t100 x 50 mm\t3\n", "",
+                        0},
+        PlotCommandCase{"SizeByContentOfAnUnlistedExtension", {"size", "DIR/frame.hp", "DIR/a4.dat", "DIR/notes.txt"}, 1,
+                        "DIR/frame.hp\t(unknown format)\t100 x 50 mm\t1\n"
+                        "DIR/a4.dat\t(unknown format)\t210 x 297 mm (A4)\t2\n"
+                        "DIR/notes.txt\t(unknown format)\t-\t-\tcannot read: no reader for this data format\n",
+                        "", 0},
+        PlotCommandCase{"PreviewByContentOfAnUnlistedExtension",
+                        {"preview", "DIR/frame.hp", "-o", "DIR/out.png", "--width", "200"}, 0, "", "", 200},
         PlotCommandCase{"PreviewOfHpgl", {"preview", "DIR/frame.plt", "-o", "DIR/out.png", "--width", "300"}, 0, "",
                         "", 300},
         PlotCommandCase{"PreviewOfPdf", {"preview", "DIR/a4.pdf", "-o", "DIR/out.png"}, 0, "", "", 1024},

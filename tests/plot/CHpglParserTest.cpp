@@ -34,6 +34,7 @@ struct DrawingCase {
     // The plot's size, in mm: the page where PS sets one, else the extents.
     double widthMm;
     double heightMm;
+    int pages = 1;
 };
 
 const DrawingCase kDrawings[] = {
@@ -64,6 +65,9 @@ const DrawingCase kDrawings[] = {
     {"PjlAndPcl", kEsc + "%-12345X@PJL JOB\n@PJL ENTER LANGUAGE=HPGL2\n" + kEsc + "E" + kEsc + "*b12W PD9999,9999;" + kEsc +
                       "%1BIN;PU0,0;PD400,400;" + kEsc + "%0A PD 90000,0 text" + kEsc + "%1BPU;" + kEsc + "%-12345X",
      10, 10},
+    {"PagesCountedPageOneSized", "IN;PS4000,2000;PU0,0;PD400,400;PG;PS8000,4000;PD800,800;PG1;PD1,1;PG;PG;", 100, 50, 3},
+    {"AdvanceFullPage", "IN;PU0,0;PD4000,2000;AF;PU;PD40,40;", 100, 50, 2},
+    {"FeedsWithoutDrawing", "IN;PG;PU0,0;PD4000,2000;PG;PG;", 100, 50, 1},
 };
 
 class HpglDrawingTest : public testing::TestWithParam<DrawingCase> {};
@@ -74,6 +78,7 @@ TEST_P(HpglDrawingTest, SizeIsThePageElseWhatIsDrawn)
     ASSERT_TRUE(result.Ok()) << result.error;
     EXPECT_NEAR(result.drawing.WidthMm(), GetParam().widthMm, 0.1);
     EXPECT_NEAR(result.drawing.HeightMm(), GetParam().heightMm, 0.1);
+    EXPECT_EQ(result.pages, GetParam().pages);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, HpglDrawingTest, testing::ValuesIn(kDrawings), ByCaseName());

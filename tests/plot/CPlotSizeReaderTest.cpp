@@ -32,6 +32,8 @@ void Text(const std::string& path, const std::string& bytes)
 
 const ReaderCase kCases[] = {
     {"HpglPage", "HPGL", [](auto& p) { Text(p, "IN;PS33640,47560;PD1,1;"); }, "841 x 1189 mm (A0)", ""},
+    {"HpglPages", "HPGL", [](auto& p) { Text(p, "IN;PS4000,2000;PD1,1;PG;PD9,9;AF;PS8000,8000;PD1,1;PG;"); },
+     "100 x 50 mm, 3 pages", ""},
     {"HpglNothingDrawn", "HP-GL/2", [](auto& p) { Text(p, "IN;SP1;"); }, "-", ""},
     {"HpglDamaged", "HPGL", [](auto& p) { Text(p, "\x89PNG\r\n\x1a\n"); }, "-", "damaged HP-GL file: no HP-GL commands"},
     {"TiffA4", "TIFF", [](auto& p) { WriteTiff(p, {.width = 2480, .height = 3508}, Blank); }, "210 x 297 mm (A4)", ""},

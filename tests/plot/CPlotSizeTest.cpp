@@ -27,6 +27,9 @@ const SizeCase kSizes[] = {
     {"AnsiE", 1117.6, 863.6, 1, "1118 × 864 mm (ANSI E)", "44.0 × 34.0 in (ANSI E)", "1118 x 864 mm (ANSI E)"},
     {"TwoA0", 1189, 1682, 1, "1189 × 1682 mm (2A0)", "46.8 × 66.2 in (2A0)", "1189 x 1682 mm (2A0)"},
     {"Pages", 210, 297, 3, "210 × 297 mm (A4), 3 pages", "8.3 × 11.7 in (A4), 3 pages", "210 x 297 mm (A4), 3 pages"},
+    {"UnderOneMillimetre", 0.5, 0.26, 1, "0.5 × 0.3 mm", "0.02 × 0.01 in", "0.5 x 0.3 mm"},
+    {"JustUnderOneMillimetre", 0.94, 12, 1, "0.9 × 12 mm", "0.04 × 0.5 in", "0.9 x 12 mm"},
+    {"RoundsToOneMillimetre", 0.96, 3.2, 1, "1 × 3 mm", "0.04 × 0.1 in", "1 x 3 mm"},
     {"NoSize", 0, 0, 0, "—", "—", "-"},
 };
 
