@@ -55,23 +55,49 @@ bool CanReadScanlines(TIFF* tiff)
     return (bits == 1 && samples == 1 && grey) || (bits == 8 && (grey || (photometric == PHOTOMETRIC_RGB && samples >= 3)));
 }
 
-RasterBitmap Turned(const RasterBitmap& stored, std::uint32_t pelPath)
+// The picture as seen, from rows stored as the TIFF Orientation tag says
+// (1 as seen, 2 to 4 mirrored or upside down, 5 to 8 rows as columns).
+RasterBitmap Oriented(const RasterBitmap& stored, std::uint16_t orientation)
 {
-    if (pelPath == 0)
+    if (orientation <= ORIENTATION_TOPLEFT || orientation > ORIENTATION_LEFTBOT)
         return stored;
     RasterBitmap seen = stored;
-    const bool sideways = pelPath != 180;
+    const bool sideways = orientation >= ORIENTATION_LEFTTOP;
     seen.width = sideways ? stored.height : stored.width;
     seen.height = sideways ? stored.width : stored.height;
-    std::swap(seen.sourceWidth, sideways ? seen.sourceHeight : seen.sourceWidth);
+    if (sideways)
+        std::swap(seen.sourceWidth, seen.sourceHeight);
+    const int w = stored.width, h = stored.height, channels = stored.channels;
     for (int y = 0; y < seen.height; ++y)
         for (int x = 0; x < seen.width; ++x) {
-            const int row = pelPath == 90 ? x : (pelPath == 270 ? stored.height - 1 - x : stored.height - 1 - y);
-            const int column = pelPath == 90 ? stored.width - 1 - y : (pelPath == 270 ? y : stored.width - 1 - x);
-            seen.pixels[static_cast<std::size_t>(y) * seen.width + x] =
-                stored.pixels[static_cast<std::size_t>(row) * stored.width + column];
+            int column = x, row = y;
+            switch (orientation) {
+            case ORIENTATION_TOPRIGHT: column = w - 1 - x; break;
+            case ORIENTATION_BOTRIGHT: column = w - 1 - x; row = h - 1 - y; break;
+            case ORIENTATION_BOTLEFT: row = h - 1 - y; break;
+            case ORIENTATION_LEFTTOP: column = y; row = x; break;
+            case ORIENTATION_RIGHTTOP: column = y; row = h - 1 - x; break;
+            case ORIENTATION_RIGHTBOT: column = w - 1 - y; row = h - 1 - x; break;
+            default: column = w - 1 - y; row = x; break;  // LEFTBOT
+            }
+            const auto from = (static_cast<std::size_t>(row) * w + column) * channels;
+            const auto to = (static_cast<std::size_t>(y) * seen.width + x) * channels;
+            std::copy_n(stored.pixels.begin() + static_cast<std::ptrdiff_t>(from), channels,
+                        seen.pixels.begin() + static_cast<std::ptrdiff_t>(to));
         }
     return seen;
+}
+
+// A CALS pel path (the direction of its lines) as the TIFF orientation
+// that stores a picture the same way.
+std::uint16_t OrientationOfPelPath(std::uint32_t pelPath)
+{
+    switch (pelPath) {
+    case 90: return ORIENTATION_LEFTBOT;
+    case 180: return ORIENTATION_BOTRIGHT;
+    case 270: return ORIENTATION_RIGHTTOP;
+    default: return ORIENTATION_TOPLEFT;
+    }
 }
 }
 
@@ -86,9 +112,16 @@ std::string CRasterDecoder::CheckSize(std::uint32_t width, std::uint32_t height)
 RasterResult CRasterDecoder::DecodeTiff(const std::string& path, int maxWidth, int maxHeight) const
 {
     CTiffHandle tiff;
-    RasterResult result = tiff.Open(path) ? Decode(tiff, maxWidth, maxHeight) : Failure(tiff.Error());
+    if (!tiff.Open(path))
+        return Failure("damaged TIFF file: " + tiff.Error());
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
+    TIFFGetFieldDefaulted(tiff.Get(), TIFFTAG_ORIENTATION, &orientation);
+    const bool sideways = orientation >= ORIENTATION_LEFTTOP && orientation <= ORIENTATION_LEFTBOT;
+    RasterResult result = Decode(tiff, sideways ? maxHeight : maxWidth, sideways ? maxWidth : maxHeight);
     if (!result.Ok())
         result.error = "damaged TIFF file: " + result.error;
+    else
+        result.bitmap = Oriented(result.bitmap, orientation);
     return result;
 }
 
@@ -143,7 +176,7 @@ RasterResult CRasterDecoder::DecodeCalsData(std::string_view data, int maxWidth,
     if (!result.Ok())
         result.error = "damaged CALS file: " + result.error;
     else
-        result.bitmap = Turned(result.bitmap, header.PelPath());
+        result.bitmap = Oriented(result.bitmap, OrientationOfPelPath(header.PelPath()));
     return result;
 }
 
@@ -164,10 +197,10 @@ RasterResult CRasterDecoder::Decode(CTiffHandle& tiff, int maxWidth, int maxHeig
     const bool grey = samples <= 2 && photometric <= PHOTOMETRIC_MINISBLACK;
     CRasterScaler scaler(width, height, outWidth, outHeight, grey ? 1 : 3);
     std::string error;
-    tiff.ClearWarning();
+    // A warning (old-style JPEG, a short strip) still leaves a picture.
     const bool read = CanReadScanlines(t) ? ReadScanlines(t, scaler, error) : ReadBands(t, scaler, error);
-    if (!read || !tiff.Error().empty() || !tiff.Warning().empty())
-        return Failure(!tiff.Error().empty() ? tiff.Error() : (read ? tiff.Warning() : error));
+    if (!read || !tiff.Error().empty())
+        return Failure(!tiff.Error().empty() ? tiff.Error() : error);
     RasterResult result{scaler.Take(), {}};
     result.bitmap.dotsPerInch = DotsPerInch(t);
     return result;
@@ -208,7 +241,8 @@ bool CRasterDecoder::ReadBands(TIFF* tiff, CRasterScaler& scaler, std::string& e
         error = message;
         return false;
     }
-    image.req_orientation = ORIENTATION_TOPLEFT;
+    // Rows as stored: the caller turns the picture, the same for all paths.
+    image.req_orientation = image.orientation;
     std::uint32_t band = 1;
     TIFFGetFieldDefaulted(tiff, TIFFIsTiled(tiff) ? TIFFTAG_TILELENGTH : TIFFTAG_ROWSPERSTRIP, &band);
     band = std::clamp<std::uint32_t>(band, 1, image.height);

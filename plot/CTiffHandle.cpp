@@ -63,9 +63,8 @@ int CTiffHandle::OnError(TIFF*, void* self, const char* module, const char* form
     return 1;
 }
 
-int CTiffHandle::OnWarning(TIFF*, void* self, const char* module, const char* format, va_list arguments)
+int CTiffHandle::OnWarning(TIFF*, void*, const char*, const char*, va_list)
 {
-    Keep(static_cast<CTiffHandle*>(self)->m_warning, module, format, arguments);
     return 1;
 }
 

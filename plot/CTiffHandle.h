@@ -7,7 +7,8 @@
 #include <tiffio.h>
 
 // One open libtiff handle, on a file or on a buffer in memory, whose
-// errors are kept as text instead of going to the standard error. Every
+// errors are kept as text instead of going to the standard error, and whose
+// warnings (a picture libtiff still reads) are dropped. Every
 // single allocation libtiff makes for it is bounded.
 class CTiffHandle {
 public:
@@ -26,10 +27,6 @@ public:
     TIFF* Get() const { return m_tiff; }
     // libtiff's first error, or a word of this program's.
     const std::string& Error() const { return m_error; }
-    // libtiff's first warning since ClearWarning: for a picture's data, a
-    // sign of damage such as a premature end.
-    const std::string& Warning() const { return m_warning; }
-    void ClearWarning() { m_warning.clear(); }
 
 private:
     struct Memory {
@@ -51,5 +48,4 @@ private:
     TIFF* m_tiff = nullptr;
     Memory m_memory;
     std::string m_error;
-    std::string m_warning;
 };

@@ -58,6 +58,13 @@ const DecodeCase kCases[] = {
      {{10, 10, 0}, {90, 40, 255}}, ""},
     {"CalsTurned", true, [](auto& p) { WriteFileBytes(p, CalsFile("090,000", 800, 400, 200, LeftHalf)); }, 50, 50, 100,
      1, {{25, 90, 0}, {25, 10, 255}}, ""},
+    // libtiff warns of the premature end and still gives the lines it read.
+    {"CalsCutShort", true,
+     [](auto& p) {
+         const std::string whole = CalsFile("000,270", 800, 400, 200, LeftHalf);
+         WriteFileBytes(p, whole.substr(0, 2048 + (whole.size() - 2048) / 2));
+     },
+     100, 100, 50, 1, {{10, 5, 0}, {90, 5, 255}}, ""},
     {"CalsHuge", true,
      [](auto& p) { WriteFileBytes(p, CalsFile("000,270", 8, 8, 200, LeftHalf).replace(1152, 22, "rpelcnt: 999999,999999")); },
      100, 0, 0, 1, {}, "damaged CALS file: a picture of 999999 x 999999 pixels is out of bounds"},

@@ -15,6 +15,7 @@ void WriteTags(TIFF* tiff, const TiffSample& s)
     TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, s.photometric);
     TIFFSetField(tiff, TIFFTAG_COMPRESSION, s.compression);
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, s.orientation);
     if (s.tiled) {
         TIFFSetField(tiff, TIFFTAG_TILEWIDTH, 16);
         TIFFSetField(tiff, TIFFTAG_TILELENGTH, 16);

@@ -21,6 +21,7 @@ struct TiffSample {
     std::uint16_t unit = RESUNIT_INCH;
     bool tiled = false;
     int pages = 1;
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
 };
 
 void WriteTiff(const std::string& path, const TiffSample& sample, const PixelFunction& pixel);

@@ -1,8 +1,16 @@
 #include "CInkPicture.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+
+namespace {
+constexpr double kBoxTolerance = 0.02;
+constexpr double kShareNear = 0.9;
+constexpr int kReach = 2;
+}
 
 CInkPicture::CInkPicture(int width, int height)
     : m_width(width), m_height(height), m_ink(static_cast<std::size_t>(width) * height)
@@ -97,4 +105,42 @@ double CInkPicture::ShareNear(const CInkPicture& other, int reach) const
             near += found;
         }
     return ink == 0 ? 0 : static_cast<double>(near) / ink;
+}
+
+void CInkPicture::ExpectAlike(const CInkPicture& preview, const CInkPicture& reference, Frame frame)
+{
+    const QRect box = preview.Box();
+    const QRect referenceBox = reference.Box();
+    ASSERT_FALSE(box.isEmpty()) << "blank preview";
+    ASSERT_FALSE(referenceBox.isEmpty()) << "blank reference";
+    const QRectF whole(0, 0, preview.Width(), preview.Height());
+    const QRectF referenceWhole(0, 0, reference.Width(), reference.Height());
+    const CInkPicture laid =
+        frame == Frame::Ink ? reference.Mapped(QRectF(referenceBox).adjusted(0, 0, 1, 1), QRectF(box).adjusted(0, 0, 1, 1),
+                                               preview.Width(), preview.Height())
+                            : reference.Mapped(referenceWhole, whole, preview.Width(), preview.Height());
+    if (frame == Frame::Ink) {
+        const double aspect = static_cast<double>(box.width()) / box.height();
+        const double referenceAspect = static_cast<double>(referenceBox.width()) / referenceBox.height();
+        EXPECT_NEAR(aspect / referenceAspect, 1, kBoxTolerance) << "inked box of another shape";
+    } else {
+        const QRect laidBox = laid.Box();
+        EXPECT_NEAR(box.left(), laidBox.left(), kBoxTolerance * preview.Width()) << "inked box elsewhere";
+        EXPECT_NEAR(box.right(), laidBox.right(), kBoxTolerance * preview.Width()) << "inked box elsewhere";
+        EXPECT_NEAR(box.top(), laidBox.top(), kBoxTolerance * preview.Height()) << "inked box elsewhere";
+        EXPECT_NEAR(box.bottom(), laidBox.bottom(), kBoxTolerance * preview.Height()) << "inked box elsewhere";
+    }
+    EXPECT_GE(laid.ShareNear(preview, kReach), kShareNear) << "reference ink missing in the preview";
+    EXPECT_GE(preview.ShareNear(laid, kReach), kShareNear) << "preview ink not in the reference";
+}
+
+void CInkPicture::ExpectInkAt(const CInkPicture& preview, const QRectF& shares)
+{
+    const QRect box = preview.Box();
+    const double w = preview.Width();
+    const double h = preview.Height();
+    EXPECT_NEAR(box.left() / w, shares.left(), kBoxTolerance);
+    EXPECT_NEAR(box.top() / h, shares.top(), kBoxTolerance);
+    EXPECT_NEAR((box.right() + 1) / w, shares.right(), kBoxTolerance);
+    EXPECT_NEAR((box.bottom() + 1) / h, shares.bottom(), kBoxTolerance);
 }

@@ -32,6 +32,16 @@ public:
     // (the same size); 0 without ink.
     double ShareNear(const CInkPicture& other, int reach) const;
 
+    // The metric of the comparisons with another program's rendering: the
+    // inked boxes alike within 2 %, and 90 % of each picture's ink within
+    // 2 pixels of the other's. A reference cropped to its ink (hp2xx) is
+    // laid on the preview by the inked boxes, whose shapes must then agree;
+    // one of the whole page is laid on the whole preview.
+    enum class Frame { Ink, Page };
+    static void ExpectAlike(const CInkPicture& preview, const CInkPicture& reference, Frame frame);
+    // Where the ink lies, in shares of the picture's sides.
+    static void ExpectInkAt(const CInkPicture& preview, const QRectF& shares);
+
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * m_width + x; }
 

@@ -18,9 +18,6 @@
 // the pictures are laid onto each other by their inked boxes; where a
 // drawing lies on its page is checked against the page itself.
 namespace {
-constexpr double kBoxTolerance = 0.02;
-constexpr double kShareNear = 0.9;
-constexpr int kReach = 2;
 constexpr int kPreviewWidth = 600;
 const std::string kHp2xxSamples = "/usr/share/doc/hp2xx/hp-tests/";
 
@@ -66,35 +63,6 @@ CInkPicture Hp2xxLike(const std::string& path, const QRect& previewBox, const st
     return Hp2xx(path, dpi, options);
 }
 
-// The metric: the inked boxes of the same shape within 2 %, and 90 % of
-// each picture's ink within 2 pixels of the other's.
-void ExpectLikeReference(const CInkPicture& preview, const CInkPicture& reference)
-{
-    const QRect box = preview.Box();
-    const QRect referenceBox = reference.Box();
-    ASSERT_FALSE(box.isEmpty()) << "blank preview";
-    ASSERT_FALSE(referenceBox.isEmpty()) << "blank reference";
-    const double aspect = static_cast<double>(box.width()) / box.height();
-    const double referenceAspect = static_cast<double>(referenceBox.width()) / referenceBox.height();
-    EXPECT_NEAR(aspect / referenceAspect, 1, kBoxTolerance) << "inked box of another shape";
-    const CInkPicture laid = reference.Mapped(QRectF(referenceBox).adjusted(0, 0, 1, 1),
-                                              QRectF(box).adjusted(0, 0, 1, 1), preview.Width(), preview.Height());
-    EXPECT_GE(laid.ShareNear(preview, kReach), kShareNear) << "reference ink missing in the preview";
-    EXPECT_GE(preview.ShareNear(laid, kReach), kShareNear) << "preview ink not in the reference";
-}
-
-// Where the ink lies on the page, in shares of the page's sides.
-void ExpectInkOnPage(const CInkPicture& preview, const QRectF& expected)
-{
-    const QRect box = preview.Box();
-    const double w = preview.Width();
-    const double h = preview.Height();
-    EXPECT_NEAR(box.left() / w, expected.left(), kBoxTolerance);
-    EXPECT_NEAR(box.top() / h, expected.top(), kBoxTolerance);
-    EXPECT_NEAR((box.right() + 1) / w, expected.right(), kBoxTolerance);
-    EXPECT_NEAR((box.bottom() + 1) / h, expected.bottom(), kBoxTolerance);
-}
-
 struct ReferenceCase {
     const char* name;
     // Writes the file to preview and the file hp2xx reads (often the same).
@@ -121,9 +89,10 @@ TEST_P(ReferenceRendering, PreviewLooksLikeTheIndependentRendering)
 
     ASSERT_TRUE(result.IsRendered()) << result.Message();
     const CInkPicture preview = CInkPicture::FromImage(result.Image());
-    ExpectLikeReference(preview, Hp2xxLike(referencePath, preview.Box(), GetParam().hp2xxOptions));
+    CInkPicture::ExpectAlike(preview, Hp2xxLike(referencePath, preview.Box(), GetParam().hp2xxOptions),
+                             CInkPicture::Frame::Ink);
     if (!GetParam().onPage.isEmpty())
-        ExpectInkOnPage(preview, GetParam().onPage);
+        CInkPicture::ExpectInkAt(preview, GetParam().onPage);
 }
 
 // A hand-written reproduction of what CAD plot drivers send: a drawing in
