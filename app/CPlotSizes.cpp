@@ -1,5 +1,6 @@
 #include "CPlotSizes.h"
 
+#include "CGhostscriptSizeSource.h"
 #include "CPdfSizeSource.h"
 #include "CPlotSizeReader.h"
 #include "PlotFormat.h"
@@ -23,6 +24,7 @@ CPlotSizes::Reader CoreReader()
 {
     auto reader = std::make_shared<CPlotSizeReader>();
     CPdfSizeSource::Install(*reader);
+    CGhostscriptSizeSource::Install(*reader);
     return [reader = std::shared_ptr<const CPlotSizeReader>(std::move(reader))](const std::string& path,
                                                                                 const std::string& formatName) {
         return reader->Read(path, formatName);

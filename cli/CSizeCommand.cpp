@@ -3,6 +3,7 @@
 #include "CArguments.h"
 #include "CContentRecogniser.h"
 #include "CFormatTable.h"
+#include "CGhostscriptSizeSource.h"
 #include "CPdfSizeSource.h"
 #include "CPlotSizeReader.h"
 #include "CReadableFile.h"
@@ -20,6 +21,7 @@ int CSizeCommand::Run(const std::vector<std::string>& args)
     const CFormatTable table = CFormatTable::Load();
     CPlotSizeReader reader;
     CPdfSizeSource::Install(reader);
+    CGhostscriptSizeSource::Install(reader);
     bool allRead = true;
     for (const auto& file : arguments.Operands())
         allRead = PrintSize(file, table, reader) && allRead;

@@ -82,7 +82,7 @@ PlotSizeResult CPostScriptSizeSource::SizeOf(std::string_view head, std::string_
         size.reset();
     }
     if (!size)
-        return {{}, "no %%BoundingBox comment in the PostScript file"};
+        return {{}, kNoBoundingBox};
     int pages = 1;
     if (const auto value = Value(head, trailer, "%%Pages:")) {
         const std::size_t digits = value->find_first_not_of(' ');
