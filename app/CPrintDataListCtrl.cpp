@@ -58,6 +58,7 @@ void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host)
     setModel(m_model);
     setItemDelegate(new CPrintDataDelegate(host, this));
     AddSizeUnitChoice();
+    AddDeleteShortcut();
     SizeColumns();
 }
 
@@ -92,6 +93,16 @@ void CPrintDataListCtrl::AddSizeUnitChoice()
     horizontalHeader()->addAction(m_inchesAction);
 }
 
+// Only while the list itself has the focus: in an editor, Delete edits.
+void CPrintDataListCtrl::AddDeleteShortcut()
+{
+    auto* deleteSelected = new QAction(this);
+    deleteSelected->setShortcut(QKeySequence::Delete);
+    deleteSelected->setShortcutContext(Qt::WidgetShortcut);
+    addAction(deleteSelected);
+    connect(deleteSelected, &QAction::triggered, this, &CPrintDataListCtrl::DeleteSelected);
+}
+
 bool CPrintDataListCtrl::IsSizesInInches() const
 {
     return m_inchesAction->isChecked();
@@ -109,6 +120,53 @@ std::vector<int> CPrintDataListCtrl::SelectedRows() const
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+int CPrintDataListCtrl::PreviewRow() const
+{
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row()))
+        return current.row();
+    const std::vector<int> rows = SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void CPrintDataListCtrl::DeleteSelected()
+{
+    for (auto rows = SelectedRows(); !rows.empty(); rows = SelectedRows())
+        m_model->DeleteRow(rows.front());
+}
+
+void CPrintDataListCtrl::MoveSelectionUp()
+{
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty() || rows.front() == 0)
+        return;
+    for (const int row : rows)
+        MoveRow(row, row - 1);
+    m_model->UpdateRowCount();
+}
+
+void CPrintDataListCtrl::MoveSelectionDown()
+{
+    const int count = m_model->rowCount();
+    if (count == 0 || selectionModel()->isRowSelected(count - 1))
+        return;
+    for (int row = count - 2; row >= 0; --row)
+        if (selectionModel()->isRowSelected(row))
+            MoveRow(row, row + 1);
+    m_model->UpdateRowCount();
+}
+
+// The entry moves to a neighbouring row and takes the selection and the
+// focus with it.
+void CPrintDataListCtrl::MoveRow(int from, int to)
+{
+    m_model->SwapWithNext(std::min(from, to));
+    QItemSelectionModel& selection = *selectionModel();
+    selection.select(m_model->index(to, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection.setCurrentIndex(m_model->index(to, 0), QItemSelectionModel::NoUpdate);
+    selection.select(m_model->index(from, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
 std::unique_ptr<CPrintData> CPrintDataListCtrl::MakeEntry(const std::string& path, const CFormatTable& formats) const

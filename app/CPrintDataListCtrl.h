@@ -32,6 +32,8 @@ public:
     CPrintDataModel& Model() const { return *m_model; }
     // Selected rows in ascending order.
     std::vector<int> SelectedRows() const;
+    // The current row when selected, else the first selected one; -1 for none.
+    int PreviewRow() const;
     bool IsSizesInInches() const;
     void SetSizesInInches(bool inches);
     // Never below the minimum size, which a splitter would otherwise give
@@ -51,6 +53,11 @@ public:
     // Folders and files, as dropped: each folder's files, then each file,
     // at the end of the list. Paths that do not exist are skipped.
     void AddPaths(const QStringList& paths);
+    void DeleteSelected();
+    // The selected entries move one row, unless one of them is already at
+    // that end of the list, and take the selection with them.
+    void MoveSelectionUp();
+    void MoveSelectionDown();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +70,8 @@ protected:
 private:
     void SizeColumns();
     void AddSizeUnitChoice();
+    void AddDeleteShortcut();
+    void MoveRow(int from, int to);
     std::unique_ptr<CPrintData> MakeEntry(const std::string& path, const CFormatTable& formats) const;
 
     CPrintDataModel* m_model = nullptr;

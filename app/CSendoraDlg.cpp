@@ -7,7 +7,6 @@
 #include "CFileDialogs.h"
 #include "CHPPJLPSheet.h"
 #include "CHistoryDlg.h"
-#include "CMakeSendFile.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
 #include "COptionsPSheet.h"
@@ -17,13 +16,11 @@
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
 #include "CPrinterQuery.h"
-#include "CPrinterQueryThread.h"
 #include "CResourceImages.h"
 #include "CRegistryValues.h"
 #include "CResourceModule.h"
-#include "CSendFileDlg.h"
+#include "CSendFrontEnd.h"
 #include "CSendoraApp.h"
-#include "CUploadThread.h"
 #include "CViewPreferences.h"
 #include "CWaitCursor.h"
 #include "ResourceIds.h"
@@ -60,6 +57,7 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CSendoraDlg>())
     , m_app(app)
+    , m_sender(new CSendFrontEnd(app, *this))
 {
     m_ui->setupUi(this);
     setWindowIcon(CResourceImages::Icon(ResId::kIcon));
@@ -74,8 +72,8 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     InitControls();
     SetImages();
     ConnectCommands();
+    ConnectSend();
     AddWindowCommands();
-    AddListShortcuts();
     InitPreview();
     // The layout, activated early for the columns, left the window at its
     // minimum size; the preview pane starts at its preferred width.
@@ -86,7 +84,7 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
 // delegate must not store into a window that is half gone.
 CSendoraDlg::~CSendoraDlg()
 {
-    EndTransferAtClose();
+    m_sender->EndTransferAtClose();
     m_ui->listPrintData->itemDelegate()->blockSignals(true);
 }
 
@@ -141,14 +139,13 @@ void CSendoraDlg::ConnectCommands()
     connect(m_ui->buttonEditSettings, &QPushButton::clicked, this, &CSendoraDlg::OnEditSettings);
     connect(m_ui->buttonAddFiles, &QPushButton::clicked, this, &CSendoraDlg::OnAddFiles);
     connect(m_ui->buttonAddFolder, &QPushButton::clicked, this, &CSendoraDlg::OnAddFolder);
-    connect(m_ui->buttonDeleteSelected, &QPushButton::clicked, this, &CSendoraDlg::OnDeleteSelected);
-    connect(m_ui->buttonDeleteAll, &QPushButton::clicked, this, &CSendoraDlg::OnDeleteAll);
-    connect(m_ui->buttonMoveUp, &QPushButton::clicked, this, &CSendoraDlg::OnMoveUp);
-    connect(m_ui->buttonMoveDown, &QPushButton::clicked, this, &CSendoraDlg::OnMoveDown);
+    CPrintDataListCtrl* list = m_ui->listPrintData;
+    connect(m_ui->buttonDeleteSelected, &QPushButton::clicked, list, &CPrintDataListCtrl::DeleteSelected);
+    connect(m_ui->buttonDeleteAll, &QPushButton::clicked, &Model(), &CPrintDataModel::DeleteAll);
+    connect(m_ui->buttonMoveUp, &QPushButton::clicked, list, &CPrintDataListCtrl::MoveSelectionUp);
+    connect(m_ui->buttonMoveDown, &QPushButton::clicked, list, &CPrintDataListCtrl::MoveSelectionDown);
     connect(m_ui->checkSameCopies, &QCheckBox::clicked, this, &CSendoraDlg::OnSameCopies);
     connect(m_ui->editCopiesForAll, &CEditWithSpin::TextChanged, this, &CSendoraDlg::OnCopiesChanged);
-    connect(m_ui->buttonSend, &QPushButton::clicked, this, &CSendoraDlg::OnSend);
-    connect(m_ui->buttonSendSetup, &QPushButton::clicked, this, &CSendoraDlg::OnSendSetup);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
     connect(m_ui->buttonStatusPage, &QPushButton::clicked, this,
             [this] { OnPrinterPage(ResId::kHeronStatusPageUrl, ResId::kStatusPageUrl); });
@@ -158,6 +155,18 @@ void CSendoraDlg::ConnectCommands()
             [this] { OnPrinterPage(ResId::kHeronConfigurationPageUrl, ResId::kConfigurationPageUrl); });
     connect(m_ui->buttonOptions, &QPushButton::clicked, this, &CSendoraDlg::OnOptions);
     connect(m_ui->buttonHelp, &QPushButton::clicked, this, &CSendoraDlg::OnHelp);
+}
+
+void CSendoraDlg::ConnectSend()
+{
+    connect(m_ui->buttonSend, &QPushButton::clicked, this, [this] { m_sender->SendList(ReadChoices()); });
+    connect(m_ui->buttonSendSetup, &QPushButton::clicked, this, [this] { m_sender->SendSetup(ReadChoices()); });
+    connect(m_sender, &CSendFrontEnd::CommandStarted, this, [this] { EnableControls(false); });
+    connect(m_sender, &CSendFrontEnd::CommandEnded, this, [this] {
+        EnableControls(true);
+        emit SendFinished();
+    });
+    connect(m_sender, &CSendFrontEnd::CloseDue, this, &CSendoraDlg::reject);
 }
 
 // The about item stands in for the system menu's; a region without its
@@ -180,16 +189,6 @@ void CSendoraDlg::AddWindowCommands()
     connect(aboutAction, &QAction::triggered, this, &CSendoraDlg::OnAbout);
 }
 
-// Only while the list itself has the focus: in an editor, Delete edits.
-void CSendoraDlg::AddListShortcuts()
-{
-    auto* deleteSelected = new QAction(m_ui->listPrintData);
-    deleteSelected->setShortcut(QKeySequence::Delete);
-    deleteSelected->setShortcutContext(Qt::WidgetShortcut);
-    m_ui->listPrintData->addAction(deleteSelected);
-    connect(deleteSelected, &QAction::triggered, this, &CSendoraDlg::OnDeleteSelected);
-}
-
 // The list takes the room the window gains; the pane keeps its width
 // until its splitter is dragged.
 void CSendoraDlg::InitPreview()
@@ -208,19 +207,9 @@ void CSendoraDlg::InitPreview()
     connect(&Model(), &QAbstractItemModel::modelReset, this, &CSendoraDlg::UpdatePreview);
 }
 
-int CSendoraDlg::PreviewRow() const
-{
-    const QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
-    const QModelIndex current = selection.currentIndex();
-    if (current.isValid() && selection.isRowSelected(current.row()))
-        return current.row();
-    const std::vector<int> rows = m_ui->listPrintData->SelectedRows();
-    return rows.empty() ? -1 : rows.front();
-}
-
 void CSendoraDlg::UpdatePreview()
 {
-    const int row = PreviewRow();
+    const int row = m_ui->listPrintData->PreviewRow();
     const CPrintData* entry = row < 0 ? nullptr : m_app.GetMainJob().GetAt(row);
     if (!entry) {
         m_ui->panePreview->ShowNothing();
@@ -319,50 +308,6 @@ void CSendoraDlg::OnAddFolder()
     m_ui->listPrintData->AddFolder(QFile::encodeName(folder).toStdString());
 }
 
-void CSendoraDlg::OnDeleteSelected()
-{
-    for (auto rows = m_ui->listPrintData->SelectedRows(); !rows.empty(); rows = m_ui->listPrintData->SelectedRows())
-        Model().DeleteRow(rows.front());
-}
-
-void CSendoraDlg::OnDeleteAll()
-{
-    Model().DeleteAll();
-}
-
-void CSendoraDlg::OnMoveUp()
-{
-    const std::vector<int> rows = m_ui->listPrintData->SelectedRows();
-    if (rows.empty() || rows.front() == 0)
-        return;
-    for (const int row : rows)
-        MoveRow(row, row - 1);
-    Model().UpdateRowCount();
-}
-
-void CSendoraDlg::OnMoveDown()
-{
-    const int count = Model().rowCount();
-    QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
-    if (count == 0 || selection.isRowSelected(count - 1))
-        return;
-    for (int row = count - 2; row >= 0; --row)
-        if (selection.isRowSelected(row))
-            MoveRow(row, row + 1);
-    Model().UpdateRowCount();
-}
-
-// The entry moves to a neighbouring row and takes the selection and the
-// focus with it.
-void CSendoraDlg::MoveRow(int from, int to)
-{
-    Model().SwapWithNext(std::min(from, to));
-    QItemSelectionModel& selection = *m_ui->listPrintData->selectionModel();
-    selection.select(Model().index(to, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    selection.setCurrentIndex(Model().index(to, 0), QItemSelectionModel::NoUpdate);
-    selection.select(Model().index(from, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-}
-
 void CSendoraDlg::OnSameCopies()
 {
     OnCopiesChanged();
@@ -445,60 +390,10 @@ void CSendoraDlg::OnAbout()
 
 void CSendoraDlg::reject()
 {
-    if (m_commandRunning) {
-        m_closeRequested = true;
-        if (m_buildDialog)
-            m_buildDialog->Cancel();
+    if (!m_sender->Close())
         return;
-    }
-    m_closeRequested = false;
-    EndTransferAtClose();
     SaveWindowState();
     QDialog::reject();
-}
-
-void CSendoraDlg::OnSend()
-{
-    RunCommand(&CSendoraDlg::StartSend);
-}
-
-void CSendoraDlg::OnSendSetup()
-{
-    RunCommand(&CSendoraDlg::StartSetupSend);
-}
-
-void CSendoraDlg::RunCommand(bool (CSendoraDlg::*start)())
-{
-    EnableControls(false);
-    m_commandRunning = true;
-    const bool uploading = (this->*start)();
-    m_commandRunning = false;
-    if (!uploading)
-        EndCommand();
-    if (m_closeRequested)
-        reject();
-}
-
-bool CSendoraDlg::StartSend()
-{
-    CPrintJob& job = m_app.GetMainJob();
-    if (job.GetCount() == 0)
-        return false;
-    CSendSequence sequence(*this, {}, m_app.GetRegionCode());
-    CSendSequence::Prepared prepared = sequence.PrepareListSend(job, ReadChoices());
-    if (prepared.printer) {
-        m_block.controllerName = prepared.printer->controllerName;
-        m_block.psPdfOption = prepared.printer->psPdfOption;
-    }
-    return StartUpload(std::move(prepared));
-}
-
-// No printer dialogue: the setup job is built for the controller of the
-// last print-list send.
-bool CSendoraDlg::StartSetupSend()
-{
-    CSendSequence sequence(*this, {nullptr, m_block.controllerName}, m_app.GetRegionCode());
-    return StartUpload(sequence.PrepareSetupSend(m_app.GetSetupJob(), ReadChoices()));
 }
 
 CSendChoices CSendoraDlg::ReadChoices() const
@@ -521,85 +416,6 @@ std::string CSendoraDlg::SettingChoice() const
     const std::string name = m_ui->comboPrinterSetting->currentText().toStdString();
     const CSettingFile::Resolution resolution = m_app.GetSettingFiles().Resolve(name);
     return resolution.ok && !resolution.usesDefaultSettings ? resolution.path : name;
-}
-
-void CSendoraDlg::OpenProgressWindow()
-{
-    m_progressWindow = new CSendFileDlg(m_app, *this);
-    m_progressWindow->SetMessage(ResourceString(ResId::kConnectingCaption));
-    m_progressWindow->show();
-}
-
-std::optional<CPrinterQuery::Answer> CSendoraDlg::AskPrinter(const std::string& printerName, const std::string& user,
-                                                             const std::string& password)
-{
-    OpenProgressWindow();
-    return CPrinterQueryThread::Ask(printerName, user, password);
-}
-
-// A close asked for during the printer dialogue ends the command there.
-bool CSendoraDlg::IsStillWanted()
-{
-    return !m_closeRequested;
-}
-
-std::unique_ptr<IProgressMonitor> CSendoraDlg::OpenBuildMonitor()
-{
-    auto dialog = std::make_unique<CMakeSendFile>(m_app, *this);
-    m_buildDialog = dialog.get();
-    return dialog;
-}
-
-bool CSendoraDlg::StartUpload(CSendSequence::Prepared prepared)
-{
-    if (prepared.status != CSendSequence::Prepared::Status::Ready)
-        return false;
-    m_block.send = std::move(prepared);
-    if (!m_progressWindow)
-        OpenProgressWindow();
-    m_block.progressCaption = ResourceString(ResId::kSendingCaption);
-    m_upload = new CUploadThread(m_block.send.request, m_block.send.record, this);
-    connect(m_upload, &CUploadThread::TransferDone, this, &CSendoraDlg::OnTransferDone);
-    m_progressWindow->Watch(m_upload->Progress(), m_block.progressCaption);
-    m_upload->Start();
-    return true;
-}
-
-void CSendoraDlg::OnTransferDone(bool finished, const QString& errorText)
-{
-    m_upload->deleteLater();
-    m_upload = nullptr;
-    // The report may wait in a message box, where a close must wait too.
-    m_commandRunning = true;
-    if (!finished)
-        CSendSequence::Report({CFtpUpload::Result::Failed, errorText.toStdString(), 0, {}});
-    m_commandRunning = false;
-    m_block.send = {};
-    EndCommand();
-    if (m_closeRequested)
-        reject();
-}
-
-void CSendoraDlg::EndCommand()
-{
-    if (m_progressWindow)
-        m_progressWindow->Close();
-    m_progressWindow = nullptr;
-    EnableControls(true);
-    emit SendFinished();
-}
-
-// Nothing is asked and nothing reported: the upload stops, and its send
-// file goes.
-void CSendoraDlg::EndTransferAtClose()
-{
-    if (!m_upload)
-        return;
-    m_upload->CancelAndWait();
-    delete m_upload;
-    m_upload = nullptr;
-    m_block.send = {};
-    EndCommand();
 }
 
 void CSendoraDlg::keyPressEvent(QKeyEvent* event)

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "CSendPreparation.h"
 #include "IPrintListHost.h"
-#include "ISendFrontEnd.h"
-#include "TransferBlock.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -13,18 +11,16 @@
 namespace Ui {
 class CSendoraDlg;
 }
-class CMakeSendFile;
 class CNameChoice;
 class CPrintDataModel;
 class CSDComboBox;
-class CSendFileDlg;
+class CSendFrontEnd;
 class CSendoraApp;
-class CUploadThread;
 
 // The main window: the print list, the values of the next send, and the
 // buttons of every command. It remembers the printer number, owner,
-// printer and setting between runs.
-class CSendoraDlg : public QDialog, public IPrintListHost, private ISendFrontEnd {
+// printer and setting between runs. Its sends run in CSendFrontEnd.
+class CSendoraDlg : public QDialog, public IPrintListHost {
     Q_OBJECT
 
 public:
@@ -67,22 +63,16 @@ private:
     void FillSettings(const QString& selected);
     void SetImages();
     void ConnectCommands();
+    // The send buttons, and the controls off while a send runs.
+    void ConnectSend();
     void AddWindowCommands();
-    void AddListShortcuts();
     void InitPreview();
-    // The current row when selected, else the first selected one; -1 for none.
-    int PreviewRow() const;
     void UpdatePreview();
     CPrintDataModel& Model() const;
 
     void OnAddFiles();
     void OnEditSettings();
     void OnAddFolder();
-    void OnDeleteSelected();
-    void OnDeleteAll();
-    void OnMoveUp();
-    void OnMoveDown();
-    void MoveRow(int from, int to);
     void OnSameCopies();
     void OnCopiesChanged();
     void SaveWindowState();
@@ -93,33 +83,10 @@ private:
     void OnHistory();
     void OnAbout();
 
-    void OnSend();
-    void OnSendSetup();
-    // Runs the part of a send command on this thread with the controls
-    // disabled; they stay so while the upload it started runs.
-    void RunCommand(bool (CSendoraDlg::*start)());
-    bool StartSend();
-    bool StartSetupSend();
     CSendChoices ReadChoices() const;
     std::string SettingChoice() const;
-    void OpenProgressWindow();
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                    const std::string& password) override;
-    bool IsStillWanted() override;
-    std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
-    // Starts the upload of a prepared send; false when there is none.
-    bool StartUpload(CSendSequence::Prepared prepared);
-    void OnTransferDone(bool finished, const QString& errorText);
-    // Back to idle: no progress window, controls enabled.
-    void EndCommand();
-    void EndTransferAtClose();
 
     std::unique_ptr<Ui::CSendoraDlg> m_ui;
     CSendoraApp& m_app;
-    TransferBlock m_block;
-    QPointer<CSendFileDlg> m_progressWindow;
-    QPointer<CMakeSendFile> m_buildDialog;
-    CUploadThread* m_upload = nullptr;
-    bool m_commandRunning = false;
-    bool m_closeRequested = false;
+    CSendFrontEnd* m_sender;
 };

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// The main window's description of the running transfer: what the send
+// The send front end's description of the running transfer: what the send
 // sequence prepared (the request and the send file, deleted with it), and
 // what the printer told at the last print-list send, which a setup send
 // keeps.
