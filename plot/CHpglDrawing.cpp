@@ -1,11 +1,18 @@
 #include "CHpglDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 std::string_view CHpglDrawing::LabelText(const Label& label) const
 {
     return std::string_view(m_labelText).substr(label.textOffset, label.textLength);
+}
+
+std::uint16_t CHpglDrawing::ShadeFlags(double levelPercent)
+{
+    const double level = std::isfinite(levelPercent) ? std::clamp(levelPercent, 0.0, 100.0) : 100;
+    return static_cast<std::uint16_t>(kShaded | static_cast<unsigned>(std::lround(level)) << 8);
 }
 
 PlotBox CHpglDrawing::Frame() const

@@ -18,7 +18,12 @@ public:
     enum PolylineFlags : std::uint16_t {
         kFilled = 1,     // the inside is painted (RA, RR, FP, WG)
         kSubpath = 2,    // one more outline of the filled polygon begun before
+        kNonZero = 4,    // filled by the non-zero winding rule, not even-odd
+        kShaded = 8,     // filled in grey, the level in the upper byte
     };
+    // The flags of a shading of the level given (percent of full ink).
+    static std::uint16_t ShadeFlags(double levelPercent);
+    static double ShadeLevel(std::uint16_t flags) { return (flags & kShaded) ? (flags >> 8) : 100; }
     struct Polyline {
         std::uint32_t first = 0;  // index into Points()
         std::uint32_t count = 0;

@@ -95,7 +95,10 @@ bool CHpglInterpreter::Shape(unsigned command)
             m_stroker.BeginPolygon();
         break;
     case Code("EP"): m_stroker.EdgePolygon(); break;
-    case Code("FP"): Parameters(values, 2); m_stroker.FillPolygon(); break;
+    case Code("FP"):
+        m_stroker.SetNonZeroFill(Parameters(values, 2) >= 1 && values[0] == 1);
+        m_stroker.FillPolygon();
+        break;
     default: return false;
     }
     return true;
@@ -133,7 +136,9 @@ bool CHpglInterpreter::Style(unsigned command)
         m_relativeWidths = Parameters(values, 1) == 1 && values[0] == 1;
         m_widthsMm.fill(kDefaultWidthMm);
         break;
-    case Code("LT"): Parameters(values, 3); break;
+    case Code("LT"): LineType(); break;
+    case Code("FT"): FillType(); break;
+    case Code("IW"): InputWindow(); break;
     case Code("LB"):
         m_labeler.Label(m_scanner, m_x, m_y, m_pen);
         m_stroker.MoveTo(m_transform.ToPage(m_x, m_y));
@@ -156,6 +161,9 @@ void CHpglInterpreter::Reset(bool initialize)
     if (!initialize)
         return;
     m_transform.Reset();
+    m_stroker.Clipper().Clear();
+    m_stroker.SetFill({});
+    m_stroker.SetDashes({});
     m_widthsMm.fill(kDefaultWidthMm);
     m_relativeWidths = false;
     m_penDown = m_relative = false;
@@ -234,6 +242,58 @@ void CHpglInterpreter::PenWidth()
     else if (count < 2)
         m_widthsMm.fill(widthMm);
     SelectPen(m_pen);
+}
+
+// The share of the diagonal between P1 and P2 that sizes patterns.
+double CHpglInterpreter::DiagonalShare(double percent) const
+{
+    return percent / 100 * std::hypot(m_transform.ScalingWidth(), m_transform.ScalingHeight());
+}
+
+void CHpglInterpreter::LineType()
+{
+    // Dashes and gaps in percent of the pattern, dashes first.
+    static const std::vector<double> kPatterns[] = {
+        {0, 100}, {0, 100}, {50, 50}, {70, 30}, {80, 10, 0, 10}, {70, 10, 10, 10}, {50, 10, 10, 10, 10, 10},
+        {70, 10, 0, 10, 0, 10}, {50, 10, 0, 10, 10, 10, 0, 10}};
+    double values[3] = {};
+    const int count = Parameters(values, 3);
+    const double type = std::abs(values[0]);
+    CHpglStroker::Dashes dashes;
+    if (count >= 1 && type == std::floor(type) && type <= 8) {
+        constexpr double kDefaultPercent = 4;
+        double length = count >= 2 && values[1] > 0 ? values[1] : kDefaultPercent;
+        length = count >= 3 && values[2] == 1 ? length / CHpglDrawing::kMmPerUnit : DiagonalShare(length);
+        for (const double share : kPatterns[static_cast<int>(type)])
+            dashes.lengths.push_back(share / 100 * length);
+        dashes.adaptive = values[0] < 0;
+    }
+    m_stroker.SetDashes(std::move(dashes));
+}
+
+void CHpglInterpreter::FillType()
+{
+    double values[3] = {};
+    const int count = Parameters(values, 3);
+    CHpglStroker::Fill fill;
+    fill.type = count >= 1 ? static_cast<int>(values[0]) : 1;
+    // Hatch spacing in user units along x; by default 1 % of the diagonal.
+    fill.spacing = count >= 2 && values[1] > 0 ? values[1] * std::abs(m_transform.ScaleX()) : DiagonalShare(1);
+    fill.angleDegrees = count >= 3 ? values[2] : 0;
+    fill.level = count >= 2 ? values[1] : 100;
+    m_stroker.SetFill(fill);
+}
+
+// IW in user units; the window then stays where it is on the page.
+void CHpglInterpreter::InputWindow()
+{
+    double values[4] = {};
+    if (Parameters(values, 4) < 4)
+        return m_stroker.Clipper().Clear();
+    PlotBox window;
+    window.Add(m_transform.ToPage(m_transform.ToPlotterX(values[0]), m_transform.ToPlotterY(values[1])));
+    window.Add(m_transform.ToPage(m_transform.ToPlotterX(values[2]), m_transform.ToPlotterY(values[3])));
+    m_stroker.Clipper().SetWindow(window);
 }
 
 void CHpglInterpreter::SetPage()

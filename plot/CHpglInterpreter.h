@@ -33,6 +33,10 @@ private:
     void SelectPen(double pen);
     void PenWidth();
     void SetPage();
+    double DiagonalShare(double percent) const;
+    void LineType();
+    void FillType();
+    void InputWindow();
     void Arc(bool relative);
     void Rectangle(bool relative, bool filled);
     void Wedge(bool filled);

@@ -1,5 +1,10 @@
 #include "CHpglStroker.h"
 
+#include "CHpglHatcher.h"
+
+#include <cmath>
+#include <numeric>
+
 CHpglStroker::CHpglStroker(CHpglDrawing& drawing, std::size_t maxPoints)
     : m_drawing(drawing)
     , m_maxPoints(maxPoints)
@@ -39,6 +44,10 @@ void CHpglStroker::LineTo(PlotPoint to)
             m_newSubpath = false;
         }
         m_polygon.push_back(to);
+    } else if (m_pen != 0 && !m_dashes.lengths.empty()) {
+        DrawDashed(m_current, to);
+    } else if (m_pen != 0 && m_clipper.IsActive()) {
+        DrawSegment(m_current, to);
     } else if (m_pen != 0) {
         if (!m_drawingLine)
             m_drawing.BeginPolyline(m_current, m_pen, m_widthMm);
@@ -46,6 +55,72 @@ void CHpglStroker::LineTo(PlotPoint to)
         m_drawing.AddPoint(to);
     }
     m_current = to;
+}
+
+// A visible piece of a line: it goes on the polyline being drawn where it
+// starts at that polyline's end, else it begins one; the window cuts it.
+void CHpglStroker::DrawSegment(PlotPoint from, PlotPoint to)
+{
+    PlotPoint a = from, b = to;
+    if (!m_clipper.ClipSegment(a, b)) {
+        Break();
+        return;
+    }
+    const auto& points = m_drawing.Points();
+    if (!m_drawingLine || points.empty() || points.back().x != a.x || points.back().y != a.y) {
+        Break();
+        m_drawing.BeginPolyline(a, m_pen, m_widthMm);
+        m_drawingLine = true;
+    }
+    m_drawing.AddPoint(b);
+    if (b.x != to.x || b.y != to.y)
+        Break();
+}
+
+void CHpglStroker::SetDashes(Dashes dashes)
+{
+    Break();
+    const double period = std::accumulate(dashes.lengths.begin(), dashes.lengths.end(), 0.0);
+    if (!(period > 0) || !std::isfinite(period))
+        dashes.lengths.clear();
+    m_dashes = std::move(dashes);
+    m_dashPosition = 0;
+}
+
+// The pattern runs on from one line to the next; a dash of no length is a
+// dot.
+void CHpglStroker::DrawDashed(PlotPoint from, PlotPoint to)
+{
+    constexpr double kDot = 1;
+    const double length = std::hypot(to.x - from.x, to.y - from.y);
+    const std::vector<double>& lengths = m_dashes.lengths;
+    const double period = std::accumulate(lengths.begin(), lengths.end(), 0.0);
+    double scale = 1;
+    if (m_dashes.adaptive) {
+        scale = length / (period * std::max(1.0, std::round(length / period)));
+        m_dashPosition = 0;
+    }
+    if (!Room(4) || length <= 0 || !(scale > 0) || length / (period * scale) > 1e5)
+        return;
+    double at = 0;
+    while (at < length && !m_full) {
+        double within = std::fmod(m_dashPosition, period * scale);
+        std::size_t part = 0;
+        while (part + 1 < lengths.size() && within >= lengths[part] * scale)
+            within -= lengths[part++] * scale;
+        const double step = std::min(lengths[part] * scale - within, length - at);
+        const auto point = [&](double d) {
+            return PlotPoint{static_cast<float>(from.x + (to.x - from.x) * d / length),
+                             static_cast<float>(from.y + (to.y - from.y) * d / length)};
+        };
+        if (part % 2 == 0)
+            DrawSegment(point(at), point(lengths[part] > 0 ? at + step : std::min(at + kDot, length)));
+        else
+            Break();
+        at += std::max(step, 1e-6);
+        m_dashPosition += std::max(step, 1e-6);
+        Room(2);
+    }
 }
 
 void CHpglStroker::Break()
@@ -67,13 +142,49 @@ void CHpglStroker::Shape(const PlotPoint* points, std::size_t count, bool filled
         return;
     }
     Break();
-    Emit(points, count, filled ? CHpglDrawing::kFilled : 0);
+    if (filled)
+        EmitFilled(std::vector<PlotPoint>(points, points + count), {{0, count}});
+    else
+        Emit(points, count, 0);
+}
+
+// An area as the fill type paints it: hatch lines of the pen, or the
+// outlines filled, cut to the window.
+void CHpglStroker::EmitFilled(const std::vector<PlotPoint>& points,
+                              const std::vector<std::pair<std::size_t, std::size_t>>& rings)
+{
+    if (m_pen == 0)
+        return;
+    if (m_fill.type == 3 || m_fill.type == 4) {
+        for (const double turn : m_fill.type == 4 ? std::vector<double>{0, 90} : std::vector<double>{0}) {
+            const double angle = (m_fill.angleDegrees + turn) * std::acos(-1.0) / 180;
+            for (const auto& [a, b] : CHpglHatcher::Lines(points, rings, m_fill.spacing, angle, m_maxPoints / 2))
+                if (Room(2))
+                    DrawSegment(a, b);
+            Break();
+        }
+        return;
+    }
+    std::uint16_t flags = CHpglDrawing::kFilled | (m_nonZero ? CHpglDrawing::kNonZero : 0);
+    if (m_fill.type == 10)
+        flags |= CHpglDrawing::ShadeFlags(m_fill.level);
+    for (const auto& [begin, end] : rings) {
+        const std::vector<PlotPoint> ring = m_clipper.ClipPolygon(points.data() + begin, end - begin);
+        if (Room(ring.size() + 1) && Emit(ring.data(), ring.size(), flags))
+            flags |= CHpglDrawing::kSubpath;
+    }
 }
 
 bool CHpglStroker::Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags, bool closed)
 {
     if (m_pen == 0 || count < 2)
         return false;
+    if (m_clipper.IsActive() && !(flags & CHpglDrawing::kFilled)) {
+        for (std::size_t i = 0; i + 1 < count + closed; ++i)
+            DrawSegment(points[i], points[(i + 1) % count]);
+        Break();
+        return true;
+    }
     m_drawing.BeginPolyline(points[0], m_pen, m_widthMm, flags);
     for (std::size_t i = 1; i < count; ++i)
         m_drawing.AddPoint(points[i]);
@@ -108,26 +219,23 @@ void CHpglStroker::EndPolygon(bool penDown)
 
 void CHpglStroker::EdgePolygon()
 {
-    EmitPolygon(0, 0);
+    if (m_inPolygon || !Room(m_polygon.size() + m_subpathStarts.size()))
+        return;
+    Break();
+    for (std::size_t i = 0; i < m_subpathStarts.size(); ++i) {
+        const std::size_t begin = m_subpathStarts[i];
+        const std::size_t end = i + 1 < m_subpathStarts.size() ? m_subpathStarts[i + 1] : m_polygon.size();
+        Emit(m_polygon.data() + begin, end - begin, 0, !m_subpathOpen[i]);
+    }
 }
 
 void CHpglStroker::FillPolygon()
 {
-    EmitPolygon(CHpglDrawing::kFilled, CHpglDrawing::kFilled | CHpglDrawing::kSubpath);
-}
-
-void CHpglStroker::EmitPolygon(std::uint16_t firstFlags, std::uint16_t moreFlags)
-{
     if (m_inPolygon || !Room(m_polygon.size() + m_subpathStarts.size()))
         return;
     Break();
-    bool first = true;
-    for (std::size_t i = 0; i < m_subpathStarts.size(); ++i) {
-        const std::size_t begin = m_subpathStarts[i];
-        const std::size_t end = i + 1 < m_subpathStarts.size() ? m_subpathStarts[i + 1] : m_polygon.size();
-        const bool closed = firstFlags != 0 || !m_subpathOpen[i];
-        if (Emit(m_polygon.data() + begin, end - begin, first ? firstFlags : moreFlags, closed))
-            first = false;
-    }
+    std::vector<std::pair<std::size_t, std::size_t>> rings;
+    for (std::size_t i = 0; i < m_subpathStarts.size(); ++i)
+        rings.emplace_back(m_subpathStarts[i], i + 1 < m_subpathStarts.size() ? m_subpathStarts[i + 1] : m_polygon.size());
+    EmitFilled(m_polygon, rings);
 }
-

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CHpglClipper.h"
 #include "CHpglDrawing.h"
 
 #include <cstdint>
@@ -10,6 +11,22 @@
 // the polygon buffer instead, for EP and FP to outline or fill.
 class CHpglStroker {
 public:
+    // How areas are filled (FT): solid (1, 2), hatched (3), cross-hatched
+    // (4) or shaded (10, level in percent); spacing in plotter units.
+    struct Fill {
+        int type = 1;
+        double spacing = 0;
+        double angleDegrees = 0;
+        double level = 100;
+    };
+    // A line type (LT): lengths of dashes and gaps in plotter units, in
+    // turn, dashes first; empty for a solid line. An adaptive pattern is
+    // stretched to fit each line a whole number of times.
+    struct Dashes {
+        std::vector<double> lengths;
+        bool adaptive = false;
+    };
+
     CHpglStroker(CHpglDrawing& drawing, std::size_t maxPoints);
 
     // Pen 0 draws nothing.
@@ -23,6 +40,12 @@ public:
     PlotPoint Current() const { return m_current; }
     bool IsFull() const { return m_full; }
 
+    CHpglClipper& Clipper() { return m_clipper; }
+    void SetFill(const Fill& fill) { m_fill = fill; }
+    // FP 1: the non-zero winding rule instead of even-odd.
+    void SetNonZeroFill(bool nonZero) { m_nonZero = nonZero; }
+    void SetDashes(Dashes dashes);
+
     void BeginPolygon();
     // PM 1 and PM 2. An outline that ends with the pen up stays open in EP,
     // as drivers that edge open paths through the polygon buffer expect.
@@ -34,8 +57,10 @@ public:
 
 private:
     bool Room(std::size_t points);
+    void DrawSegment(PlotPoint from, PlotPoint to);
+    void DrawDashed(PlotPoint from, PlotPoint to);
+    void EmitFilled(const std::vector<PlotPoint>& points, const std::vector<std::pair<std::size_t, std::size_t>>& rings);
     bool Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags, bool closed = true);
-    void EmitPolygon(std::uint16_t firstFlags, std::uint16_t moreFlags);
 
     CHpglDrawing& m_drawing;
     std::size_t m_maxPoints;
@@ -49,4 +74,9 @@ private:
     std::vector<PlotPoint> m_polygon;
     std::vector<std::uint32_t> m_subpathStarts;
     std::vector<bool> m_subpathOpen;
+    CHpglClipper m_clipper;
+    Fill m_fill;
+    bool m_nonZero = false;
+    Dashes m_dashes;
+    double m_dashPosition = 0;  // along the pattern, plotter units
 };

@@ -118,28 +118,32 @@ bool CHpglPainter::DrawWideLines(QPainter& painter, std::stop_token stop) const
 }
 
 // A filled polygon is its first outline and the subpaths that follow it,
-// filled by the even-odd rule so that inner outlines are holes.
+// filled by the even-odd rule (inner outlines are holes) unless FP asked
+// for the non-zero one, black or in the grey of its shading.
 bool CHpglPainter::FillPolygons(QPainter& painter, std::stop_token stop) const
 {
     QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
+    QColor colour = Qt::black;
     std::size_t filled = 0;
     const auto& points = m_drawing.Points();
     for (const auto& polyline : m_drawing.Polylines()) {
         if (!IsFilled(polyline))
             continue;
-        if (!(polyline.flags & CHpglDrawing::kSubpath) && !path.isEmpty()) {
-            painter.fillPath(path, Qt::black);
+        if (!(polyline.flags & CHpglDrawing::kSubpath)) {
+            painter.fillPath(path, colour);
             path.clear();
             if (++filled % kPolylinesPerCheck == 0 && stop.stop_requested())
                 return false;
+            path.setFillRule((polyline.flags & CHpglDrawing::kNonZero) ? Qt::WindingFill : Qt::OddEvenFill);
+            const int grey = static_cast<int>(std::lround(255 * (1 - CHpglDrawing::ShadeLevel(polyline.flags) / 100)));
+            colour = QColor(grey, grey, grey);
         }
         path.moveTo(Map(points[polyline.first]));
         for (std::uint32_t i = 1; i < polyline.count; ++i)
             path.lineTo(Map(points[polyline.first + i]));
         path.closeSubpath();
     }
-    painter.fillPath(path, Qt::black);
+    painter.fillPath(path, colour);
     return !stop.stop_requested();
 }
 

@@ -95,6 +95,19 @@ TEST(HpglParserTest, PolylinesKeepTheirPenWidthAndFill)
               std::make_tuple(4u, 5u, +CHpglDrawing::kFilled));
 }
 
+// Without a page P1 and P2 lie 12500 units apart, so a pattern is 500 long:
+// LT 2 draws 250 and leaves 250. A line of 4600 units holds nine patterns
+// and a part, or, adaptive, nine patterns stretched.
+TEST(HpglParserTest, LineTypesCutLinesIntoDashes)
+{
+    for (const auto& [hpgl, dashes] : {std::pair{"IN;LT2;PA0,0;PD4600,0;", 10}, {"IN;LT-2;PA0,0;PD4600,0;", 9},
+                                       {"IN;LT2,1,1;PA0,0;PD400,0;", 10}, {"IN;LT;PA0,0;PD4600,0;", 1},
+                                       {"IN;LT2;IW0,0,900,100;PA0,0;PD4600,0;", 2}}) {
+        const HpglParseResult result = CHpglParser().Parse(hpgl);
+        EXPECT_EQ(result.drawing.Polylines().size(), static_cast<std::size_t>(dashes)) << hpgl;
+    }
+}
+
 TEST(HpglParserTest, TurnedPageKeepsTheDrawingAsTheFileSeesIt)
 {
     const auto result = CHpglParser().Parse("IN;PS4000,2000;RO90;PU100,300;PD200,300;LBA\x03");

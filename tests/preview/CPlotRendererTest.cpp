@@ -71,6 +71,14 @@ bool IsBlackNear(const QImage& image, int x, int y)
     return false;
 }
 
+// A square of 4000 units with one of half its side inside, both drawn
+// counter-clockwise in polygon mode, then filled as the commands say.
+std::string HoleSquare(const std::string& fill)
+{
+    return "IN;SP1;PA0,0;PM0;PD4000,0,4000,4000,0,4000,0,0;PM1;PU1000,1000;PD3000,1000,3000,3000,1000,3000,1000,1000;"
+           "PM2;" + fill;
+}
+
 class Render : public testing::TestWithParam<RenderCase> {};
 
 TEST_P(Render, DrawsThePageInBlackOnWhite)
@@ -104,6 +112,17 @@ INSTANTIATE_TEST_SUITE_P(
                    kFrameAndDiagonal, ""},
         RenderCase{"HpglThinPen", "HP-GL/2", [](auto& path) { WriteFileBytes(path, kSampleHpgl); }, 256, {256, 128},
                    kFrameAndDiagonal, ""},
+        // A square with a square hole: filled by the non-zero rule (FP 1) the
+        // hole is black, by the even-odd rule (FP, FP 0) white; shading
+        // (FT 10) is grey, hatching (FT 3) leaves white between its lines.
+        RenderCase{"HpglNonZeroFill", "HPGL", [](auto& path) { WriteFileBytes(path, HoleSquare("FP1;")); }, 208,
+                   {208, 208}, {{0.5, 0.5, true}, {0.1, 0.1, true}}, ""},
+        RenderCase{"HpglEvenOddFill", "HPGL", [](auto& path) { WriteFileBytes(path, HoleSquare("FP;")); }, 208,
+                   {208, 208}, {{0.5, 0.5, false}, {0.1, 0.1, true}}, ""},
+        RenderCase{"HpglShadedLightly", "HPGL", [](auto& path) { WriteFileBytes(path, HoleSquare("FT10,20;FP;")); },
+                   208, {208, 208}, {{0.1, 0.1, false}}, ""},
+        RenderCase{"HpglShadedDarkly", "HPGL", [](auto& path) { WriteFileBytes(path, HoleSquare("FT10,80;FP;")); },
+                   208, {208, 208}, {{0.1, 0.1, true}}, ""},
         RenderCase{"Pdf", "PDF", [](auto& path) { WriteFileBytes(path, SamplePdf(595, 842, 1, "0 0 297 842 re f")); },
                    200, {200, 283}, kLeftHalfBlack, ""},
         RenderCase{"Tiff", "TIFF", [](auto& path) { WriteTiff(path, false); }, 200, {200, 100}, kLeftHalfBlack, ""},

@@ -252,6 +252,17 @@ INSTANTIATE_TEST_SUITE_P(Pages, ReferenceRendering,
                                          PlotutilsCase("FirstOfThreePlots", {"0 0\n1 1\n", "0 5\n5 0\n", "1 1\n2 2\n"})),
                          ByCaseName());
 
+// hp2xx's samples of fill types (hatched and cross-hatched areas of
+// polygon mode, FP and EP, within a window) and of the window; a
+// hand-written window cutting lines (hp2xx leaves fills uncut).
+INSTANTIATE_TEST_SUITE_P(
+    FillsAndWindows, ReferenceRendering,
+    testing::Values(SampleCase("FillTypes", "fill.plt"), SampleCase("InputWindow", "iw.hp"),
+                    WrittenCase("WindowCutsLines", "IN;SP1;IW1000,1000,3000,3000;PA0,0;PD4000,4000;PU;"
+                                                   "PA0,4000;PD4000,0;PU;PA1500,1500;RA2000,2000;IW;"
+                                                   "PA0,0;PD0,4000,4000,4000,4000,0,0,0;")),
+    ByCaseName());
+
 // Hand-written: the user's circles are ellipses where X and Y scale apart.
 INSTANTIATE_TEST_SUITE_P(
     UnequalScaling, ReferenceRendering,
