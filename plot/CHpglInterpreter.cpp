@@ -144,6 +144,7 @@ bool CHpglInterpreter::Style(unsigned command)
         m_stroker.MoveTo(m_transform.ToPage(m_x, m_y));
         break;
     case Code("DT"): m_labeler.SetTerminator(m_scanner); break;
+    case Code("SM"): m_labeler.SetSymbol(m_scanner); break;
     case Code("SI"): m_labeler.SetSize(values, Parameters(values, 2), false); break;
     case Code("SR"): m_labeler.SetSize(values, Parameters(values, 2), true); break;
     case Code("DI"): m_labeler.SetDirection(values, Parameters(values, 2), false); break;
@@ -197,6 +198,10 @@ void CHpglInterpreter::MoveBy(double x, double y, bool relative, bool down)
         m_stroker.LineTo(to);
     else
         m_stroker.MoveTo(to);
+    if (m_labeler.HasSymbol() && m_pen != 0) {
+        m_stroker.Break();
+        m_labeler.MarkPoint(m_x, m_y, m_pen);
+    }
 }
 
 void CHpglInterpreter::EncodedPolyline()

@@ -29,6 +29,7 @@ void CHpglLabeler::Reset()
     m_terminator = kEndOfText;
     SetSize(nullptr, 0, false);
     m_direction = 0;
+    m_symbol = 0;
 }
 
 void CHpglLabeler::SetTerminator(CHpglScanner& scanner)
@@ -36,6 +37,24 @@ void CHpglLabeler::SetTerminator(CHpglScanner& scanner)
     const int c = scanner.Reader().Peek();
     m_terminator = c == ';' || c == CByteReader::kEnd ? kEndOfText : scanner.Reader().Get();
     scanner.SkipParameters();
+}
+
+void CHpglLabeler::SetSymbol(CHpglScanner& scanner)
+{
+    const int c = scanner.Reader().Peek();
+    m_symbol = c > ' ' && c != ';' && c < 127 ? static_cast<char>(scanner.Reader().Get()) : 0;
+    scanner.SkipParameters();
+}
+
+// A character's cell is about one and a half of its widths: its middle
+// lies a third of the cell along, half the cap height up.
+void CHpglLabeler::MarkPoint(double x, double y, std::uint16_t pen)
+{
+    const double c = std::cos(m_direction), s = std::sin(m_direction);
+    double anchorX = x - m_advance / 3 * c + m_height / 2 * s;
+    double anchorY = y - m_advance / 3 * s - m_height / 2 * c;
+    m_line.assign(1, m_symbol);
+    Flush(anchorX, anchorY, pen);
 }
 
 void CHpglLabeler::SetSize(const double* values, int count, bool relative)

@@ -23,6 +23,11 @@ public:
     // Reads the text up to the terminator and labels it at (x, y), which
     // moves to the end of the text.
     void Label(CHpglScanner& scanner, double& x, double& y, std::uint16_t pen);
+    // SM: the character to mark each point with; none turns it off.
+    void SetSymbol(CHpglScanner& scanner);
+    bool HasSymbol() const { return m_symbol != 0; }
+    // The symbol centred on the point.
+    void MarkPoint(double x, double y, std::uint16_t pen);
 
 private:
     // Labels the line gathered so far and moves past it.
@@ -35,4 +40,5 @@ private:
     double m_advance = 0;  // plotter units
     double m_direction = 0;  // radians
     std::string m_line;
+    char m_symbol = 0;
 };

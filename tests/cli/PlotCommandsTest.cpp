@@ -44,6 +44,11 @@ TEST_P(PlotCommands, PrintSizesAndWritePictures)
     dir.Write("frame.hp", kSampleHpgl);
     dir.Write("a4.dat", SamplePdf(595, 842, 2));
     dir.Write("notes.txt", "INTRODUCTION to the drawing\n");
+    std::string cals;
+    for (const std::string record : {"srcdocid: NONE", "rtype: 1", "rorient: 000,270", "rpelcnt: 002480,003508",
+                                     "rdensty: 0300"})
+        cals += record + std::string(128 - record.size(), ' ');
+    dir.Write("scan.cg4", cals + std::string(2048 - cals.size(), ' '));
     std::vector<std::string> args;
     for (const auto& arg : c.args)
         args.push_back(InFolder(arg, dir.Path()));
@@ -69,8 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
         PlotCommandCase{"SizeCountsHpglPages", {"size", "DIR/pages.plt"}, 0, "DIR/pages.plt\tHPGL\t100 x 50 mm\t3\n", "",
                         0},
-        PlotCommandCase{"SizeByContentOfAnUnlistedExtension", {"size", "DIR/frame.hp", "DIR/a4.dat", "DIR/notes.txt"}, 1,
+        PlotCommandCase{"SizeByContentOfAnUnlistedExtension",
+                        {"size", "DIR/frame.hp", "DIR/scan.cg4", "DIR/a4.dat", "DIR/notes.txt"}, 1,
                         "DIR/frame.hp\t(unknown format)\t100 x 50 mm\t1\n"
+                        "DIR/scan.cg4\t(unknown format)\t210 x 297 mm (A4)\t1\n"
                         "DIR/a4.dat\t(unknown format)\t210 x 297 mm (A4)\t2\n"
                         "DIR/notes.txt\t(unknown format)\t-\t-\tcannot read: no reader for this data format\n",
                         "", 0},

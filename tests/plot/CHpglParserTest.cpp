@@ -108,6 +108,23 @@ TEST(HpglParserTest, LineTypesCutLinesIntoDashes)
     }
 }
 
+// hp2xx's symbols.hp draws its symbols several times the character size,
+// so symbol mode is checked here: the character centred on every point.
+TEST(HpglParserTest, SymbolModeMarksEveryPointWithItsCharacter)
+{
+    const HpglParseResult result = CHpglParser().Parse("IN;SP1;SM*;PA1000,1000;PD2000,1000,2000,2000;PU;SM;PA0,0;SMY;PD;");
+    ASSERT_EQ(result.drawing.Labels().size(), 3u);
+    for (const auto& label : result.drawing.Labels()) {
+        EXPECT_EQ(result.drawing.LabelText(label), "*");
+        const double middleX = label.anchor.x + label.advance / 3;
+        const double middleY = label.anchor.y + label.height / 2;
+        EXPECT_TRUE((std::abs(middleX - 1000) < 1 || std::abs(middleX - 2000) < 1) &&
+                    (std::abs(middleY - 1000) < 1 || std::abs(middleY - 2000) < 1))
+            << middleX << "," << middleY;
+    }
+    EXPECT_EQ(result.drawing.Polylines().size(), 2u);
+}
+
 TEST(HpglParserTest, TurnedPageKeepsTheDrawingAsTheFileSeesIt)
 {
     const auto result = CHpglParser().Parse("IN;PS4000,2000;RO90;PU100,300;PD200,300;LBA\x03");
