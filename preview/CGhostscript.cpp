@@ -79,7 +79,7 @@ CPreviewResult CGhostscript::Render(const std::string& path, const std::optional
     if (outcome.run == Run::Stopped)
         return CPreviewResult::Cancelled();
     if (outcome.run != Run::Finished)
-        return CPreviewResult::Failed(WhyFailed(outcome));
+        return CPreviewResult::Failed(WhyFailed(outcome, "render"));
     const QImage page(output);
     if (page.isNull())
         return CPreviewResult::Failed("cannot render: Ghostscript drew no page");
@@ -95,7 +95,7 @@ std::optional<QRectF> CGhostscript::MeasureBoundingBox(const std::string& path, 
         return std::nullopt;
     }
     if (outcome.run != Run::Finished) {
-        error = WhyFailed(outcome);
+        error = WhyFailed(outcome, "measure");
         return std::nullopt;
     }
     static const QRegularExpression box(
@@ -113,17 +113,17 @@ std::optional<QRectF> CGhostscript::MeasureBoundingBox(const std::string& path, 
 
 // What went wrong in the user's words first, Ghostscript's own first
 // complaint after it.
-std::string CGhostscript::WhyFailed(const Outcome& outcome) const
+std::string CGhostscript::WhyFailed(const Outcome& outcome, const std::string& task) const
 {
     if (outcome.run == Run::TimedOut)
-        return "cannot render: Ghostscript took longer than " + std::to_string(m_timeLimit.count() / 1000) + " s";
+        return "cannot " + task + ": Ghostscript took longer than " + std::to_string(m_timeLimit.count() / 1000) + " s";
     std::string detail;
     for (const QString& line : QString::fromStdString(outcome.output).split('\n', Qt::SkipEmptyParts))
         if (line.contains("Error") || line.contains("error")) {
             detail = line.trimmed().toStdString();
             break;
         }
-    return "cannot render: Ghostscript failed on the PostScript file" + (detail.empty() ? "" : " (" + detail + ")");
+    return "cannot " + task + ": Ghostscript failed on the PostScript file" + (detail.empty() ? "" : " (" + detail + ")");
 }
 
 CGhostscript::Outcome CGhostscript::RunProgram(const QStringList& arguments, std::stop_token stop) const

@@ -41,7 +41,8 @@ private:
     };
 
     Outcome RunProgram(const QStringList& arguments, std::stop_token stop) const;
-    std::string WhyFailed(const Outcome& outcome) const;
+    // task: what Ghostscript was to do ("render", "measure").
+    std::string WhyFailed(const Outcome& outcome, const std::string& task) const;
 
     std::string m_program;
     std::chrono::milliseconds m_timeLimit;

@@ -38,7 +38,7 @@ const SizeCase kSizes[] = {
     {"MeasuredWithoutShowpage", "%!PS\n0 0 283.46 141.73 rectfill\n", "100 x 50 mm", ""},
     {"NothingDrawn", "%!PS\nshowpage\n", "-", "page 1 of the PostScript file draws nothing"},
     {"Failing", "%!PS\n0 0 moveto nosuchoperator\n", "-",
-     "cannot render: Ghostscript failed on the PostScript file (Error: /undefined in nosuchoperator)"},
+     "cannot measure: Ghostscript failed on the PostScript file (Error: /undefined in nosuchoperator)"},
 };
 
 class GhostscriptSize : public testing::TestWithParam<SizeCase> {};
