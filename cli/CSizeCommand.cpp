@@ -4,6 +4,7 @@
 #include "CContentRecogniser.h"
 #include "CFormatTable.h"
 #include "CGhostscriptSizeSource.h"
+#include "COneLine.h"
 #include "CPdfSizeSource.h"
 #include "CPlotSizeReader.h"
 #include "CReadableFile.h"
@@ -31,12 +32,12 @@ int CSizeCommand::Run(const std::vector<std::string>& args)
 bool CSizeCommand::PrintSize(const std::string& file, const CFormatTable& table, const CPlotSizeReader& reader)
 {
     const std::string& format = table.FormatOf(file);
-    std::cout << file << '\t' << format << '\t';
+    std::cout << COneLine::Escape(file) << '\t' << format << '\t';
     PlotSizeResult read{{}, CReadableFile::WhyNot(file)};
     if (read.Ok())
         read = reader.Read(file, CContentRecogniser::NamedOrRecognised(format, file));
     if (!read.Ok()) {
-        std::cout << "-\t-\t" << CReadableFile::CannotRead(read.failure) << '\n';
+        std::cout << "-\t-\t" << COneLine::Escape(CReadableFile::CannotRead(read.failure)) << '\n';
         return false;
     }
     // The page count has a field of its own.

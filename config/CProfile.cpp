@@ -3,8 +3,8 @@
 #include "CIniDocument.h"
 #include "CProgramPaths.h"
 #include "CTextFields.h"
+#include "CUserFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,14 +41,13 @@ FileStamp Stamp(const std::string& path)
 std::string ReadAll(const std::string& path)
 {
     std::string bytes;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const CUserFile file(path);
+    if (!file.IsOpen())
         return bytes;
     char buffer[65536];
     ssize_t n;
-    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+    while ((n = read(file.GetFd(), buffer, sizeof buffer)) > 0)
         bytes.append(buffer, static_cast<std::size_t>(n));
-    close(fd);
     return bytes;
 }
 

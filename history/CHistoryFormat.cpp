@@ -1,5 +1,7 @@
 #include "CHistoryFormat.h"
 
+#include "COneLine.h"
+
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -76,7 +78,7 @@ std::string CHistoryFormat::Line(const CHistoryRecord& record)
                        Duration(record.seconds);
     if (!record.message.empty())
         line += "  " + OnOneLine(record.message);
-    return line;
+    return COneLine::Escape(line);
 }
 
 std::optional<std::int64_t> CHistoryFormat::ParseDate(const std::string& date)

@@ -20,6 +20,7 @@ public:
     static std::string Duration(double seconds);
     // "2026-12-07 10:15:02  printer#1  owner  setting  3 files  1.2 MB  done  4.1 s",
     // a failure's message after it on the same line; a setup job says "setup".
+    // Control bytes in a name come escaped (COneLine), so a record stays one line.
     static std::string Line(const CHistoryRecord& record);
     // The start of a local day "YYYY-MM-DD" in seconds since 1970; nothing
     // for another text.

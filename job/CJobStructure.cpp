@@ -1,6 +1,6 @@
 #include "CJobStructure.h"
 
-#include <sys/stat.h>
+#include "CUserFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -237,11 +237,11 @@ private:
     bool m_done = false;
 };
 
-CJobStructure::Reading Unreadable(const std::string& verb, const std::string& path, int error)
+CJobStructure::Reading Unreadable(const std::string& verb, const std::string& path, const std::string& reason)
 {
     CJobStructure::Reading reading;
     reading.outcome = CJobStructure::EOutcome::Unreadable;
-    reading.reason = "cannot " + verb + " " + path + ": " + std::strerror(error);
+    reading.reason = "cannot " + verb + " " + path + ": " + reason;
     return reading;
 }
 
@@ -254,15 +254,13 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out)
 
 CJobStructure::Reading CJobStructure::Read(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    CUserFile opened(path);
+    const CUserFile::Stream file(opened.ReleaseStream(), &std::fclose);
     if (!file)
-        return Unreadable("open", path, errno);
-    struct stat info {};
-    const bool folder = fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
-    Reading reading = folder ? Unreadable("open", path, EISDIR) : Read(file);
-    if (!folder && std::ferror(file))
-        reading = Unreadable("read", path, errno);
-    std::fclose(file);
+        return Unreadable("open", path, opened.GetReason());
+    Reading reading = Read(file.get());
+    if (std::ferror(file.get()))
+        reading = Unreadable("read", path, std::strerror(errno));
     return reading;
 }
 

@@ -4,9 +4,9 @@
 #include "CFormatTable.h"
 #include "CMessageService.h"
 #include "CTempFile.h"
+#include "CUserFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -38,30 +38,9 @@ private:
     int m_fd;
 };
 
-void ShowFileError(const std::string& path, int error)
-{
-    CMessageService::ShowText(path + ": " + std::strerror(error));
-}
-
 void ShowSystemError(int error)
 {
     CMessageService::ShowText(std::strerror(error));
-}
-
-// Opens a plot file for reading; only regular files qualify, as a device
-// or pipe would never end or could not be read twice.
-int OpenPlotFile(const std::string& path)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return -1;
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        return fd;
-    const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-    close(fd);
-    errno = error;
-    return -1;
 }
 
 bool CopyBytes(int from, int to)
@@ -122,11 +101,14 @@ bool CPrintData::SetFile(const std::string& path, const CFormatTable& formats, c
 {
     // The copy is taken from the descriptor opened here, so it holds the
     // very file that was checked.
-    CFileDescriptor source(OpenPlotFile(path));
-    if (source.Get() < 0) {
-        ShowFileError(path, errno);
+    // Only regular files qualify, as a device or pipe would never end or
+    // could not be read twice.
+    CUserFile opened(path);
+    if (!opened.IsOpen()) {
+        CMessageService::ShowText(path + ": " + opened.GetReason());
         return false;
     }
+    CFileDescriptor source(opened.Release());
     std::string sendPath = path;
     const bool copied = CDriveType::NeedsCopy(path, fileSystems);
     if (copied) {

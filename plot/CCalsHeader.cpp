@@ -1,7 +1,9 @@
 #include "CCalsHeader.h"
 
+#include "CUserFile.h"
+
 #include <charconv>
-#include <fstream>
+#include <cstdio>
 
 namespace {
 constexpr double kMmPerInch = 25.4;
@@ -92,14 +94,13 @@ bool CCalsHeader::ParseRecord(std::string_view record, std::string& error)
 
 bool CCalsHeader::ReadFile(const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
+    const auto file = CUserFile::OpenStream(path);
     if (!file) {
         error = "cannot open " + path;
         return false;
     }
     std::string header(kHeaderSize, '\0');
-    file.read(header.data(), static_cast<std::streamsize>(kHeaderSize));
-    header.resize(static_cast<std::size_t>(file.gcount()));
+    header.resize(std::fread(header.data(), 1, kHeaderSize, file.get()));
     return Parse(header, error);
 }
 

@@ -1,6 +1,7 @@
 #include "CHpglParser.h"
 
 #include "CHpglInterpreter.h"
+#include "CUserFile.h"
 
 #include <cstdio>
 #include <memory>
@@ -13,7 +14,7 @@ HpglParseResult CHpglParser::Parse(std::string_view data) const
 
 HpglParseResult CHpglParser::ParseFile(const std::string& path) const
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    const auto file = CUserFile::OpenStream(path);
     if (!file)
         return {{}, "cannot open " + path};
     CByteReader reader(file.get(), m_limits.maxBytes);

@@ -1,8 +1,12 @@
 #include "CPostScriptSizeSource.h"
 
+#include "CUserFile.h"
+
+#include <sys/stat.h>
+
 #include <charconv>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -52,13 +56,12 @@ std::optional<std::string_view> Value(std::string_view head, std::string_view tr
     return value;
 }
 
-std::string Read(std::ifstream& file, std::uint64_t from, std::size_t count)
+std::string Read(std::FILE* file, std::uint64_t from, std::size_t count)
 {
     std::string text(count, '\0');
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(from));
-    file.read(text.data(), static_cast<std::streamsize>(count));
-    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (fseeko(file, static_cast<off_t>(from), SEEK_SET) != 0)
+        return {};
+    text.resize(std::fread(text.data(), 1, count, file));
     return text;
 }
 
@@ -94,11 +97,12 @@ PlotSizeResult CPostScriptSizeSource::SizeOf(std::string_view head, std::string_
 
 PlotSizeResult CPostScriptSizeSource::ReadSize(const std::string& path) const
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const auto opened = CUserFile::OpenStream(path);
+    struct stat info {};
+    if (!opened || fstat(fileno(opened.get()), &info) != 0)
         return {{}, "cannot open " + path};
-    file.seekg(0, std::ios::end);
-    std::uint64_t length = static_cast<std::uint64_t>(std::max<std::streamoff>(file.tellg(), 0));
+    std::FILE* file = opened.get();
+    std::uint64_t length = static_cast<std::uint64_t>(info.st_size);
     std::uint64_t start = 0;
     std::string head = Read(file, 0, kScanBytes);
     // A DOS EPS file names where its PostScript lies among other data.

@@ -3,10 +3,13 @@
 #include "CCalsHeader.h"
 #include "CRasterScaler.h"
 #include "CTiffHandle.h"
+#include "CUserFile.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
 
 namespace {
 constexpr double kMaxOutputPixels = 64e6;
@@ -127,17 +130,15 @@ RasterResult CRasterDecoder::DecodeTiff(const std::string& path, int maxWidth, i
 
 RasterResult CRasterDecoder::DecodeCals(const std::string& path, int maxWidth, int maxHeight) const
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const auto file = CUserFile::OpenStream(path);
+    struct stat info {};
+    if (!file || fstat(fileno(file.get()), &info) != 0)
         return Failure("cannot open " + path);
-    file.seekg(0, std::ios::end);
-    const auto size = static_cast<std::uint64_t>(std::max<std::streamoff>(file.tellg(), 0));
+    const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > m_limits.maxFileBytes)
         return Failure("damaged CALS file: larger than " + std::to_string(m_limits.maxFileBytes) + " bytes");
     std::string data(static_cast<std::size_t>(size), '\0');
-    file.seekg(0);
-    file.read(data.data(), static_cast<std::streamsize>(size));
-    data.resize(static_cast<std::size_t>(file.gcount()));
+    data.resize(std::fread(data.data(), 1, data.size(), file.get()));
     return DecodeCalsData(data, maxWidth, maxHeight);
 }
 

@@ -1,5 +1,7 @@
 #include "CTiffHandle.h"
 
+#include "CUserFile.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -21,7 +23,11 @@ CTiffHandle::~CTiffHandle()
 
 bool CTiffHandle::Open(const std::string& path)
 {
-    m_tiff = TIFFOpenExt(path.c_str(), "r", m_options);
+    CUserFile file(path);
+    m_tiff = file.IsOpen() ? TIFFFdOpenExt(file.GetFd(), path.c_str(), "r", m_options) : nullptr;
+    // libtiff closes the descriptor with the image.
+    if (m_tiff)
+        file.Release();
     if (!m_tiff && m_error.empty())
         m_error = "cannot open " + path;
     return m_tiff != nullptr;

@@ -2,6 +2,7 @@
 
 #include "CFormatTable.h"
 #include "CMessageService.h"
+#include "COneLine.h"
 #include "CStopSignal.h"
 #include "CWatchRecovery.h"
 #include "ResourceIds.h"
@@ -262,5 +263,5 @@ CHotFolder::Clock::duration CHotFolder::WaitTime(Clock::time_point now) const
 
 void CHotFolder::Event(const std::string& line)
 {
-    m_events << line << std::endl;
+    m_events << COneLine::Escape(line) << std::endl;
 }

@@ -5,6 +5,7 @@
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // size and preview run on plot files made in the test's folder, DIR/.
 namespace {
@@ -49,6 +50,8 @@ TEST_P(PlotCommands, PrintSizesAndWritePictures)
                                      "rdensty: 0300"})
         cals += record + std::string(128 - record.size(), ' ');
     dir.Write("scan.cg4", cals + std::string(2048 - cals.size(), ' '));
+    dir.Write("line\nbreak\t1.plt", kSampleHpgl);
+    mkfifo(dir.File("pipe.plt").c_str(), 0600);
     std::vector<std::string> args;
     for (const auto& arg : c.args)
         args.push_back(InFolder(arg, dir.Path()));
@@ -83,6 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                         "", 0},
         PlotCommandCase{"PreviewByContentOfAnUnlistedExtension",
                         {"preview", "DIR/frame.hp", "-o", "DIR/out.png", "--width", "200"}, 0, "", "", 200},
+        PlotCommandCase{"SizeEscapesControlBytesInNames", {"size", "DIR/line\nbreak\t1.plt", "DIR/no\\\r.plt"}, 1,
+                        "DIR/line\\nbreak\\t1.plt\tHPGL\t100 x 50 mm\t1\n"
+                        "DIR/no\\\\\\r.plt\tHPGL\t-\t-\tcannot read: no such file or directory\n", "", 0},
+        PlotCommandCase{"SizeRefusesANamedPipeAndGoesOn", {"size", "DIR/pipe.plt", "DIR/frame.plt"}, 1,
+                        "DIR/pipe.plt\tHPGL\t-\t-\tcannot read: is a named pipe\n"
+                        "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
+        PlotCommandCase{"SizeRefusesADevice", {"size", "/dev/zero"}, 1,
+                        "/dev/zero\t(unknown format)\t-\t-\tcannot read: is a device\n", "", 0},
         PlotCommandCase{"PreviewOfHpgl", {"preview", "DIR/frame.plt", "-o", "DIR/out.png", "--width", "300"}, 0, "",
                         "", 300},
         PlotCommandCase{"PreviewOfPdf", {"preview", "DIR/a4.pdf", "-o", "DIR/out.png"}, 0, "", "", 1024},
@@ -90,6 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "qx-sendora-cli: DIR/drawing.cgm: no preview for this format\n", 0},
         PlotCommandCase{"NoPreviewOfADamagedFile", {"preview", "DIR/damaged.pdf", "-o", "DIR/out.png"}, 1, "",
                         "qx-sendora-cli: DIR/damaged.pdf: cannot read: damaged PDF file\n", 0},
+        PlotCommandCase{"NoPreviewOfANamedPipe", {"preview", "DIR/pipe.plt", "-o", "DIR/out.png"}, 1, "",
+                        "qx-sendora-cli: DIR/pipe.plt: cannot read: is a named pipe\n", 0},
         PlotCommandCase{"PictureThatCannotBeWritten", {"preview", "DIR/a4.pdf", "-o", "DIR/none/out.png"}, 1, "",
                         "qx-sendora-cli: DIR/none/out.png: cannot write the picture: No such file or directory\n",
                         0}),

@@ -4,6 +4,7 @@
 #include "CaseNames.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 
 // inspect as a user meets it: the structure of a job, and a damaged job
@@ -100,8 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InspectCommand, SaysWhyItCannotOpenTheFile)
 {
+    CTempDir dir;
+    const std::string pipe = dir.File("job.pjl");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const std::pair<std::string, std::string> files[] = {{"/nonexistent/job.pjl", "No such file or directory"},
-                                                         {"/", "Is a directory"}};
+                                                         {"/", "Is a directory"},
+                                                         {pipe, "Is a named pipe"},
+                                                         {"/dev/zero", "Is a device"}};
     for (const auto& [path, reason] : files) {
         const auto result = CProcess::Run(test_config::kCli, {"inspect", path});
         EXPECT_EQ(result.exitCode, 1);

@@ -143,6 +143,19 @@ TEST_F(WatchCommand, FilesOfOneBatchGoAsOneJobInNameOrder)
     EXPECT_EQ(paths, (std::vector<std::string>{sent + "B0.plt", sent + "B1.plt"}));
 }
 
+TEST_F(WatchCommand, AnEventWithALineBreakInANameStaysOneLine)
+{
+    CPrinterSimulator printer({});
+    ASSERT_TRUE(printer.IsRunning());
+    auto watch = Watch(printer.Address());
+    m_folder.Write("new\nline\t.plt", "IN;");
+    // No printer takes such a name; the event says so on one line.
+    ASSERT_TRUE(Printed(*watch, "failed new\\nline\\t.plt: "));
+    const std::string out = Stop(*watch);
+
+    EXPECT_NE(out.find("\ntaken new\\nline\\t.plt\n"), std::string::npos) << out;
+}
+
 TEST_F(WatchCommand, APrinterThatNeverAnswersIsTriedAgainThenTheFileFails)
 {
     const std::string printer = "127.0.0.1:" + std::to_string(FreeLoopbackPort());

@@ -8,6 +8,7 @@
 #include "CaseNames.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -83,11 +84,14 @@ std::string Error(const std::string& path, int error)
 TEST_F(PrintDataTest, RefusedFileShowsWhyAndLeavesNothing)
 {
     const std::string plot = m_user.Write("a.plt", kPlot);
+    const std::string pipe = m_user.File("pipe.plt");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     // Path, message, and whether the temporary folder is missing.
     const std::tuple<std::string, std::string, bool> cases[] = {
         {m_user.File("gone.plt"), Error(m_user.File("gone.plt"), ENOENT), false},
         {m_user.Path(), Error(m_user.Path(), EISDIR), false},
-        {"/dev/zero", Error("/dev/zero", EINVAL), false},
+        {"/dev/zero", "/dev/zero: Is a device", false},
+        {pipe, pipe + ": Is a named pipe", false},
         {plot, std::strerror(ENOENT), true}};
     for (const auto& [path, message, missingTempFolder] : cases) {
         std::optional<CScopedEnvironment> missing;
