@@ -14,7 +14,7 @@
 #include <iostream>
 
 namespace {
-// Moves the finished file to where the user wants it; across file systems
+// Links the finished file in where the user wants it; across file systems
 // it is copied, and a failed copy leaves no partial file.
 bool MoveInPlace(CSendFile file, const std::string& to)
 {
@@ -22,12 +22,9 @@ bool MoveInPlace(CSendFile file, const std::string& to)
     // another at once, which made a build take half as long again. unlink
     // leaves a folder of that name alone.
     unlink(to.c_str());
-    std::error_code error;
-    std::filesystem::rename(file.GetPath(), to, error);
-    if (!error) {
-        file.Release();
+    if (file.MoveTo(to))
         return true;
-    }
+    std::error_code error;
     std::filesystem::copy_file(file.GetPath(), to, std::filesystem::copy_options::overwrite_existing, error);
     if (!error)
         return true;

@@ -77,6 +77,12 @@ int CRegistryValues::ReadHistoryDays()
     return std::stoi(text);
 }
 
+int CRegistryValues::ReadJobCodePage()
+{
+    const std::string text = ReadUser("JobCodePage");
+    return text == "932" ? 932 : text == "1252" ? 1252 : 0;
+}
+
 std::string CRegistryValues::ReadFtpUserName()
 {
     return ReadMachine("FtpUserName", kDefaultFtpUserName);

@@ -29,6 +29,9 @@ public:
     // Days the send history keeps a send: "HistoryDays", 365 when missing
     // or not a number; 0 keeps every send.
     static int ReadHistoryDays();
+    // The Windows code page of the text in a job, "JobCodePage": 932 or
+    // 1252; 0 when missing or another value.
+    static int ReadJobCodePage();
 
     static constexpr const char* kDefaultFtpUserName = "Sendora";
     static constexpr const char* kDefaultFtpPassword = "KX";

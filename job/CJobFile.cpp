@@ -4,7 +4,6 @@
 #include "CTempFile.h"
 #include "ResourceIds.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -29,24 +28,16 @@ bool CJobFile::Create()
         CMessageService::Show(ResId::kNoTempFolderMessage);
         return false;
     }
-    const auto path = CTempFile::Create(*folder, "MSD");
-    if (!path) {
+    auto file = CHeldTempFile::Create(*folder, "MSD");
+    if (!file) {
         CMessageService::Show(ResId::kNoTempNameMessage);
         return false;
     }
-    m_path = *path;
+    m_file = std::move(*file);
     // PJL lines come a few bytes at a time, and plot data that cannot be
     // copied file to file comes through here in blocks.
     m_buffer = std::make_unique<char[]>(kBlock);
     m_used = 0;
-    // Not truncated: the new file is empty, and ext4 flushes a file that
-    // was truncated and rewritten when it is closed.
-    m_fd = open(m_path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (m_fd < 0) {
-        ReportError("open", m_path, errno);
-        Discard();
-        return false;
-    }
     return true;
 }
 
@@ -73,7 +64,7 @@ std::optional<std::size_t> CJobFile::CopyFrom(int data, const std::string& dataP
     // process's memory.
     ssize_t got;
     do
-        got = copy_file_range(data, nullptr, m_fd, nullptr, kBlock, 0);
+        got = copy_file_range(data, nullptr, m_file.GetFd(), nullptr, kBlock, 0);
     while (got < 0 && errno == EINTR);
     if (got > 0)
         return static_cast<std::size_t>(got);
@@ -100,11 +91,11 @@ bool CJobFile::Flush()
 bool CJobFile::WriteThrough(const char* data, std::size_t size)
 {
     while (size > 0) {
-        const ssize_t n = write(m_fd, data, size);
+        const ssize_t n = write(m_file.GetFd(), data, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            ReportError("write", m_path, n < 0 ? errno : ENOSPC);
+            ReportError("write", m_file.GetName(), n < 0 ? errno : ENOSPC);
             return false;
         }
         data += n;
@@ -113,29 +104,17 @@ bool CJobFile::WriteThrough(const char* data, std::size_t size)
     return true;
 }
 
-bool CJobFile::Keep()
+std::optional<CSendFile> CJobFile::Keep()
 {
     if (!Flush()) {
         Discard();
-        return false;
+        return std::nullopt;
     }
-    const int fd = m_fd;
-    m_fd = -1;
-    if (close(fd) != 0) {
-        ReportError("write", m_path, errno);
-        Discard();
-        return false;
-    }
-    m_path.clear();
-    return true;
+    return CSendFile(std::move(m_file));
 }
 
 void CJobFile::Discard()
 {
     m_used = 0;
-    if (m_fd >= 0)
-        close(m_fd);
-    m_fd = -1;
-    CTempFile::Remove(m_path);
-    m_path.clear();
+    m_file.Close();
 }

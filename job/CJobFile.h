@@ -1,11 +1,15 @@
 #pragma once
 
+#include "CHeldTempFile.h"
+#include "CSendFile.h"
+
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 
-// The job file being written: a new "MSD" file in the temporary folder,
+// The job file being written: a new file in the temporary folder that
+// nothing outlives (CHeldTempFile, prefix "MSD" where it needs a name),
 // written in raw bytes through a buffer of its own. Every failure is
 // reported to the user as it happens; a file that is not kept is deleted.
 class CJobFile {
@@ -24,12 +28,11 @@ public:
     // error under dataPath).
     std::optional<std::size_t> CopyFrom(int data, const std::string& dataPath);
     static constexpr std::size_t kBlock = 256 * 1024;
-    // Closes the file and hands it over; false (file deleted) when the last
-    // bytes could not be written.
-    bool Keep();
+    // Hands the file over; nothing (file deleted) when the last bytes could
+    // not be written.
+    std::optional<CSendFile> Keep();
     // Closes and deletes the file.
     void Discard();
-    const std::string& GetPath() const { return m_path; }
 
     // Reports a file error: the system's text, then the build failure.
     static void ReportError(const std::string& action, const std::string& path, int error);
@@ -38,8 +41,7 @@ private:
     bool Flush();
     bool WriteThrough(const char* data, std::size_t size);
 
-    std::string m_path;
-    int m_fd = -1;
+    CHeldTempFile m_file;
     std::unique_ptr<char[]> m_buffer;
     std::size_t m_used = 0;
 };

@@ -1,25 +1,23 @@
 #pragma once
 
+#include "CHeldTempFile.h"
+
 #include <string>
 
-// A finished job file in the temporary folder. It is deleted when its owner
-// goes, so a send that stops anywhere leaves nothing behind; moving it hands
-// it on.
+// A finished job file in the temporary folder. It goes when its owner goes,
+// and with the process however that ends, so a send that stops anywhere
+// leaves nothing behind; moving it hands it on.
 class CSendFile {
 public:
     CSendFile() = default;
-    explicit CSendFile(std::string path);
-    ~CSendFile();
-    CSendFile(CSendFile&& other) noexcept;
-    CSendFile& operator=(CSendFile&& other) noexcept;
-    CSendFile(const CSendFile&) = delete;
-    CSendFile& operator=(const CSendFile&) = delete;
+    explicit CSendFile(CHeldTempFile file);
 
-    // Empty when there is no file.
-    const std::string& GetPath() const { return m_path; }
-    // The file has moved on under another name: nothing to delete.
-    void Release() { m_path.clear(); }
+    // Opens the file while it is held; empty when there is no file.
+    const std::string& GetPath() const { return m_file.GetPath(); }
+    // Gives the file the name "to" on the same file system, for good;
+    // false with errno, the file still held.
+    bool MoveTo(const std::string& to) { return m_file.MoveTo(to); }
 
 private:
-    std::string m_path;
+    CHeldTempFile m_file;
 };

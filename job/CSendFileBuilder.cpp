@@ -5,6 +5,7 @@
 #include "CMessageService.h"
 #include "CPrintJob.h"
 #include "CSettingsWriter.h"
+#include "CUserFile.h"
 #include "IProgressMonitor.h"
 #include "ResourceIds.h"
 
@@ -51,6 +52,7 @@ std::uint64_t TotalDataBytes(const CPrintJob& job)
 CSendFileBuilder::CSendFileBuilder(std::string controllerName, std::string regionCode)
     : m_controllerName(std::move(controllerName))
     , m_regionCode(std::move(regionCode))
+    , m_codePage(m_regionCode)
 {
 }
 
@@ -91,18 +93,18 @@ CSendFileBuilder::Result CSendFileBuilder::Build(const CPrintJob& job, IProgress
         return {Status::Cancelled, {}};
     if (outcome == Status::Failed || !WriteTrailer(file, job, jobName))
         return {};
-    std::string path = file.GetPath();
-    if (!file.Keep())
+    auto kept = file.Keep();
+    if (!kept)
         return {};
-    return {Status::Done, CSendFile(std::move(path))};
+    return {Status::Done, std::move(*kept)};
 }
 
 bool CSendFileBuilder::WriteHeader(CJobFile& file, const CPrintJob& job, const std::string& jobName) const
 {
     std::ostringstream header;
     header << kUel << "@PJL\n@PJL RESET\n";
-    header << "@PJL JOB NAME = \"" << jobName << "\"\n";
-    header << "@PJL DEFAULT OWNER = \"" << job.GetOwnerName() << "\"\n";
+    header << "@PJL JOB NAME = \"" << m_codePage.Encode(jobName) << "\"\n";
+    header << "@PJL DEFAULT OWNER = \"" << m_codePage.Encode(job.GetOwnerName()) << "\"\n";
     if (job.GetCollate())
         header << "@PJL DEFAULT COLLATIONENABLE = FORWARD\n@PJL DEFAULT COPIES = " << job.GetFirstCopies() << '\n';
     if (!job.GetUsesDefaultSettings() &&
@@ -138,15 +140,17 @@ CSendFileBuilder::Status CSendFileBuilder::CopyEntry(CJobFile& file, const CPrin
     if (entry.GetDataFormat() == "MGL(0.025 mm/unit)")
         lines << "@PJL SET MGLUNIT = 0.025\n";
     lines << "@PJL SET PSDEFAULTDMS = ON\n";
-    lines << "@PJL SET FILENAME = \"" << QuotedValueSafe(entry.GetFileName()) << "\"\n";
+    lines << "@PJL SET FILENAME = \"" << QuotedValueSafe(m_codePage.Encode(entry.GetFileName())) << "\"\n";
     lines << "@PJL ENTER LANGUAGE = " << LanguageOf(entry.GetDataFormat()) << '\n';
     if (!file.Write(lines.str()))
         return Status::Failed;
-    const int data = open(entry.GetSendPath().c_str(), O_RDONLY | O_CLOEXEC);
-    if (data < 0) {
-        CJobFile::ReportError("open", entry.GetSendPath(), errno);
+    // The file may have been swapped for a pipe since it was added.
+    CUserFile opened(entry.GetSendPath());
+    if (!opened.IsOpen()) {
+        CJobFile::ReportError("open", entry.GetSendPath(), opened.GetError());
         return Status::Failed;
     }
+    const int data = opened.Release();
     const Status outcome = CopyData(file, data, entry.GetSendPath(), monitor);
     close(data);
     if (outcome == Status::Done && !file.Write(kUel))
@@ -186,6 +190,6 @@ bool CSendFileBuilder::WriteTrailer(CJobFile& file, const CPrintJob& job, const 
     if (job.GetCount() == 0)
         for (const char* language : kInquiries)
             trailer << "@PJL INQUIRE LPARM : " << language << " IPARM : PRINT CURRENT\n";
-    trailer << "@PJL EOJ NAME = \"" << jobName << "\"\n" << kUel;
+    trailer << "@PJL EOJ NAME = \"" << m_codePage.Encode(jobName) << "\"\n" << kUel;
     return file.Write(trailer.str());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CJobCodePage.h"
 #include "CSendFile.h"
 
 #include <cstdint>
@@ -22,7 +23,8 @@ public:
         CSendFile file;
     };
 
-    // controllerName chooses the settings writer; regionCode its finisher words.
+    // controllerName chooses the settings writer; regionCode its finisher
+    // words and the code page of the job's text.
     CSendFileBuilder(std::string controllerName, std::string regionCode);
 
     Result Build(const CPrintJob& job, IProgressMonitor& monitor) const;
@@ -41,4 +43,5 @@ private:
 
     std::string m_controllerName;
     std::string m_regionCode;
+    CJobCodePage m_codePage;
 };

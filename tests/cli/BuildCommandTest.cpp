@@ -21,6 +21,17 @@ using namespace std::chrono_literals;
 
 const std::string kUel = "\x1b%-12345X";
 
+// Whether the process has a file of the folder open, named or not.
+bool HoldsFileIn(const CRunningProcess& process, const std::string& folder)
+{
+    std::error_code error;
+    const std::string fds = "/proc/" + std::to_string(process.GetPid()) + "/fd";
+    for (const auto& fd : std::filesystem::directory_iterator(fds, error))
+        if (std::filesystem::read_symlink(fd.path(), error).string().starts_with(folder))
+            return true;
+    return false;
+}
+
 class BuildCommand : public testing::Test {
 protected:
     // A build for owner Ada into m_job (a row may give -o or --owner again),
@@ -83,10 +94,12 @@ TEST_F(BuildCommand, InterruptCancelsAndLeavesNothing)
     std::filesystem::resize_file(plot, std::uintmax_t{4} << 30);
     CRunningProcess build(test_config::kCli, {"build", "-o", m_job, "--owner", "Ada", plot},
                           {{"TMPDIR", m_tmp.Path()}});
-    // The job file in the temporary folder shows that the copy has begun.
+    // The job file open in the temporary folder shows that the copy has
+    // begun; it has no name there.
     const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (TempIsEmpty() && std::chrono::steady_clock::now() < deadline)
+    while (!HoldsFileIn(build, m_tmp.Path()) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(1ms);
+    ASSERT_TRUE(TempIsEmpty());
 
     build.Signal(SIGINT);
     const auto result = build.Wait(30s);
@@ -111,7 +124,7 @@ TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
 
         EXPECT_EQ(result.exitCode, 1) << size;
         // The file's error, then the build's failure.
-        EXPECT_EQ(result.err.rfind("Cannot write " + m_tmp.Path() + "MSD", 0), 0u) << result.err;
+        EXPECT_EQ(result.err.rfind("Cannot write " + m_tmp.Path() + ":", 0), 0u) << result.err;
         EXPECT_TRUE(result.err.ends_with(": File too large\n" + CMessageService::Format(ResId::kBuildFailedMessage) +
                                          "\n"))
             << result.err;

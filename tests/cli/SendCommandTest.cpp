@@ -150,6 +150,26 @@ TEST_F(SendCommand, InterruptDuringTheUploadCancelsAndDropsThePartialJob)
     EXPECT_NE(Cli({"history"}).out.find("  1 file  50.3 MB  cancelled  "), std::string::npos);
 }
 
+// Killed hard mid-upload, the program leaves no job file behind.
+TEST_F(SendCommand, KilledDuringTheUploadLeavesNoJobFile)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }));
+    ASSERT_TRUE(printer.IsRunning());
+    const std::string plot = m_files.Write("big.plt", std::string(8 << 20, 'P'));
+    CRunningProcess send(test_config::kCli, Command({"send", plot}, {"--printer", printer.Address()}),
+                         Environment());
+    const std::string partial = printer.Root() + "plt00p/big.plt.pjl";
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (SizeOf(partial) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_GT(SizeOf(partial), 0u);
+
+    send.Signal(SIGKILL);
+    send.Wait(20s);
+
+    EXPECT_EQ(FilesBelow(m_tmp.Path()), std::set<std::string>{});
+}
+
 // What a JSON parser reads of the history: one object a send, newest first.
 constexpr const char* kHistoryFields = R"(import json, re, sys
 for r in json.load(open(sys.argv[1])):

@@ -104,20 +104,22 @@ TEST_F(PrintJobTest, CopiesLiveAsLongAsTheirEntries)
 // The send file goes with its last owner, whichever that is, and only then.
 TEST_F(PrintJobTest, SendFileIsDeletedWithItsLastOwner)
 {
-    const std::string first = m_temp.Write("MSD1", "1");
-    const std::string second = m_temp.Write("MSD2", "2");
+    auto first = CHeldTempFile::CreateNamed(m_temp.Path(), "MSD");
+    auto second = CHeldTempFile::CreateNamed(m_temp.Path(), "MSD");
+    ASSERT_TRUE(first && second);
+    const std::string firstPath = first->GetPath();
+    const std::string secondPath = second->GetPath();
     CSendFile held;
     {
-        CSendFile file(first);
+        CSendFile file(std::move(*first));
         held = std::move(file);
     }
-    EXPECT_TRUE(FileExists(first));
-    held = CSendFile(second);
-    EXPECT_FALSE(FileExists(first));
-    EXPECT_EQ(held.GetPath(), second);
-    held = CSendFile(m_temp.File("already-gone"));
-    EXPECT_FALSE(FileExists(second));
+    EXPECT_TRUE(FileExists(firstPath));
+    held = CSendFile(std::move(*second));
+    EXPECT_FALSE(FileExists(firstPath));
+    EXPECT_EQ(held.GetPath(), secondPath);
     held = CSendFile();
+    EXPECT_FALSE(FileExists(secondPath));
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 }

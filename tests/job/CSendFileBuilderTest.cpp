@@ -2,12 +2,15 @@
 
 #include "CFormatTable.h"
 #include "CPrintJob.h"
+#include "CRegistry.h"
+#include "CRegistryValues.h"
 #include "CSettingsWriter.h"
 
 #include "CMessageRecorder.h"
 #include "CRecordingMonitor.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
+#include "CaseNames.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
 
@@ -21,9 +24,9 @@ namespace {
 const std::string kUel = "\x1b%-12345X";
 
 // A whole job of owner Ada with this body, the job name normalised.
-std::string Job(const std::string& body)
+std::string Job(const std::string& body, const std::string& owner = "Ada")
 {
-    return kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n@PJL DEFAULT OWNER = \"Ada\"\n" + body +
+    return kUel + "@PJL\n@PJL RESET\n@PJL JOB NAME = \"NAME\"\n@PJL DEFAULT OWNER = \"" + owner + "\"\n" + body +
            "@PJL EOJ NAME = \"NAME\"\n" + kUel;
 }
 
@@ -63,7 +66,8 @@ protected:
         EXPECT_EQ(path.empty(), m_result.status != CSendFileBuilder::Status::Done);
         if (path.empty())
             return {};
-        EXPECT_EQ(path.rfind(m_temp.Path() + "MSD", 0), 0u) << path;
+        // Unnamed, so that a crash leaves nothing.
+        EXPECT_TRUE(TempIsEmpty()) << path;
         return ReadFileBytes(path);
     }
 
@@ -208,6 +212,57 @@ TEST_F(SendFileBuilder, QuotesAndLineBreaksCannotSmuggleCommands)
         EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kUnsafeOwnerMessage});
     }
 }
+
+// The owner and the file names reach the printer in the code page of its
+// region, or the one the registry names; what a code page lacks is "_".
+struct CodePageCase {
+    const char* name;
+    std::string region;
+    std::string registryValue;  // "JobCodePage"; empty: none
+    std::string owner;
+    std::string fileName;
+    std::string jobOwner;
+    std::string jobFileName;
+};
+
+class SendFileBuilderCodePage : public SendFileBuilder, public testing::WithParamInterface<CodePageCase> {
+protected:
+    // Not in a folder of its own, which would lie in the temporary folder.
+    CScopedEnvironment m_registryVariable{"QX_SENDORA_REGISTRY_DIR", m_files.File("registry")};
+};
+
+TEST_P(SendFileBuilderCodePage, OwnerAndFileNamesAreWrittenInTheJobsCodePage)
+{
+    const CodePageCase& c = GetParam();
+    if (!c.registryValue.empty()) {
+        ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::CurrentUser, CRegistryValues::ProgramKey(),
+                                           "JobCodePage", c.registryValue));
+    }
+    m_job.SetOwnerName(c.owner);
+    Add(c.fileName, "IN;", 1);
+    EXPECT_EQ(NormalisedJob(Build("", c.region)), Job(Copies(1) + Group(c.jobFileName, "IN;"), c.jobOwner));
+    EXPECT_EQ(m_job.GetOwnerName(), c.owner);
+    EXPECT_EQ(m_job.GetAt(0)->GetFileName(), c.fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, SendFileBuilderCodePage,
+    testing::Values(
+        CodePageCase{"WesternRegion", "ZC", "", "Zo\xc3\xab \xe2\x82\xac", "Gr\xc3\xb6\xc3\x9f" "e \xc2\xbd.hpg",
+                     "Zo\xeb \x80", "Gr\xf6\xdf" "e \xbd.hpg"},
+        CodePageCase{"WesternRegionLacksKanji", "AP", "", "\xe5\xb1\xb1\xe7\x94\xb0 Ada",
+                     "\xe5\x9b\xb3\xe9\x9d\xa2.hpg", "__ Ada", "__.hpg"},
+        CodePageCase{"Japan", "JP", "", "\xe5\xb1\xb1\xe7\x94\xb0", "\xe5\x9b\xb3\xe9\x9d\xa2 \xef\xbd\xb6.hpg",
+                     "\x8e\x52\x93\x63", "\x90\x7d\x96\xca \xb6.hpg"},
+        CodePageCase{"JapanLacksAccents", "JP", "", "Zo\xc3\xab", "a.hpg", "Zo_", "a.hpg"},
+        CodePageCase{"RegistryChoosesJapanese", "ZC", "932", "\xe5\xb1\xb1\xe7\x94\xb0", "a.hpg",
+                     "\x8e\x52\x93\x63", "a.hpg"},
+        CodePageCase{"RegistryChoosesWestern", "JP", "1252", "Zo\xc3\xab", "a.hpg", "Zo\xeb", "a.hpg"},
+        CodePageCase{"RegistryValueOtherThanBothIsIgnored", "ZC", "65001", "Zo\xc3\xab", "a.hpg", "Zo\xeb",
+                     "a.hpg"},
+        CodePageCase{"BytesThatAreNoUtf8AndEmoji", "ZC", "", "Ada \xf0\x9f\x96\xa8", "a\xff\xc3.hpg", "Ada _",
+                     "a__.hpg"}),
+    ByCaseName());
 
 TEST(SendFileBuilderNames, JobNamesAreNewHexIdentifiers)
 {

@@ -22,6 +22,7 @@ public:
     CRunningProcess& operator=(const CRunningProcess&) = delete;
 
     void Signal(int signal) const;
+    pid_t GetPid() const { return m_pid; }
     // What it has printed on standard output so far.
     std::string Output() const;
     bool HasEnded();
