@@ -110,10 +110,15 @@ void CSendoraDlg::FillNames(CSDComboBox& box, const CNameChoice& choice)
 
 void CSendoraDlg::RefillNames(CSDComboBox& box, const CNameChoice& choice)
 {
-    const QString remembered = box.currentIndex() < 0 ? QString() : box.itemText(box.currentIndex());
+    // A name typed but never registered stays as typed; a chosen one that
+    // the sheet removed gives way.
+    const QString shown = box.currentText();
+    const bool typed = box.findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0;
     FillNames(box, choice);
-    if (const int index = box.findText(remembered, Qt::MatchExactly | Qt::MatchCaseSensitive); index >= 0)
+    if (const int index = box.findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive); index >= 0)
         box.setCurrentIndex(index);
+    else if (typed && box.isEditable() && !shown.isEmpty())
+        box.setEditText(shown);
 }
 
 void CSendoraDlg::FillSettings(const QString& selected)

@@ -61,8 +61,7 @@ void CListCommand::CheckUsage(CArguments& arguments) const
 
 int CListCommand::Add(Opened& opened, const std::string& entry)
 {
-    IRegistList& list = *opened.list;
-    const unsigned refusal = IndexOf(list.GetEntries(), entry) >= 0 ? list.GetUse().duplicateId : list.Add(entry);
+    const unsigned refusal = opened.list->Add(entry);
     if (refusal != 0) {
         CMessageService::Show(refusal);
         return kExitFailed;

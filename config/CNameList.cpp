@@ -1,5 +1,7 @@
 #include "CNameList.h"
 
+#include "CIniDocument.h"
+
 #include <algorithm>
 
 CNameList::CNameList(Kind kind, CUserConfig config)
@@ -16,7 +18,8 @@ const CRegistInput::Use& CNameList::GetUse() const
 
 int CNameList::IndexOf(const std::string& name) const
 {
-    const auto found = std::find(m_names.begin(), m_names.end(), name);
+    const auto found = std::find_if(m_names.begin(), m_names.end(),
+                                    [&name](const std::string& listed) { return CIniDocument::SameName(listed, name); });
     return found == m_names.end() ? -1 : static_cast<int>(found - m_names.begin());
 }
 
@@ -35,7 +38,7 @@ unsigned CNameList::Change(int selected, const std::string& name)
 {
     if (!IsPosition(selected) || name.empty())
         return 0;
-    if (const unsigned refusal = Refusal(name))
+    if (const unsigned refusal = Refusal(name, selected))
         return refusal;
     m_names[static_cast<std::size_t>(selected)] = name;
     m_modified = true;
@@ -56,11 +59,14 @@ bool CNameList::Apply()
     return m_kind == Kind::Owner ? m_config.WriteOwnerNames(m_names) : m_config.WritePrinterNames(m_names);
 }
 
-unsigned CNameList::Refusal(const std::string& name) const
+unsigned CNameList::Refusal(const std::string& name, int changed) const
 {
     if (const unsigned message = CRegistInput::RefusalMessage(GetUse().mode, name))
         return message;
-    return IndexOf(name) >= 0 ? GetUse().duplicateId : 0;
+    const int index = IndexOf(name);
+    // A name may change its case alone, yet an unchanged one is a duplicate.
+    const bool ownCase = index >= 0 && index == changed && m_names[static_cast<std::size_t>(index)] != name;
+    return index >= 0 && !ownCase ? GetUse().duplicateId : 0;
 }
 
 bool CNameList::IsPosition(int selected) const

@@ -4,7 +4,8 @@
 #include "IRegistList.h"
 
 // The owner or printer names of the user configuration while they are being
-// edited: names compare with case, nothing is written before Apply.
+// edited; nothing is written before Apply. Names compare without regard to
+// case, as the file's keys do, so that none is lost when it is written.
 class CNameList : public IRegistList {
 public:
     enum class Kind { Owner, Printer };
@@ -15,11 +16,12 @@ public:
     const std::vector<std::string>& GetEntries() const override { return m_names; }
     const CRegistInput::Use& GetUse() const override;
     bool IsModified() const override { return m_modified; }
-    // Position of the name, compared with case; -1 when not listed.
+    // Position of the name, compared without case; -1 when not listed.
     int IndexOf(const std::string& name) const;
 
     unsigned Add(const std::string& name) override;
-    // A name equal to any entry, the one changed included, is a duplicate.
+    // A name equal to any entry, the one changed included, is a duplicate;
+    // the changed one may take another case.
     unsigned Change(int selected, const std::string& name) override;
     void Delete(int selected) override;
 
@@ -27,7 +29,8 @@ public:
     bool Apply() override;
 
 private:
-    unsigned Refusal(const std::string& name) const;
+    // changed: the position being changed, -1 when adding.
+    unsigned Refusal(const std::string& name, int changed = -1) const;
     bool IsPosition(int selected) const;
 
     Kind m_kind;

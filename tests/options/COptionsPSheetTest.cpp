@@ -123,4 +123,15 @@ TEST_F(COptionsPSheetTest, OkWritesTheShownPages)
     EXPECT_EQ(ReadFileBytes(m_userPath), "[Printer Name]\np1=\n[Owner Name]\nalice=\nbob=\ncarol=\n");
     EXPECT_EQ(ReadFileBytes(m_extensionPath), "[Data Format]\nHPGL=plt.hpg\n");
 }
+
+// The file's keys ignore case, so a name in another case is the same name.
+TEST_F(COptionsPSheetTest, NamesDifferingOnlyInCaseAreDuplicates)
+{
+    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "Alice"));
+    ASSERT_TRUE(Enter(ShowTab(2), "buttonAdd", "P1"));
+    EXPECT_EQ(m_messages.Ids(),
+              (std::vector<unsigned>{ResId::kDuplicateOwnerMessage, ResId::kDuplicatePrinterMessage}));
+    Child<QPushButton>("buttonOk").click();
+    EXPECT_EQ(ReadFileBytes(m_userPath), "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\n");
+}
 }
