@@ -1,7 +1,7 @@
 #include "CContentRecogniser.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "CUserFile.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -217,19 +217,17 @@ off_t FirstNotNul(int fd)
 
 PlotFormat CContentRecogniser::RecogniseFile(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    const CUserFile file(path);
+    if (!file.IsOpen())
         return PlotFormat::Unknown;
-    struct stat info {};
     PlotFormat format = PlotFormat::Unknown;
-    const off_t start = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? FirstNotNul(fd) : kMaxNulRun;
+    const off_t start = FirstNotNul(file.GetFd());
     if (start < static_cast<off_t>(kMaxNulRun)) {
         std::vector<char> head(kHeadSize);
-        const ssize_t got = pread(fd, head.data(), head.size(), start);
+        const ssize_t got = pread(file.GetFd(), head.data(), head.size(), start);
         if (got > 0)
             format = RecogniseHead(std::string_view(head.data(), static_cast<std::size_t>(got)), start == 0);
     }
-    close(fd);
     return format;
 }
 
