@@ -15,6 +15,24 @@ std::uint16_t CHpglDrawing::ShadeFlags(double levelPercent)
     return static_cast<std::uint16_t>(kShaded | static_cast<unsigned>(std::lround(level)) << 8);
 }
 
+std::uint16_t CHpglDrawing::PatternFlags(const RasterPattern& pattern)
+{
+    constexpr std::size_t kMaxPatterns = 256;
+    // Fills that follow one another mostly share their pattern.
+    if (m_patterns.empty() || !(m_patterns.back() == pattern)) {
+        if (m_patterns.size() == kMaxPatterns)
+            return 0;
+        m_patterns.push_back(pattern);
+    }
+    return static_cast<std::uint16_t>(kPatterned | (m_patterns.size() - 1) << 8);
+}
+
+const CHpglDrawing::RasterPattern* CHpglDrawing::PatternOf(std::uint16_t flags) const
+{
+    const std::size_t index = flags >> 8;
+    return (flags & kPatterned) && index < m_patterns.size() ? &m_patterns[index] : nullptr;
+}
+
 PlotBox CHpglDrawing::Frame() const
 {
     if (!HasPage())

@@ -20,10 +20,24 @@ public:
         kSubpath = 2,    // one more outline of the filled polygon begun before
         kNonZero = 4,    // filled by the non-zero winding rule, not even-odd
         kShaded = 8,     // filled in grey, the level in the upper byte
+        kPatterned = 16, // filled with a raster pattern, its number in the upper byte
+    };
+    // A raster fill (RF): a pen number for each pixel, row by row from the
+    // top; pen 0 is white.
+    struct RasterPattern {
+        std::uint8_t width = 0;
+        std::uint8_t height = 0;
+        std::vector<std::uint8_t> pens;
+        bool operator==(const RasterPattern&) const = default;
     };
     // The flags of a shading of the level given (percent of full ink).
     static std::uint16_t ShadeFlags(double levelPercent);
     static double ShadeLevel(std::uint16_t flags) { return (flags & kShaded) ? (flags >> 8) : 100; }
+    // The flags of a fill with the pattern, kept with the drawing; none (a
+    // solid fill) once the drawing holds as many patterns as flags count.
+    std::uint16_t PatternFlags(const RasterPattern& pattern);
+    // Null for a fill without a pattern.
+    const RasterPattern* PatternOf(std::uint16_t flags) const;
     struct Polyline {
         std::uint32_t first = 0;  // index into Points()
         std::uint32_t count = 0;
@@ -83,6 +97,7 @@ private:
     std::vector<PlotPoint> m_points;
     std::vector<Polyline> m_polylines;
     std::vector<Label> m_labels;
+    std::vector<RasterPattern> m_patterns;
     std::string m_labelText;
     PlotBox m_extents;
     float m_pageWidth = 0;

@@ -138,6 +138,7 @@ bool CHpglInterpreter::Style(unsigned command)
         break;
     case Code("LT"): LineType(); break;
     case Code("FT"): FillType(); break;
+    case Code("RF"): m_rasterFills.Define(m_scanner); break;
     case Code("IW"): InputWindow(); break;
     case Code("LB"):
         m_labeler.Label(m_scanner, m_x, m_y, m_pen);
@@ -164,6 +165,7 @@ void CHpglInterpreter::Reset(bool initialize)
     m_transform.Reset();
     m_stroker.Clipper().Clear();
     m_stroker.SetFill({});
+    m_rasterFills.Clear();
     m_stroker.SetDashes({});
     m_widthsMm.fill(kDefaultWidthMm);
     m_relativeWidths = false;
@@ -259,7 +261,7 @@ void CHpglInterpreter::LineType()
 {
     // Dashes and gaps in percent of the pattern, dashes first.
     static const std::vector<double> kPatterns[] = {
-        {0, 100}, {0, 100}, {50, 50}, {70, 30}, {80, 10, 0, 10}, {70, 10, 10, 10}, {50, 10, 10, 10, 10, 10},
+        {}, {0, 100}, {50, 50}, {70, 30}, {80, 10, 0, 10}, {70, 10, 10, 10}, {50, 10, 10, 10, 10, 10},
         {70, 10, 0, 10, 0, 10}, {50, 10, 0, 10, 10, 10, 0, 10}};
     double values[3] = {};
     const int count = Parameters(values, 3);
@@ -272,6 +274,7 @@ void CHpglInterpreter::LineType()
         for (const double share : kPatterns[static_cast<int>(type)])
             dashes.lengths.push_back(share / 100 * length);
         dashes.adaptive = values[0] < 0;
+        dashes.endDots = type == 0;
     }
     m_stroker.SetDashes(std::move(dashes));
 }
@@ -286,6 +289,7 @@ void CHpglInterpreter::FillType()
     fill.spacing = count >= 2 && values[1] > 0 ? values[1] * std::abs(m_transform.ScaleX()) : DiagonalShare(1);
     fill.angleDegrees = count >= 3 ? values[2] : 0;
     fill.level = count >= 2 ? values[1] : 100;
+    fill.pattern = fill.type == 11 && count >= 2 ? m_rasterFills.Find(values[1]) : nullptr;
     m_stroker.SetFill(fill);
 }
 
@@ -304,9 +308,16 @@ void CHpglInterpreter::InputWindow()
 void CHpglInterpreter::SetPage()
 {
     double values[2] = {};
-    // Without a width the page depends on the paper loaded: no page then.
-    if (Parameters(values, 2) == 2 && values[0] > 0 && values[1] > 0)
-        m_transform.SetPage(values[0], values[1]);
+    const int count = Parameters(values, 2);
+    // Without a width the plotter takes its media's, which the file does not
+    // tell. The length alone makes a square page: writers that leave the
+    // width out (GNU plotutils) lay their drawing in a square no larger than
+    // the length, so the page holds it, and RO and IR turn and measure it
+    // from the first command on, which a width guessed from what is drawn
+    // later could not give.
+    const double width = count >= 2 ? values[1] : values[0];
+    if (count >= 1 && values[0] > 0 && width > 0)
+        m_transform.SetPage(values[0], width);
 }
 
 void CHpglInterpreter::Arc(bool relative)

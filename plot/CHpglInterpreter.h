@@ -2,6 +2,7 @@
 
 #include "CHpglLabeler.h"
 #include "CHpglParser.h"
+#include "CHpglRasterFills.h"
 #include "CHpglScanner.h"
 #include "CHpglShapes.h"
 #include "CHpglStroker.h"
@@ -54,6 +55,7 @@ private:
     CHpglStroker m_stroker;
     CHpglShapes m_shapes;
     CHpglLabeler m_labeler;
+    CHpglRasterFills m_rasterFills;
     double m_x = 0;
     double m_y = 0;
     bool m_penDown = false;

@@ -44,7 +44,9 @@ void CHpglStroker::LineTo(PlotPoint to)
             m_newSubpath = false;
         }
         m_polygon.push_back(to);
-    } else if (m_pen != 0 && !m_dashes.lengths.empty()) {
+    } else if (m_pen != 0 && m_dashes.endDots) {
+        DrawEndDots(m_current, to);
+    } else if (m_pen != 0 && !m_dashes.IsSolid()) {
         DrawDashed(m_current, to);
     } else if (m_pen != 0 && m_clipper.IsActive()) {
         DrawSegment(m_current, to);
@@ -87,11 +89,35 @@ void CHpglStroker::SetDashes(Dashes dashes)
     m_dashPosition = 0;
 }
 
+namespace {
+// A dot is a line of one plotter unit, which the pen's round tip or the
+// preview's smallest line makes a dot.
+constexpr double kDot = 1;
+
+PlotPoint Along(PlotPoint from, PlotPoint to, double distance, double length)
+{
+    return {static_cast<float>(from.x + (to.x - from.x) * distance / length),
+            static_cast<float>(from.y + (to.y - from.y) * distance / length)};
+}
+}
+
+// Each dot lies within the line, so lines of one polyline do not join.
+void CHpglStroker::DrawEndDots(PlotPoint from, PlotPoint to)
+{
+    const double length = std::hypot(to.x - from.x, to.y - from.y);
+    if (!Room(4) || !(length > 0))
+        return;
+    const double dot = std::min(kDot, length);
+    DrawSegment(from, Along(from, to, dot, length));
+    Break();
+    DrawSegment(Along(from, to, length - dot, length), to);
+    Break();
+}
+
 // The pattern runs on from one line to the next; a dash of no length is a
 // dot.
 void CHpglStroker::DrawDashed(PlotPoint from, PlotPoint to)
 {
-    constexpr double kDot = 1;
     const double length = std::hypot(to.x - from.x, to.y - from.y);
     const std::vector<double>& lengths = m_dashes.lengths;
     const double period = std::accumulate(lengths.begin(), lengths.end(), 0.0);
@@ -109,10 +135,7 @@ void CHpglStroker::DrawDashed(PlotPoint from, PlotPoint to)
         while (part + 1 < lengths.size() && within >= lengths[part] * scale)
             within -= lengths[part++] * scale;
         const double step = std::min(lengths[part] * scale - within, length - at);
-        const auto point = [&](double d) {
-            return PlotPoint{static_cast<float>(from.x + (to.x - from.x) * d / length),
-                             static_cast<float>(from.y + (to.y - from.y) * d / length)};
-        };
+        const auto point = [&](double d) { return Along(from, to, d, length); };
         if (part % 2 == 0)
             DrawSegment(point(at), point(lengths[part] > 0 ? at + step : std::min(at + kDot, length)));
         else
@@ -168,6 +191,8 @@ void CHpglStroker::EmitFilled(const std::vector<PlotPoint>& points,
     std::uint16_t flags = CHpglDrawing::kFilled | (m_nonZero ? CHpglDrawing::kNonZero : 0);
     if (m_fill.type == 10)
         flags |= CHpglDrawing::ShadeFlags(m_fill.level);
+    else if (m_fill.type == 11 && m_fill.pattern != nullptr && !m_fill.pattern->pens.empty())
+        flags |= m_drawing.PatternFlags(*m_fill.pattern);
     for (const auto& [begin, end] : rings) {
         const std::vector<PlotPoint> ring = m_clipper.ClipPolygon(points.data() + begin, end - begin);
         if (Room(ring.size() + 1) && Emit(ring.data(), ring.size(), flags))

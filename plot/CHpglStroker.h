@@ -12,19 +12,24 @@
 class CHpglStroker {
 public:
     // How areas are filled (FT): solid (1, 2), hatched (3), cross-hatched
-    // (4) or shaded (10, level in percent); spacing in plotter units.
+    // (4), shaded (10, level in percent) or with a raster pattern (11, the
+    // pattern RF defined, solid without one); spacing in plotter units.
     struct Fill {
         int type = 1;
         double spacing = 0;
         double angleDegrees = 0;
         double level = 100;
+        const CHpglDrawing::RasterPattern* pattern = nullptr;
     };
     // A line type (LT): lengths of dashes and gaps in plotter units, in
     // turn, dashes first; empty for a solid line. An adaptive pattern is
-    // stretched to fit each line a whole number of times.
+    // stretched to fit each line a whole number of times. LT 0 puts a dot
+    // at each end of every line and draws nothing between.
     struct Dashes {
         std::vector<double> lengths;
         bool adaptive = false;
+        bool endDots = false;
+        bool IsSolid() const { return lengths.empty() && !endDots; }
     };
 
     CHpglStroker(CHpglDrawing& drawing, std::size_t maxPoints);
@@ -59,6 +64,7 @@ private:
     bool Room(std::size_t points);
     void DrawSegment(PlotPoint from, PlotPoint to);
     void DrawDashed(PlotPoint from, PlotPoint to);
+    void DrawEndDots(PlotPoint from, PlotPoint to);
     void EmitFilled(const std::vector<PlotPoint>& points, const std::vector<std::pair<std::size_t, std::size_t>>& rings);
     bool Emit(const PlotPoint* points, std::size_t count, std::uint16_t flags, bool closed = true);
 

@@ -17,6 +17,12 @@ constexpr double kThinPixels = 1.5;
 constexpr float kMarginShare = 0.02f;
 // A font's cap height is about this share of its pixel size.
 constexpr double kCapHeightShare = 0.72;
+// A raster pattern's pixel is a dot of the device, which the file does not
+// name; 300 dpi stands for it.
+constexpr double kUnitsPerPatternDot = 1016.0 / 300;
+// A pattern tile larger than this on screen is drawn no larger: a zoom
+// that far shows less than a tile anyway.
+constexpr int kMaxTilePixels = 4096;
 
 bool IsFilled(const CHpglDrawing::Polyline& polyline)
 {
@@ -123,28 +129,49 @@ bool CHpglPainter::DrawWideLines(QPainter& painter, std::stop_token stop) const
 bool CHpglPainter::FillPolygons(QPainter& painter, std::stop_token stop) const
 {
     QPainterPath path;
-    QColor colour = Qt::black;
+    QBrush brush(Qt::black);
     std::size_t filled = 0;
     const auto& points = m_drawing.Points();
     for (const auto& polyline : m_drawing.Polylines()) {
         if (!IsFilled(polyline))
             continue;
         if (!(polyline.flags & CHpglDrawing::kSubpath)) {
-            painter.fillPath(path, colour);
+            painter.fillPath(path, brush);
             path.clear();
             if (++filled % kPolylinesPerCheck == 0 && stop.stop_requested())
                 return false;
             path.setFillRule((polyline.flags & CHpglDrawing::kNonZero) ? Qt::WindingFill : Qt::OddEvenFill);
-            const int grey = static_cast<int>(std::lround(255 * (1 - CHpglDrawing::ShadeLevel(polyline.flags) / 100)));
-            colour = QColor(grey, grey, grey);
+            brush = BrushOf(polyline.flags);
         }
         path.moveTo(Map(points[polyline.first]));
         for (std::uint32_t i = 1; i < polyline.count; ++i)
             path.lineTo(Map(points[polyline.first + i]));
         path.closeSubpath();
     }
-    painter.fillPath(path, colour);
+    painter.fillPath(path, brush);
     return !stop.stop_requested();
+}
+
+// A raster pattern is tiled from the page's origin, each of its dots as
+// large as the preview shows a dot of the device; dots smaller than a
+// pixel blend into the grey they make together.
+QBrush CHpglPainter::BrushOf(std::uint16_t flags) const
+{
+    const CHpglDrawing::RasterPattern* pattern = m_drawing.PatternOf(flags);
+    if (pattern == nullptr) {
+        const int grey = static_cast<int>(std::lround(255 * (1 - CHpglDrawing::ShadeLevel(flags) / 100)));
+        return QColor(grey, grey, grey);
+    }
+    QImage tile(pattern->width, pattern->height, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            tile.setPixel(x, y, pattern->pens[static_cast<std::size_t>(y * tile.width() + x)] ? 0xff000000 : 0xffffffff);
+    const double dot = kUnitsPerPatternDot * m_scale;
+    const auto side = [dot](int dots) { return std::clamp(static_cast<int>(std::lround(dots * dot)), 1, kMaxTilePixels); };
+    QBrush brush(tile.scaled(side(tile.width()), side(tile.height()), Qt::IgnoreAspectRatio,
+                             dot < 1 ? Qt::SmoothTransformation : Qt::FastTransformation));
+    brush.setTransform(QTransform::fromTranslate(Map({0, 0}).x(), Map({0, 0}).y()));
+    return brush;
 }
 
 // Each character in its own cell, as the plotter places it.

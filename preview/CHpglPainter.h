@@ -2,6 +2,7 @@
 
 #include "CHpglDrawing.h"
 
+#include <QBrush>
 #include <QImage>
 #include <QPointF>
 
@@ -33,6 +34,7 @@ private:
     bool DrawThinLines(QPainter& painter, std::stop_token stop) const;
     bool DrawWideLines(QPainter& painter, std::stop_token stop) const;
     bool FillPolygons(QPainter& painter, std::stop_token stop) const;
+    QBrush BrushOf(std::uint16_t flags) const;
     void DrawLabels(QPainter& painter) const;
 
     const CHpglDrawing& m_drawing;

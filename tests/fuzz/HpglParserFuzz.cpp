@@ -19,6 +19,13 @@ void RequireConsistent(const CHpglDrawing& drawing)
     for (const auto& line : drawing.Polylines())
         if (line.count < 2 || std::size_t{line.first} + line.count > drawing.Points().size())
             PropertyBroken("polyline outside the points");
+    for (const auto& line : drawing.Polylines()) {
+        const CHpglDrawing::RasterPattern* pattern = drawing.PatternOf(line.flags);
+        if ((line.flags & CHpglDrawing::kPatterned) &&
+            (pattern == nullptr || pattern->pens.size() != std::size_t{pattern->width} * pattern->height ||
+             pattern->pens.empty()))
+            PropertyBroken("fill pattern missing or of the wrong size");
+    }
     for (const auto& label : drawing.Labels())
         if (drawing.LabelText(label).size() != label.textLength || !std::isfinite(label.directionRadians))
             PropertyBroken("label text outside the labels' text");

@@ -43,6 +43,10 @@ const DrawingCase kDrawings[] = {
     {"Relative", "IN;PR;PU100,100;PD1000,0,0,500;", 25, 12.5},
     {"PageSet", "IN;PS47560,33640;PU;PD100,100,200,200;", 1189, 841},
     {"PageTurned", "IN;PS47560,33640;RO90;PU0,0;PD1000,1000;", 841, 1189},
+    // GNU plotutils writes PS with the length alone (letter: PS10668).
+    {"PageLengthOnly", "IN;PS10668;IP0,0,8128,8128;SC0,100,0,100;PU0,0;PD100,100;", 266.7, 266.7},
+    {"PageLengthOnlyTurned", "IN;PS8000;RO90;IR0,0,50,50;PU0,0;PD1000,1000;", 200, 200},
+    {"PageLengthZero", "IN;PS0;PU0,0;PD4000,2000;", 100, 50},
     {"Anisotropic", "IN;IP0,0,8000,4000;SC0,100,0,50;PU0,0;PD100,50;", 200, 100},
     {"Isotropic", "IN;IP0,0,8000,4000;SC0,100,0,100,1;PU0,0;PD100,100;", 100, 100},
     {"PointFactor", "IN;SC0,2,0,3,2;PU0,0;PD1000,1000;", 50, 75},
@@ -107,6 +111,70 @@ TEST(HpglParserTest, LineTypesCutLinesIntoDashes)
         EXPECT_EQ(result.drawing.Polylines().size(), static_cast<std::size_t>(dashes)) << hpgl;
     }
 }
+
+// LT 0 draws a dot at each end of every line and nothing between, however
+// long the line; dots are lines of one unit within it.
+TEST(HpglParserTest, LineTypeZeroDotsTheEndsOfEachLine)
+{
+    const HpglParseResult result = CHpglParser().Parse("IN;SP1;LT0;PA0,0;PD4000,0,4000,3000;PU;LT0,1,1;PD4000,3000;");
+    std::vector<std::pair<PlotPoint, PlotPoint>> dots;
+    for (const auto& line : result.drawing.Polylines()) {
+        ASSERT_EQ(line.count, 2u);
+        dots.emplace_back(result.drawing.Points()[line.first], result.drawing.Points()[line.first + 1]);
+    }
+    const std::vector<std::pair<PlotPoint, PlotPoint>> expected = {
+        {{0, 0}, {1, 0}}, {{3999, 0}, {4000, 0}}, {{4000, 0}, {4000, 1}}, {{4000, 2999}, {4000, 3000}}};
+    ASSERT_EQ(dots.size(), expected.size());
+    for (std::size_t i = 0; i < dots.size(); ++i)
+        EXPECT_TRUE(dots[i].first.x == expected[i].first.x && dots[i].first.y == expected[i].first.y &&
+                    dots[i].second.x == expected[i].second.x && dots[i].second.y == expected[i].second.y)
+            << i;
+}
+
+// Hand-written raster fills: the filled area carries the pattern RF
+// defined, or is solid where FT 11 names no defined pattern.
+struct RasterFillCase {
+    std::string name;
+    std::string hpgl;
+    int width;  // of the pattern; 0: a solid fill
+    int height;
+    std::vector<std::uint8_t> pens;
+};
+
+const RasterFillCase kRasterFills[] = {
+    {"Checker", "IN;RF1,2,2,1,0,0,1;FT11,1;RA100,100;", 2, 2, {1, 0, 0, 1}},
+    {"PixelsLeftOutAreWhite", "IN;RF3,3,1,2;FT11,3;RA100,100;", 3, 1, {2, 0, 0}},
+    {"ExtraPixelsIgnored", "IN;RF2,1,1,5,6,7;FT11,2;RA100,100;", 1, 1, {5}},
+    {"RedefinedAfterFt", "IN;RF1,1,1,1;FT11,1;RF1,2,1,0,3;RA100,100;", 2, 1, {0, 3}},
+    {"NoPatternDefined", "IN;FT11,1;RA100,100;", 0, 0, {}},
+    {"OtherIndexDefined", "IN;RF1,1,1,1;FT11,2;RA100,100;", 0, 0, {}},
+    {"IndexAloneForgets", "IN;RF1,1,1,1;RF1;FT11,1;RA100,100;", 0, 0, {}},
+    {"RfAloneForgetsAll", "IN;RF1,1,1,1;RF;FT11,1;RA100,100;", 0, 0, {}},
+    {"TooLarge", "IN;RF1,65,1,1;FT11,1;RA100,100;", 0, 0, {}},
+    {"IndexOutOfRange", "IN;RF9,1,1,1;FT11,9;RA100,100;PA0,0;PD10,10;", 0, 0, {}},
+    {"InForgets", "IN;RF1,1,1,1;IN;FT11,1;RA100,100;", 0, 0, {}},
+};
+
+class HpglRasterFillTest : public testing::TestWithParam<RasterFillCase> {};
+
+TEST_P(HpglRasterFillTest, FillCarriesThePatternDefined)
+{
+    const HpglParseResult result = CHpglParser().Parse(GetParam().hpgl);
+    ASSERT_TRUE(result.Ok()) << result.error;
+    ASSERT_FALSE(result.drawing.Polylines().empty());
+    const auto& fill = result.drawing.Polylines().front();
+    EXPECT_TRUE(fill.flags & CHpglDrawing::kFilled);
+    const CHpglDrawing::RasterPattern* pattern = result.drawing.PatternOf(fill.flags);
+    if (GetParam().width == 0) {
+        EXPECT_EQ(pattern, nullptr);
+        return;
+    }
+    ASSERT_NE(pattern, nullptr);
+    EXPECT_EQ(std::make_tuple(int{pattern->width}, int{pattern->height}, pattern->pens),
+              std::make_tuple(GetParam().width, GetParam().height, GetParam().pens));
+}
+
+INSTANTIATE_TEST_SUITE_P(RasterFills, HpglRasterFillTest, testing::ValuesIn(kRasterFills), ByCaseName());
 
 // hp2xx's symbols.hp draws its symbols several times the character size,
 // so symbol mode is checked here: the character centred on every point.

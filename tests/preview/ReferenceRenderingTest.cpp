@@ -1,5 +1,6 @@
 #include "CInkPicture.h"
 #include "CPlotRenderer.h"
+#include "CPlotSizeReader.h"
 #include "CProcess.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
@@ -251,6 +252,33 @@ INSTANTIATE_TEST_SUITE_P(Pages, ReferenceRendering,
                                          PlotutilsCase("FirstOfTwoPlots", {"0 0\n1 1\n2 0.5\n3 2\n", "0 5\n5 0\n"}),
                                          PlotutilsCase("FirstOfThreePlots", {"0 0\n1 1\n", "0 5\n5 0\n", "1 1\n2 2\n"})),
                          ByCaseName());
+
+// plotutils gives the page's length alone (PS10668 for letter) and draws
+// in a square of 8128 units at the page's lower left: the size is the
+// square page of that length, and the preview shows the plot within the
+// square's corner.
+TEST(PlotutilsPage, LengthAloneGivesASquarePageHoldingThePlot)
+{
+    CTempDir folder;
+    const std::string path = PlotutilsFile(folder, {"0 0\n1 1\n2 0.5\n3 2\n"});
+    if (path.empty())
+        GTEST_SKIP() << "plotutils is not installed";
+    ASSERT_NE(ReadFileBytes(path).find("PS10668;"), std::string::npos);
+    const PlotSizeResult size = CPlotSizeReader().Read(path, PlotFormat::Hpgl);
+    ASSERT_TRUE(size.Ok()) << size.failure;
+    EXPECT_NEAR(size.size.WidthMm(), 266.7, 0.1);
+    EXPECT_NEAR(size.size.HeightMm(), 266.7, 0.1);
+
+    const CPreviewResult result = CPlotRenderer().Render(path, PlotFormat::Hpgl, kPreviewWidth);
+    ASSERT_TRUE(result.IsRendered()) << result.Message();
+    EXPECT_EQ(result.Image().height(), result.Image().width());
+    const QRect ink = CInkPicture::FromImage(result.Image()).Box();
+    const double corner = 8128.0 / 10668;
+    EXPECT_FALSE(ink.isEmpty());
+    EXPECT_LE((ink.right() + 1) / double{kPreviewWidth}, corner + 0.01);
+    EXPECT_GE(ink.top() / double{kPreviewWidth}, 1 - corner - 0.01);
+    EXPECT_GT(ink.width(), kPreviewWidth / 3);
+}
 
 // hp2xx's samples of fill types (hatched and cross-hatched areas of
 // polygon mode, FP and EP, within a window) and of the window; a
