@@ -101,7 +101,8 @@ PlotPoint Along(PlotPoint from, PlotPoint to, double distance, double length)
 }
 }
 
-// Each dot lies within the line, so lines of one polyline do not join.
+// The dots are the first and last unit of the line, each on its own, as
+// the pen touches down at both ends and lifts between.
 void CHpglStroker::DrawEndDots(PlotPoint from, PlotPoint to)
 {
     const double length = std::hypot(to.x - from.x, to.y - from.y);
