@@ -87,7 +87,11 @@ int CSettingCommand::SaveAs(const std::vector<std::string>& args)
     if (!arguments.Ok())
         return arguments.ReportUsage(*this);
     const std::string target = TargetPath(arguments.Operands()[1]);
-    // As the save dialog, which asks before the editor checks the name.
+    // A reserved name is refused before an existing file is mentioned.
+    if (CSettingsEditor::IsReservedName(target)) {
+        CMessageService::Show(ResId::kReservedNameMessage);
+        return kExitFailed;
+    }
     std::error_code error;
     if (!arguments.Has("--overwrite") && std::filesystem::exists(target, error)) {
         Refuse(target + " exists; --overwrite replaces it");
@@ -172,7 +176,8 @@ std::optional<CSettingCommand::Change> CSettingCommand::ParseChange(const std::s
 
 std::string CSettingCommand::TargetPath(const std::string& name)
 {
-    return name.find('/') != std::string::npos ? name : CSettingFile::GetDefaultFolder() + name + ".prn";
+    return CSettingsEditor::SavePath(name.find('/') != std::string::npos ? name
+                                                                         : CSettingFile::GetDefaultFolder() + name);
 }
 
 void CSettingCommand::Refuse(const std::string& text) const

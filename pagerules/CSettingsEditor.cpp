@@ -3,6 +3,7 @@
 #include "CColorSettings.h"
 #include "CFinisherSettings.h"
 #include "CGeneralSettings.h"
+#include "CIniDocument.h"
 #include "CMessageService.h"
 #include "CPenSettings.h"
 #include "CProfile.h"
@@ -18,6 +19,7 @@
 
 namespace {
 constexpr const char* kDefaultFileName = "default.org";
+constexpr const char* kSettingExtension = ".prn";
 
 std::string TitleOf(const std::string& path)
 {
@@ -142,6 +144,14 @@ void CSettingsEditor::WriteVersionKeys(CProfileBatch& target)
 
 bool CSettingsEditor::IsReservedName(const std::string& path)
 {
-    return std::filesystem::path(path).filename() == kDefaultFileName ||
-           TitleOf(path) == CResourceModule::LoadString(ResId::kPrinterDefaultsName);
+    const std::string file = std::filesystem::path(path).filename().string();
+    const std::string title = TitleOf(path);
+    const std::string defaults = CResourceModule::LoadString(ResId::kPrinterDefaultsName);
+    return CIniDocument::SameName(file, kDefaultFileName) || CIniDocument::SameName(title, kDefaultFileName) ||
+           CIniDocument::SameName(file, defaults) || CIniDocument::SameName(title, defaults);
+}
+
+std::string CSettingsEditor::SavePath(const std::string& path)
+{
+    return path.ends_with(kSettingExtension) ? path : path + kSettingExtension;
 }

@@ -50,16 +50,22 @@ public:
     // The save dialog's proposal: the current file's name, "*.prn" instead
     // of "default.org".
     std::string ProposedFileName() const;
-    // Refuses the file name "default.org" and the title of the printer
-    // defaults with message 542, writing nothing. Otherwise writes the
-    // version keys and the pages (General, Pen, Colour, Finisher, Stamp,
-    // Scale) in one replace of the file, which becomes the current file.
+    // Refuses a reserved name (IsReservedName) with message 542, writing
+    // nothing. Otherwise writes the version keys and the pages (General,
+    // Pen, Colour, Finisher, Stamp, Scale) in one replace of the file, which
+    // becomes the current file.
     SaveResult SaveAs(const std::string& path);
+
+    // The file a save writes: the path with ".prn" added unless it ends in
+    // it, as the setting list shows only such files.
+    static std::string SavePath(const std::string& path);
+    // "default.org" and the printer defaults' title, in any case, as a file
+    // name or as a title (the name without ".prn").
+    static bool IsReservedName(const std::string& path);
 
 private:
     // "QXSD Version" (when the program's version can be read) and "HPPJL Version".
     static void WriteVersionKeys(CProfileBatch& target);
-    static bool IsReservedName(const std::string& path);
 
     std::string m_settingName;
     std::string m_currentPath;

@@ -91,8 +91,9 @@ void CHPPJLPSheet::OnSaveAs()
                                                         ResourceString(ResId::kSettingFileFilter), proposal, "prn");
     if (path.isEmpty())
         return;
-    if (m_editor.SaveAs(path.toStdString()) == CSettingsEditor::SaveResult::WriteFailed)
-        CMessageService::Show(ResId::kSettingNotWrittenMessage, path.toStdString());
+    const std::string target = CSettingsEditor::SavePath(path.toStdString());
+    if (m_editor.SaveAs(target) == CSettingsEditor::SaveResult::WriteFailed)
+        CMessageService::Show(ResId::kSettingNotWrittenMessage, target);
 }
 
 // Enter neither saves nor closes the sheet; Escape closes it as the close

@@ -119,6 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{"DefaultOrgOverwritten", {"save-as", "{full}", "{folder}default.org", "--overwrite"}, "{542}\n"},
         RefusalCase{"DefaultsTitle", {"save-as", "{full}", "{defaults}"}, "{542}\n"},
+        // Reserved in any case, as a name or a path, before an existing file is mentioned.
+        RefusalCase{"DefaultOrgAsAName", {"save-as", "{full}", "default.org"}, "{542}\n"},
+        RefusalCase{"DefaultOrgInCapitals", {"save-as", "{full}", "DEFAULT.ORG"}, "{542}\n"},
+        RefusalCase{"DefaultOrgPathInCapitals", {"save-as", "{full}", "{dir}Default.Org.prn"}, "{542}\n"},
+        RefusalCase{"DefaultOrgExistingWithoutOverwrite", {"save-as", "{full}", "{folder}default.org"}, "{542}\n"},
         RefusalCase{"KeyNoPageEdits",
                     {"save-as", "{full}", "{dir}new.prn", "Stamp/StampCode=3"},
                     kPrefix + "no page edits Stamp/StampCode; setting show lists the keys on offer\n"},

@@ -60,10 +60,24 @@ TEST_F(CHPPJLPSheetTest, EnterNeitherSavesNorCloses)
     EXPECT_FALSE(QFile::exists(Target("entered.prn")));
 }
 
-// The editor refuses the name and says why; the sheet adds nothing.
+// The editor refuses the name in any case and says why; the sheet adds
+// nothing.
 TEST_F(CHPPJLPSheetTest, ReservedNameIsRefusedWithTheEditorsMessageAlone)
 {
-    SaveAs("default.org");
-    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kReservedNameMessage}));
+    for (const char* name : {"default.org", "DEFAULT.ORG", "Default.org.prn"}) {
+        m_messages.Clear();
+        SaveAs(name);
+        EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kReservedNameMessage})) << name;
+    }
+    EXPECT_EQ(FilesBelow(m_dir.Path()), std::set<std::string>{"current.prn"});
+}
+
+// A name of another ending gets ".prn", so the setting list shows it.
+TEST_F(CHPPJLPSheetTest, SaveAsAddsThePrnEnding)
+{
+    SaveAs("my setting.v2");
+    EXPECT_EQ(m_sheet.GetCurrentPath(), m_dir.File("my setting.v2.prn"));
+    EXPECT_EQ(m_sheet.GetSettingName(), "my setting.v2");
+    EXPECT_EQ(FilesBelow(m_dir.Path()), (std::set<std::string>{"current.prn", "my setting.v2.prn"}));
 }
 }
