@@ -24,11 +24,6 @@ CHistoryFilter ReadFilter(CArguments& arguments)
 }
 }
 
-std::string CHistoryCommand::Usage() const
-{
-    return "history [--printer HOST[:PORT]] [--since YYYY-MM-DD] [--json]";
-}
-
 int CHistoryCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, {"--printer", "--since"}, {"--json"});

@@ -6,7 +6,10 @@
 // send history, newest first, one a line or as JSON.
 class CHistoryCommand : public ICommand {
 public:
-    std::string Name() const override { return "history"; }
-    std::string Usage() const override;
+    static constexpr CommandText kText{"history", "history [--printer HOST[:PORT]] [--since YYYY-MM-DD] [--json]",
+                                       "list the sends of the send history, newest first, one a line or as JSON"};
+
+    std::string Name() const override { return kText.name; }
+    std::string Usage() const override { return kText.usage; }
     int Run(const std::vector<std::string>& args) override;
 };

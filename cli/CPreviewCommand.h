@@ -9,8 +9,11 @@ class QImage;
 // extension.
 class CPreviewCommand : public ICommand {
 public:
-    std::string Name() const override { return "preview"; }
-    std::string Usage() const override { return "preview FILE -o PNG [--width PX]"; }
+    static constexpr CommandText kText{"preview", "preview FILE -o PNG [--width PX]",
+                                       "write page 1 of FILE as a PNG picture, by default 1024 pixels wide"};
+
+    std::string Name() const override { return kText.name; }
+    std::string Usage() const override { return kText.usage; }
     int Run(const std::vector<std::string>& args) override;
 
 private:

@@ -6,12 +6,6 @@
 #include "CPrintJob.h"
 #include "CUploadRunner.h"
 
-std::string CSendCommand::Usage() const
-{
-    return "send --printer HOST[:PORT] [--number N] [--owner NAME] [--setting NAME|PATH] [--copies N] [--collate] "
-           "[--reverse] [--format NAME] FILE...";
-}
-
 int CSendCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, CJobOptions::ValueOptions(), CJobOptions::Switches());

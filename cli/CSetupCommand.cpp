@@ -6,11 +6,6 @@
 #include "CPrintJob.h"
 #include "CUploadRunner.h"
 
-std::string CSetupCommand::Usage() const
-{
-    return "setup --printer HOST[:PORT] [--number N] [--owner NAME] --setting NAME|PATH [--controller NAME]";
-}
-
 int CSetupCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args, CJobOptions::ValueOptions(), CJobOptions::Switches());

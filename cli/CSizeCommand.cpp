@@ -3,14 +3,17 @@
 #include "CArguments.h"
 #include "CContentRecogniser.h"
 #include "CFormatTable.h"
-#include "CGhostscriptSizeSource.h"
 #include "COneLine.h"
-#include "CPdfSizeSource.h"
 #include "CPlotSizeReader.h"
 #include "CReadableFile.h"
 
 #include <algorithm>
 #include <iostream>
+
+CSizeCommand::CSizeCommand(SourceInstaller installPictureReaders)
+    : m_installPictureReaders(installPictureReaders)
+{
+}
 
 int CSizeCommand::Run(const std::vector<std::string>& args)
 {
@@ -21,8 +24,8 @@ int CSizeCommand::Run(const std::vector<std::string>& args)
         return arguments.ReportUsage(*this);
     const CFormatTable table = CFormatTable::Load();
     CPlotSizeReader reader;
-    CPdfSizeSource::Install(reader);
-    CGhostscriptSizeSource::Install(reader);
+    if (m_installPictureReaders)
+        m_installPictureReaders(reader);
     bool allRead = true;
     for (const auto& file : arguments.Operands())
         allRead = PrintSize(file, table, reader) && allRead;

@@ -12,12 +12,6 @@ namespace {
 constexpr double kLongestSeconds = 86400;
 }
 
-std::string CWatchCommand::Usage() const
-{
-    return "watch FOLDER --printer HOST[:PORT] [--number N] [--owner NAME] [--setting NAME|PATH] [--format NAME] "
-           "[--batch SECONDS] [--settle SECONDS] [--retry-for SECONDS]";
-}
-
 int CWatchCommand::Run(const std::vector<std::string>& args)
 {
     CArguments arguments(args,

@@ -11,8 +11,15 @@ class CArguments;
 // file arriving in it sent as a job, until Ctrl-C or SIGTERM.
 class CWatchCommand : public ICommand {
 public:
-    std::string Name() const override { return "watch"; }
-    std::string Usage() const override;
+    static constexpr CommandText kText{
+        "watch",
+        "watch FOLDER --printer HOST[:PORT] [--number N] [--owner NAME] [--setting NAME|PATH] [--format NAME] "
+        "[--batch SECONDS] [--settle SECONDS] [--retry-for SECONDS]",
+        "send every plot file arriving in FOLDER as a job, keeping it in sent/ or failed/, until Ctrl-C or "
+        "SIGTERM"};
+
+    std::string Name() const override { return kText.name; }
+    std::string Usage() const override { return kText.usage; }
     int Run(const std::vector<std::string>& args) override;
 
 private:

@@ -3,6 +3,15 @@
 #include <string>
 #include <vector>
 
+// What the help of qx-sendora-cli shows of a command. A command that a
+// helper program runs keeps it in a constant of its class, for the main
+// program that lists it without linking the command.
+struct CommandText {
+    const char* name;
+    const char* usage;
+    const char* description;
+};
+
 // One subcommand of qx-sendora-cli.
 class ICommand {
 public:

@@ -1,7 +1,9 @@
+#include "CMessageService.h"
 #include "CProcess.h"
 #include "CTempDir.h"
 #include "TestConfig.h"
 #include "CaseNames.h"
+#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +70,22 @@ TEST(CommandLine, WithoutTheResourceModuleSaysWhereItLooked)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "qx-sendora-cli: cannot load the resource module: tried " + folder.File("Res.dll") +
                               " and " + data.File("Res.dll") + "\n");
+}
+
+// A helper program missing beside the program is named; nothing looks for
+// one on the PATH.
+TEST(CommandLine, WithoutAHelperProgramNamesIt)
+{
+    CTempDir folder;
+    const std::string program = folder.File("qx-sendora-cli");
+    std::filesystem::copy_file(test_config::kCli, program);
+
+    const auto result = CProcess::Run(program, {"history"}, {{"PATH", test_config::kProgramDir}});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, CMessageService::Format(ResId::kHelperMissingMessage, folder.File("qx-sendora-cli-history")) +
+                              " (No such file or directory)\n");
 }
 
 struct UsageCase {

@@ -3,6 +3,7 @@
 #include "CResourceModule.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
+#include "PlotSamples.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
 
@@ -22,6 +23,10 @@ const std::string kData = test_config::kDataDir;
 // Installed file below the prefix, and the file it is a copy of.
 const std::pair<std::string, std::string> kShipped[] = {
     {"bin/qx-sendora-cli", test_config::kCli},
+    {"lib/qx-sendora/qx-sendora-cli-pictures", kBuilt + "qx-sendora-cli-pictures"},
+    {"lib/qx-sendora/qx-sendora-cli-plot", kBuilt + "qx-sendora-cli-plot"},
+    {"lib/qx-sendora/qx-sendora-cli-send", kBuilt + "qx-sendora-cli-send"},
+    {"lib/qx-sendora/qx-sendora-cli-history", kBuilt + "qx-sendora-cli-history"},
     {"lib/qx-sendora/Res.dll", kBuilt + "Res.dll"},
     {"lib/qx-sendora/QXSDExtensionFile.ini", kSource + "Lang/ZC/QXSDExtensionFile.ini"},
     {"lib/qx-sendora/PrinterSetting/default.org", kSource + "PrinterSetting/default.org"},
@@ -46,11 +51,12 @@ protected:
     std::string Prefix() const { return m_dir.File("prefix/"); }
 
     // "{program}" stands for the installed program folder, "{home}" for the
-    // user's home folder.
+    // user's home folder, "{dir}" for the test's folder.
     std::string Expanded(std::string path) const
     {
         for (const auto& [from, to] : {std::pair<std::string, std::string>{"{program}", Prefix() + "lib/qx-sendora/"},
-                                       {"{home}", m_dir.File("home/")}})
+                                       {"{home}", m_dir.File("home/")},
+                                       {"{dir}", m_dir.Path()}})
             if (path.rfind(from, 0) == 0)
                 path.replace(0, from.size(), to);
         return path;
@@ -87,6 +93,45 @@ TEST_F(Installation, LaysOutTheProgramFolderBehindLinks)
     EXPECT_EQ(version.exitCode, 0) << version.err;
     EXPECT_NE(version.out.find(std::string("(region ") + test_config::kRegion + ")"), std::string::npos) << version.out;
 }
+
+struct HandOverCase {
+    const char* name;
+    std::vector<std::string> args;  // "{dir}" for the test's folder, as out
+    int exitCode;
+    std::string out;
+};
+
+class InstalledHelpers : public Installation, public testing::WithParamInterface<HandOverCase> {};
+
+// Each command that the installed program hands over runs in its helper,
+// found beside the program behind the link on the PATH.
+TEST_P(InstalledHelpers, RunTheCommandsHandedOver)
+{
+    const auto& param = GetParam();
+    m_dir.Write("frame.plt", kSampleHpgl);
+    m_dir.Write("a4.pdf", SamplePdf(595, 842));
+    std::vector<std::string> args;
+    for (const auto& arg : param.args)
+        args.push_back(Expanded(arg));
+
+    const auto result = Cli(args, "installed");
+
+    EXPECT_EQ(result.exitCode, param.exitCode) << result.err;
+    EXPECT_EQ(result.out, Expanded(param.out));
+    if (args.front() == "preview") {
+        EXPECT_EQ(ReadFileBytes(m_dir.File("frame.png")).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    }
+}
+
+const HandOverCase kHandOverCases[] = {
+    {"PreviewWritesAPicture", {"preview", "{dir}frame.plt", "-o", "{dir}frame.png", "--width", "64"}, 0, ""},
+    {"SizeOfAPdfInThePictureHelper", {"size", "{dir}a4.pdf"}, 0, "{dir}a4.pdf\tPDF\t210 x 297 mm (A4)\t1\n"},
+    {"SizeOfHpglInThePlotHelper", {"size", "{dir}frame.plt"}, 0, "{dir}frame.plt\tHPGL\t100 x 50 mm\t1\n"},
+    {"HistoryOfNoSend", {"history"}, 0, ""},
+    {"SendNeedsAPrinter", {"send", "{dir}frame.plt"}, 2, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Commands, InstalledHelpers, testing::ValuesIn(kHandOverCases), ByCaseName());
 
 struct UserFilesCase {
     const char* name;
