@@ -33,6 +33,14 @@ bool CTiffHandle::Open(const std::string& path)
     return m_tiff != nullptr;
 }
 
+bool CTiffHandle::Create(const std::string& path)
+{
+    m_tiff = TIFFOpenExt(path.c_str(), "w", m_options);
+    if (!m_tiff && m_error.empty())
+        m_error = "cannot create " + path;
+    return m_tiff != nullptr;
+}
+
 bool CTiffHandle::OpenMemory(std::vector<std::uint8_t>& buffer, const char* mode)
 {
     m_memory = {&buffer, 0};

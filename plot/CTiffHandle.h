@@ -18,6 +18,8 @@ public:
     CTiffHandle& operator=(const CTiffHandle&) = delete;
 
     bool Open(const std::string& path);
+    // A new file, or one written from scratch.
+    bool Create(const std::string& path);
     // mode "r" reads the buffer, "w" writes it from scratch; it must
     // outlive the handle.
     bool OpenMemory(std::vector<std::uint8_t>& buffer, const char* mode);

@@ -29,7 +29,7 @@ CPrinterSimulator::~CPrinterSimulator() = default;
 
 std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) const
 {
-    std::vector<std::string> arguments = {"--host", options.host, "--port", "0", "--root", m_root,
+    std::vector<std::string> arguments = {"--host", options.host, "--port", std::to_string(options.port), "--root", m_root,
                                           "--user", options.user, "--password", options.password};
     for (const auto& model : options.models)
         arguments.insert(arguments.end(), {"--model", model});

@@ -15,6 +15,8 @@ class CPrinterSimulator {
 public:
     struct Options {
         std::string host = "127.0.0.1";
+        // 0: a free one.
+        int port = 0;
         std::string user = "Sendora";
         std::string password = "KX";
         // What the status reply lists, in this order.

@@ -1,0 +1,80 @@
+#include "CServerOptions.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+std::optional<long> Number(const std::map<std::string, std::string>& options, const std::string& name, long lowest,
+                           long highest, long fallback, std::string& error)
+{
+    const auto found = options.find(name);
+    if (found == options.end())
+        return fallback;
+    const std::string& text = found->second;
+    if (!text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string::npos) {
+        const long value = std::stol(text);
+        if (value >= lowest && value <= highest)
+            return value;
+    }
+    error = name + "=" + text + " is not a number from " + std::to_string(lowest) + " to " + std::to_string(highest);
+    return std::nullopt;
+}
+
+std::string Value(const std::map<std::string, std::string>& options, const std::string& name, std::string fallback)
+{
+    const auto found = options.find(name);
+    return found == options.end() ? fallback : found->second;
+}
+}
+
+std::optional<CServerOptions> CServerOptions::Read(const std::map<std::string, std::string>& options,
+                                                   std::string& error)
+{
+    CServerOptions read;
+    const auto port = Number(options, "server-port", 0, 65535, 0, error);
+    const auto retryFor = Number(options, "retry-for", 0, 31536000, 600, error);
+    if (!port || !retryFor)
+        return std::nullopt;
+    read.port = static_cast<int>(*port);
+    read.retryFor = std::chrono::seconds(*retryFor);
+    read.listenHostname = Value(options, "listen-hostname", read.listenHostname);
+    read.logFile = Value(options, "log-file", read.logFile);
+    read.logLevel = Value(options, "log-level", read.logLevel);
+    return read;
+}
+
+std::string CServerOptions::StateFolder()
+{
+    std::string folder;
+    if (const char* dir = std::getenv(kDirVariable); dir && *dir)
+        folder = dir;
+    else if (::getuid() == 0)
+        folder = "/var/lib/qx-sendora-printer-app";
+    else if (const char* home = std::getenv("HOME"))
+        folder = std::string(home) + "/.local/state/qx-sendora-printer-app";
+    else
+        folder = "/tmp/qx-sendora-printer-app-" + std::to_string(::getuid());
+    std::error_code error;
+    std::filesystem::create_directories(folder + "/spool", error);
+    ::chmod(folder.c_str(), 0700);
+    return folder;
+}
+
+void CServerOptions::PointSocketAtStateFolder()
+{
+    const char* dir = std::getenv(kDirVariable);
+    if (!dir || !*dir)
+        return;
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    ::setenv(::getuid() == 0 ? "SNAP_COMMON" : "TMPDIR", dir, 1);
+}
+
+CServerOptions& CServerOptions::Current()
+{
+    static CServerOptions options;
+    return options;
+}

@@ -1,0 +1,158 @@
+#include "JobCallbacks.h"
+
+#include "CMessageService.h"
+#include "CQueueSender.h"
+#include "CRasterHeader.h"
+#include "CRasterPages.h"
+#include "CServerOptions.h"
+#include "CSettingKeywords.h"
+#include "DriverCallbacks.h"
+#include "ResourceIds.h"
+#include "StatusPoller.h"
+
+#include <climits>
+#include <cstring>
+
+namespace {
+// The file name in the job: the job-name without any folders a client
+// put before it.
+std::string DocumentName(pappl_job_t* job)
+{
+    const char* given = papplJobGetName(job);
+    std::string name = given ? given : "";
+    const auto folder = name.find_last_of("/\\");
+    if (folder != std::string::npos)
+        name.erase(0, folder + 1);
+    if (name.empty() || name == "." || name == "..")
+        name = "job-" + std::to_string(papplJobGetID(job));
+    return name;
+}
+
+// A request without a user name reaches PAPPL as "guest".
+std::string Owner(pappl_job_t* job, const pappl_pr_options_t* options)
+{
+    const char* user = papplJobGetUsername(job);
+    if (user && *user && std::strcmp(user, "guest") != 0)
+        return user;
+    const char* fallback = cupsGetOption(JobCallbacks::kOwnerAttribute, options->num_vendor, options->vendor);
+    return fallback ? fallback : "";
+}
+
+void TakeSetting(CQueueJob& queued, const pappl_pr_options_t* options)
+{
+    const auto keywords = DriverCallbacks::SettingKeywords();
+    const char* keyword = cupsGetOption(JobCallbacks::kSettingAttribute, options->num_vendor, options->vendor);
+    if (!keyword) {
+        queued.setting = keywords->Entries().front().name;
+        return;
+    }
+    if (const auto name = keywords->NameOf(keyword))
+        queued.setting = *name;
+    else
+        queued.refusal = CMessageService::Format(ResId::kQueueUnknownSettingMessage, keyword);
+}
+
+CQueueJob Describe(pappl_job_t* job, const pappl_pr_options_t* options)
+{
+    pappl_printer_t* printer = papplJobGetPrinter(job);
+    CQueueJob queued;
+    queued.copies = options->copies > 0 ? options->copies : 1;
+    queued.owner = Owner(job, options);
+    TakeSetting(queued, options);
+    queued.deviceUri = papplPrinterGetDeviceURI(printer);
+    queued.queue = papplPrinterGetName(printer);
+    queued.media = options->media.size_name;
+    return queued;
+}
+
+bool Send(pappl_job_t* job, const CQueueJob& queued)
+{
+    pappl_printer_t* printer = papplJobGetPrinter(job);
+    const CQueueSender sender(CServerOptions::Current().retryFor,
+                              {[job] { return papplJobIsCanceled(job); },
+                               [printer](bool answering, const std::string& message) {
+                                   StatusPoller::Note(printer, answering, message);
+                               }});
+    const CQueueSender::Outcome outcome = sender.Send(queued);
+    papplJobSetMessage(job, "%s", outcome.text.c_str());
+    return outcome.status == CQueueSender::Outcome::Status::Done;
+}
+
+bool SendDocument(pappl_job_t* job, const pappl_pr_options_t* options)
+{
+    CQueueJob queued = Describe(job, options);
+    queued.documents.push_back({papplJobGetFilename(job), DocumentName(job), papplJobGetFormat(job)});
+    return Send(job, queued);
+}
+
+bool PrintFile(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*)
+{
+    return SendDocument(job, options);
+}
+
+bool Failed(pappl_job_t* job, const std::string& why)
+{
+    papplJobSetMessage(job, "%s", why.c_str());
+    return false;
+}
+
+CRasterPages* PagesOf(pappl_job_t* job)
+{
+    return static_cast<CRasterPages*>(papplJobGetData(job));
+}
+
+bool StartRasterJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*)
+{
+    papplJobSetData(job, new CRasterPages(DocumentName(job)));
+    return true;
+}
+
+bool StartRasterPage(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*, unsigned)
+{
+    std::string error;
+    const auto page = CRasterHeader::PageOf(options->header, error);
+    if (!page)
+        return Failed(job, error);
+    CRasterPages* pages = PagesOf(job);
+    return pages->StartPage(*page) || Failed(job, pages->Error());
+}
+
+bool WriteRasterLine(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*, unsigned, const unsigned char* line)
+{
+    CRasterPages* pages = PagesOf(job);
+    return pages->WriteLine(line) || Failed(job, pages->Error());
+}
+
+bool EndRasterPage(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*, unsigned)
+{
+    CRasterPages* pages = PagesOf(job);
+    return pages->EndPage() || Failed(job, pages->Error());
+}
+
+bool EndRasterJob(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*)
+{
+    const std::unique_ptr<CRasterPages> pages(PagesOf(job));
+    papplJobSetData(job, nullptr);
+    CQueueJob queued = Describe(job, options);
+    queued.documents = pages->Documents();
+    return Send(job, queued);
+}
+}
+
+void JobCallbacks::Install(pappl_pr_driver_data_t* data)
+{
+    data->printfile_cb = PrintFile;
+    data->rstartjob_cb = StartRasterJob;
+    data->rstartpage_cb = StartRasterPage;
+    data->rwriteline_cb = WriteRasterLine;
+    data->rendpage_cb = EndRasterPage;
+    data->rendjob_cb = EndRasterJob;
+}
+
+bool JobCallbacks::FilterDocument(pappl_job_t* job, pappl_device_t*, void*)
+{
+    pappl_pr_options_t* options = papplJobCreatePrintOptions(job, INT_MAX, true);
+    const bool sent = SendDocument(job, options);
+    papplJobDeletePrintOptions(options);
+    return sent;
+}

@@ -1,0 +1,53 @@
+#include "StatusPoller.h"
+
+#include "CPrinterIdentity.h"
+#include "CPrinterStatusCache.h"
+
+#include <vector>
+
+namespace {
+void AddUri(pappl_printer_t* printer, void* uris)
+{
+    static_cast<std::vector<std::string>*>(uris)->push_back(papplPrinterGetDeviceURI(printer));
+}
+
+// PAPPL runs timers on the thread that accepts connections.
+bool Tick(pappl_system_t* system, void*)
+{
+    std::vector<std::string> uris;
+    papplSystemIteratePrinters(system, AddUri, &uris);
+    CPrinterStatusCache::Instance().Poll(uris);
+    return true;
+}
+
+void Show(pappl_printer_t* printer, const CPrinterStatusCache::State& state)
+{
+    if (state.answering)
+        papplPrinterSetReasons(printer, PAPPL_PREASON_NONE, PAPPL_PREASON_OFFLINE);
+    else
+        papplPrinterSetReasons(printer, PAPPL_PREASON_OFFLINE, PAPPL_PREASON_NONE);
+}
+}
+
+void StatusPoller::Start(pappl_system_t* system)
+{
+    papplSystemAddTimerCallback(system, 0, kIntervalSeconds, Tick, nullptr);
+}
+
+bool StatusPoller::Report(pappl_printer_t* printer)
+{
+    Show(printer, CPrinterStatusCache::Instance().Get(papplPrinterGetDeviceURI(printer)));
+    return true;
+}
+
+void StatusPoller::Note(pappl_printer_t* printer, bool answering, const std::string& message)
+{
+    CPrinterStatusCache::Instance().Note(papplPrinterGetDeviceURI(printer), answering, message);
+    Report(printer);
+}
+
+std::string StatusPoller::MakeAndModel(const char* deviceUri)
+{
+    const auto state = CPrinterStatusCache::Instance().Get(deviceUri ? deviceUri : "");
+    return CPrinterIdentity::MakeAndModel(state.answer ? state.answer->controllerName : "wide-format printer");
+}

@@ -1,0 +1,81 @@
+#include "SystemCallback.h"
+
+#include "CDocumentFormats.h"
+#include "CServerOptions.h"
+#include "DriverCallbacks.h"
+#include "JobCallbacks.h"
+#include "StatusPoller.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+pappl_loglevel_t LogLevel(const std::string& name)
+{
+    const std::map<std::string, pappl_loglevel_t> levels = {{"debug", PAPPL_LOGLEVEL_DEBUG},
+                                                            {"info", PAPPL_LOGLEVEL_INFO},
+                                                            {"warn", PAPPL_LOGLEVEL_WARN},
+                                                            {"error", PAPPL_LOGLEVEL_ERROR},
+                                                            {"fatal", PAPPL_LOGLEVEL_FATAL}};
+    const auto found = levels.find(name);
+    return found == levels.end() ? PAPPL_LOGLEVEL_WARN : found->second;
+}
+
+// PAPPL offers a format when a filter leads from it to the driver's own,
+// so each driver's list is its format and the sources of these filters.
+void AddFilters(pappl_system_t* system)
+{
+    for (const char* source :
+         {CDocumentFormats::kPostScript, CDocumentFormats::kHpgl, CDocumentFormats::kTiff, CDocumentFormats::kCals})
+        papplSystemAddMIMEFilter(system, source, CDocumentFormats::kPdf, JobCallbacks::FilterDocument, nullptr);
+    for (const char* source : {CDocumentFormats::kTiff, CDocumentFormats::kCals})
+        papplSystemAddMIMEFilter(system, source, CDocumentFormats::kHpgl, JobCallbacks::FilterDocument, nullptr);
+}
+
+bool SaveState(pappl_system_t* system, void* path)
+{
+    return papplSystemSaveState(system, static_cast<const char*>(path));
+}
+
+std::optional<CServerOptions> ReadOptions(int optionCount, cups_option_t* options)
+{
+    std::map<std::string, std::string> named;
+    for (int i = 0; i < optionCount; ++i)
+        named[options[i].name] = options[i].value;
+    std::string error;
+    auto read = CServerOptions::Read(named, error);
+    if (!read)
+        std::fprintf(stderr, "qx-sendora-printer-app: %s\n", error.c_str());
+    return read;
+}
+}
+
+pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, void*)
+{
+    const auto read = ReadOptions(optionCount, options);
+    if (!read)
+        return nullptr;
+    CServerOptions::Current() = *read;
+    const std::string folder = CServerOptions::StateFolder();
+    pappl_system_t* system =
+        papplSystemCreate(PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_WEB_INTERFACE | PAPPL_SOPTIONS_NO_TLS,
+                          "QX-Sendora Printer Application", read->port, "_print,_universal",
+                          (folder + "/spool").c_str(), read->logFile.c_str(), LogLevel(read->logLevel), nullptr, false);
+    if (!system)
+        return nullptr;
+    // "*" listens on every address, which only a deliberate choice should do.
+    const std::string& host = read->listenHostname;
+    if (!papplSystemAddListeners(system, host == "*" ? nullptr : host.c_str())) {
+        papplSystemDelete(system);
+        return nullptr;
+    }
+    papplSystemSetPrinterDrivers(system, DriverCallbacks::kDriverCount, DriverCallbacks::Drivers(),
+                                 DriverCallbacks::AutoAdd, nullptr, DriverCallbacks::Fill, nullptr);
+    AddFilters(system);
+    StatusPoller::Start(system);
+    static const std::string state = folder + "/qx-sendora-printer-app.state";
+    papplSystemLoadState(system, state.c_str());
+    papplSystemSetSaveCallback(system, SaveState, const_cast<char*>(state.c_str()));
+    return system;
+}

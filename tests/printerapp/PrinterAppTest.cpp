@@ -1,0 +1,83 @@
+#include "CPrinterAppServer.h"
+#include "CPrinterSimulator.h"
+#include "CProcess.h"
+#include "CTempDir.h"
+#include "RasterSamples.h"
+#include "SimulatorOptions.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+// The printer application as an office client meets it: ipptool sends the
+// job to our server, the printer simulator receives it, and the job must
+// be the one qx-sendora-cli would have sent.
+namespace {
+using namespace std::chrono_literals;
+
+struct DocumentCase {
+    const char* name;
+    const char* driver;
+    bool psPdf;
+    std::string fileName;
+    std::string bytes;
+    const char* format;
+};
+
+class PrinterAppJob : public testing::TestWithParam<DocumentCase> {
+protected:
+    std::string Built(const std::string& file, const std::vector<std::string>& options) const
+    {
+        const std::string job = m_files.File("built.pjl");
+        std::vector<std::string> args = {"build", "-o", job, "--controller", "Heron"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(file);
+        const auto result = CProcess::Run(test_config::kCli, args, m_server.Environment());
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return NormalisedJob(ReadFileBytes(job));
+    }
+
+    CTempDir m_files;
+    CPrinterAppServer m_server;
+};
+
+TEST_P(PrinterAppJob, PrinterReceivesWhatTheCommandLineWouldSend)
+{
+    const DocumentCase& c = GetParam();
+    CPrinterSimulator printer(SimulatorOptions([&](auto& o) {
+        o.models = {"PlotraK1"};
+        o.psPdf = c.psPdf;
+    }));
+    ASSERT_TRUE(printer.IsRunning());
+    ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
+    const auto added = m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/3", "-m", c.driver});
+    ASSERT_EQ(added.exitCode, 0) << added.err << m_server.ServerLog();
+    const std::string file = m_files.Write(c.fileName, c.bytes);
+
+    const auto sent = m_server.Ipp("plotter", "qx-print-job.test",
+                                   {{"filename", file}, {"format", c.format}, {"job_name", c.fileName},
+                                    {"copies", "2"}, {"setting", "sample"}, {"owner", "Ada"}});
+
+    ASSERT_EQ(sent.exitCode, 0) << sent.out << sent.err << m_server.ServerLog();
+    EXPECT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out;
+    const std::string remote = "plt03p/" + c.fileName + ".pjl";
+    EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)),
+              Built(file, {"--setting", "sample", "--owner", "Ada", "--copies", "2", "--number", "3"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, PrinterAppJob,
+    testing::Values(DocumentCase{"Pdf", "qx-sendora-pdf", true, "A1.pdf", "%PDF-1.4\n%%EOF\n", "application/pdf"},
+                    DocumentCase{"Hpgl", "qx-sendora", false, "site plan.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n",
+                                 "application/vnd.hp-hpgl"},
+                    DocumentCase{"HpglToThePdfDriver", "qx-sendora-pdf", true, "A0.hpg", "IN;SP2;PA0,0;PD9,9;PU;",
+                                 "application/vnd.hp-hpgl"},
+                    DocumentCase{"Tiff", "qx-sendora", false, "scan.tif",
+                                 std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'), "image/tiff"},
+                    DocumentCase{"Cals", "qx-sendora-pdf", true, "drawing.cal",
+                                 CalsFile("0,270", 64, 32, 200, [](std::uint32_t x, std::uint32_t y, int) { return std::uint8_t((x ^ y) & 4 ? 0 : 255); }),
+                                 "image/x-cals"}),
+    [](const auto& info) { return std::string(info.param.name); });
+}
