@@ -21,6 +21,11 @@ std::uint64_t CRasterTiffWriter::BytesPerLine(const Page& page)
     return std::uint64_t{page.width} * 3;
 }
 
+std::uint64_t CRasterTiffWriter::InputBytesPerLine(const Page& page)
+{
+    return page.fromGrey && page.pixels == Pixels::Black1 ? page.width : BytesPerLine(page);
+}
+
 bool CRasterTiffWriter::Open(const std::string& path, const Page& page)
 {
     m_page = page;
@@ -62,11 +67,22 @@ bool CRasterTiffWriter::WriteLine(const std::uint8_t* line)
     if (m_row >= m_page.height)
         return Fail("more lines than the page has");
     // libtiff may encode in place, so it gets a copy of the caller's line.
-    std::copy_n(line, m_line.size(), m_line.begin());
+    if (m_page.fromGrey && m_page.pixels == Pixels::Black1)
+        Threshold(line);
+    else
+        std::copy_n(line, m_line.size(), m_line.begin());
     if (TIFFWriteScanline(m_tiff.Get(), m_line.data(), m_row, 0) < 0)
         return Fail(m_tiff.Error());
     ++m_row;
     return true;
+}
+
+void CRasterTiffWriter::Threshold(const std::uint8_t* grey)
+{
+    std::fill(m_line.begin(), m_line.end(), 0);
+    for (std::uint32_t x = 0; x < m_page.width; ++x)
+        if (grey[x] < 128)
+            m_line[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
 }
 
 bool CRasterTiffWriter::Close()
@@ -74,7 +90,7 @@ bool CRasterTiffWriter::Close()
     if (!m_tiff.Get())
         return false;
     const std::uint8_t white = m_page.pixels == Pixels::Black1 ? 0x00 : 0xff;
-    const std::vector<std::uint8_t> blank(m_line.size(), white);
+    const std::vector<std::uint8_t> blank(InputBytesPerLine(m_page), m_page.fromGrey ? 0xff : white);
     while (m_row < m_page.height && m_error.empty())
         WriteLine(blank.data());
     const bool written = m_error.empty() && TIFFFlush(m_tiff.Get()) == 1;

@@ -23,12 +23,17 @@ public:
         std::uint32_t height = 0;
         std::uint32_t xDpi = 300;
         std::uint32_t yDpi = 300;
+        // Black1 only: the lines arrive as 8-bit grey (0 is black) and are
+        // stored black where darker than half.
+        bool fromGrey = false;
     };
 
     // False for a page without pixels or too wide to be real; Error() tells why.
     bool Open(const std::string& path, const Page& page);
+    // The bytes of a line as stored, and as given to WriteLine.
     static std::uint64_t BytesPerLine(const Page& page);
-    // Lines in order from the top, BytesPerLine bytes each.
+    static std::uint64_t InputBytesPerLine(const Page& page);
+    // Lines in order from the top, InputBytesPerLine bytes each.
     bool WriteLine(const std::uint8_t* line);
     // The lines not written are white; false when the file is not whole.
     bool Close();
@@ -36,6 +41,7 @@ public:
 
 private:
     bool SetFields();
+    void Threshold(const std::uint8_t* grey);
     bool Fail(const std::string& text);
 
     CTiffHandle m_tiff;

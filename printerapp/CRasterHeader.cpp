@@ -15,7 +15,8 @@ std::optional<CRasterTiffWriter::Pixels> PixelsOf(const cups_page_header2_t& hea
 }
 }
 
-std::optional<CRasterTiffWriter::Page> CRasterHeader::PageOf(const cups_page_header2_t& header, std::string& error)
+std::optional<CRasterTiffWriter::Page> CRasterHeader::PageOf(const cups_page_header2_t& header, bool biLevel,
+                                                              std::string& error)
 {
     const auto pixels = PixelsOf(header);
     if (!pixels) {
@@ -23,9 +24,13 @@ std::optional<CRasterTiffWriter::Page> CRasterHeader::PageOf(const cups_page_hea
                 std::to_string(header.cupsColorSpace) + " is not taken";
         return std::nullopt;
     }
-    const CRasterTiffWriter::Page page{*pixels, header.cupsWidth, header.cupsHeight, header.HWResolution[0],
-                                       header.HWResolution[1]};
-    if (header.cupsBytesPerLine != CRasterTiffWriter::BytesPerLine(page)) {
+    CRasterTiffWriter::Page page{*pixels, header.cupsWidth, header.cupsHeight, header.HWResolution[0],
+                                 header.HWResolution[1]};
+    if (biLevel && page.pixels == CRasterTiffWriter::Pixels::Grey8) {
+        page.pixels = CRasterTiffWriter::Pixels::Black1;
+        page.fromGrey = true;
+    }
+    if (header.cupsBytesPerLine != CRasterTiffWriter::InputBytesPerLine(page)) {
         error = "raster lines of " + std::to_string(header.cupsBytesPerLine) + " bytes for " +
                 std::to_string(header.cupsWidth) + " pixels";
         return std::nullopt;

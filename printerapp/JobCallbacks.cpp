@@ -38,10 +38,20 @@ std::string Owner(pappl_job_t* job, const pappl_pr_options_t* options)
     return fallback ? fallback : "";
 }
 
-void TakeSetting(CQueueJob& queued, const pappl_pr_options_t* options)
+// The job's own value first: the print options carry a vendor value only
+// when the queue offers it, and an unknown one must stop the job, not
+// turn into the queue's default.
+const char* SettingKeyword(pappl_job_t* job, const pappl_pr_options_t* options)
+{
+    if (ipp_attribute_t* attribute = papplJobGetAttribute(job, JobCallbacks::kSettingAttribute))
+        return ippGetString(attribute, 0, nullptr);
+    return cupsGetOption(JobCallbacks::kSettingAttribute, options->num_vendor, options->vendor);
+}
+
+void TakeSetting(CQueueJob& queued, pappl_job_t* job, const pappl_pr_options_t* options)
 {
     const auto keywords = DriverCallbacks::SettingKeywords();
-    const char* keyword = cupsGetOption(JobCallbacks::kSettingAttribute, options->num_vendor, options->vendor);
+    const char* keyword = SettingKeyword(job, options);
     if (!keyword) {
         queued.setting = keywords->Entries().front().name;
         return;
@@ -58,7 +68,7 @@ CQueueJob Describe(pappl_job_t* job, const pappl_pr_options_t* options)
     CQueueJob queued;
     queued.copies = options->copies > 0 ? options->copies : 1;
     queued.owner = Owner(job, options);
-    TakeSetting(queued, options);
+    TakeSetting(queued, job, options);
     queued.deviceUri = papplPrinterGetDeviceURI(printer);
     queued.queue = papplPrinterGetName(printer);
     queued.media = options->media.size_name;
@@ -110,7 +120,8 @@ bool StartRasterJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*)
 bool StartRasterPage(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*, unsigned)
 {
     std::string error;
-    const auto page = CRasterHeader::PageOf(options->header, error);
+    const bool biLevel = options->print_color_mode == PAPPL_COLOR_MODE_BI_LEVEL;
+    const auto page = CRasterHeader::PageOf(options->header, biLevel, error);
     if (!page)
         return Failed(job, error);
     CRasterPages* pages = PagesOf(job);

@@ -11,9 +11,14 @@ void AddUri(pappl_printer_t* printer, void* uris)
     static_cast<std::vector<std::string>*>(uris)->push_back(papplPrinterGetDeviceURI(printer));
 }
 
-// PAPPL runs timers on the thread that accepts connections.
+// PAPPL runs timers on the thread that accepts connections, and in 1.3.1
+// that thread notices a shutdown only when its wait for the next timer ends:
+// so the timer ticks every second and polls every kIntervalSeconds.
 bool Tick(pappl_system_t* system, void*)
 {
+    static int seconds = 0;
+    if (seconds++ % StatusPoller::kIntervalSeconds != 0)
+        return true;
     std::vector<std::string> uris;
     papplSystemIteratePrinters(system, AddUri, &uris);
     CPrinterStatusCache::Instance().Poll(uris);
@@ -31,7 +36,7 @@ void Show(pappl_printer_t* printer, const CPrinterStatusCache::State& state)
 
 void StatusPoller::Start(pappl_system_t* system)
 {
-    papplSystemAddTimerCallback(system, 0, kIntervalSeconds, Tick, nullptr);
+    papplSystemAddTimerCallback(system, 0, 1, Tick, nullptr);
 }
 
 bool StatusPoller::Report(pappl_printer_t* printer)

@@ -1,5 +1,6 @@
 #include "SystemCallback.h"
 
+#include "CContentRecogniser.h"
 #include "CDocumentFormats.h"
 #include "CServerOptions.h"
 #include "DriverCallbacks.h"
@@ -31,6 +32,12 @@ void AddFilters(pappl_system_t* system)
         papplSystemAddMIMEFilter(system, source, CDocumentFormats::kPdf, JobCallbacks::FilterDocument, nullptr);
     for (const char* source : {CDocumentFormats::kTiff, CDocumentFormats::kCals})
         papplSystemAddMIMEFilter(system, source, CDocumentFormats::kHpgl, JobCallbacks::FilterDocument, nullptr);
+}
+
+// A client that sends application/octet-stream leaves the format to us.
+const char* DetectFormat(const unsigned char* head, size_t size, void*)
+{
+    return CDocumentFormats::MimeTypeOf(CContentRecogniser::Recognise(head, size));
 }
 
 bool SaveState(pappl_system_t* system, void* path)
@@ -73,6 +80,7 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     papplSystemSetPrinterDrivers(system, DriverCallbacks::kDriverCount, DriverCallbacks::Drivers(),
                                  DriverCallbacks::AutoAdd, nullptr, DriverCallbacks::Fill, nullptr);
     AddFilters(system);
+    papplSystemSetMIMECallback(system, DetectFormat, nullptr);
     StatusPoller::Start(system);
     static const std::string state = folder + "/qx-sendora-printer-app.state";
     papplSystemLoadState(system, state.c_str());

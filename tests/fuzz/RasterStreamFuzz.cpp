@@ -38,7 +38,7 @@ void CheckPage(CRasterPages& pages, cups_raster_t* raster, const CRasterTiffWrit
             PropertyBroken("page refused without a reason");
         return;
     }
-    std::vector<unsigned char> line(CRasterTiffWriter::BytesPerLine(page));
+    std::vector<unsigned char> line(CRasterTiffWriter::InputBytesPerLine(page));
     for (std::uint32_t y = 0; y < page.height; ++y) {
         if (cupsRasterReadPixels(raster, line.data(), static_cast<unsigned>(line.size())) == 0)
             break;
@@ -65,10 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cups_page_header2_t header;
     while (cupsRasterReadHeader2(raster, &header)) {
         std::string error;
-        const auto page = CRasterHeader::PageOf(header, error);
+        // The stream's length decides whether grey pages are stored bi-level.
+        const auto page = CRasterHeader::PageOf(header, size % 2 == 1, error);
         if (!page && error.empty())
             PropertyBroken("header refused without a reason");
-        if (page && CRasterTiffWriter::BytesPerLine(*page) * page->height <= kMaxBytes)
+        if (page && CRasterTiffWriter::InputBytesPerLine(*page) * page->height <= kMaxBytes)
             CheckPage(pages, raster, *page);
     }
     cupsRasterClose(raster);

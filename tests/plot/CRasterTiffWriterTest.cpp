@@ -106,3 +106,28 @@ TEST(RasterTiffWriterRefuses, PagesWithoutPixelsAndExtraLines)
     EXPECT_FALSE(one.Close());
 }
 }
+
+namespace {
+// A bi-level job that arrives as grey is stored 1-bit: black where darker than half.
+TEST(RasterTiffWriterFromGrey, StoresBlackWhereDarkerThanHalf)
+{
+    CTempDir folder;
+    CRasterTiffWriter writer;
+    const CRasterTiffWriter::Page page{Pixels::Black1, 11, 2, 300, 300, true};
+    ASSERT_EQ(CRasterTiffWriter::InputBytesPerLine(page), 11u);
+    ASSERT_TRUE(writer.Open(folder.File("grey.tif"), page)) << writer.Error();
+    const std::uint8_t line[11] = {0, 255, 127, 128, 0, 0, 200, 1, 254, 0, 100};
+    ASSERT_TRUE(writer.WriteLine(line));
+    ASSERT_TRUE(writer.Close()) << writer.Error();
+
+    CTiffHandle tiff;
+    ASSERT_TRUE(tiff.Open(folder.File("grey.tif"))) << tiff.Error();
+    std::uint8_t read[2] = {};
+    ASSERT_EQ(TIFFReadScanline(tiff.Get(), read, 0, 0), 1);
+    EXPECT_EQ(read[0], 0b10101101);
+    EXPECT_EQ(read[1] & 0xe0, 0b01100000);
+    ASSERT_EQ(TIFFReadScanline(tiff.Get(), read, 1, 0), 1);
+    EXPECT_EQ(read[0], 0);
+    EXPECT_EQ(read[1] & 0xe0, 0);
+}
+}
