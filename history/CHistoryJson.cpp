@@ -48,7 +48,8 @@ std::string CHistoryJson::Object(const CHistoryRecord& record)
            Field("files", Files(record.files)) + ", " + Field("job_bytes", std::to_string(record.jobBytes)) + ", " +
            Field("remote_name", Quote(record.remoteName)) + ", " +
            Field("result", Quote(CHistoryRecord::ResultName(record.result))) + ", " +
-           Field("message", Quote(record.message)) + ", " + Field("seconds", Number(record.seconds)) + "}";
+           Field("message", Quote(record.message)) + ", " + Field("seconds", Number(record.seconds)) + ", " +
+           Field("queue", Quote(record.queue)) + ", " + Field("media", Quote(record.media)) + "}";
 }
 
 std::string CHistoryJson::Quote(const std::string& text)

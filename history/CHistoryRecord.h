@@ -37,6 +37,10 @@ struct CHistoryRecord {
     Result result = Result::Unfinished;
     std::string message;     // the text shown when the send failed
     double seconds = 0;      // how long the upload took
+    // The printer application's queue and the job's media (a PWG size name);
+    // empty for the other front ends.
+    std::string queue = {};
+    std::string media = {};
 
     // "unfinished", "done", "cancelled", "failed".
     static const char* ResultName(Result result);

@@ -25,17 +25,23 @@ constexpr const char* kSchema =
     "CREATE TABLE sends (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, printer TEXT NOT NULL,"
     " number INTEGER NOT NULL, owner TEXT NOT NULL, setting TEXT NOT NULL, job_bytes INTEGER NOT NULL,"
     " remote_name TEXT NOT NULL, tag TEXT NOT NULL, result TEXT NOT NULL, message TEXT NOT NULL,"
-    " seconds REAL NOT NULL);"
+    " seconds REAL NOT NULL, queue TEXT NOT NULL DEFAULT '', media TEXT NOT NULL DEFAULT '');"
     "CREATE INDEX sends_by_time ON sends (time);"
     "CREATE INDEX sends_unfinished ON sends (id) WHERE result = 'unfinished';"
     "CREATE TABLE files (send_id INTEGER NOT NULL REFERENCES sends (id) ON DELETE CASCADE,"
     " position INTEGER NOT NULL, name TEXT NOT NULL, size INTEGER NOT NULL, source TEXT NOT NULL,"
     " path TEXT NOT NULL, copies INTEGER NOT NULL, PRIMARY KEY (send_id, position));"
-    "PRAGMA user_version = 1;";
+    "PRAGMA user_version = 2;";
+
+// Version 1 had no printer application's queue and media.
+constexpr const char* kUpgradeFrom1 =
+    "ALTER TABLE sends ADD COLUMN queue TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE sends ADD COLUMN media TEXT NOT NULL DEFAULT '';"
+    "PRAGMA user_version = 2;";
 
 constexpr const char* kColumns =
-    "SELECT id, time, printer, number, owner, setting, job_bytes, remote_name, tag, result, message, seconds "
-    "FROM sends";
+    "SELECT id, time, printer, number, owner, setting, job_bytes, remote_name, tag, result, message, seconds, "
+    "queue, media FROM sends";
 
 // The folders above the file that are missing, made for the user alone.
 bool MakeFolders(const std::filesystem::path& folder)
@@ -84,6 +90,8 @@ CHistoryRecord ReadRecord(const CSqlStatement& row)
     record.result = CHistoryRecord::ParseResult(row.Text(9)).value_or(CHistoryRecord::Result::Failed);
     record.message = row.Text(10);
     record.seconds = row.Real(11);
+    record.queue = row.Text(12);
+    record.media = row.Text(13);
     return record;
 }
 }
@@ -169,7 +177,10 @@ bool CSendHistory::CreateSchema()
         return Fail("written by a newer version of the program");
     if (found == kSchemaVersion)
         return true;
-    return Transaction([&] { return version() == kSchemaVersion || Execute(kSchema); });
+    return Transaction([&] {
+        const std::int64_t current = version();
+        return current == kSchemaVersion || Execute(current == 1 ? kUpgradeFrom1 : kSchema);
+    });
 }
 
 std::int64_t CSendHistory::BeginSend(const CHistoryRecord& record)
@@ -190,7 +201,7 @@ std::int64_t CSendHistory::BeginSend(const CHistoryRecord& record)
 std::int64_t CSendHistory::InsertSend(const CHistoryRecord& record)
 {
     CSqlStatement insert(m_db, "INSERT INTO sends (time, printer, number, owner, setting, job_bytes, remote_name,"
-                               " tag, result, message, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '', 0)");
+                               " tag, result, message, seconds, queue, media) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '', 0, ?, ?)");
     insert.Bind(1, record.time != 0 ? record.time : static_cast<std::int64_t>(std::time(nullptr)))
         .Bind(2, record.printer)
         .Bind(3, std::int64_t{record.number})
@@ -199,7 +210,9 @@ std::int64_t CSendHistory::InsertSend(const CHistoryRecord& record)
         .Bind(6, static_cast<std::int64_t>(record.jobBytes))
         .Bind(7, record.remoteName)
         .Bind(8, record.tag)
-        .Bind(9, std::string(CHistoryRecord::ResultName(CHistoryRecord::Result::Unfinished)));
+        .Bind(9, std::string(CHistoryRecord::ResultName(CHistoryRecord::Result::Unfinished)))
+        .Bind(10, record.queue)
+        .Bind(11, record.media);
     return insert.Run() ? sqlite3_last_insert_rowid(m_db) : 0;
 }
 

@@ -19,7 +19,7 @@ struct sqlite3;
 // why the last operation failed (empty when it did not).
 class CSendHistory {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 5000;
     static constexpr const char* kPathVariable = "QX_SENDORA_HISTORY";
 

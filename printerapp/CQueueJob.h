@@ -20,6 +20,8 @@ struct CQueueJob {
     std::string setting;
     // Why the job cannot go at all (an unknown setting); empty when it can.
     std::string refusal;
+    // The job's own key in the send history, the same after a restart.
+    std::string key;
     std::string deviceUri;
     std::string queue;
     std::string media;

@@ -61,6 +61,8 @@ CQueueSender::Outcome CQueueSender::Send(const CQueueJob& job) const
         Record(job, CHistoryRecord::Result::Failed, job.refusal);
         return {Outcome::Status::Failed, job.refusal};
     }
+    if (const auto sent = SentBefore(job.key))
+        return {Outcome::Status::Done, *sent};
     CRetrySchedule schedule(m_retryFor);
     for (;;) {
         Outcome outcome;
@@ -97,6 +99,9 @@ CQueueSender::Attempt CQueueSender::TrySend(const CQueueJob& job, Outcome& outco
     CSendSequence::Prepared prepared = sequence.PrepareListSend(list, choices);
     if (prepared.status == CSendSequence::Prepared::Status::Ready) {
         m_watchers.printerState(true, {});
+        prepared.record.tag = job.key;
+        prepared.record.queue = job.queue;
+        prepared.record.media = job.media;
         const auto uploaded = CSendSequence::Upload(prepared.request, prepared.record, frontEnd);
         CSendSequence::Report(uploaded);
         const std::string name = prepared.request.remoteFolder + '/' + prepared.request.remoteName;
@@ -155,9 +160,25 @@ void CQueueSender::Record(const CQueueJob& job, CHistoryRecord::Result result, c
     }
     record.owner = job.owner;
     record.setting = job.setting;
+    record.tag = job.key;
+    record.queue = job.queue;
+    record.media = job.media;
     for (const CQueueJob::Document& document : job.documents)
         record.files.push_back({document.name, 0, {}, {}, job.copies});
     CSendHistory history;
     if (history.OpenDefault())
         history.FinishSend(history.BeginSend(record), result, message, 0);
+}
+
+// A job reloaded after a restart whose upload the history recorded as done
+// went already; only the printer's name for it is left to tell.
+std::optional<std::string> CQueueSender::SentBefore(const std::string& key)
+{
+    CSendHistory history;
+    if (key.empty() || !history.OpenDefault())
+        return std::nullopt;
+    for (const CHistoryRecord& record : history.Query({{}, 0, {}, key, false, 0}))
+        if (record.result == CHistoryRecord::Result::Done)
+            return record.remoteName;
+    return std::nullopt;
 }

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 class CPrintJob;
@@ -37,6 +38,7 @@ private:
     Attempt TrySend(const CQueueJob& job, Outcome& outcome) const;
     bool FillList(CPrintJob& list, const CQueueJob& job, const std::string& folder) const;
     bool Pause(std::chrono::steady_clock::duration pause) const;
+    static std::optional<std::string> SentBefore(const std::string& key);
     static void Record(const CQueueJob& job, CHistoryRecord::Result result, const std::string& message);
 
     std::chrono::seconds m_retryFor;

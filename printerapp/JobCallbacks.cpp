@@ -69,6 +69,8 @@ CQueueJob Describe(pappl_job_t* job, const pappl_pr_options_t* options)
     queued.copies = options->copies > 0 ? options->copies : 1;
     queued.owner = Owner(job, options);
     TakeSetting(queued, job, options);
+    queued.key = std::string("printer-app ") + papplPrinterGetName(printer) + " job " +
+                 std::to_string(papplJobGetID(job)) + " " + std::to_string(papplJobGetTimeCreated(job));
     queued.deviceUri = papplPrinterGetDeviceURI(printer);
     queued.queue = papplPrinterGetName(printer);
     queued.media = options->media.size_name;
