@@ -28,7 +28,9 @@ CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSe
         return {};
     if (!m_frontEnd.IsStillWanted())
         return {Prepared::Status::Cancelled, printer, {}, {}, {}};
-    if (!CSendPreparation::PrepareSend(job, choices, printer->psPdfOption) || !AcceptsSetting(choices.setting))
+    // The front end's own check of the name first: the send checks end by
+    // resolving the setting, which refuses a file that is gone.
+    if (!AcceptsSetting(choices.setting) || !CSendPreparation::PrepareSend(job, choices, printer->psPdfOption))
         return {Prepared::Status::Stopped, printer, {}, {}, {}};
     Prepared prepared = Build(job, printer->controllerName, 0);
     prepared.printer = printer;
@@ -39,7 +41,7 @@ CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSe
 // builds for the one of its last print-list send.
 CSendSequence::Prepared CSendSequence::PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices)
 {
-    if (!CSendPreparation::PrepareSetup(setupJob, choices) || !AcceptsSetting(choices.setting))
+    if (!AcceptsSetting(choices.setting) || !CSendPreparation::PrepareSetup(setupJob, choices))
         return {};
     if (m_policy.setupController)
         return Build(setupJob, *m_policy.setupController, ResId::kBuildFailedMessage);

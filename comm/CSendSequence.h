@@ -21,9 +21,9 @@ class CSendSequence {
 public:
     // Where the front ends deliberately differ.
     struct Policy {
-        // A further check of the chosen setting, after the send checks:
-        // the command line refuses a name that lists no file, where the
-        // window falls back to the printer defaults. False stops the send.
+        // A further check of the chosen setting, before the send checks
+        // resolve it: the command line refuses a name that lists no file
+        // and names those on offer. False stops the send.
         std::function<bool(const std::string& setting)> checkSetting;
         // The controller a setup job is built for; none: ask the printer.
         std::optional<std::string> setupController;

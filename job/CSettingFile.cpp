@@ -80,6 +80,10 @@ CSettingFile::Resolution CSettingFile::Resolve(const std::string& name) const
     CProfile profile;
     profile.Open(result.path);
     if (profile.GetString("QXSD", "HPPJL Version", kMissingValue) == kMissingValue) {
+        // A chosen setting is never replaced by the printer defaults: a job
+        // would carry factory values under the chosen name.
+        if (!result.usesDefaultSettings)
+            return result;
         result.path = m_fallbackFolder + kDefaultFileName;
         if (!IsRegularFile(result.path))
             return result;

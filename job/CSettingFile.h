@@ -33,8 +33,9 @@ public:
     std::vector<std::string> ListNames() const;
     // The file behind a list entry (the user's before the shipped one), or
     // behind a path (a name with a "/"). A file that is gone or carries no
-    // "HPPJL Version" is replaced by the fallback folder's "default.org";
-    // failure when that is missing too.
+    // "HPPJL Version" is a failure, except for the printer defaults, whose
+    // file is then the fallback folder's "default.org" (failure when that is
+    // missing too).
     Resolution Resolve(const std::string& name) const;
 
 private:

@@ -142,6 +142,24 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     ExpectIdleAgain(send);
 }
 
+// The chosen setting's file gone by the time of the send: the send stops
+// with the command line's message instead of sending the printer defaults.
+TEST_F(SendFromWindow, AChosenSettingWhoseFileIsGoneStopsTheSend)
+{
+    Open({});
+    ChooseSetting("sample");
+    AddEntry("a.plt");
+    std::filesystem::remove(SamplePath());
+
+    CSendWatch send(*this, "buttonSend");
+    ASSERT_TRUE(send.WaitForEnd());
+
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kCannotLoadSettingMessage});
+    EXPECT_FALSE(send.sendingSeen);
+    EXPECT_TRUE(FilesBelow(m_printer->Root()).empty());
+    ExpectIdleAgain(send);
+}
+
 // Long enough for the progress window to look at the upload several times.
 const CPrinterSimulator::Options kPrinterRefusingSlowly = SimulatorOptions([](auto& o) { o.refusalPauseMs = 500; });
 const CPrinterSimulator::Options kPrinterWithoutPsPdf = SimulatorOptions([](auto& o) {

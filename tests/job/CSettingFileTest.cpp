@@ -104,11 +104,12 @@ const ResolveCase kResolveCases[] = {
     {"UserFile", "plain", true, true, Where::Folder, "plain.prn", false},
     {"UserFileNeedsNoFallback", "plain", false, false, Where::Folder, "plain.prn", false},
     {"OtherVersionUsedAlike", "future", true, true, Where::Folder, "future.prn", false},
-    {"WithoutVersionFallsBack", "unmarked", true, true, Where::Fallback, "default.org", false},
-    {"EmptyFileFallsBack", "empty", true, true, Where::Fallback, "default.org", false},
-    {"DeletedFileFallsBack", "deleted", true, true, Where::Fallback, "default.org", false},
+    // A chosen setting that cannot be read is never replaced by the defaults.
+    {"WithoutVersionFails", "unmarked", true, true, Where::Nowhere, "", false},
+    {"EmptyFileFails", "empty", true, true, Where::Nowhere, "", false},
+    {"DeletedFileFails", "deleted", true, true, Where::Nowhere, "", false},
     {"DeletedFileWithoutFallbackFails", "deleted", true, false, Where::Nowhere, "", false},
-    {"NameIsNotTheFileName", "default", true, true, Where::Fallback, "default.org", false},
+    {"NameIsNotTheFileName", "default", true, true, Where::Nowhere, "", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Selections, CSettingFileResolveTest, testing::ValuesIn(kResolveCases), ByCaseName());
