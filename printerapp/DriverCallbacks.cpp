@@ -58,7 +58,12 @@ void FillRaster(pappl_pr_driver_data_t* data)
     data->x_resolution[0] = data->y_resolution[0] = 300;
     data->x_resolution[1] = data->y_resolution[1] = 600;
     data->x_default = data->y_default = 300;
-    data->raster_types = PAPPL_PWG_RASTER_TYPE_BLACK_1 | PAPPL_PWG_RASTER_TYPE_SGRAY_8 | PAPPL_PWG_RASTER_TYPE_SRGB_8;
+    // black_1 is not offered: unless a driver forces every page to black_1,
+    // PAPPL 1.3.1 passes a client's packed 1-bit lines on unconverted under
+    // its own 8-bit grey page header, and forcing black_1 would turn colour
+    // pages into garbage instead. Clients asked for bi-level send sgray_8,
+    // which CRasterHeader stores 1-bit.
+    data->raster_types = PAPPL_PWG_RASTER_TYPE_SGRAY_8 | PAPPL_PWG_RASTER_TYPE_SRGB_8;
     data->color_supported = PAPPL_COLOR_MODE_AUTO | PAPPL_COLOR_MODE_BI_LEVEL | PAPPL_COLOR_MODE_MONOCHROME |
                             PAPPL_COLOR_MODE_COLOR;
     data->color_default = PAPPL_COLOR_MODE_AUTO;

@@ -14,9 +14,9 @@
 // PWG raster, made here with libcups. Each page must reach the printer as a
 // TIFF entry that decodes pixel for pixel to the page sent.
 namespace {
-// PAPPL 1.3.1 hands a driver that takes grey every bi-level page as 8-bit
-// grey and turns a client's 1-bit raster into other pixels on the way, so
-// bi-level pages are sent as grey that is black or white only.
+// PAPPL 1.3.1 passes a client's 1-bit raster on packed under an 8-bit grey
+// header, so the queues do not offer black_1 and clients send bi-level
+// pages as grey that is black or white only.
 struct RasterPage {
     const char* type;       // sgray_8, srgb_8
     const char* colorMode;  // the print-color-mode that asks for this type
@@ -147,6 +147,17 @@ TEST_P(RasterJob, EachPageArrivesAsATiffEntry)
         EXPECT_NE(job.find("@PJL SET FILENAME = \"scan-" + std::to_string(i + 1) + ".tif\""), std::string::npos);
         ExpectPage(entries[i], GetParam().pages[i]);
     }
+}
+
+TEST(RasterTypes, QueuesOfferNoRasterThatPapplWouldPassOnUnconverted)
+{
+    CPrinterAppServer server;
+    ASSERT_TRUE(server.IsRunning());
+    ASSERT_EQ(server.Run({"add", "-d", "plotter", "-v", "qxftp://127.0.0.1:1/1", "-m", "qx-sendora"}).exitCode, 0);
+    const auto attributes = server.Ipp("plotter", "qx-printer.test");
+    EXPECT_NE(attributes.out.find("pwg-raster-document-type-supported (1setOf keyword) = sgray_8,srgb_8\n"),
+              std::string::npos)
+        << attributes.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(
