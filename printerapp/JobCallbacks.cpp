@@ -28,31 +28,46 @@ std::string DocumentName(pappl_job_t* job)
     return name;
 }
 
+// PAPPL 1.3.1 fills a job's vendor options from the request alone, never
+// from the "-default" value that modify set on the queue.
+std::string QueueDefault(pappl_job_t* job, const std::string& name)
+{
+    ipp_t* attributes = papplPrinterGetDriverAttributes(papplJobGetPrinter(job));
+    const char* value =
+        ippGetString(ippFindAttribute(attributes, (name + "-default").c_str(), IPP_TAG_ZERO), 0, nullptr);
+    std::string copy = value ? value : "";
+    ippDelete(attributes);
+    return copy;
+}
+
 // A request without a user name reaches PAPPL as "guest".
 std::string Owner(pappl_job_t* job, const pappl_pr_options_t* options)
 {
     const char* user = papplJobGetUsername(job);
     if (user && *user && std::strcmp(user, "guest") != 0)
         return user;
-    const char* fallback = cupsGetOption(JobCallbacks::kOwnerAttribute, options->num_vendor, options->vendor);
-    return fallback ? fallback : "";
+    const char* given = cupsGetOption(JobCallbacks::kOwnerAttribute, options->num_vendor, options->vendor);
+    return given ? given : QueueDefault(job, JobCallbacks::kOwnerAttribute);
 }
 
 // The job's own value first: the print options carry a vendor value only
 // when the queue offers it, and an unknown one must stop the job, not
 // turn into the queue's default.
-const char* SettingKeyword(pappl_job_t* job, const pappl_pr_options_t* options)
+std::string SettingKeyword(pappl_job_t* job, const pappl_pr_options_t* options)
 {
     if (ipp_attribute_t* attribute = papplJobGetAttribute(job, JobCallbacks::kSettingAttribute))
-        return ippGetString(attribute, 0, nullptr);
-    return cupsGetOption(JobCallbacks::kSettingAttribute, options->num_vendor, options->vendor);
+        if (const char* value = ippGetString(attribute, 0, nullptr))
+            return value;
+    if (const char* value = cupsGetOption(JobCallbacks::kSettingAttribute, options->num_vendor, options->vendor))
+        return value;
+    return QueueDefault(job, JobCallbacks::kSettingAttribute);
 }
 
 void TakeSetting(CQueueJob& queued, pappl_job_t* job, const pappl_pr_options_t* options)
 {
     const auto keywords = DriverCallbacks::SettingKeywords();
-    const char* keyword = SettingKeyword(job, options);
-    if (!keyword) {
+    const std::string keyword = SettingKeyword(job, options);
+    if (keyword.empty()) {
         queued.setting = keywords->Entries().front().name;
         return;
     }

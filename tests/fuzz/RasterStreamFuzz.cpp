@@ -5,9 +5,13 @@
 
 #include <cups/raster.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/types.h>
 
 // Any raster stream a client sends: each page either is refused with a
 // reason or becomes a TIFF file that reads back at the page's size.

@@ -131,6 +131,27 @@ TEST_F(QueueCases, TwoQueuesOfOnePrinterUploadOneAfterTheOther)
     EXPECT_EQ(FilesBelow(printer.Root()), (std::set<std::string>{"plt02p/one.plt.pjl", "plt02p/two.plt.pjl"}));
 }
 
+// PAPPL leaves the queue's own values out of a job's options.
+TEST_F(QueueCases, JobWithoutUserNameOrSettingGetsTheQueuesOwnerAndSetting)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
+    ASSERT_EQ(Add("plotter", printer.Address()), 0);
+    const auto modified = m_server.Run(
+        {"modify", "-d", "plotter", "-o", "qxsendora-owner-default=Bea", "-o", "qxsendora-setting-default=sample"});
+    ASSERT_EQ(modified.exitCode, 0) << modified.err << m_server.ServerLog();
+    const std::string file = m_files.Write("plan.plt", "IN;SP1;");
+
+    const auto sent = m_server.Ipp("plotter", "qx-submit-anonymous.test",
+                                   {{"filename", file}, {"format", "application/vnd.hp-hpgl"}, {"job_name", "plan.plt"}});
+    ASSERT_EQ(sent.exitCode, 0) << sent.out;
+    const auto ended = m_server.Ipp("plotter", "qx-wait-job.test", {{"job-id", "1"}, {"owner", "guest"}});
+
+    EXPECT_NE(ended.out.find("job-state (enum) = completed"), std::string::npos) << ended.out << m_server.ServerLog();
+    const std::string job = ReadFileBytes(printer.Root() + "plt02p/plan.plt.pjl");
+    EXPECT_NE(job.find("Bea"), std::string::npos) << job;
+    EXPECT_NE(History().find("\"owner\": \"Bea\", \"setting\": \"sample.prn\""), std::string::npos) << History();
+}
+
 struct AutoCase {
     const char* name;
     bool psPdf;
