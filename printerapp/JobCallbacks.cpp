@@ -97,8 +97,12 @@ bool Send(pappl_job_t* job, const CQueueJob& queued)
     pappl_printer_t* printer = papplJobGetPrinter(job);
     const CQueueSender sender(CServerOptions::Current().retryFor,
                               {[job] { return papplJobIsCanceled(job); },
-                               [printer](bool answering, const std::string& message) {
+                               [job, printer](bool answering, const std::string& message) {
                                    StatusPoller::Note(printer, answering, message);
+                                   // PAPPL 1.3.1 offers no printer-state-message:
+                                   // the waiting job tells clients why.
+                                   if (!answering)
+                                       papplJobSetMessage(job, "%s", message.c_str());
                                }});
     const CQueueSender::Outcome outcome = sender.Send(queued);
     papplJobSetMessage(job, "%s", outcome.text.c_str());

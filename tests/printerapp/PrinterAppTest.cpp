@@ -1,6 +1,8 @@
 #include "CPrinterAppServer.h"
 #include "CPrinterSimulator.h"
 #include "CProcess.h"
+#include "CRegistryValues.h"
+#include "CScopedEnvironment.h"
 #include "CTempDir.h"
 #include "RasterSamples.h"
 #include "SimulatorOptions.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 
 // The printer application as an office client meets it: ipptool sends the
 // job to our server, the printer simulator receives it, and the job must
@@ -80,4 +83,30 @@ INSTANTIATE_TEST_SUITE_P(
                                  CalsFile("0,270", 64, 32, 200, [](std::uint32_t x, std::uint32_t y, int) { return std::uint8_t((x ^ y) & 4 ? 0 : 255); }),
                                  "image/x-cals"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// devices lists the user's printer names at the printer number the window
+// last used, without asking any of them: the simulator must see nobody.
+TEST(Devices, ListsEachPrinterNameAtTheWindowsNumberWithoutContactingIt)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.logCommands = true; }));
+    ASSERT_TRUE(printer.IsRunning());
+    CTempDir home;
+    std::filesystem::create_directories(home.File("qx-sendora"));
+    home.Write("qx-sendora/QXSDUserConfig.ini", "[Printer Name]\r\nplotter1=\r\n" + printer.Address() + "=\r\n");
+    std::map<std::string, std::string> environment = {{"QX_SENDORA_LAYOUT", "installed"},
+                                                      {"XDG_CONFIG_HOME", home.Path()},
+                                                      {"QX_SENDORA_REGISTRY_DIR", home.Path()},
+                                                      {"QX_SENDORA_PRINTER_APP_DIR", home.Path()}};
+    const std::string program = std::string(test_config::kProgramDir) + "qx-sendora-printer-app";
+
+    const auto unused = CProcess::Run(program, {"devices"}, environment);
+    EXPECT_EQ(unused.out, "qxftp://plotter1/0\nqxftp://" + printer.Address() + "/0\n") << unused.err;
+    {
+        const CScopedEnvironment registry("QX_SENDORA_REGISTRY_DIR", home.Path());
+        ASSERT_TRUE(CRegistryValues::WriteWindowState(7, "Ada", "plotter1", "sample"));
+    }
+    const auto used = CProcess::Run(program, {"devices"}, environment);
+    EXPECT_EQ(used.out, "qxftp://plotter1/7\nqxftp://" + printer.Address() + "/7\n") << used.err;
+    EXPECT_EQ(printer.ControlBytes(), "");
+}
 }

@@ -93,6 +93,10 @@ TEST_F(QueueCases, JobWaitsForAPrinterThatIsDownAndGoesOnceItIsUp)
     std::this_thread::sleep_for(3s);
     const auto waiting = m_server.Ipp("plotter", "qx-printer.test");
     EXPECT_NE(waiting.out.find("offline"), std::string::npos) << waiting.out;
+    const auto job = m_server.Ipp("plotter", "qx-job.test", {{"job-id", "1"}, {"owner", "Ada"}});
+    EXPECT_NE(job.out.find("job-state (enum) = processing"), std::string::npos) << job.out;
+    EXPECT_NE(job.out.find("job-state-message (textWithoutLanguage) = The printer does not answer."), std::string::npos)
+        << job.out;
 
     CPrinterSimulator printer(SimulatorOptions([&](auto& o) { o.port = port; }));
     ASSERT_TRUE(printer.IsRunning());
