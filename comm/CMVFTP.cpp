@@ -158,14 +158,15 @@ bool CMVFTP::Classify(const std::string& reply)
         SetResult(CPrinterModels::kOthers, 0);
         return false;
     }
-    SetResult(status->controllerName, status->psPdfOption);
+    SetResult(status->controllerName, status->psPdfOption, status->model);
     return true;
 }
 
-void CMVFTP::SetResult(const std::string& controllerName, int psPdfOption)
+void CMVFTP::SetResult(const std::string& controllerName, int psPdfOption, const std::string& model)
 {
     m_controllerName = controllerName;
     m_psPdfOption = psPdfOption;
+    m_model = model;
 }
 
 void CMVFTP::Fail(const std::string& format)
@@ -186,6 +187,12 @@ int CMVFTP::HasPsPdfOption() const
 {
     std::lock_guard lock(m_lock);
     return m_psPdfOption;
+}
+
+std::string CMVFTP::GetModelName() const
+{
+    std::lock_guard lock(m_lock);
+    return m_model;
 }
 
 std::string CMVFTP::GetLastReply() const

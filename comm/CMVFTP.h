@@ -34,6 +34,8 @@ public:
 
     std::string GetControllerName() const;
     int HasPsPdfOption() const;
+    // The model the status reply named, empty when none is known.
+    std::string GetModelName() const;
     // The greeting or the last reply; after a reported failure its text.
     std::string GetLastReply() const;
     void Close();
@@ -44,12 +46,13 @@ private:
     // peekWait bounds the wait for the first byte of this attempt.
     bool ParseStatusReply(std::chrono::milliseconds peekWait);
     bool Classify(const std::string& reply);
-    void SetResult(const std::string& controllerName, int psPdfOption);
+    void SetResult(const std::string& controllerName, int psPdfOption, const std::string& model = "");
     void Fail(const std::string& format);
 
     mutable std::recursive_mutex m_lock;
     std::string m_controllerName;
     int m_psPdfOption = 0;
+    std::string m_model;
     std::string m_lastReply;
     // Everything received after the status request, which may come in
     // several pieces.

@@ -11,5 +11,5 @@ std::optional<CPrinterQuery::Answer> CPrinterQuery::Ask(const std::string& print
     client.Close();
     if (!answered)
         return std::nullopt;
-    return Answer{client.GetControllerName(), client.HasPsPdfOption()};
+    return Answer{client.GetControllerName(), client.HasPsPdfOption(), client.GetModelName()};
 }

@@ -11,6 +11,7 @@ public:
     struct Answer {
         std::string controllerName;
         int psPdfOption = 0;
+        std::string model;  // empty when the reply names no model known
     };
 
     // Nothing when a step fails; the client has shown its own text, the

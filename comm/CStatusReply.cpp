@@ -32,5 +32,6 @@ std::optional<CStatusReply::Classification> CStatusReply::Classify(const std::st
         if (!VersionPasses(reply, label + std::char_traits<char>::length(kVersionLabel), minimumVersionDigit()))
             controllerName = CPrinterModels::kOthers;
     }
-    return Classification{controllerName, reply.find(kPsPdf) != std::string::npos ? 1 : 0};
+    return Classification{controllerName, reply.find(kPsPdf) != std::string::npos ? 1 : 0,
+                          model ? CPrinterModels::GetNames()[*model] : ""};
 }

@@ -11,6 +11,9 @@ public:
     struct Classification {
         std::string controllerName;
         int psPdfOption = 0;
+        // The identification text of the model the reply names; empty when
+        // it names none this program knows.
+        std::string model;
     };
 
     // Nothing when the reply is no usable status: no "211 Concluded", or a

@@ -54,5 +54,8 @@ void StatusPoller::Note(pappl_printer_t* printer, bool answering, const std::str
 std::string StatusPoller::MakeAndModel(const char* deviceUri)
 {
     const auto state = CPrinterStatusCache::Instance().Get(deviceUri ? deviceUri : "");
-    return CPrinterIdentity::MakeAndModel(state.answer ? state.answer->controllerName : "wide-format printer");
+    if (!state.answer)
+        return CPrinterIdentity::MakeAndModel("wide-format printer");
+    return CPrinterIdentity::MakeAndModel(state.answer->model.empty() ? state.answer->controllerName
+                                                                      : state.answer->model);
 }

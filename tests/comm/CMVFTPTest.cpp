@@ -152,6 +152,7 @@ TEST(CMVFTPTest, ReadsAReplyLargerThanTheBufferWhole)
     EXPECT_EQ(client.GetLastReply(), "230 Login successful.\r\n");
     ASSERT_TRUE(client.QueryStatus());
     EXPECT_EQ(client.GetControllerName(), "Corvid2nd");
+    EXPECT_EQ(client.GetModelName(), "MAROVIA K2E");
     EXPECT_EQ(client.HasPsPdfOption(), 1);
     EXPECT_TRUE(client.GetLastReply().ends_with("\r\n211 Concluded\r\n"));
 }

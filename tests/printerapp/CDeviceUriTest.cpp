@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DeviceId, NamesTheControllerAndTheCommands)
 {
-    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 1}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS,PDF,PS;");
-    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 0}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS;");
+    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 1, "PlotraK1"}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS,PDF,PS;");
+    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 0, ""}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS;");
 }
 }

@@ -174,7 +174,8 @@ TEST_P(AddAuto, PicksTheDriverByThePrintersPsPdfOption)
     const auto attributes = m_server.Ipp("plotter", "qx-printer.test");
     EXPECT_EQ(attributes.out.find("application/pdf") != std::string::npos, GetParam().pdfOffered) << attributes.out;
     EXPECT_NE(attributes.out.find("application/vnd.hp-hpgl"), std::string::npos) << attributes.out;
-    EXPECT_NE(attributes.out.find("QX-Sendora Heron"), std::string::npos) << attributes.out;
+    EXPECT_NE(attributes.out.find("printer-make-and-model (textWithoutLanguage) = QX-Sendora PlotraK1\n"), std::string::npos)
+        << attributes.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Printers, AddAuto,
