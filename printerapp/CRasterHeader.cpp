@@ -1,15 +1,32 @@
 #include "CRasterHeader.h"
 
+#include <cstring>
+
 namespace {
+// A client's header may hold any number there, which the enum type cannot:
+// read its bits, not the enum.
+unsigned ColorSpaceOf(const cups_page_header2_t& header)
+{
+    unsigned space = 0;
+    static_assert(sizeof space == sizeof header.cupsColorSpace);
+    std::memcpy(&space, &header.cupsColorSpace, sizeof space);
+    return space;
+}
+
+bool IsSpace(unsigned space, cups_cspace_t known)
+{
+    return space == static_cast<unsigned>(known);
+}
+
 std::optional<CRasterTiffWriter::Pixels> PixelsOf(const cups_page_header2_t& header)
 {
-    const auto space = header.cupsColorSpace;
-    if (header.cupsBitsPerPixel == 1 && header.cupsBitsPerColor == 1 && space == CUPS_CSPACE_K)
+    const unsigned space = ColorSpaceOf(header);
+    if (header.cupsBitsPerPixel == 1 && header.cupsBitsPerColor == 1 && IsSpace(space, CUPS_CSPACE_K))
         return CRasterTiffWriter::Pixels::Black1;
-    if (header.cupsBitsPerPixel == 8 && header.cupsBitsPerColor == 8 && (space == CUPS_CSPACE_SW || space == CUPS_CSPACE_W))
+    if (header.cupsBitsPerPixel == 8 && header.cupsBitsPerColor == 8 && (IsSpace(space, CUPS_CSPACE_SW) || IsSpace(space, CUPS_CSPACE_W)))
         return CRasterTiffWriter::Pixels::Grey8;
     if (header.cupsBitsPerPixel == 24 && header.cupsBitsPerColor == 8 &&
-        (space == CUPS_CSPACE_SRGB || space == CUPS_CSPACE_RGB))
+        (IsSpace(space, CUPS_CSPACE_SRGB) || IsSpace(space, CUPS_CSPACE_RGB)))
         return CRasterTiffWriter::Pixels::Rgb8;
     return std::nullopt;
 }
@@ -21,7 +38,7 @@ std::optional<CRasterTiffWriter::Page> CRasterHeader::PageOf(const cups_page_hea
     const auto pixels = PixelsOf(header);
     if (!pixels) {
         error = "raster of " + std::to_string(header.cupsBitsPerPixel) + " bits a pixel in colour space " +
-                std::to_string(header.cupsColorSpace) + " is not taken";
+                std::to_string(ColorSpaceOf(header)) + " is not taken";
         return std::nullopt;
     }
     CRasterTiffWriter::Page page{*pixels, header.cupsWidth, header.cupsHeight, header.HWResolution[0],
