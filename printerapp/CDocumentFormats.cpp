@@ -1,5 +1,6 @@
 #include "CDocumentFormats.h"
 
+#include "CContentRecogniser.h"
 #include "CFormatTable.h"
 
 namespace {
@@ -29,6 +30,12 @@ PlotFormat CDocumentFormats::KindOf(const std::string& mimeType)
         if (mimeType == entry.mimeType)
             return entry.kind;
     return PlotFormat::Unknown;
+}
+
+std::string CDocumentFormats::ContentTypeOf(const std::string& path, const std::string& declared)
+{
+    const char* shown = MimeTypeOf(CContentRecogniser::RecogniseFile(path));
+    return shown ? shown : declared;
 }
 
 std::optional<std::string> CDocumentFormats::DataFormatOf(const CFormatTable& table, const std::string& mimeType)

@@ -20,6 +20,9 @@ public:
     // Null for a kind the queues do not take.
     static const char* MimeTypeOf(PlotFormat kind);
     static PlotFormat KindOf(const std::string& mimeType);
+    // The type the file's content shows, else the declared one: PAPPL 1.3.1
+    // declares everything from a raw socket to be the driver's own format.
+    static std::string ContentTypeOf(const std::string& path, const std::string& declared);
     // The first data format of that kind, as the extension configuration
     // spells it; nothing when it lists none.
     static std::optional<std::string> DataFormatOf(const CFormatTable& table, const std::string& mimeType);

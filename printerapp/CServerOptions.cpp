@@ -1,5 +1,8 @@
 #include "CServerOptions.h"
 
+#include "CMessageService.h"
+#include "ResourceIds.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +26,25 @@ std::optional<long> Number(const std::map<std::string, std::string>& options, co
     return std::nullopt;
 }
 
+std::optional<bool> Flag(const std::map<std::string, std::string>& options, const std::string& name,
+                        std::string& error)
+{
+    const auto found = options.find(name);
+    if (found == options.end() || found->second == "false")
+        return false;
+    if (found->second == "true")
+        return true;
+    error = CMessageService::Format(ResId::kServerFlagMessage, name + "=" + found->second);
+    return std::nullopt;
+}
+
+// Only these keep the web interface, which PAPPL 1.3.1 opens to every
+// client it can reach, to this machine.
+bool IsLoopback(const std::string& host)
+{
+    return host == "localhost" || host == "::1" || host == "[::1]" || host.rfind("127.", 0) == 0;
+}
+
 std::string Value(const std::map<std::string, std::string>& options, const std::string& name, std::string fallback)
 {
     const auto found = options.find(name);
@@ -36,14 +58,33 @@ std::optional<CServerOptions> CServerOptions::Read(const std::map<std::string, s
     CServerOptions read;
     const auto port = Number(options, "server-port", 0, 65535, 0, error);
     const auto retryFor = Number(options, "retry-for", 0, 31536000, 600, error);
-    if (!port || !retryFor)
+    const auto share = Flag(options, "share-printers", error);
+    const auto raw = Flag(options, "raw-socket", error);
+    if (!port || !retryFor || !share || !raw)
         return std::nullopt;
+    read.sharePrinters = *share;
+    read.rawSocket = *raw;
     read.port = static_cast<int>(*port);
     read.retryFor = std::chrono::seconds(*retryFor);
-    read.listenHostname = Value(options, "listen-hostname", read.listenHostname);
+    read.listenHostname = Value(options, "listen-hostname", read.sharePrinters ? "*" : read.listenHostname);
+    if (!read.sharePrinters && !IsLoopback(read.listenHostname)) {
+        error = CMessageService::Format(ResId::kServerListenMessage, "listen-hostname=" + read.listenHostname);
+        return std::nullopt;
+    }
+    // PAPPL 1.3.1 opens the raw sockets on every address, whatever the
+    // listeners are.
+    if (read.rawSocket && !read.sharePrinters) {
+        error = CMessageService::Format(ResId::kServerRawSocketMessage, "raw-socket=true");
+        return std::nullopt;
+    }
     read.logFile = Value(options, "log-file", read.logFile);
     read.logLevel = Value(options, "log-level", read.logLevel);
     return read;
+}
+
+const char* CServerOptions::ListenAddress() const
+{
+    return listenHostname == "*" ? nullptr : listenHostname.c_str();
 }
 
 std::string CServerOptions::StateFolder()

@@ -29,6 +29,10 @@ const char* const kMedia[] = {
     "na_e_34x44in",
 };
 
+// Far above what an office spools at once, so that only a runaway client
+// meets it.
+constexpr int kMaxActiveJobs = 1000;
+
 std::mutex g_keywordLock;
 std::shared_ptr<const CSettingKeywords> g_keywords;
 
@@ -121,6 +125,11 @@ bool DriverCallbacks::Fill(pappl_system_t*, const char* driverName, const char* 
 const char* DriverCallbacks::AutoAdd(const char*, const char*, const char* deviceId, void*)
 {
     return deviceId ? CPrinterIdentity::DriverFor(deviceId) : nullptr;
+}
+
+void DriverCallbacks::Created(pappl_printer_t* printer, void*)
+{
+    papplPrinterSetMaxActiveJobs(printer, kMaxActiveJobs);
 }
 
 void DriverCallbacks::ReadSettingKeywords()

@@ -1,5 +1,6 @@
 #include "JobCallbacks.h"
 
+#include "CDocumentFormats.h"
 #include "CMessageService.h"
 #include "CQueueSender.h"
 #include "CRasterHeader.h"
@@ -112,7 +113,8 @@ bool Send(pappl_job_t* job, const CQueueJob& queued)
 bool SendDocument(pappl_job_t* job, const pappl_pr_options_t* options)
 {
     CQueueJob queued = Describe(job, options);
-    queued.documents.push_back({papplJobGetFilename(job), DocumentName(job), papplJobGetFormat(job)});
+    const std::string path = papplJobGetFilename(job);
+    queued.documents.push_back({path, DocumentName(job), CDocumentFormats::ContentTypeOf(path, papplJobGetFormat(job))});
     return Send(job, queued);
 }
 

@@ -45,6 +45,19 @@ bool SaveState(pappl_system_t* system, void* path)
     return papplSystemSaveState(system, static_cast<const char*>(path));
 }
 
+// No authentication service: PAPPL then refuses administration to every
+// client but loopback and the local socket, and its web pages, which ask
+// for no password, are left out when other computers can reach them.
+pappl_soptions_t SystemOptions(const CServerOptions& read)
+{
+    int options = PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_NO_TLS;
+    if (read.WebInterface())
+        options |= PAPPL_SOPTIONS_WEB_INTERFACE;
+    if (read.rawSocket)
+        options |= PAPPL_SOPTIONS_RAW_SOCKET;
+    return static_cast<pappl_soptions_t>(options);
+}
+
 std::optional<CServerOptions> ReadOptions(int optionCount, cups_option_t* options)
 {
     std::map<std::string, std::string> named;
@@ -66,19 +79,18 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     CServerOptions::Current() = *read;
     const std::string folder = CServerOptions::StateFolder();
     pappl_system_t* system =
-        papplSystemCreate(PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_WEB_INTERFACE | PAPPL_SOPTIONS_NO_TLS,
-                          "QX-Sendora Printer Application", read->port, "_print,_universal",
+        papplSystemCreate(SystemOptions(*read), "QX-Sendora Printer Application", read->port, "_print,_universal",
                           (folder + "/spool").c_str(), read->logFile.c_str(), LogLevel(read->logLevel), nullptr, false);
     if (!system)
         return nullptr;
-    // "*" listens on every address, which only a deliberate choice should do.
-    const std::string& host = read->listenHostname;
-    if (!papplSystemAddListeners(system, host == "*" ? nullptr : host.c_str())) {
+    if (!papplSystemAddListeners(system, read->ListenAddress())) {
         papplSystemDelete(system);
         return nullptr;
     }
+    // Without a footer PAPPL 1.3.1's web pages crash the server.
+    papplSystemSetFooterHTML(system, "QX-Sendora");
     papplSystemSetPrinterDrivers(system, DriverCallbacks::kDriverCount, DriverCallbacks::Drivers(),
-                                 DriverCallbacks::AutoAdd, nullptr, DriverCallbacks::Fill, nullptr);
+                                 DriverCallbacks::AutoAdd, DriverCallbacks::Created, DriverCallbacks::Fill, nullptr);
     AddFilters(system);
     papplSystemSetMIMECallback(system, DetectFormat, nullptr);
     StatusPoller::Start(system);

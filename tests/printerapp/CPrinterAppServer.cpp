@@ -3,27 +3,11 @@
 #include "LoopbackPort.h"
 #include "TestConfig.h"
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <thread>
 
 namespace {
 const std::string kProgram = std::string(test_config::kProgramDir) + "qx-sendora-printer-app";
-
-bool Accepts(int port)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return connected;
-}
 }
 
 CPrinterAppServer::CPrinterAppServer(const std::vector<std::string>& serverOptions)
@@ -51,7 +35,7 @@ void CPrinterAppServer::Start()
     m_process = std::make_unique<CRunningProcess>(kProgram, args, Environment());
     for (int i = 0; i < 200 && !m_running; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        m_running = Accepts(m_port) && !m_process->HasEnded();
+        m_running = AcceptsOnLoopback(m_port) && !m_process->HasEnded();
     }
 }
 
@@ -77,9 +61,22 @@ CProcessResult CPrinterAppServer::Ipp(const std::string& queue, const std::strin
     return CProcess::Run("/usr/bin/ipptool", args, Environment());
 }
 
-std::string CPrinterAppServer::QueueUri(const std::string& queue) const
+std::string CPrinterAppServer::QueueUri(const std::string& queue, const std::string& host) const
 {
-    return "ipp://localhost:" + std::to_string(m_port) + "/ipp/print/" + queue;
+    return "ipp://" + host + ":" + std::to_string(m_port) + "/ipp/print/" + queue;
+}
+
+std::string CPrinterAppServer::BuiltJob(const std::string& file, const std::vector<std::string>& options) const
+{
+    const CTempDir folder;
+    const std::string job = folder.File("built.pjl");
+    std::vector<std::string> args = {"build", "-o", job};
+    args.insert(args.end(), options.begin(), options.end());
+    args.push_back(file);
+    const auto result = CProcess::Run(test_config::kCli, args, Environment());
+    if (result.exitCode != 0)
+        return "build failed: " + result.err;
+    return NormalisedJob(ReadFileBytes(job));
 }
 
 std::map<std::string, std::string> CPrinterAppServer::Environment() const

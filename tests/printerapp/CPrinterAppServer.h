@@ -27,7 +27,11 @@ public:
     // ipptool with a test file (ours by name, or a path) on a queue.
     CProcessResult Ipp(const std::string& queue, const std::string& testFile,
                        const std::map<std::string, std::string>& variables = {}) const;
-    std::string QueueUri(const std::string& queue) const;
+    std::string QueueUri(const std::string& queue, const std::string& host = "localhost") const;
+    int Port() const { return m_port; }
+    // The job qx-sendora-cli build makes of the file with these options and
+    // the server's registry, its name normalised.
+    std::string BuiltJob(const std::string& file, const std::vector<std::string>& options) const;
     std::map<std::string, std::string> Environment() const;
     const std::string& HistoryPath() const { return m_history; }
     std::string ServerLog() const;

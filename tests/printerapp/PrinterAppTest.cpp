@@ -30,17 +30,6 @@ struct DocumentCase {
 
 class PrinterAppJob : public testing::TestWithParam<DocumentCase> {
 protected:
-    std::string Built(const std::string& file, const std::vector<std::string>& options) const
-    {
-        const std::string job = m_files.File("built.pjl");
-        std::vector<std::string> args = {"build", "-o", job, "--controller", "Heron"};
-        args.insert(args.end(), options.begin(), options.end());
-        args.push_back(file);
-        const auto result = CProcess::Run(test_config::kCli, args, m_server.Environment());
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return NormalisedJob(ReadFileBytes(job));
-    }
-
     CTempDir m_files;
     CPrinterAppServer m_server;
 };
@@ -67,7 +56,8 @@ TEST_P(PrinterAppJob, PrinterReceivesWhatTheCommandLineWouldSend)
     const std::string remote = "plt03p/" + c.fileName + ".pjl";
     EXPECT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
     EXPECT_EQ(NormalisedJob(ReadFileBytes(printer.Root() + remote)),
-              Built(file, {"--setting", "sample", "--owner", "Ada", "--copies", "2", "--number", "3"}));
+              m_server.BuiltJob(file, {"--controller", "Heron", "--setting", "sample", "--owner", "Ada", "--copies", "2",
+                                       "--number", "3"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

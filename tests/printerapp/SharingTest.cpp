@@ -1,0 +1,129 @@
+#include "CNetworkNamespaces.h"
+#include "CPrinterAppServer.h"
+#include "CPrinterSimulator.h"
+#include "LoopbackPort.h"
+#include "SimulatorOptions.h"
+#include "TestConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// share-printers=true as another computer meets it: the server in one
+// network namespace, the client in a second one across a veth pair. The
+// client may print, but neither administer the queues over IPP nor reach
+// the web pages, which PAPPL 1.3.1 opens without a password.
+namespace {
+using namespace std::chrono_literals;
+
+const std::string kIpptool = "/usr/bin/ipptool";
+
+struct AdminCase {
+    const char* name;
+    const char* testFile;
+    bool onSystem;
+};
+
+const AdminCase kAdminCases[] = {
+    {"CreatePrinter", "qx-create-printer.test", true},
+    {"SetPrinterAttributes", "qx-set-printer-attributes.test", false},
+    {"DeletePrinter", "qx-delete-printer.test", true},
+};
+
+class Sharing : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!m_spaces.Refusal().empty())
+            GTEST_SKIP() << "network namespaces refused here: " << m_spaces.Refusal();
+        const CNetworkNamespaces::Inside inside(m_spaces, true);
+        m_printer = std::make_unique<CPrinterSimulator>(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
+        m_server = std::make_unique<CPrinterAppServer>(std::vector<std::string>{"share-printers=true"});
+        ASSERT_TRUE(m_server->IsRunning()) << m_server->ServerLog();
+        const auto added = m_server->Run({"add", "-d", "plotter", "-v", "qxftp://" + m_printer->Address() + "/4", "-m",
+                                          "qx-sendora"});
+        ASSERT_EQ(added.exitCode, 0) << added.err;
+        const auto modified = m_server->Run(
+            {"modify", "-d", "plotter", "-o", "qxsendora-owner-default=Ada", "-o", "qxsendora-setting-default=sample"});
+        ASSERT_EQ(modified.exitCode, 0) << modified.err;
+    }
+
+    // ipptool with one of our test files, from the client's namespace or
+    // from the server's own loopback.
+    CProcessResult Ipp(const std::string& host, const AdminCase& c) const
+    {
+        const std::string uri = c.onSystem ? "ipp://" + host + ":" + std::to_string(m_server->Port()) + "/ipp/system"
+                                           : m_server->QueueUri("plotter", host);
+        const std::string device = "qxftp://" + m_printer->Address() + "/5";
+        return CProcess::Run(kIpptool, {"-t", "-T", "20", "-d", "device=" + device, uri, TestFile(c.testFile)});
+    }
+
+    static std::string TestFile(const std::string& name)
+    {
+        return std::string(test_config::kSourceDir) + "tests/printerapp/" + name;
+    }
+
+    CProcessResult FromClient(const std::string& program, const std::vector<std::string>& args) const
+    {
+        const CNetworkNamespaces::Inside inside(m_spaces, false);
+        return CProcess::Run(program, args);
+    }
+
+    std::string WebPage(const std::string& path) const
+    {
+        const std::string url = "http://" + std::string(CNetworkNamespaces::kServerAddress) + ":" +
+                                std::to_string(m_server->Port()) + path;
+        return FromClient("/usr/bin/curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", url}).out;
+    }
+
+    CNetworkNamespaces m_spaces;
+    std::unique_ptr<CPrinterSimulator> m_printer;
+    std::unique_ptr<CPrinterAppServer> m_server;
+    CTempDir m_files;
+};
+
+TEST_F(Sharing, ServerIsNotOnThisMachinesOwnInterfaces)
+{
+    EXPECT_FALSE(AcceptsOnLoopback(m_server->Port()));
+    const CNetworkNamespaces::Inside inside(m_spaces, true);
+    EXPECT_TRUE(AcceptsOnLoopback(m_server->Port()));
+}
+
+// Refused first, then the same requests from the server's loopback pass,
+// so that it is the client's address that was refused, not the request.
+TEST_F(Sharing, AdministrationFromTheNetworkIsRefusedButPrintingIsNot)
+{
+    for (const AdminCase& c : kAdminCases) {
+        const auto result = [&] {
+            const CNetworkNamespaces::Inside inside(m_spaces, false);
+            return Ipp(CNetworkNamespaces::kServerAddress, c);
+        }();
+        EXPECT_NE(result.exitCode, 0) << c.name << result.out;
+        EXPECT_NE(result.out.find("client-error-forbidden"), std::string::npos) << c.name << result.out;
+    }
+    EXPECT_EQ(m_server->Run({"printers"}).out, "plotter\n");
+
+    const std::string file = m_files.Write("plan.plt", "IN;SP1;PA0,0;PD500,500;PU;\n");
+    const auto sent = FromClient(kIpptool, {"-t", "-T", "60", "-f", file, "-d", "format=application/vnd.hp-hpgl",
+                                            "-d", "job_name=plan.plt",
+                                            m_server->QueueUri("plotter", CNetworkNamespaces::kServerAddress),
+                                            TestFile("qx-submit-anonymous.test")});
+    ASSERT_EQ(sent.exitCode, 0) << sent.out << m_server->ServerLog();
+    ASSERT_TRUE(m_printer->WaitForOutput("received", 30s)) << m_server->ServerLog();
+    EXPECT_EQ(NormalisedJob(ReadFileBytes(m_printer->Root() + "plt04p/plan.plt.pjl")),
+              m_server->BuiltJob(file, {"--controller", "Heron", "--setting", "sample", "--owner", "Ada", "--number",
+                                        "4"}));
+
+    const CNetworkNamespaces::Inside inside(m_spaces, true);
+    for (const AdminCase& c : kAdminCases) {
+        const auto result = Ipp("127.0.0.1", c);
+        EXPECT_EQ(result.exitCode, 0) << c.name << result.out;
+    }
+}
+
+TEST_F(Sharing, NoWebPageReachesTheNetwork)
+{
+    for (const char* path : {"/", "/addprinter", "/config", "/plotter/", "/plotter/printing", "/plotter/delete"})
+        EXPECT_EQ(WebPage(path), "404") << path;
+}
+}
