@@ -1,5 +1,6 @@
 #include "CArguments.h"
 
+#include "CConsoleMessageSink.h"
 #include "CPrinterAddress.h"
 #include "ICommand.h"
 
@@ -67,7 +68,7 @@ void CArguments::Fail(const std::string& error)
 
 int CArguments::ReportUsage(const ICommand& command) const
 {
-    std::cerr << "qx-sendora-cli " << command.Name() << ": " << m_error << "\nusage: qx-sendora-cli "
+    std::cerr << CConsoleMessageSink::kPrefix << command.Name() << ": " << m_error << "\nusage: qx-sendora-cli "
               << command.Usage() << '\n';
     return kExitUsage;
 }

@@ -1,5 +1,7 @@
 #include "CCommandLine.h"
 
+#include "CConsoleMessageSink.h"
+#include "CMessageService.h"
 #include "CProgramVersion.h"
 #include "CResourceModule.h"
 
@@ -79,6 +81,8 @@ int CCommandLine::Run(int argc, char** argv) const
     // Beyond a file size limit a write then fails, is reported and its
     // temporary file removed, instead of the signal ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    static CConsoleMessageSink messages;
+    CMessageService::SetSink(&messages);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintHelp(std::cerr);
@@ -95,8 +99,7 @@ int CCommandLine::Run(int argc, char** argv) const
     for (const auto& entry : m_commands)
         if (entry.command->Name() == args[0])
             return RunCommand(entry, {args.begin() + 1, args.end()});
-    std::cerr << "qx-sendora-cli: unknown command " << args[0] << '\n';
-    PrintHelp(std::cerr);
+    std::cerr << CConsoleMessageSink::kPrefix << "unknown command " << args[0] << "; see qx-sendora-cli --help\n";
     return kExitUsage;
 }
 
@@ -129,7 +132,7 @@ int CCommandLine::RunCommand(const Entry& entry, const std::vector<std::string>&
     }
     // Without the module every message would be an empty line.
     if (!CResourceModule::LoadResourceModule()) {
-        std::cerr << "qx-sendora-cli: " << CResourceModule::LoadFailureText() << '\n';
+        std::cerr << CConsoleMessageSink::kPrefix << CResourceModule::LoadFailureText() << '\n';
         return kExitFailed;
     }
     return entry.command->Run(args);

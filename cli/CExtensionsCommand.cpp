@@ -1,5 +1,6 @@
 #include "CExtensionsCommand.h"
 
+#include "CConsoleMessageSink.h"
 #include "CExtensionConfig.h"
 #include "CFormatExtensionList.h"
 #include "CFormatTable.h"
@@ -35,7 +36,7 @@ std::optional<std::size_t> CExtensionsCommand::FindFormat(const CFormatTable& ta
 {
     const auto spelt = table.FindFormat(format);
     if (!spelt) {
-        std::cerr << "qx-sendora-cli " << Name() << ": " << format
+        std::cerr << CConsoleMessageSink::kPrefix << Name() << ": " << format
                   << " is not one of the data formats: " << CFormatsCommand::FormatNames(table) << '\n';
         return std::nullopt;
     }

@@ -41,9 +41,8 @@ void CJobOptions::Read(CArguments& arguments)
     m_choices.reverseOrder = arguments.Has("--reverse");
     m_controller = arguments.Value("--controller");
     m_region = arguments.Value("--region").value_or(CProgramVersion::ReadRegionCode());
-    // Out-of-range values are left to the send checks, which name them.
-    m_choices.printerNumber = arguments.Number("--number", -1000, 1000, defaults.printerNumber).value_or(0);
-    m_copies = arguments.Number("--copies", -1000, 1000, 1).value_or(0);
+    m_choices.printerNumber = arguments.Number("--number", 0, 99, defaults.printerNumber).value_or(0);
+    m_copies = arguments.Number("--copies", 1, 99, 1).value_or(1);
     if (const auto format = arguments.Value("--format"))
         ReadFormat(arguments, *format);
 }
@@ -69,6 +68,11 @@ bool CJobOptions::FillList(CPrintJob& job, const std::vector<std::string>& files
         entry->SetCopies(m_copies);
         if (m_format)
             entry->SetDataFormat(*m_format);
+        // The send check's words would point at the window's format column.
+        if (entry->GetDataFormat() == CResourceModule::LoadString(ResId::kUnknownFormatName)) {
+            CMessageService::Show(ResId::kCliUnknownFormatMessage, entry->GetFileName());
+            return false;
+        }
         job.InsertAt(job.GetCount(), std::move(entry));
     }
     return true;

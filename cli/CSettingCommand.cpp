@@ -1,6 +1,7 @@
 #include "CSettingCommand.h"
 
 #include "CArguments.h"
+#include "CConsoleMessageSink.h"
 #include "CJobOptions.h"
 #include "CMessageService.h"
 #include "CProgramVersion.h"
@@ -182,5 +183,5 @@ std::string CSettingCommand::TargetPath(const std::string& name)
 
 void CSettingCommand::Refuse(const std::string& text) const
 {
-    std::cerr << "qx-sendora-cli " << Name() << ": " << text << '\n';
+    std::cerr << CConsoleMessageSink::kPrefix << Name() << ": " << text << '\n';
 }

@@ -1,5 +1,6 @@
 #include "CStructureCommand.h"
 
+#include "CConsoleMessageSink.h"
 #include "CJobStructure.h"
 
 #include <iostream>
@@ -7,7 +8,8 @@
 int CStructureCommand::Run(const std::vector<std::string>& args)
 {
     if (args.size() != 1) {
-        std::cerr << "usage: qx-sendora-cli " << Usage() << '\n';
+        std::cerr << CConsoleMessageSink::kPrefix << Name() << ": " << Name() << " takes one JOB\nusage: qx-sendora-cli " << Usage()
+                  << '\n';
         return kExitUsage;
     }
     const auto reading = CJobStructure::Read(args[0]);

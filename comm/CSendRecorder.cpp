@@ -1,7 +1,9 @@
 #include "CSendRecorder.h"
 
 #include "CPrintJob.h"
+#include "CResourceModule.h"
 #include "CTransferReport.h"
+#include "ResourceIds.h"
 
 #include <filesystem>
 
@@ -33,7 +35,9 @@ CHistoryRecord CSendRecorder::Describe(const CPrintJob& job, const CFtpUpload::R
     record.printer = job.GetPrinterName();
     record.number = job.GetPrinterNumber();
     record.owner = job.GetOwnerName();
-    record.setting = std::filesystem::path(job.GetSettingFilePath()).filename().string();
+    // As the window lists it, so that the send can be put back.
+    record.setting = job.GetUsesDefaultSettings() ? CResourceModule::LoadString(ResId::kPrinterDefaultsName)
+                                                  : std::filesystem::path(job.GetSettingFilePath()).stem().string();
     for (int i = 0; i < job.GetCount(); ++i) {
         const CPrintData& entry = *job.GetAt(i);
         record.files.push_back(

@@ -18,7 +18,8 @@ std::string Files(const std::vector<CHistoryRecord::File>& files)
     for (const auto& file : files) {
         text += text.size() > 1 ? ", " : "";
         text += "{" + Field("name", CHistoryJson::Quote(file.name)) + ", " +
-                Field("size", std::to_string(file.size)) + "}";
+                Field("size", std::to_string(file.size)) + ", " + Field("path", CHistoryJson::Quote(file.path)) + ", " +
+                Field("copies", std::to_string(file.copies)) + "}";
     }
     return text + "]";
 }

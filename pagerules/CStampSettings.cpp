@@ -278,7 +278,8 @@ SettingEdit CStampSettings::EditNumberingText(const std::string& value)
     const bool allowed = CharacterCount(value) <= GetNumberingLength() &&
                          std::all_of(value.begin(), value.end(), [](char c) { return IsPrintable(c) && c != '"'; });
     if (!allowed)
-        return BadValue({"up to " + std::to_string(GetNumberingLength()) + " characters 32..127 but \""});
+        return BadValue({"a text of up to " + std::to_string(GetNumberingLength()) +
+                         " characters with codes 32 to 127 and no double quote (\")"});
     m_numberingText = value;
     return {};
 }

@@ -156,6 +156,6 @@ std::string CSendFromWindowFixture::MessageLines() const
 {
     std::string lines;
     for (const auto& message : m_messages.Messages())
-        lines += message.text + "\n";
+        lines += "qx-sendora-cli: " + message.text + "\n";
     return lines;
 }

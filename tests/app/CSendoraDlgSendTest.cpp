@@ -60,7 +60,7 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
         sent.push_back(record.printer + " " + std::to_string(record.number) + " " + record.owner + " " +
                        record.setting + " " + record.remoteName + " " + std::to_string(record.files.size()) + " " +
                        CHistoryRecord::ResultName(record.result));
-    const std::string common = m_printer->Address() + " 7 Ada sample.prn plt07p/";
+    const std::string common = m_printer->Address() + " 7 Ada sample plt07p/";
     EXPECT_EQ(sent, (std::vector<std::string>{common + "SetupPrint.pjl 0 done", common + "site plan.plt.pjl 2 done",
                                               common + "SetupPrint.pjl 0 done"}));
 

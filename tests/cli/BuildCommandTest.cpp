@@ -124,9 +124,9 @@ TEST_F(BuildCommand, WriteErrorIsReportedAndLeavesNothing)
 
         EXPECT_EQ(result.exitCode, 1) << size;
         // The file's error, then the build's failure.
-        EXPECT_EQ(result.err.rfind("Cannot write " + m_tmp.Path() + ":", 0), 0u) << result.err;
-        EXPECT_TRUE(result.err.ends_with(": File too large\n" + CMessageService::Format(ResId::kBuildFailedMessage) +
-                                         "\n"))
+        EXPECT_EQ(result.err.rfind("qx-sendora-cli: Cannot write " + m_tmp.Path() + ":", 0), 0u) << result.err;
+        EXPECT_TRUE(result.err.ends_with(": File too large\nqx-sendora-cli: " +
+                                         CMessageService::Format(ResId::kBuildFailedMessage) + "\n"))
             << result.err;
         EXPECT_FALSE(FileExists(m_job));
         EXPECT_TRUE(TempIsEmpty());
@@ -159,7 +159,7 @@ TEST_P(BuildFailure, LeavesNeitherJobNorTemporaryFile)
     EXPECT_EQ(result.out, "");
     const std::string listing = c.message == ResId::kCannotLoadSettingMessage ? SettingsOnOffer() : "";
     if (c.message != 0)
-        EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
+        EXPECT_EQ(result.err, "qx-sendora-cli: " + CMessageService::Format(c.message, c.argument) + "\n" + listing);
     else
         EXPECT_NE(result.err.find(c.argument), std::string::npos) << result.err;
     EXPECT_FALSE(FileExists(m_job));
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailureCase{"MissingPlotFile", {"GONE"}, 0, "gone.hpg"},
         FailureCase{"FolderAsPlotFile", {"FOLDER"}, 0, "Is a directory"},
-        FailureCase{"UnknownFormat", {"UNKNOWN"}, ResId::kUnknownFormatMessage, "drawing.xyz"},
+        FailureCase{"UnknownFormat", {"UNKNOWN"}, ResId::kCliUnknownFormatMessage, "drawing.xyz"},
         FailureCase{"NoOwner", {"--owner", "", "FILE"}, ResId::kNoOwnerMessage},
         FailureCase{"OwnerWithQuote", {"--owner", "Ada\"\n@PJL RESET", "FILE"}, ResId::kUnsafeOwnerMessage},
         FailureCase{"MissingSettingPath", {"--setting", "/nonexistent/x.prn", "FILE"},

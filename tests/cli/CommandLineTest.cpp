@@ -84,8 +84,18 @@ TEST(CommandLine, WithoutAHelperProgramNamesIt)
 
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, CMessageService::Format(ResId::kHelperMissingMessage, folder.File("qx-sendora-cli-history")) +
+    EXPECT_EQ(result.err, "qx-sendora-cli: " + CMessageService::Format(ResId::kHelperMissingMessage, folder.File("qx-sendora-cli-history")) +
                               " (No such file or directory)\n");
+}
+
+// Only the name and where to look: the whole help would bury the slip.
+TEST(CommandLine, UnknownCommandPointsToTheHelp)
+{
+    const auto result = CProcess::Run(test_config::kCli, {"sned", "--printer", "plotter"});
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "qx-sendora-cli: unknown command sned; see qx-sendora-cli --help\n");
 }
 
 struct UsageCase {
@@ -109,7 +119,7 @@ TEST_P(UsageError, NamesTheFaultAndShowsTheUsage)
 
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
-    const std::string first = "qx-sendora-cli " + args[0] + ": " + c.error + "\n";
+    const std::string first = "qx-sendora-cli: " + args[0] + ": " + c.error + "\n";
     EXPECT_EQ(result.err.substr(0, first.size()), first);
     EXPECT_EQ(result.err.substr(first.size()).rfind("usage: qx-sendora-cli " + args[0], 0), 0u) << result.err;
     EXPECT_FALSE(FileExists(out.File("job.pjl")));
@@ -125,6 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"StatusWithoutPrinter", {"status"}, "--printer HOST[:PORT] is required"},
         UsageCase{"SendToPortZero", {"send", "--printer", "plotter:0", "A0.hpg"}, 
                   "--printer plotter:0 is not HOST or HOST:PORT with a port from 1 to 65535"},
+        UsageCase{"SendToPrinterNumber100", {"send", "--printer", "plotter", "--number", "100", "A0.hpg"},
+                  "--number must be a number from 0 to 99"},
+        UsageCase{"SendNoCopies", {"send", "--printer", "plotter", "--copies", "0", "A0.hpg"},
+                  "--copies must be a number from 1 to 99"},
+        UsageCase{"BuildHundredCopies", {"build", "-o", "OUT", "--copies", "100", "A0.hpg"},
+                  "--copies must be a number from 1 to 99"},
+        UsageCase{"WatchToPrinterNumberMinus1", {"watch", "OUT", "--printer", "plotter", "--number", "-1"},
+                  "--number must be a number from 0 to 99"},
+        UsageCase{"InspectWithoutJob", {"inspect"}, "inspect takes one JOB"},
         UsageCase{"SendUnknownOption", {"send", "--printer", "plotter", "--colour", "red", "A0.hpg"},
                   "unknown option --colour"},
         UsageCase{"BuildUnknownOption", {"build", "-o", "OUT", "--bogus"}, "unknown option --bogus"},

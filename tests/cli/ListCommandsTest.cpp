@@ -20,10 +20,10 @@ const std::string kOwnersUsage = "\nusage: qx-sendora-cli owners list | add NAME
 const std::string kPrintersUsage = "\nusage: qx-sendora-cli printers list | add NAME | remove NAME\n";
 const std::string kExtensionsUsage =
     "\nusage: qx-sendora-cli extensions list [FORMAT] | add FORMAT EXT | remove FORMAT EXT\n";
-const std::string kNoFormat = "qx-sendora-cli extensions: PJL is not one of the data formats: HPGL, TIFF, CALS, CGM, "
+const std::string kNoFormat = "qx-sendora-cli: extensions: PJL is not one of the data formats: HPGL, TIFF, CALS, CGM, "
                               "POSTSCRIPT, PDF, MVNATIVE, MGL(0.01 mm/unit), MGL(0.025 mm/unit)\n";
 
-// "{N}" in err stands for the text of message N.
+// "{N}" in err stands for message N as the command line shows it.
 struct Call {
     Call(std::vector<std::string> a, int e = 0, std::string o = {}, std::string r = {})
         : args(std::move(a)), exit(e), out(std::move(o)), err(std::move(r))
@@ -66,7 +66,8 @@ protected:
                                   kMissingOwnerMessage, kMissingPrinterMessage, kListNotWrittenMessage}) {
             const std::string mark = "{" + std::to_string(id) + "}";
             if (const auto at = text.find(mark); at != std::string::npos)
-                text.replace(at, mark.size(), CMessageService::Format(id, Bin() + "QXSDUserConfig.ini"));
+                text.replace(at, mark.size(),
+                             "qx-sendora-cli: " + CMessageService::Format(id, Bin() + "QXSDUserConfig.ini"));
         }
         return text;
     }
@@ -139,20 +140,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"extensions", "list", "PJL"}, 1, "", kNoFormat}},
                  kUsers},
         ListCase{"UsageErrorsWriteNothing",
-                 {{{"owners"}, 2, "", "qx-sendora-cli owners: owners needs list, add or remove" + kOwnersUsage},
-                  {{"printers", "rename", "a", "b"}, 2, "", "qx-sendora-cli printers: unknown action rename" +
+                 {{{"owners"}, 2, "", "qx-sendora-cli: owners: owners needs list, add or remove" + kOwnersUsage},
+                  {{"printers", "rename", "a", "b"}, 2, "", "qx-sendora-cli: printers: unknown action rename" +
                                                                 kPrintersUsage},
-                  {{"owners", "list", "Alice"}, 2, "", "qx-sendora-cli owners: owners list takes no operand" +
+                  {{"owners", "list", "Alice"}, 2, "", "qx-sendora-cli: owners: owners list takes no operand" +
                                                            kOwnersUsage},
-                  {{"printers", "add", "p1", "p2"}, 2, "", "qx-sendora-cli printers: printers add takes one NAME" +
+                  {{"printers", "add", "p1", "p2"}, 2, "", "qx-sendora-cli: printers: printers add takes one NAME" +
                                                                kPrintersUsage},
-                  {{"owners", "add", ""}, 2, "", "qx-sendora-cli owners: NAME is empty" + kOwnersUsage},
+                  {{"owners", "add", ""}, 2, "", "qx-sendora-cli: owners: NAME is empty" + kOwnersUsage},
                   {{"extensions", "list", "HPGL", "TIFF"}, 2, "",
-                   "qx-sendora-cli extensions: extensions list takes at most one FORMAT" + kExtensionsUsage},
+                   "qx-sendora-cli: extensions: extensions list takes at most one FORMAT" + kExtensionsUsage},
                   {{"extensions", "add", "plt"}, 2, "",
-                   "qx-sendora-cli extensions: extensions add takes FORMAT and EXT" + kExtensionsUsage},
+                   "qx-sendora-cli: extensions: extensions add takes FORMAT and EXT" + kExtensionsUsage},
                   {{"extensions", "remove", "HPGL", ""}, 2, "",
-                   "qx-sendora-cli extensions: EXT is empty" + kExtensionsUsage}},
+                   "qx-sendora-cli: extensions: EXT is empty" + kExtensionsUsage}},
                  kUsers},
         ListCase{"UnwritableFileIsReported", {{{"owners", "add", "bob"}, 1, "", "{607}\n"}}, kUsers, {}, true}),
     ByCaseName());

@@ -73,6 +73,7 @@ protected:
         // A name with a line break.
         {"BROKEN", m_files.Write("A0\n.hpg", "IN;")},
         {"PLAN", m_files.Write("site plan #2 100% \xc3\xa9tage.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n")},
+        {"UNKNOWN", m_files.Write("notes.xyz", "IN;")},
         {"SCAN", m_files.Write("scan.tif", std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'))},
         {"DEFAULTS", CResourceModule::LoadString(ResId::kPrinterDefaultsName)}};
 };
@@ -173,7 +174,7 @@ TEST_F(SendCommand, KilledDuringTheUploadLeavesNoJobFile)
 // What a JSON parser reads of the history: one object a send, newest first.
 constexpr const char* kHistoryFields = R"(import json, re, sys
 for r in json.load(open(sys.argv[1])):
-    files = ','.join('%s:%d' % (f['name'], f['size']) for f in r['files'])
+    files = ','.join('%s:%d:%s:%d' % (f['name'], f['size'], f['path'], f['copies']) for f in r['files'])
     time = re.fullmatch(r'\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ', r['time']) is not None
     print(r['printer'], r['number'], r['owner'], r['setting'], files, r['job_bytes'], r['remote_name'],
           r['result'], r['message'], time, r['seconds'] >= 0, sep='|'))";
@@ -191,13 +192,13 @@ TEST_F(SendCommand, HistoryHasEveryUploadWithItsResult)
     const auto json = Cli({"history", "--json"});
     const auto fields = CProcess::Run("/usr/bin/python3", {"-c", kHistoryFields, m_out.Write("h.json", json.out)});
     const std::string remote = "plt03p/site plan #2 100% \xc3\xa9tage.plt.pjl";
-    EXPECT_EQ(fields.out, closed + "|0|Ada|sample.prn||" + std::to_string(SizeOf(setup)) +
-                              "|plt00p/SetupPrint.pjl|failed|" + failed.err.substr(0, failed.err.size() - 1) +
-                              "|True|True\n" + printer.Address() + "|3|Ada|sample.prn|site plan #2 100% " +
-                              "\xc3\xa9tage.plt:29,scan.tif:9008|" + std::to_string(SizeOf(printer.Root() + remote)) +
+    EXPECT_EQ(fields.out, closed + "|0|Ada|sample||" + std::to_string(SizeOf(setup)) +
+                              "|plt00p/SetupPrint.pjl|failed|" + failed.err.substr(16, failed.err.size() - 17) +
+                              "|True|True\n" + printer.Address() + "|3|Ada|sample|site plan #2 100% " +
+                              "\xc3\xa9tage.plt:29:" + m_names.at("PLAN") + ":1,scan.tif:9008:" + m_names.at("SCAN") + ":1|" + std::to_string(SizeOf(printer.Root() + remote)) +
                               "|" + remote + "|done||True|True\n")
         << fields.err;
-    const std::string line = printer.Address() + "#3  Ada  sample.prn  2 files  ";
+    const std::string line = printer.Address() + "#3  Ada  sample  2 files  ";
     EXPECT_EQ(Cli({"history", "--printer", printer.Address()}).out.substr(21, line.size()), line);
     // A history that cannot be written never stops a send.
     auto environment = Environment();
@@ -225,7 +226,7 @@ TEST_F(SendCommand, StatusPrintsControllerAndOptionOrWhyNot)
         const auto result = Cli({"status", "--printer", printer.Address()});
         EXPECT_EQ(result.exitCode, out.empty() ? 1 : 0) << result.err;
         EXPECT_EQ(result.out, out);
-        EXPECT_EQ(result.err, out.empty() ? CMessageService::Format(ResId::kNoAnswerMessage) + "\n" : "");
+        EXPECT_EQ(result.err, out.empty() ? "qx-sendora-cli: " + CMessageService::Format(ResId::kNoAnswerMessage) + "\n" : "");
     }
 }
 
@@ -250,7 +251,7 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     const std::string listing = c.message == ResId::kCannotLoadSettingMessage ? SettingsOnOffer() : "";
-    EXPECT_EQ(result.err, CMessageService::Format(c.message, c.argument) + "\n" + listing);
+    EXPECT_EQ(result.err, "qx-sendora-cli: " + CMessageService::Format(c.message, c.argument) + "\n" + listing);
     EXPECT_TRUE(FilesBelow(printer.Root()).empty());
     EXPECT_TRUE(TempIsEmpty());
 }
@@ -258,14 +259,11 @@ TEST_P(SendRefusal, ShowsTheMessageAndSendsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Checks, SendRefusal,
     testing::Values(
-        RefusalCase{"NoCopies", {"send", "--copies", "0", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
-        RefusalCase{"HundredCopies", {"send", "--copies", "100", "FILE"}, ResId::kBadCopiesMessage, "A0.hpg"},
+        RefusalCase{"UnknownFormat", {"send", "FILE", "UNKNOWN"}, ResId::kCliUnknownFormatMessage, "notes.xyz"},
         RefusalCase{"PdfWithoutPsPdf", {"send", "FILE", "PDF"}, ResId::kNoPsPdfMessage, "A1.pdf"},
         RefusalCase{"NoOwner", {"send", "--owner", "", "FILE"}, ResId::kNoOwnerMessage},
         // The entries are checked before printer, number and owner.
-        RefusalCase{"BadEntryBeforeNoOwner", {"send", "--owner", "", "--copies", "0", "FILE"},
-                    ResId::kBadCopiesMessage, "A0.hpg"},
-        RefusalCase{"NumberOutOfRange", {"send", "--number", "100", "FILE"}, ResId::kBadPrinterNumberMessage},
+        RefusalCase{"BadEntryBeforeNoOwner", {"send", "--owner", "", "PDF"}, ResId::kNoPsPdfMessage, "A1.pdf"},
         RefusalCase{"NameThePrinterCannotStore", {"send", "BROKEN"}, ResId::kUnusableNameMessage, "A0\n.hpg"},
         RefusalCase{"UnknownSetting", {"send", "--setting", "smaple", "FILE"}, ResId::kCannotLoadSettingMessage, "",
                     true},

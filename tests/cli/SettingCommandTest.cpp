@@ -29,7 +29,8 @@ protected:
 
     // "{dir}" stands for the test's folder, "{folder}" for the program's
     // setting folder, "{full}" for full.prn, "{defaults}" for the printer
-    // defaults' name, "{542}" and "{480}" for those messages.
+    // defaults' name, "{542}" and "{480}" for those messages as the command
+    // line shows them.
     std::string Expanded(std::string text) const
     {
         const std::pair<std::string, std::string> names[] = {
@@ -37,8 +38,8 @@ protected:
             {"{folder}", Folder()},
             {"{full}", kFull},
             {"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)},
-            {"{542}", CMessageService::Format(ResId::kReservedNameMessage)},
-            {"{480}", CMessageService::Format(ResId::kCannotLoadSettingMessage)}};
+            {"{542}", "qx-sendora-cli: " + CMessageService::Format(ResId::kReservedNameMessage)},
+            {"{480}", "qx-sendora-cli: " + CMessageService::Format(ResId::kCannotLoadSettingMessage)}};
         for (const auto& [from, to] : names)
             for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
                 text.replace(at, from.size(), to);
@@ -112,7 +113,7 @@ TEST_P(SettingRefusal, WritesNothingAndSaysWhy)
     EXPECT_EQ(ReadFileBytes(Folder() + "default.org"), ReadFileBytes(kDefaultOrg));
 }
 
-const std::string kPrefix = "qx-sendora-cli setting: ";
+const std::string kPrefix = "qx-sendora-cli: setting: ";
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, SettingRefusal,
@@ -130,6 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ValueNotOnOffer",
                     {"save-as", "{full}", "{dir}new.prn", "HPGLPen/PenWidthChange=OFF", "Color/RasterColor=PINK"},
                     kPrefix + "Color/RasterColor cannot be PINK; the values on offer: WHITE, BLACK, RED\n"},
+        RefusalCase{"StampTextWithAQuote",
+                    {"save-as", "{full}", "{dir}new.prn", "Stamp/StampNumberingString=a\"b"},
+                    kPrefix + "Stamp/StampNumberingString cannot be a\"b; the values on offer: a text of up to 12 "
+                              "characters with codes 32 to 127 and no double quote (\")\n"},
         RefusalCase{"ExistingFile",
                     {"save-as", "{full}", "{dir}existing.prn"},
                     kPrefix + "{dir}existing.prn exists; --overwrite replaces it\n"},

@@ -153,7 +153,7 @@ TEST_F(QueueCases, JobWithoutUserNameOrSettingGetsTheQueuesOwnerAndSetting)
     EXPECT_NE(ended.out.find("job-state (enum) = completed"), std::string::npos) << ended.out << m_server.ServerLog();
     const std::string job = ReadFileBytes(printer.Root() + "plt02p/plan.plt.pjl");
     EXPECT_NE(job.find("Bea"), std::string::npos) << job;
-    EXPECT_NE(History().find("\"owner\": \"Bea\", \"setting\": \"sample.prn\""), std::string::npos) << History();
+    EXPECT_NE(History().find("\"owner\": \"Bea\", \"setting\": \"sample\""), std::string::npos) << History();
 }
 
 struct AutoCase {
