@@ -5,6 +5,7 @@
 #include "CMessageService.h"
 #include "CPrintDataModel.h"
 #include "CSDComboBox.h"
+#include "CTextFields.h"
 #include "IPrintListHost.h"
 #include "ResourceIds.h"
 
@@ -21,15 +22,29 @@ QList<CListChoice> DataFormats(int)
         choices.append({QString::fromStdString(format), {}});
     return choices;
 }
+
+bool CopiesInRange(int, const QString& text)
+{
+    if (CTextFields::IsNumberIn(text.toStdString(), 1, CPrintDataDelegate::kMaxCopies))
+        return true;
+    CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
+    return false;
+}
 }
 
 // The values are stored by the list's own rules, not by the shared editors.
 CPrintDataDelegate::CPrintDataDelegate(IPrintListHost& host, QObject* parent)
-    : QStyledItemDelegate(parent)
+    : CCheckedDelegate(parent)
     , m_host(host)
-    , m_copies(1, kMaxCopies, {})
+    , m_copies(1, kMaxCopies, &CopiesInRange)
     , m_formats(&DataFormats, {})
 {
+}
+
+bool CPrintDataDelegate::Accepts(QWidget* editor, const QModelIndex& index) const
+{
+    const CGridCellDelegate* shared = EditorOf(index);
+    return !shared || shared->Accepts(editor, index);
 }
 
 const CGridCellDelegate* CPrintDataDelegate::EditorOf(const QModelIndex& index) const
@@ -68,12 +83,7 @@ void CPrintDataDelegate::SetCopies(QWidget* editor, QAbstractItemModel* model, c
     auto* edit = qobject_cast<CEditWithSpin*>(editor);
     if (!edit)
         return;
-    int copies = edit->Text().toInt();
-    if (copies == 0) {
-        copies = 1;
-        edit->SetText("1");
-        CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
-    }
+    const int copies = edit->Text().toInt();
     if (QString::number(copies) != index.data().toString() && m_host.IsSameCopies()) {
         CMessageService::Show(ResId::kSameCopiesOffMessage);
         m_host.CancelSameCopies();

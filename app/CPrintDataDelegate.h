@@ -3,15 +3,14 @@
 #include "CListEditDelegate.h"
 #include "CNumberEditDelegate.h"
 
-#include <QStyledItemDelegate>
-
 class IPrintListHost;
 
 // The in-place editors of the print list: a numeric edit for the copies and
 // a drop-down list of the data formats. Losing the focus or Enter stores the
-// value, Escape drops it. Zero copies become one, with a message; copies of
-// one entry changed while one number applies to all end that choice.
-class CPrintDataDelegate : public QStyledItemDelegate {
+// value, Escape drops it. Copies out of their range are refused with a
+// message, the edit staying open; copies of one entry changed while one
+// number applies to all end that choice.
+class CPrintDataDelegate : public CCheckedDelegate {
     Q_OBJECT
 
 public:
@@ -19,6 +18,7 @@ public:
 
     CPrintDataDelegate(IPrintListHost& host, QObject* parent = nullptr);
 
+    bool Accepts(QWidget* editor, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;

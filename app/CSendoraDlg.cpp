@@ -19,6 +19,7 @@
 #include "CResourceImages.h"
 #include "CRegistryValues.h"
 #include "CResourceModule.h"
+#include "CSameCopies.h"
 #include "CSendFrontEnd.h"
 #include "CSendoraApp.h"
 #include "CViewPreferences.h"
@@ -90,11 +91,14 @@ CSendoraDlg::~CSendoraDlg()
 
 void CSendoraDlg::InitControls()
 {
-    m_ui->editCopiesForAll->setEnabled(false);
     m_ui->editPrinterNumber->SetSpinRange(0, kMaxPrinterNumber);
     m_ui->editPrinterNumber->setValue(CRegistryValues::ReadPrinterNo());
-    m_ui->editCopiesForAll->SetSpinRange(1, kMaxCopies);
-    m_ui->editCopiesForAll->setValue(1);
+    m_sameCopies = new CSameCopies(*m_ui->checkSameCopies, *m_ui->editCopiesForAll, kMaxCopies, [this](int copies) {
+        CPrintJob& job = m_app.GetMainJob();
+        for (int i = 0; i < job.GetCount(); ++i)
+            job.GetAt(i)->SetCopies(copies);
+        Model().AllRowsChanged();
+    }, this);
     FillNames(*m_ui->comboOwnerName, CNameChoice::LoadOwnerNames(m_app.GetUserConfig()));
     FillNames(*m_ui->comboPrinterName, CNameChoice::LoadPrinterNames(m_app.GetUserConfig()));
     FillSettings(QString::fromStdString(CRegistryValues::ReadPrinterSetting()));
@@ -149,8 +153,6 @@ void CSendoraDlg::ConnectCommands()
     connect(m_ui->buttonDeleteAll, &QPushButton::clicked, &Model(), &CPrintDataModel::DeleteAll);
     connect(m_ui->buttonMoveUp, &QPushButton::clicked, list, &CPrintDataListCtrl::MoveSelectionUp);
     connect(m_ui->buttonMoveDown, &QPushButton::clicked, list, &CPrintDataListCtrl::MoveSelectionDown);
-    connect(m_ui->checkSameCopies, &QCheckBox::clicked, this, &CSendoraDlg::OnSameCopies);
-    connect(m_ui->editCopiesForAll, &CEditWithSpin::TextChanged, this, &CSendoraDlg::OnCopiesChanged);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CSendoraDlg::reject);
     connect(m_ui->buttonStatusPage, &QPushButton::clicked, this,
             [this] { OnPrinterPage(ResId::kHeronStatusPageUrl, ResId::kStatusPageUrl); });
@@ -236,26 +238,22 @@ void CSendoraDlg::EnableControls(bool enable)
         if (!child->isWindow())
             child->setEnabled(enable);
     if (enable)
-        m_ui->editCopiesForAll->setEnabled(IsSameCopies());
+        m_sameCopies->Enable(true);
 }
 
 int CSendoraDlg::DefaultCopies() const
 {
-    if (!IsSameCopies())
-        return 1;
-    const int copies = m_ui->editCopiesForAll->Text().toInt();
-    return copies == 0 ? 1 : copies;
+    return m_sameCopies->Copies();
 }
 
 bool CSendoraDlg::IsSameCopies() const
 {
-    return m_ui->checkSameCopies->isChecked();
+    return m_sameCopies->IsOn();
 }
 
 void CSendoraDlg::CancelSameCopies()
 {
-    m_ui->checkSameCopies->setChecked(false);
-    m_ui->editCopiesForAll->setEnabled(false);
+    m_sameCopies->Cancel();
 }
 
 void CSendoraDlg::AddPaths(const QStringList& paths)
@@ -311,29 +309,6 @@ void CSendoraDlg::OnAddFolder()
     if (folder.isEmpty())
         return;
     m_ui->listPrintData->AddFolder(QFile::encodeName(folder).toStdString());
-}
-
-void CSendoraDlg::OnSameCopies()
-{
-    OnCopiesChanged();
-    m_ui->editCopiesForAll->setEnabled(IsSameCopies());
-}
-
-void CSendoraDlg::OnCopiesChanged()
-{
-    if (!IsSameCopies())
-        return;
-    const int copies = m_ui->editCopiesForAll->Text().toInt();
-    if (copies == 0) {
-        CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
-        // Comes back here with the 1.
-        m_ui->editCopiesForAll->SetText("1");
-        return;
-    }
-    CPrintJob& job = m_app.GetMainJob();
-    for (int i = 0; i < job.GetCount(); ++i)
-        job.GetAt(i)->SetCopies(copies);
-    Model().AllRowsChanged();
 }
 
 void CSendoraDlg::SaveWindowState()

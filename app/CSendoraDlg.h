@@ -13,6 +13,7 @@ class CSendoraDlg;
 }
 class CNameChoice;
 class CPrintDataModel;
+class CSameCopies;
 class CSDComboBox;
 class CSendFrontEnd;
 class CSendoraApp;
@@ -73,8 +74,6 @@ private:
     void OnAddFiles();
     void OnEditSettings();
     void OnAddFolder();
-    void OnSameCopies();
-    void OnCopiesChanged();
     void SaveWindowState();
     // The templates for "Heron" and "Corvid2nd" printers and for all others.
     void OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate);
@@ -89,4 +88,5 @@ private:
     std::unique_ptr<Ui::CSendoraDlg> m_ui;
     CSendoraApp& m_app;
     CSendFrontEnd* m_sender;
+    CSameCopies* m_sameCopies = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "CTextFields.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 std::string CTextFields::ExtractField(const std::string& text, int n, const std::string& defaultValue)
@@ -36,4 +37,12 @@ int CTextFields::LeadingInteger(const std::string& text)
     if (negative)
         return static_cast<int>(-number);
     return static_cast<int>(std::min(number, static_cast<long long>(INT_MAX)));
+}
+
+bool CTextFields::IsNumberIn(const std::string& text, int lower, int upper)
+{
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && IsDigits(text) && stop == end && error == std::errc() && value >= lower && value <= upper;
 }

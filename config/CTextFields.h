@@ -15,4 +15,7 @@ public:
     static int LeadingInteger(const std::string& text);
     // Every character is a digit 0 to 9; the empty text passes.
     static bool IsDigits(const std::string& text);
+    // Digits only, at least one, of a number from lower to upper: the rule
+    // of every numeric entry.
+    static bool IsNumberIn(const std::string& text, int lower, int upper);
 };

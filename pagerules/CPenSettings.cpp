@@ -197,10 +197,7 @@ std::pair<int, int> CPenSettings::GetWidthRange() const
 bool CPenSettings::IsWidthAllowed(const std::string& width) const
 {
     const auto [lower, upper] = GetWidthRange();
-    if (width.empty() || !CTextFields::IsDigits(width))
-        return false;
-    const int value = CTextFields::LeadingInteger(width);
-    return value >= lower && value <= upper;
+    return CTextFields::IsNumberIn(width, lower, upper);
 }
 
 std::string CPenSettings::WidthRangeText() const

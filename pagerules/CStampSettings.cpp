@@ -192,10 +192,7 @@ void CStampSettings::SetRotation(int row, int index)
 
 bool CStampSettings::IsNumberAllowed(const std::string& text, std::pair<int, int> range) const
 {
-    if (text.empty() || !CTextFields::IsDigits(text))
-        return false;
-    const int value = CTextFields::LeadingInteger(text);
-    return value >= range.first && value <= range.second;
+    return CTextFields::IsNumberIn(text, range.first, range.second);
 }
 
 std::vector<SettingKey> CStampSettings::OwnedKeys() const

@@ -1,16 +1,8 @@
 #include "CEditWithSpin.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
-
-namespace {
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-}
 
 CEditWithSpin::CEditWithSpin(QWidget* parent)
     : QSpinBox(parent)
@@ -21,7 +13,7 @@ CEditWithSpin::CEditWithSpin(QWidget* parent)
 void CEditWithSpin::SetSpinRange(int lower, int upper)
 {
     m_lower = lower;
-    setRange(0, upper);
+    setRange(kNoNumber, upper);
 }
 
 QString CEditWithSpin::Text() const
@@ -34,36 +26,27 @@ void CEditWithSpin::SetText(const QString& text)
     lineEdit()->setText(text);
 }
 
-// Delete arrives with the text "\x7f" and shortcuts with their letter: only
-// plain typing of a printable non-digit is refused.
-void CEditWithSpin::keyPressEvent(QKeyEvent* event)
+// Every text is taken as it is; the owner judges it when it is committed.
+QValidator::State CEditWithSpin::validate(QString&, int&) const
 {
-    const QString text = event->text();
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-    if (!shortcut && !text.isEmpty() && text.front().isPrint() && !IsDigit(text.front())) {
-        event->accept();
-        return;
-    }
-    QSpinBox::keyPressEvent(event);
-}
-
-QValidator::State CEditWithSpin::validate(QString& text, int& pos) const
-{
-    for (qsizetype i = text.size() - 1; i >= 0; --i)
-        if (!IsDigit(text[i])) {
-            text.remove(i, 1);
-            if (i < pos)
-                --pos;
-        }
-    const qsizetype maxDigits = QString::number(maximum()).size();
-    if (text.size() > maxDigits)
-        return QValidator::Invalid;
-    return text.isEmpty() || text.toInt() <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
+    return QValidator::Acceptable;
 }
 
 int CEditWithSpin::valueFromText(const QString& text) const
 {
-    return text.toInt();
+    bool number = false;
+    const int value = text.toInt(&number);
+    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return number && digitsOnly && value <= maximum() ? value : kNoNumber;
+}
+
+// The spin box writes the text anew from its value when the focus leaves
+// or Enter is pressed: the text that gave the value is kept as typed.
+QString CEditWithSpin::textFromValue(int value) const
+{
+    if (value == valueFromText(Text()))
+        return Text();
+    return value == kNoNumber ? QString() : QString::number(value);
 }
 
 QAbstractSpinBox::StepEnabled CEditWithSpin::stepEnabled() const

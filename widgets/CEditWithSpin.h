@@ -2,11 +2,10 @@
 
 #include <QSpinBox>
 
-// A numeric edit with spin arrows. Printable characters other than digits
-// cannot be typed, and a paste keeps only its digits; editing and clipboard
-// keys work as usual. The edit takes any number up to the maximum, 0 and the
-// empty text included, so that its owner can refuse a value with its own
-// message, while the arrows keep to the spin range.
+// A numeric edit with spin arrows. Typing is free: the text stays as typed,
+// a number beyond the bounds, letters and the empty text included, so that
+// its owner refuses it with its own message when the value is committed
+// instead of the edit cutting it short. The arrows keep to the spin range.
 class CEditWithSpin : public QSpinBox {
     Q_OBJECT
 
@@ -23,12 +22,15 @@ signals:
     void TextChanged(const QString& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     QValidator::State validate(QString& text, int& pos) const override;
     int valueFromText(const QString& text) const override;
+    QString textFromValue(int value) const override;
     StepEnabled stepEnabled() const override;
     void stepBy(int steps) override;
 
 private:
+    // value() of a text that is no number within 0 to the upper bound.
+    static constexpr int kNoNumber = -1;
+
     int m_lower = 0;
 };

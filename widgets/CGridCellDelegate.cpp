@@ -4,11 +4,6 @@
 
 #include <algorithm>
 
-bool CGridCellDelegate::Accepts(QWidget*, const QModelIndex&) const
-{
-    return true;
-}
-
 QWidget* CGridCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const
 {
     return nullptr;

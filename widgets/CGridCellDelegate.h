@@ -1,22 +1,17 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "CCheckedDelegate.h"
 
 // Draws the cells of a settings grid and places in-place editors; opens no
 // editor itself. A cell with a picture shows the picture alone, centred on
 // white (its text stays readable through the grid); cells of column 0 have
 // the header's look unless given a background. Editor delegates derive
 // from it.
-class CGridCellDelegate : public QStyledItemDelegate {
+class CGridCellDelegate : public CCheckedDelegate {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    // Whether the editor's value may be stored. A refusal has told the user
-    // why and has given the editor back the focus. Asked by
-    // CInPlaceTableView before every store.
-    virtual bool Accepts(QWidget* editor, const QModelIndex& index) const;
+    using CCheckedDelegate::CCheckedDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

@@ -1,6 +1,6 @@
 #include "CInPlaceTableView.h"
 
-#include "CGridCellDelegate.h"
+#include "CCheckedDelegate.h"
 
 #include <QTimer>
 
@@ -51,7 +51,7 @@ bool CInPlaceTableView::Accepts(QWidget* editor)
 {
     if (editor == m_held)
         return false;
-    auto* delegate = qobject_cast<CGridCellDelegate*>(itemDelegateForIndex(m_editing));
+    auto* delegate = qobject_cast<CCheckedDelegate*>(itemDelegateForIndex(m_editing));
     if (!delegate)
         return true;
     m_held = editor;

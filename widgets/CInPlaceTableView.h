@@ -8,7 +8,7 @@
 // cell's editor (its delegate decides whether the cell has one); Enter,
 // losing the focus or scrolling the table stores the value, Escape drops
 // it. Tab leaves the table, from an editor too. An editor whose delegate
-// (a CGridCellDelegate) refuses the value stays open with the focus.
+// (a CCheckedDelegate) refuses the value stays open with the focus.
 class CInPlaceTableView : public QTableView {
     Q_OBJECT
 

@@ -5,9 +5,9 @@
 #include <functional>
 
 // The numeric in-place editor: a right-aligned CEditWithSpin holding the
-// cell's text, all of it selected, with the spin range given and as many
-// digits as the upper bound has. Storing writes the edit's text into the
-// cell once the validator accepts it.
+// cell's text, all of it selected, with the spin range given. Typing is
+// free; storing writes the edit's text into the cell once the validator
+// accepts it.
 class CNumberEditDelegate : public CGridCellDelegate {
     Q_OBJECT
 

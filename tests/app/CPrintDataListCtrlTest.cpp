@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QCheckBox>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStyleOptionSpinBox>
@@ -91,6 +92,8 @@ struct CCopiesEditCase {
     bool stillSame;
     // How the editing ends; none for a click on another row.
     std::optional<Qt::Key> key = std::nullopt;
+    // Refused, the editor stays open with the text selected.
+    bool open = false;
 };
 
 class CPrintDataListCtrlCopiesTest : public CPrintDataListCtrlTest,
@@ -104,6 +107,7 @@ TEST_P(CPrintDataListCtrlCopiesTest, CommitsOnLosingTheFocusOrEnterAndDropsOnEsc
     auto& forAll = Child<CEditWithSpin>("editCopiesForAll");
     forAll.selectAll();
     QTest::keyClicks(&forAll, "3");
+    QTest::keyClick(&forAll, Qt::Key_Return);
     ASSERT_EQ(Copies(), (std::vector<int>{3, 3}));
 
     TypeCopies(1, GetParam().typed);
@@ -111,7 +115,13 @@ TEST_P(CPrintDataListCtrlCopiesTest, CommitsOnLosingTheFocusOrEnterAndDropsOnEsc
         Key(CopiesEditor(), *GetParam().key);
     else
         ClickCell(0, 0);
-    EXPECT_FALSE(Editing());
+    QCoreApplication::processEvents();
+    auto* open = qobject_cast<CEditWithSpin*>(List().OpenEditor());
+    ASSERT_EQ(open != nullptr, GetParam().open);
+    if (open) {
+        EXPECT_TRUE(open->hasFocus());
+        EXPECT_EQ(open->findChild<QLineEdit*>()->selectedText().toStdString(), GetParam().typed);
+    }
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(Copies(), (std::vector<int>{3, GetParam().stored}));
     EXPECT_EQ(Cell(1, 2).data().toString().toStdString(), std::to_string(GetParam().stored));
@@ -125,8 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CCopiesEditCase{"Unchanged", "3", 3, {}, true},
         CCopiesEditCase{"Changed", "4", 4, {ResId::kSameCopiesOffMessage}, false},
-        CCopiesEditCase{"Zero", "0", 1, {ResId::kCopiesOutOfRangeMessage, ResId::kSameCopiesOffMessage}, false},
-        CCopiesEditCase{"TooManyDigitsIgnored", "123", 12, {ResId::kSameCopiesOffMessage}, false},
+        CCopiesEditCase{"ZeroRefused", "0", 3, {ResId::kCopiesOutOfRangeMessage}, true, std::nullopt, true},
+        CCopiesEditCase{"BeyondTheBoundRefusedAsTyped", "100", 3, {ResId::kCopiesOutOfRangeMessage}, true,
+                        Qt::Key_Return, true},
+        CCopiesEditCase{"NotANumberRefused", "x9", 3, {ResId::kCopiesOutOfRangeMessage}, true, Qt::Key_Return,
+                        true},
         CCopiesEditCase{"Enter", "4", 4, {ResId::kSameCopiesOffMessage}, false, Qt::Key_Return},
         CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}), ByCaseName());
 

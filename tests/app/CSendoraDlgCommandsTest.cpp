@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QTest>
 
 #include <filesystem>
@@ -40,6 +41,7 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInFileSy
     auto& copies = Child<CEditWithSpin>("editCopiesForAll");
     copies.selectAll();
     QTest::keyClicks(&copies, "4");
+    QTest::keyClick(&copies, Qt::Key_Return);
     EXPECT_EQ(m_window->DefaultCopies(), 4);
     CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.cgm"))});
     Child<QPushButton>("buttonAddFiles").click();
@@ -99,8 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CListCommandCase{"DeleteAll", "buttonDeleteAll", {1}, {}, {}}),
     ByCaseName());
 
-// A text out of range is refused with a message and set back to 1.
-TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
+// The number applies when it is committed, by Enter or by the focus leaving;
+// typing, Backspace to an empty box included, shows no message. A number out
+// of range is refused with a message, the box keeping the focus and the text.
+TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesTheNumberWhenCommitted)
 {
     OpenWindow();
     AddEntries({"a", "b"}, 3);
@@ -110,20 +114,29 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesEveryChangeOfTheText)
     EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
     copies.setFocus();
     copies.selectAll();
-    const auto type = [&](Qt::Key key, int applied, std::size_t messages) {
-        QTest::keyClick(&copies, key);
-        EXPECT_EQ(Copies(), std::vector<int>(2, applied)) << copies.Text().toStdString();
-        EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(messages, ResId::kCopiesOutOfRangeMessage));
-    };
-    type(Qt::Key_1, 1, 0);
-    type(Qt::Key_2, 12, 0);
-    copies.selectAll();
-    type(Qt::Key_0, 1, 1);
-    EXPECT_EQ(copies.Text().toStdString(), "1");
-    type(Qt::Key_5, 15, 1);
-    type(Qt::Key_Backspace, 1, 1);
-    type(Qt::Key_Backspace, 1, 2);
-    EXPECT_EQ(copies.Text().toStdString(), "1");
+    QTest::keyClicks(&copies, "12");
+    EXPECT_EQ(Copies(), (std::vector<int>{1, 1}));
+    QTest::keyClick(&copies, Qt::Key_Return);
+    EXPECT_EQ(Copies(), (std::vector<int>{12, 12}));
+    QTest::keyClick(&copies, Qt::Key_End);
+    QTest::keyClick(&copies, Qt::Key_Backspace);
+    QTest::keyClick(&copies, Qt::Key_Backspace);
+    EXPECT_TRUE(m_messages.Ids().empty());
+    for (const char* typed : {"", "0", "100", "x"}) {
+        copies.selectAll();
+        QTest::keyClicks(&copies, typed);
+        Child<QPushButton>("buttonAddFiles").setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(copies.Text().toStdString(), typed);
+        EXPECT_TRUE(copies.hasFocus()) << typed;
+        EXPECT_EQ(copies.findChild<QLineEdit*>()->selectedText().toStdString(), typed);
+    }
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(4, ResId::kCopiesOutOfRangeMessage));
+    EXPECT_EQ(Copies(), (std::vector<int>{12, 12}));
+    QTest::keyClicks(&copies, "5");
+    Child<QPushButton>("buttonAddFiles").setFocus();
+    EXPECT_EQ(Copies(), (std::vector<int>{5, 5}));
+    EXPECT_EQ(m_window->DefaultCopies(), 5);
 
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     EXPECT_FALSE(copies.isEnabled());

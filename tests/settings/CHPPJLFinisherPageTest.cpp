@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 using Control = CFinisherSettings::Control;
@@ -114,6 +115,33 @@ TEST_F(CHPPJLFinisherPageZcTest, LeavingANumberOutsideItsBoundsIsRefused)
     EXPECT_EQ(m_messages.Messages().at(0).text, CMessageService::FormatBounds(ResId::kBadFoldProgramMessage, 1, 50));
     EXPECT_EQ(QApplication::focusWidget(), number.focusProxy() ? number.focusProxy() : &number);
     EXPECT_EQ(m_settings.GetText(Control::ProgramNumber), "0");
+}
+
+// Typing is free: what is typed is judged whole when the focus leaves, not
+// cut to the digits the upper bound has.
+TEST_F(CHPPJLFinisherPageZcTest, TypedNumberIsJudgedWhole)
+{
+    m_page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_page));
+    auto& number = Find<CEditWithSpin>("editProgramNumber");
+    auto& next = Find<QComboBox>("comboOutputBin");
+    for (const char* typed : {"abc7", "500"}) {
+        number.setFocus();
+        number.selectAll();
+        QTest::keyClicks(&number, typed);
+        next.setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(number.Text().toStdString(), typed);
+        EXPECT_EQ(m_settings.GetText(Control::ProgramNumber), typed);
+        EXPECT_EQ(QApplication::focusWidget(), number.focusProxy() ? number.focusProxy() : &number) << typed;
+        EXPECT_EQ(number.findChild<QLineEdit*>()->selectedText().toStdString(), typed);
+    }
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>(2, ResId::kBadFoldProgramMessage));
+    QTest::keyClicks(&number, "7");
+    next.setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &next);
+    EXPECT_EQ(m_settings.GetText(Control::ProgramNumber), "7");
 }
 
 class CHPPJLFinisherPageJpTest : public CFinisherPageFixture, public testing::Test {

@@ -7,6 +7,7 @@
 #include "CaseNames.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 #include <functional>
 
@@ -51,9 +52,10 @@ struct EditCase {
     std::vector<unsigned> messages;
 };
 
+// Typed over the editor's text, which it opens selected.
 std::function<void(QWidget&)> Width(const char* text)
 {
-    return [text](QWidget& editor) { static_cast<CEditWithSpin&>(editor).SetText(text); };
+    return [text](QWidget& editor) { QTest::keyClicks(&editor, text); };
 }
 
 std::function<void(QWidget&)> Pick(int index)
@@ -64,6 +66,8 @@ std::function<void(QWidget&)> Pick(int index)
 const EditCase kEditCases[] = {
     {"Width", 1, Width("150"), "150,SQUARE,MITTER,", {}},
     {"WidthRefused", 1, Width("0"), "20,SQUARE,MITTER,", {ResId::kBadPenWidthMessage}},
+    {"WidthBeyondTheBoundRefusedAsTyped", 1, Width("300"), "20,SQUARE,MITTER,", {ResId::kBadPenWidthMessage}},
+    {"WidthNotANumberRefused", 1, Width("1x"), "20,SQUARE,MITTER,", {ResId::kBadPenWidthMessage}},
     {"End", 2, Pick(3), "20,TRIANGLE,MITTER,", {}},
     {"Joint", 3, Pick(0), "20,SQUARE,UNJOINT,", {}},
     {"Colour", 4, Pick(0), "20,SQUARE,MITTER,WHITE", {}},
@@ -82,6 +86,9 @@ TEST_P(CHPPJLPenPageEditTest, EnterStoresInTheRules)
     EXPECT_EQ(pen.width + "," + pen.end + "," + pen.joint + "," + pen.colour, GetParam().pen);
     EXPECT_EQ(m_messages.Ids(), GetParam().messages);
     EXPECT_EQ(Grid().OpenEditor() != nullptr, !GetParam().messages.empty());
+    if (auto* width = qobject_cast<CEditWithSpin*>(Grid().OpenEditor())) {
+        EXPECT_EQ(width->findChild<QLineEdit*>()->selectedText(), width->Text());
+    }
     EXPECT_EQ(Grid().Text(2, 1).toStdString(), pen.width);
 }
 

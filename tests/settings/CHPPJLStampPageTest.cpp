@@ -9,13 +9,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 
 namespace {
 class CHPPJLStampPageTest : public CPageTestFixture, public testing::Test {
 protected:
     CHPPJLStampPageTest()
         : CPageTestFixture("[PaperSizeName]\nStamp=A0,A1\n[Stamp]\nStampNoRange=1,20\nNumStampNumbering=6\n"
-                           "StampDateList=No date;OFF,yyyy/mm/dd;YYYYMMDD\nStampYPositionRange=10,300\n"
+                           "StampDateList=No date;OFF,yyyy/mm/dd;YYYYMMDD\nStampXPositionRange=0,999\n"
+                           "StampYPositionRange=10,300\n"
                            "StampRotate=0;0,90;90\n")
     {
         Show(m_settings, m_page, "[Stamp]\nStampID=5\nStampColor=GRAY\nStampDate=YYYYMMDD\nStampNumbering=USER\n"
@@ -72,5 +74,25 @@ TEST_F(CHPPJLStampPageTest, ControlsChangeTheRulesWithTheirChecks)
     Enter(*y);
     EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kStampWithAutoPaperMessage,
                                                        ResId::kBadStampNumberMessage, ResId::kBadStampYMessage}));
+}
+
+// Typing is free: a position beyond the bound is refused as typed, not cut to
+// its first digits, and the editor stays open with the text selected.
+TEST_F(CHPPJLStampPageTest, PositionBeyondTheBoundIsRefusedAsTyped)
+{
+    QWidget* x = OpenEditor(Grid(), 1, 1);
+    ASSERT_NE(x, nullptr);
+    QTest::keyClicks(x, "2000");
+    Enter(*x);
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kBadStampXMessage});
+    EXPECT_EQ(Grid().OpenEditor(), x);
+    EXPECT_EQ(x->findChild<QLineEdit*>()->selectedText().toStdString(), "2000");
+    EXPECT_EQ(Row(1), "10,20,90");
+
+    QTest::keyClicks(x, "200");
+    Enter(*x);
+    EXPECT_EQ(Grid().OpenEditor(), nullptr);
+    EXPECT_EQ(Row(1), "200,20,90");
+    EXPECT_EQ(m_settings.GetPosition(1).x, "200");
 }
 }

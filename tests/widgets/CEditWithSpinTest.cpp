@@ -31,7 +31,7 @@ struct CTypingCase {
 
 class CEditWithSpinTypingTest : public testing::TestWithParam<CTypingCase> {};
 
-TEST_P(CEditWithSpinTypingTest, DigitsUpToTheMaximumAndArrowsWithinTheSpinRange)
+TEST_P(CEditWithSpinTypingTest, TypingIsFreeAndArrowsKeepToTheSpinRange)
 {
     QApplication::clipboard()->setText(GetParam().clipboard);
     CEditWithSpin edit;
@@ -50,17 +50,43 @@ TEST_P(CEditWithSpinTypingTest, DigitsUpToTheMaximumAndArrowsWithinTheSpinRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, CEditWithSpinTypingTest,
-    testing::Values(CTypingCase{"LetterIgnored", 5, {{Qt::Key_End}, {Qt::Key_A}}, "5"},
-                    CTypingCase{"LetterOverTheSelectionIgnored", 5, {kSelectAll, {Qt::Key_A}}, "5"},
+    testing::Values(CTypingCase{"LetterKept", 5, {{Qt::Key_End}, {Qt::Key_A}}, "5a"},
+                    CTypingCase{"LetterOverTheSelection", 5, {kSelectAll, {Qt::Key_A}}, "a"},
                     CTypingCase{"DigitAppended", 5, {{Qt::Key_End}, {Qt::Key_7}}, "57"},
-                    CTypingCase{"ThirdDigitRefused", 57, {{Qt::Key_End}, {Qt::Key_1}}, "57"},
+                    CTypingCase{"ThirdDigitKept", 57, {{Qt::Key_End}, {Qt::Key_1}}, "571"},
                     CTypingCase{"MaximumTyped", 5, {kSelectAll, {Qt::Key_9}, {Qt::Key_9}}, "99"},
+                    CTypingCase{"BeyondTheMaximumKeptOnEnter", 5,
+                                {kSelectAll, {Qt::Key_3}, {Qt::Key_0}, {Qt::Key_0}, {Qt::Key_Return}}, "300"},
+                    CTypingCase{"LeadingZeroKeptOnEnter", 5, {{Qt::Key_Home}, {Qt::Key_0}, {Qt::Key_Return}}, "05"},
                     CTypingCase{"ZeroTyped", 5, {{Qt::Key_End}, {Qt::Key_Backspace}, {Qt::Key_0}}, "0"},
-                    CTypingCase{"Emptied", 5, {{Qt::Key_End}, {Qt::Key_Backspace}}, ""},
+                    CTypingCase{"Emptied", 5, {{Qt::Key_End}, {Qt::Key_Backspace}, {Qt::Key_Return}}, ""},
                     CTypingCase{"DeleteAfterHome", 57, {{Qt::Key_Home}, kDelete}, "7"},
                     CTypingCase{"SelectAllAndCut", 57, {kSelectAll, kCut}, ""},
-                    CTypingCase{"PasteKeepsItsDigits", 5, {kSelectAll, kPaste}, "12", "a1 b2"},
-                    CTypingCase{"PasteTooLongRefused", 5, {kSelectAll, kPaste}, "5", "123"},
+                    CTypingCase{"PasteKeptWhole", 5, {kSelectAll, kPaste, {Qt::Key_Return}}, "abc77", "abc77"},
+                    CTypingCase{"PasteBeyondTheMaximumKept", 5, {kSelectAll, kPaste}, "123", "123"},
                     CTypingCase{"DownStopsAtTheLowerBound", 2, {{Qt::Key_Down}, {Qt::Key_Down}}, "1"},
                     CTypingCase{"UpStopsAtTheMaximum", 98, {{Qt::Key_Up}, {Qt::Key_Up}}, "99"}), ByCaseName());
+
+// The spin box writes its text anew from its value when the focus leaves:
+// what the user typed must still be there for the owner to judge.
+TEST(CEditWithSpinTest, TextBeyondTheBoundsSurvivesTheFocusLeaving)
+{
+    QWidget window;
+    auto* edit = new CEditWithSpin(&window);
+    auto* other = new CEditWithSpin(&window);
+    edit->SetSpinRange(1, 9);
+    edit->setValue(5);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    for (const char* typed : {"abc77", "2000", ""}) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        other->setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->Text().toStdString(), typed);
+    }
+}
 }

@@ -1,0 +1,6 @@
+#include "CCheckedDelegate.h"
+
+bool CCheckedDelegate::Accepts(QWidget*, const QModelIndex&) const
+{
+    return true;
+}
