@@ -209,8 +209,7 @@ bool CFinisherSettings::CheckNumber(Control number) const
 bool CFinisherSettings::IsNumberAllowed(Control number, const std::string& text) const
 {
     const auto [lower, upper] = GetRange(m_plotter, number);
-    const int value = CTextFields::LeadingInteger(text);
-    return CTextFields::IsDigits(text) && value >= lower && value <= upper;
+    return CTextFields::IsNumberIn(text, lower, upper);
 }
 
 std::vector<SettingKey> CFinisherSettings::OwnedKeys() const
@@ -224,12 +223,32 @@ std::vector<SettingKey> CFinisherSettings::OwnedKeys() const
     return keys;
 }
 
+// The AP and CL pages have no stack bin control, but their settings writers
+// need the bin for stacking: the file's bin goes on right after "Stacker".
+std::vector<SettingKey> CFinisherSettings::KeysToCopy(const CProfile& current) const
+{
+    std::vector<SettingKey> keys = OwnedKeys();
+    if (!Has(Control::StackBin) && m_page != Page::ZC &&
+        current.GetString(kSection, TraitsOf(Control::StackBin).key, kMissingValue) != kMissingValue)
+        AddStackBin(keys);
+    return keys;
+}
+
+void CFinisherSettings::AddStackBin(std::vector<SettingKey>& keys)
+{
+    const auto stacker = std::find(keys.begin(), keys.end(), SettingKey{kSection, TraitsOf(Control::Stacker).key});
+    keys.insert(stacker == keys.end() ? stacker : stacker + 1, SettingKey{kSection, TraitsOf(Control::StackBin).key});
+}
+
 // A key written twice holds its second value.
 std::vector<SettingLine> CFinisherSettings::Lines() const
 {
     const std::vector<SettingLine> writes = Writes();
     std::vector<SettingLine> lines;
-    for (const SettingKey& key : OwnedKeys()) {
+    std::vector<SettingKey> keys = OwnedKeys();
+    if (!m_keptStackBin.empty())
+        AddStackBin(keys);
+    for (const SettingKey& key : keys) {
         const auto last =
             std::find_if(writes.rbegin(), writes.rend(), [&](const SettingLine& write) { return write.key == key; });
         if (last != writes.rend())
@@ -248,6 +267,8 @@ std::vector<SettingLine> CFinisherSettings::Writes() const
         const bool off = control == Control::ProgramNumber && IsChecked(Control::ProgramOff);
         const std::string display = KindOf(control) == Kind::List ? TextAt(state.labels, state.selected) : "";
         writes.push_back({{kSection, TraitsOf(control).key}, off ? "OFF" : state.Value(), display});
+        if (control == Control::Stacker && !m_keptStackBin.empty())
+            writes.push_back({{kSection, TraitsOf(Control::StackBin).key}, m_keptStackBin, ""});
     }
     return writes;
 }
@@ -357,10 +378,14 @@ void CFinisherSettings::ReadStacker(const CProfile& current)
     const std::string text = current.GetString(kSection, "Stacker", kMissingValue);
     State& stacker = At(Control::Stacker);
     const bool found = IndexOf(stacker.values, text) >= 0;
-    if (!found && (text == "BIN1" || text == "BIN2"))
+    const bool older = !found && (text == "BIN1" || text == "BIN2");
+    if (older)
         stacker.SelectValue("STACK");
+    const std::string bin = found ? current.GetString(kSection, "StackBin", kMissingValue) : text;
     if (Has(Control::StackBin))
-        At(Control::StackBin).SelectValue(found ? current.GetString(kSection, "StackBin", kMissingValue) : text);
+        At(Control::StackBin).SelectValue(bin);
+    else if (older || (found && bin != kMissingValue))
+        m_keptStackBin = bin;
 }
 
 // A number outside its bounds shows the lower bound; for the program that

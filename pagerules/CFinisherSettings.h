@@ -81,6 +81,7 @@ public:
     SettingEdit Edit(const SettingKey& key, const std::string& value) override;
 
 protected:
+    std::vector<SettingKey> KeysToCopy(const CProfile& current) const override;
     void Read(const CProfile& current) override;
     void Write(CProfileBatch& target) const override;
 
@@ -109,6 +110,7 @@ private:
     // and the fold check write "Folder" only while enabled.
     std::vector<SettingLine> Writes() const;
 
+    static void AddStackBin(std::vector<SettingKey>& keys);
     void FillLists();
     void ReadStacker(const CProfile& current);
     void ReadNumber(const CProfile& current, Control number);
@@ -123,4 +125,7 @@ private:
     const CPlotter& m_plotter;
     Page m_page;
     std::array<State, kControlCount> m_states;
+    // The file's stack bin, kept by a page without a control for it; empty
+    // for none.
+    std::string m_keptStackBin;
 };

@@ -19,8 +19,13 @@ void CSettingsPage::Save(CProfileBatch& target, const std::string& currentPath) 
         return;
     CProfile current;
     current.Open(currentPath);
-    for (const SettingKey& owned : OwnedKeys())
-        target.WriteString(owned.section, owned.key, current.GetString(owned.section, owned.key, kMissingValue));
+    for (const SettingKey& key : KeysToCopy(current))
+        target.WriteString(key.section, key.key, current.GetString(key.section, key.key, kMissingValue));
+}
+
+std::vector<SettingKey> CSettingsPage::KeysToCopy(const CProfile&) const
+{
+    return OwnedKeys();
 }
 
 SettingEdit CSettingsPage::Edit(const SettingKey&, const std::string&)

@@ -42,7 +42,7 @@ public:
     bool IsLoaded() const { return m_loaded; }
 
     // A loaded page writes its own keys. One never loaded copies its keys
-    // from the current file, value unchanged (a missing key as
+    // (KeysToCopy) from the current file, value unchanged (a missing key as
     // "HP-PJL_NOTHING"), when the target is another file, and writes nothing
     // when it is the same file.
     void Save(CProfileBatch& target, const std::string& currentPath) const;
@@ -56,6 +56,8 @@ public:
     virtual SettingEdit Edit(const SettingKey& key, const std::string& value);
 
 protected:
+    // The keys a page never loaded copies from the current file, in order.
+    virtual std::vector<SettingKey> KeysToCopy(const CProfile& current) const;
     virtual void Read(const CProfile& current) = 0;
     virtual void Write(CProfileBatch& target) const = 0;
 

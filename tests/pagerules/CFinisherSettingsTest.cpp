@@ -77,13 +77,28 @@ const FinisherCase kCases[] = {
      "Folder=FOLD\nBaler=OFF",
      {Control::FoldProgram, Control::StackBin}, {{"Folder=FOLD"}, {"Stacker=SIZE"}}},
     {"ApStackerOlderFormAndEdits", "AP", "Stacker=BIN1\nStackBin=2\nFolder=FOLD",
-     "Folder=FAN1\nFolderRotate=ON\nFolderSize=A4\nFolderMargin=0\nFolderCornerFold=OFF\nStacker=STACK\nBaler=OFF",
+     "Folder=FAN1\nFolderRotate=ON\nFolderSize=A4\nFolderMargin=0\nFolderCornerFold=OFF\nStacker=STACK\n"
+     "StackBin=BIN1\nBaler=OFF",
      {},
      {{"Folder=FAN1"}, {"FolderRotate=ON"}, {"Folder=FOLD", Status::BadValue, {"UNFOLD", "FAN1", "CROSS1"}},
       {"StackBin=BIN1", Status::UnknownKey}}},
-    {"ClReadsEveryKey", "CL", kEveryJpKey,
+    // The AP and CL pages have no stack bin control; the file's bin stays, for their writers need it.
+    {"ClReadsEveryKeyAndKeepsTheStackBin", "CL", kEveryJpKey,
      "Folder=CROSS1\nFolderRotate=ON\nFolderSize=LETTER\nFolderMargin=20\nFolderCornerFold=ON\nStacker=STACK\n"
-     "Baler=ON"},
+     "StackBin=2\nBaler=ON"},
+    {"ApSortKeepsTheStackBin", "AP", "Stacker=SORT\nStackBin=BIN2",
+     "Folder=UNFOLD\nFolderRotate=OFF\nFolderSize=A4\nFolderMargin=0\nFolderCornerFold=OFF\nStacker=SORT\n"
+     "StackBin=BIN2\nBaler=OFF",
+     {}, {}, "", true,
+     "Folder=UNFOLD (No folding);FolderRotate=OFF;FolderSize=A4 (A4);FolderMargin=0 (None);FolderCornerFold=OFF;"
+     "Stacker=SORT (Sort);StackBin=BIN2;Baler=OFF;"},
+    {"ApWithoutStackBinWritesNone", "AP", "Stacker=STACK",
+     "Folder=UNFOLD\nFolderRotate=OFF\nFolderSize=A4\nFolderMargin=0\nFolderCornerFold=OFF\nStacker=STACK\n"
+     "Baler=OFF"},
+    {"ClNeverShownCopiesTheStackBin", "CL", "Baler=ON\nStackBin=TOPTRAY\nStacker=SORT",
+     "Folder=HP-PJL_NOTHING\nFolderRotate=HP-PJL_NOTHING\nFolderSize=HP-PJL_NOTHING\nFolderMargin=HP-PJL_NOTHING\n"
+     "FolderCornerFold=HP-PJL_NOTHING\nStacker=SORT\nStackBin=TOPTRAY\nBaler=ON",
+     {}, {}, "", false},
     {"ZcProgramMissingIsOff", "ZC", "",
      "FolderProgramRange=OFF\nFolderMargin=0\nFolderOutputBin=BYPASS\nFolderBinNoRange=1",
      {Control::Margin, Control::OutputBin, Control::ProgramNumber, Control::BinNumber}, {}, "1"},
