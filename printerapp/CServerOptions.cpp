@@ -45,6 +45,16 @@ bool IsLoopback(const std::string& host)
     return host == "localhost" || host == "::1" || host == "[::1]" || host.rfind("127.", 0) == 0;
 }
 
+// The spool holds the clients' documents: only the server reads them.
+CServerOptions::Paths MadePaths(CServerOptions::Paths paths)
+{
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(paths.stateFile).parent_path(), error);
+    std::filesystem::create_directories(paths.spool, error);
+    ::chmod(paths.spool.c_str(), 0700);
+    return paths;
+}
+
 std::string Value(const std::map<std::string, std::string>& options, const std::string& name, std::string fallback)
 {
     const auto found = options.find(name);
@@ -87,21 +97,20 @@ const char* CServerOptions::ListenAddress() const
     return listenHostname == "*" ? nullptr : listenHostname.c_str();
 }
 
-std::string CServerOptions::StateFolder()
+CServerOptions::Paths CServerOptions::StatePaths()
 {
     std::string folder;
     if (const char* dir = std::getenv(kDirVariable); dir && *dir)
         folder = dir;
     else if (::getuid() == 0)
-        folder = "/var/lib/qx-sendora-printer-app";
+        return MadePaths({"/var/lib/qx-sendora-printer-app.state", "/var/spool/qx-sendora-printer-app"});
     else if (const char* home = std::getenv("HOME"))
         folder = std::string(home) + "/.local/state/qx-sendora-printer-app";
     else
         folder = "/tmp/qx-sendora-printer-app-" + std::to_string(::getuid());
-    std::error_code error;
-    std::filesystem::create_directories(folder + "/spool", error);
+    const Paths paths = MadePaths({folder + "/qx-sendora-printer-app.state", folder + "/spool"});
     ::chmod(folder.c_str(), 0700);
-    return folder;
+    return paths;
 }
 
 void CServerOptions::PointSocketAtStateFolder()

@@ -25,9 +25,15 @@ struct CServerOptions {
     // Nothing for a number or flag that is not one, or for a listener
     // beyond this machine without sharing; the reason in error.
     static std::optional<CServerOptions> Read(const std::map<std::string, std::string>& options, std::string& error);
-    // QX_SENDORA_PRINTER_APP_DIR when set, else the user's or (for root)
-    // the machine's state folder; made when missing.
-    static std::string StateFolder();
+    struct Paths {
+        std::string stateFile;
+        std::string spool;
+    };
+    // Below QX_SENDORA_PRINTER_APP_DIR when set; for root PAPPL's own, as
+    // its local socket is (/var/lib/qx-sendora-printer-app.state,
+    // /var/spool/qx-sendora-printer-app, /run/qx-sendora-printer-app.sock);
+    // else in the user's state folder. Folders are made when missing.
+    static Paths StatePaths();
     // Where PAPPL looks for the local socket: TMPDIR for a user, SNAP_COMMON
     // for root; only when QX_SENDORA_PRINTER_APP_DIR is set.
     static void PointSocketAtStateFolder();

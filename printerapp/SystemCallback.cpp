@@ -77,10 +77,10 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     if (!read)
         return nullptr;
     CServerOptions::Current() = *read;
-    const std::string folder = CServerOptions::StateFolder();
+    const CServerOptions::Paths paths = CServerOptions::StatePaths();
     pappl_system_t* system =
         papplSystemCreate(SystemOptions(*read), "QX-Sendora Printer Application", read->port, "_print,_universal",
-                          (folder + "/spool").c_str(), read->logFile.c_str(), LogLevel(read->logLevel), nullptr, false);
+                          paths.spool.c_str(), read->logFile.c_str(), LogLevel(read->logLevel), nullptr, false);
     if (!system)
         return nullptr;
     if (!papplSystemAddListeners(system, read->ListenAddress())) {
@@ -94,7 +94,7 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     AddFilters(system);
     papplSystemSetMIMECallback(system, DetectFormat, nullptr);
     StatusPoller::Start(system);
-    static const std::string state = folder + "/qx-sendora-printer-app.state";
+    static const std::string state = paths.stateFile;
     papplSystemLoadState(system, state.c_str());
     papplSystemSetSaveCallback(system, SaveState, const_cast<char*>(state.c_str()));
     return system;
