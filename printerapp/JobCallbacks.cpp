@@ -8,6 +8,7 @@
 #include "CServerOptions.h"
 #include "CSettingKeywords.h"
 #include "DriverCallbacks.h"
+#include "JobOrder.h"
 #include "ResourceIds.h"
 #include "StatusPoller.h"
 
@@ -96,6 +97,7 @@ CQueueJob Describe(pappl_job_t* job, const pappl_pr_options_t* options)
 bool Send(pappl_job_t* job, const CQueueJob& queued)
 {
     pappl_printer_t* printer = papplJobGetPrinter(job);
+    JobOrder::ReleaseHeld(printer);
     const CQueueSender sender(CServerOptions::Current().retryFor,
                               {[job] { return papplJobIsCanceled(job); },
                                [job, printer](bool answering, const std::string& message) {
@@ -107,6 +109,7 @@ bool Send(pappl_job_t* job, const CQueueJob& queued)
                                }});
     const CQueueSender::Outcome outcome = sender.Send(queued);
     papplJobSetMessage(job, "%s", outcome.text.c_str());
+    JobOrder::HoldAllButOldest(printer);
     return outcome.status == CQueueSender::Outcome::Status::Done;
 }
 

@@ -135,6 +135,27 @@ TEST_F(QueueCases, TwoQueuesOfOnePrinterUploadOneAfterTheOther)
     EXPECT_EQ(FilesBelow(printer.Root()), (std::set<std::string>{"plt02p/one.plt.pjl", "plt02p/two.plt.pjl"}));
 }
 
+// PAPPL 1.3.1 on its own starts the newest waiting job first.
+TEST_F(QueueCases, JobsTakenWhileTheQueuePrintsGoInTheOrderTaken)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.storePauseMs = 400; }));
+    ASSERT_EQ(Add("plotter", printer.Address()), 0);
+    const std::vector<std::string> names = {"j1.plt", "j2.plt", "j3.plt", "j4.plt", "j5.plt"};
+    for (const std::string& name : names) {
+        auto job = Job(m_files.Write(name, "IN;PU;"));
+        job["job_name"] = name;
+        ASSERT_EQ(m_server.Ipp("plotter", "qx-submit.test", job).exitCode, 0);
+    }
+    for (int id = 1; id <= 5; ++id)
+        m_server.Ipp("plotter", "qx-wait-job.test", {{"job-id", std::to_string(id)}, {"owner", "Ada"}});
+
+    std::vector<std::string> received;
+    for (const std::string& line : SplitLines(printer.Output()))
+        if (line.rfind("received plt02p/", 0) == 0)
+            received.push_back(line.substr(16, line.find(".pjl") - 16));
+    EXPECT_EQ(received, names) << printer.Output();
+}
+
 // PAPPL leaves the queue's own values out of a job's options.
 TEST_F(QueueCases, JobWithoutUserNameOrSettingGetsTheQueuesOwnerAndSetting)
 {
