@@ -14,7 +14,16 @@ std::optional<CPrinterQuery::Answer> CPrinterIdentity::Ask(const std::string& pr
 std::string CPrinterIdentity::DeviceId(const CPrinterQuery::Answer& answer)
 {
     const std::string commands = answer.psPdfOption ? "HPGL,TIFF,CALS,PDF,PS" : "HPGL,TIFF,CALS";
-    return std::string("MFG:") + kMaker + ";MDL:" + answer.controllerName + ";CMD:" + commands + ";";
+    const std::string& model = answer.model.empty() ? answer.controllerName : answer.model;
+    return std::string("MFG:") + kMaker + ";MDL:" + model + ";CMD:" + commands + ";";
+}
+
+std::string CPrinterIdentity::ModelOf(const std::string& deviceId)
+{
+    const std::string start = std::string("MFG:") + kMaker + ";MDL:";
+    if (deviceId.compare(0, start.size(), start) != 0)
+        return "";
+    return deviceId.substr(start.size(), deviceId.find(';', start.size()) - start.size());
 }
 
 const char* CPrinterIdentity::DriverFor(const std::string& deviceId)

@@ -92,7 +92,7 @@ pappl_pr_driver_t* DriverCallbacks::Drivers()
     return g_drivers;
 }
 
-bool DriverCallbacks::Fill(pappl_system_t*, const char* driverName, const char* deviceUri, const char*,
+bool DriverCallbacks::Fill(pappl_system_t*, const char* driverName, const char* deviceUri, const char* deviceId,
                            pappl_pr_driver_data_t* data, ipp_t** attributes, void*)
 {
     const bool pdf = std::strcmp(driverName, CPrinterIdentity::kPdfDriver) == 0;
@@ -101,7 +101,7 @@ bool DriverCallbacks::Fill(pappl_system_t*, const char* driverName, const char* 
     JobCallbacks::Install(data);
     data->status_cb = StatusPoller::Report;
     data->format = pdf ? CDocumentFormats::kPdf : CDocumentFormats::kHpgl;
-    const std::string model = StatusPoller::MakeAndModel(deviceUri);
+    const std::string model = StatusPoller::MakeAndModel(deviceUri, deviceId);
     std::strncpy(data->make_and_model, model.c_str(), sizeof data->make_and_model - 1);
     data->kind = PAPPL_KIND_LARGE_FORMAT | PAPPL_KIND_ROLL;
     data->ppm = 1;

@@ -51,11 +51,13 @@ void StatusPoller::Note(pappl_printer_t* printer, bool answering, const std::str
     Report(printer);
 }
 
-std::string StatusPoller::MakeAndModel(const char* deviceUri)
+std::string StatusPoller::MakeAndModel(const char* deviceUri, const char* deviceId)
 {
     const auto state = CPrinterStatusCache::Instance().Get(deviceUri ? deviceUri : "");
-    if (!state.answer)
-        return CPrinterIdentity::MakeAndModel("wide-format printer");
+    if (!state.answer) {
+        const std::string kept = CPrinterIdentity::ModelOf(deviceId ? deviceId : "");
+        return CPrinterIdentity::MakeAndModel(kept.empty() ? "wide-format printer" : kept);
+    }
     return CPrinterIdentity::MakeAndModel(state.answer->model.empty() ? state.answer->controllerName
                                                                       : state.answer->model);
 }

@@ -13,5 +13,5 @@ struct StatusPoller {
     static void Start(pappl_system_t* system);
     static bool Report(pappl_printer_t* printer);
     static void Note(pappl_printer_t* printer, bool answering, const std::string& message);
-    static std::string MakeAndModel(const char* deviceUri);
+    static std::string MakeAndModel(const char* deviceUri, const char* deviceId);
 };

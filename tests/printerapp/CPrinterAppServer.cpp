@@ -39,6 +39,14 @@ void CPrinterAppServer::Start()
     }
 }
 
+void CPrinterAppServer::Restart()
+{
+    Run({"shutdown"});
+    m_process->Wait(std::chrono::seconds(10));
+    m_running = false;
+    Start();
+}
+
 CProcessResult CPrinterAppServer::Run(const std::vector<std::string>& args) const
 {
     return CProcess::Run(kProgram, args, Environment());

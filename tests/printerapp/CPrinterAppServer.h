@@ -22,6 +22,9 @@ public:
     // False when it did not get to listening.
     bool IsRunning() const { return m_running; }
     void Start();
+    // Ends the server with shutdown and starts it again, on the same folder
+    // and port.
+    void Restart();
     // Runs a client subcommand of the program against this server.
     CProcessResult Run(const std::vector<std::string>& args) const;
     // ipptool with a test file (ours by name, or a path) on a queue.

@@ -203,6 +203,22 @@ INSTANTIATE_TEST_SUITE_P(Printers, AddAuto,
                          testing::Values(AutoCase{"WithPsPdf", true, true}, AutoCase{"WithoutPsPdf", false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The printer is gone when the server starts again: the model can only
+// come from what PAPPL kept of the queue.
+TEST_F(QueueCases, ModelOfAnAutoQueueOutlivesARestart)
+{
+    {
+        CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
+        ASSERT_EQ(Add("plotter", printer.Address(), "auto"), 0);
+    }
+    m_server.Restart();
+    ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
+
+    const auto attributes = m_server.Ipp("plotter", "qx-printer.test");
+    EXPECT_NE(attributes.out.find("printer-make-and-model (textWithoutLanguage) = QX-Sendora PlotraK1\n"), std::string::npos)
+        << attributes.out;
+}
+
 TEST_F(QueueCases, AddAutoFailsForAPrinterThatDoesNotAnswer)
 {
     EXPECT_EQ(Add("plotter", "127.0.0.1:" + std::to_string(FreeLoopbackPort()), "auto"), 1);
