@@ -5,6 +5,7 @@
 #include "CServerOptions.h"
 #include "DriverCallbacks.h"
 #include "JobCallbacks.h"
+#include "SettingLabels.h"
 #include "StatusPoller.h"
 
 #include <cstdio>
@@ -92,6 +93,8 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     papplSystemSetPrinterDrivers(system, DriverCallbacks::kDriverCount, DriverCallbacks::Drivers(),
                                  DriverCallbacks::AutoAdd, DriverCallbacks::Created, DriverCallbacks::Fill, nullptr);
     AddFilters(system);
+    DriverCallbacks::ReadSettingKeywords();
+    SettingLabels::Add(system);
     papplSystemSetMIMECallback(system, DetectFormat, nullptr);
     StatusPoller::Start(system);
     static const std::string state = paths.stateFile;

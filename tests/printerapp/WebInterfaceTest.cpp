@@ -47,7 +47,9 @@ TEST_F(WebInterface, QueueDefaultsOfferTheSettingsAsADropDown)
     const auto select = page.find("<select name=\"qxsendora-setting\">");
     ASSERT_NE(select, std::string::npos) << page;
     const std::string options = page.substr(select, page.find("</select>", select) - select);
-    EXPECT_NE(options.find("<option value=\"-printer-defaults-\">"), std::string::npos) << options;
-    EXPECT_NE(options.find("<option value=\"sample\" selected=\"\">"), std::string::npos) << options;
+    // Each labelled with the setting's name, not with the keyword.
+    EXPECT_NE(options.find("<option value=\"-printer-defaults-\">(Printer defaults)</option>"), std::string::npos)
+        << options;
+    EXPECT_NE(options.find("<option value=\"sample\" selected=\"\">sample</option>"), std::string::npos) << options;
 }
 }
