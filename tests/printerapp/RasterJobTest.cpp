@@ -4,6 +4,8 @@
 #include "SimulatorOptions.h"
 #include "TestConfig.h"
 
+#include <QColor>
+#include <QImage>
 #include <cups/raster.h>
 #include <gtest/gtest.h>
 
@@ -134,8 +136,9 @@ TEST_P(RasterJob, EachPageArrivesAsATiffEntry)
 
     const RasterPage& first = GetParam().pages.front();
     const auto sent = m_server.Ipp("plotter", "qx-print-raster.test",
-                                   {{"filename", file}, {"job_name", "scan.pdf"}, {"media", first.media},
-                                    {"color_mode", first.colorMode}, {"setting", "sample"}, {"owner", "Ada"}});
+                                   {{"filename", file}, {"format", "image/pwg-raster"}, {"job_name", "scan.pdf"},
+                                    {"media", first.media}, {"color_mode", first.colorMode}, {"setting", "sample"},
+                                    {"owner", "Ada"}});
 
     ASSERT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out << m_server.ServerLog();
     const std::string remote = "plt01p/scan-1.tif.pjl";
@@ -148,6 +151,67 @@ TEST_P(RasterJob, EachPageArrivesAsATiffEntry)
         ExpectPage(entries[i], GetParam().pages[i]);
     }
 }
+
+// JPEG and PNG reach the printer through PAPPL's own filters, as raster of
+// the job's media with the picture fitted on it.
+struct PictureCase {
+    const char* name;
+    const char* format;
+    const char* fileName;
+    int tolerance;  // of a pixel's colour: JPEG is lossy
+};
+
+class PictureJob : public testing::TestWithParam<PictureCase> {
+protected:
+    CTempDir m_files;
+    CPrinterAppServer m_server;
+};
+
+TEST_P(PictureJob, ArrivesAsOneTiffPageOfTheMedia)
+{
+    const PictureCase& c = GetParam();
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
+    ASSERT_EQ(m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/1", "-m", "qx-sendora"})
+                  .exitCode,
+              0);
+    QImage picture(300, 200, QImage::Format_RGB888);
+    picture.fill(QColor(200, 40, 40));
+    const std::string file = m_files.File(c.fileName);
+    ASSERT_TRUE(picture.save(QString::fromStdString(file)));
+
+    const auto sent = m_server.Ipp("plotter", "qx-print-raster.test",
+                                   {{"filename", file}, {"format", c.format}, {"job_name", c.fileName},
+                                    {"media", "iso_a4_210x297mm"}, {"color_mode", "color"}, {"setting", "sample"},
+                                    {"owner", "Ada"}});
+
+    ASSERT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out << m_server.ServerLog();
+    const auto files = FilesBelow(printer.Root());
+    ASSERT_EQ(files.size(), 1u);
+    const auto entries = TiffEntries(ReadFileBytes(printer.Root() + *files.begin()));
+    ASSERT_EQ(entries.size(), 1u);
+    std::vector<std::uint8_t> buffer(entries[0].begin(), entries[0].end());
+    CTiffHandle tiff;
+    ASSERT_TRUE(tiff.OpenMemory(buffer, "r")) << tiff.Error();
+    const cups_page_header2_t header = Header({"srgb_8", "color", "iso_a4_210x297mm", 0});
+    std::uint32_t width = 0, height = 0;
+    TIFFGetField(tiff.Get(), TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff.Get(), TIFFTAG_IMAGELENGTH, &height);
+    EXPECT_EQ(width, header.cupsWidth);
+    EXPECT_EQ(height, header.cupsHeight);
+    // The middle of the page is the middle of the picture.
+    std::vector<unsigned char> line(static_cast<std::size_t>(TIFFScanlineSize64(tiff.Get())));
+    ASSERT_EQ(TIFFReadScanline(tiff.Get(), line.data(), height / 2, 0), 1);
+    const std::size_t middle = width / 2 * 3;
+    ASSERT_EQ(line.size(), std::size_t{width} * 3);
+    EXPECT_NEAR(line[middle], 200, c.tolerance);
+    EXPECT_NEAR(line[middle + 1], 40, c.tolerance);
+    EXPECT_NEAR(line[middle + 2], 40, c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureJob,
+                         testing::Values(PictureCase{"Jpeg", "image/jpeg", "photo.jpg", 12},
+                                         PictureCase{"Png", "image/png", "sketch.png", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RasterTypes, QueuesOfferNoRasterThatPapplWouldPassOnUnconverted)
 {
