@@ -16,12 +16,14 @@
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
 #include "CPrinterQuery.h"
+#include "CProgramPaths.h"
 #include "CResourceImages.h"
 #include "CRegistryValues.h"
 #include "CResourceModule.h"
 #include "CSameCopies.h"
 #include "CSendFrontEnd.h"
 #include "CSendoraApp.h"
+#include "CShareDlg.h"
 #include "CViewPreferences.h"
 #include "CWaitCursor.h"
 #include "ResourceIds.h"
@@ -187,6 +189,10 @@ void CSendoraDlg::AddWindowCommands()
     historyAction->setShortcut(Qt::CTRL | Qt::Key_H);
     addAction(historyAction);
     connect(historyAction, &QAction::triggered, this, &CSendoraDlg::OnHistory);
+    auto* shareAction = new QAction(ResourceString(ResId::kShareItem), this);
+    shareAction->setObjectName("actionShare");
+    addAction(shareAction);
+    connect(shareAction, &QAction::triggered, this, &CSendoraDlg::OnShare);
     const QString about = ResourceString(ResId::kAboutItem);
     if (about.isEmpty())
         return;
@@ -360,6 +366,15 @@ void CSendoraDlg::OnHistory()
         return;
     CHistoryDlg history(m_app, *m_ui->listPrintData, *this, this);
     history.exec();
+}
+
+void CSendoraDlg::OnShare()
+{
+    const QString program = QString::fromStdString(CProgramPaths::GetProgramFolder() + "qx-sendora-printer-app");
+    auto* share = new CShareDlg(program, ReadChoices(), CNameChoice::LoadPrinterNames(m_app.GetUserConfig()).names,
+                                m_app.GetSettingFiles().ListNames(), this);
+    share->setAttribute(Qt::WA_DeleteOnClose);
+    share->show();
 }
 
 void CSendoraDlg::OnAbout()

@@ -80,6 +80,7 @@ private:
     void OnOptions();
     void OnHelp();
     void OnHistory();
+    void OnShare();
     void OnAbout();
 
     CSendChoices ReadChoices() const;

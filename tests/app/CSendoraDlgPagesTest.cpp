@@ -9,6 +9,8 @@
 #include "CRegistry.h"
 #include "CRegistryValues.h"
 #include "CSDComboBox.h"
+#include "CScopedEnvironment.h"
+#include "CShareDlg.h"
 #include "IUrlOpener.h"
 #include "LoopbackPort.h"
 #include "ResourceIds.h"
@@ -16,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -150,6 +153,27 @@ TEST_F(CSendoraDlgPagesTest, AboutItemShowsTheProgramsVersion)
 
     EXPECT_EQ(shown.toStdString(), CMessageService::Format(ResId::kAboutVersionText, versionText));
     EXPECT_TRUE(hasIcon);
+}
+
+// The share window opens beside the main window, on its printer and
+// number; with no printer application answering it says so.
+TEST_F(CSendoraDlgPagesTest, ShareOpensBesideTheWindowOnItsPrinter)
+{
+    const CTempDir state;
+    const CScopedEnvironment dir("QX_SENDORA_PRINTER_APP_DIR", state.Path());
+    OpenWindow();
+    Child<CSDComboBox>("comboPrinterName").setEditText("plotter7");
+
+    Child<QAction>("actionShare").trigger();
+
+    auto* share = m_window->findChild<CShareDlg*>();
+    ASSERT_NE(share, nullptr);
+    EXPECT_TRUE(share->isVisible());
+    EXPECT_FALSE(share->isModal());
+    EXPECT_EQ(share->findChild<QComboBox*>("comboPrinter")->currentText(), "plotter7");
+    EXPECT_EQ(share->findChild<QLabel*>("labelStatus")->text().toStdString(),
+              CMessageService::Format(ResId::kShareNoServerMessage));
+    share->close();
 }
 
 // Without the manual beside the program (a test's program folder has

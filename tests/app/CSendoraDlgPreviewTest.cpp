@@ -111,7 +111,7 @@ TEST_F(CSendoraDlgPreviewTest, SizeColumnFillsAsSizesArriveInTheUnitRemembered)
     });
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, List().mapToGlobal(QPoint()));
     QCoreApplication::sendEvent(List().viewport(), &menuKey);
-    EXPECT_EQ(offered, (std::vector<std::string>{"actionSizesInInches", "", "actionHistory", "actionAbout"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"actionSizesInInches", "", "actionHistory", "actionShare", "actionAbout"}));
     m_window->reject();
     EXPECT_EQ(ReadUserValue("SizesInInches"), "1");
     EXPECT_FALSE(ReadUserValue("PreviewSplitter").empty());
