@@ -30,6 +30,23 @@ const AdminCase kAdminCases[] = {
     {"DeletePrinter", "qx-delete-printer.test", true},
 };
 
+std::string IppAttribute(char tag, const std::string& name, const std::string& value)
+{
+    auto length = [](std::size_t size) { return std::string{char(size >> 8), char(size & 0xff)}; };
+    return tag + length(name.size()) + name + length(value.size()) + value;
+}
+
+// A Create-Printer request as bytes, for a client that adds credentials
+// of its own making, which ipptool sends only when asked for them.
+std::string CreatePrinterRequest(const std::string& systemUri)
+{
+    return std::string("\x02\x00\x00\x4c\x00\x00\x00\x07\x01", 9) + IppAttribute('\x47', "attributes-charset", "utf-8") +
+           IppAttribute('\x48', "attributes-natural-language", "en") + IppAttribute('\x45', "system-uri", systemUri) +
+           IppAttribute('\x44', "printer-service-type", "print") + IppAttribute('\x44', "smi55357-driver", "qx-sendora") +
+           IppAttribute('\x45', "smi55357-device-uri", "qxftp://127.0.0.1:9/1") + "\x04" +
+           IppAttribute('\x42', "printer-name", "intruder") + "\x03";
+}
+
 class Sharing : public testing::Test {
 protected:
     void SetUp() override
@@ -119,6 +136,30 @@ TEST_F(Sharing, AdministrationFromTheNetworkIsRefusedButPrintingIsNot)
         const auto result = Ipp("127.0.0.1", c);
         EXPECT_EQ(result.exitCode, 0) << c.name << result.out;
     }
+}
+
+// PAPPL 1.3.1 hands a request's credentials to an authentication callback
+// or service; the server has neither, so no credentials let a client in.
+TEST_F(Sharing, CredentialsDoNotOpenAdministrationToTheNetwork)
+{
+    const auto post = [this](const std::string& host, const std::string& credentials) {
+        const std::string system = "http://" + host + ":" + std::to_string(m_server->Port()) + "/ipp/system";
+        const std::string request = m_files.Write("create.ipp", CreatePrinterRequest("ipp" + system.substr(4)));
+        return CProcess::Run("/usr/bin/curl", {"-s", "-o", "/dev/null", "-w", "%{http_code}", "-H",
+                                               "Content-Type: application/ipp", "-H", "Authorization: " + credentials,
+                                               "--data-binary", "@" + request, system})
+            .out;
+    };
+    {
+        const CNetworkNamespaces::Inside inside(m_spaces, false);
+        for (const char* credentials : {"Basic cm9vdDpyb290", "Basic YWRtaW46YWRtaW4=", "Negotiate YWJj", "PeerCred 0"})
+            EXPECT_EQ(post(CNetworkNamespaces::kServerAddress, credentials), "403") << credentials;
+    }
+    EXPECT_EQ(m_server->Run({"printers"}).out, "plotter\n");
+    // The request itself is one the server takes from its own loopback.
+    const CNetworkNamespaces::Inside inside(m_spaces, true);
+    EXPECT_EQ(post("127.0.0.1", "Basic cm9vdDpyb290"), "200");
+    EXPECT_NE(m_server->Run({"printers"}).out.find("intruder"), std::string::npos);
 }
 
 TEST_F(Sharing, NoWebPageReachesTheNetwork)
