@@ -14,6 +14,8 @@
 
 #include <QHeaderView>
 
+#include <filesystem>
+
 namespace {
 QString ResourceString(unsigned id)
 {
@@ -95,18 +97,22 @@ int CHistoryDlg::SelectedRow() const
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
-// The dialog stays open when nothing went back, so another send can be chosen.
+// The dialog stays open when none of the send's files is in the list, so
+// another send can be chosen.
 void CHistoryDlg::OnPutBack()
 {
     const int row = SelectedRow();
     if (row < 0 || !CHistoryView::CanPutBack(m_model->View().GetAt(row)))
         return;
-    // A copy: the message about missing files runs the event loop.
+    // A copy: the messages about files run the event loop.
     const CHistoryRecord record = m_model->View().GetAt(row);
-    const int added = CHistoryView::PutBack(
-        record, [this](const std::string& path, int copies) { return AddToPrintList(path, copies); });
-    if (added > 0)
-        accept();
+    const int inList = CHistoryView::PutBack(
+        record, [this](const std::string& path) { return IsListed(path); },
+        [this](const std::string& path, int copies) { return AddToPrintList(path, copies); });
+    if (inList == 0)
+        return;
+    m_putBack = record;
+    accept();
 }
 
 // While one number of copies applies to all, a file comes back with it,
@@ -121,4 +127,17 @@ bool CHistoryDlg::AddToPrintList(const std::string& path, int copies)
     if (!m_host.IsSameCopies())
         model.setData(model.index(before, CPrintDataModel::kCopies), copies, Qt::EditRole);
     return true;
+}
+
+// The same file by another path (a link, "..") is the same file.
+bool CHistoryDlg::IsListed(const std::string& path) const
+{
+    const CPrintJob& job = m_list.Model().GetJob();
+    for (int i = 0; i < job.GetCount(); ++i) {
+        std::error_code error;
+        const std::string& listed = job.GetAt(i)->GetPath();
+        if (listed == path || std::filesystem::equivalent(listed, path, error))
+            return true;
+    }
+    return false;
 }

@@ -9,9 +9,6 @@ constexpr unsigned kHeadingIds[CHistoryModel::kColumnCount] = {
     ResId::kHistoryTimeHeader,  ResId::kHistoryPrinterHeader, ResId::kHistoryOwnerHeader,
     ResId::kHistorySettingHeader, ResId::kHistoryFilesHeader, ResId::kHistoryJobSizeHeader,
     ResId::kHistoryResultHeader, ResId::kHistoryDurationHeader};
-// By CHistoryRecord::Result.
-constexpr unsigned kResultIds[] = {ResId::kUnfinishedResultText, ResId::kDoneResultText,
-                                   ResId::kCancelledResultText, ResId::kFailedResultText};
 
 QString ResourceString(unsigned id)
 {
@@ -96,7 +93,7 @@ QString CHistoryModel::Text(int row, int column) const
     case kJobSize:
         return QString::fromStdString(CHistoryFormat::Size(record.jobBytes));
     case kResult:
-        return ResourceString(kResultIds[static_cast<int>(record.result)]);
+        return QString::fromStdString(CHistoryView::ResultText(record.result));
     case kDuration:
         return QString::fromStdString(CHistoryFormat::Duration(record.seconds));
     }

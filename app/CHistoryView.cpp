@@ -1,6 +1,7 @@
 #include "CHistoryView.h"
 
 #include "CMessageService.h"
+#include "CResourceModule.h"
 #include "CSendHistory.h"
 #include "ResourceIds.h"
 
@@ -20,6 +21,17 @@ bool Exists(const std::string& path)
 {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+// One file a line, by the path it was sent from where the history has it.
+void ShowFiles(unsigned message, const std::vector<CHistoryRecord::File>& files)
+{
+    if (files.empty())
+        return;
+    std::string lines;
+    for (const CHistoryRecord::File& file : files)
+        lines += "\n" + (file.path.empty() ? file.name : file.path);
+    CMessageService::Show(message, lines.substr(1));
 }
 }
 
@@ -70,31 +82,35 @@ bool CHistoryView::Matches(const CHistoryRecord& record) const
         return false;
     const QString text = QString::fromStdString(m_text);
     if (text.isEmpty() || Contains(record.printer, text) || Contains(record.owner, text) ||
-        Contains(record.setting, text) || Contains(record.message, text))
+        Contains(record.setting, text) || Contains(ResultText(record.result), text) || Contains(record.message, text))
         return true;
     return std::any_of(record.files.begin(), record.files.end(),
                        [&](const CHistoryRecord::File& file) { return Contains(file.name, text); });
 }
 
-CHistoryView::FileCheck CHistoryView::CheckFiles(const CHistoryRecord& record)
+std::string CHistoryView::ResultText(CHistoryRecord::Result result)
+{
+    // By CHistoryRecord::Result.
+    constexpr unsigned kResultIds[] = {ResId::kUnfinishedResultText, ResId::kDoneResultText,
+                                       ResId::kCancelledResultText, ResId::kFailedResultText};
+    return CResourceModule::LoadString(kResultIds[static_cast<int>(result)]);
+}
+
+CHistoryView::FileCheck CHistoryView::CheckFiles(const CHistoryRecord& record, const IsListed& listed)
 {
     FileCheck check;
     for (const CHistoryRecord::File& file : record.files)
-        (Exists(file.path) ? check.existing : check.missing).push_back(file);
+        (!Exists(file.path) ? check.missing : listed(file.path) ? check.listed : check.existing).push_back(file);
     return check;
 }
 
-int CHistoryView::PutBack(const CHistoryRecord& record, const AddFile& add)
+int CHistoryView::PutBack(const CHistoryRecord& record, const IsListed& listed, const AddFile& add)
 {
-    const FileCheck check = CheckFiles(record);
+    const FileCheck check = CheckFiles(record, listed);
     int added = 0;
     for (const CHistoryRecord::File& file : check.existing)
         added += add(file.path, file.copies) ? 1 : 0;
-    if (check.missing.empty())
-        return added;
-    std::string missing;
-    for (const CHistoryRecord::File& file : check.missing)
-        missing += "\n" + (file.path.empty() ? file.name : file.path);
-    CMessageService::Show(ResId::kHistoryFilesMissingMessage, missing.substr(1));
-    return added;
+    ShowFiles(ResId::kHistoryFilesMissingMessage, check.missing);
+    ShowFiles(ResId::kHistoryFilesListedMessage, check.listed);
+    return added + static_cast<int>(check.listed.size());
 }

@@ -14,10 +14,14 @@ public:
     struct FileCheck {
         std::vector<CHistoryRecord::File> existing;
         std::vector<CHistoryRecord::File> missing;
+        // There, but in the print list already.
+        std::vector<CHistoryRecord::File> listed;
     };
     // Adds one file with its copies to the print list; false when it did
     // not become an entry.
     using AddFile = std::function<bool(const std::string& path, int copies)>;
+    // Whether the print list holds that file already.
+    using IsListed = std::function<bool(const std::string& path)>;
 
     // Reads the history file; a file that is not there is an empty history.
     // False, and no sends, when it cannot be read.
@@ -29,20 +33,24 @@ public:
 
     // Empty: every printer.
     void SetPrinter(const std::string& printer);
-    // Found in the printer, owner, setting, a file name or the message, in
-    // any case; empty: every send.
+    // Found in the printer, owner, setting, a file name, the result as the
+    // table shows it or the message, in any case; empty: every send.
     void SetText(const std::string& text);
     // The sends that pass both, newest first.
     int GetCount() const { return static_cast<int>(m_shown.size()); }
     const CHistoryRecord& GetAt(int row) const { return m_records[m_shown[row]]; }
 
+    // "done", "failed" ... in the region's words.
+    static std::string ResultText(CHistoryRecord::Result result);
     // A setup job has no files to put back.
     static bool CanPutBack(const CHistoryRecord& record) { return !record.files.empty(); }
-    // The send's files, in list order, by whether they are still there.
-    static FileCheck CheckFiles(const CHistoryRecord& record);
-    // Adds the files that are still there, in list order, and names the
-    // others in a message. The number of files added.
-    static int PutBack(const CHistoryRecord& record, const AddFile& add);
+    // The send's files, in list order, by whether they are still there and
+    // not in the print list yet.
+    static FileCheck CheckFiles(const CHistoryRecord& record, const IsListed& listed);
+    // Adds the files that are still there and not listed yet, in list
+    // order, and names the others in a message each: those gone, those
+    // listed already. How many of the send's files the list holds now.
+    static int PutBack(const CHistoryRecord& record, const IsListed& listed, const AddFile& add);
 
 private:
     void Filter();

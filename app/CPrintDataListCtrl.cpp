@@ -63,17 +63,23 @@ void CPrintDataListCtrl::InitList(CPrintJob& job, IPrintListHost& host)
 }
 
 // The other columns share what the sizes need as they shared the whole
-// list; the sizes, the last column, take what they leave.
+// list, each at least as wide as its heading, the file names taking what
+// the data format and the copies leave; the sizes, the last column, take
+// the rest.
 void CPrintDataListCtrl::SizeColumns()
 {
     const int sizeWidth = std::min(fontMetrics().horizontalAdvance(QString::fromUtf8(kLongSizeText)) + kRowPadding,
                                    width() * kMaxSizePercent / 100);
     const int listWidth = width() - sizeWidth;
-    setColumnWidth(CPrintDataModel::kFileName, listWidth * 57 / 100);
-    setColumnWidth(CPrintDataModel::kDataFormat, listWidth * 29 / 100);
-    // Its heading is wider than a tenth of a narrow list.
-    setColumnWidth(CPrintDataModel::kCopies,
-                   std::max(listWidth / 10, horizontalHeader()->sectionSizeHint(CPrintDataModel::kCopies)));
+    const QHeaderView& header = *horizontalHeader();
+    const int formatWidth =
+        std::max(listWidth * 29 / 100, header.sectionSizeHint(CPrintDataModel::kDataFormat));
+    const int copiesWidth = std::max(listWidth / 10, header.sectionSizeHint(CPrintDataModel::kCopies));
+    setColumnWidth(CPrintDataModel::kFileName,
+                   std::max(std::min(listWidth * 57 / 100, listWidth - formatWidth - copiesWidth),
+                            header.sectionSizeHint(CPrintDataModel::kFileName)));
+    setColumnWidth(CPrintDataModel::kDataFormat, formatWidth);
+    setColumnWidth(CPrintDataModel::kCopies, copiesWidth);
 }
 
 QSize CPrintDataListCtrl::sizeHint() const
@@ -131,10 +137,19 @@ int CPrintDataListCtrl::PreviewRow() const
     return rows.empty() ? -1 : rows.front();
 }
 
+// The entry after the first one deleted takes the selection, so that
+// Delete pressed again goes on down the list.
 void CPrintDataListCtrl::DeleteSelected()
 {
-    for (auto rows = SelectedRows(); !rows.empty(); rows = SelectedRows())
+    const std::vector<int> selected = SelectedRows();
+    if (selected.empty())
+        return;
+    for (auto rows = selected; !rows.empty(); rows = SelectedRows())
         m_model->DeleteRow(rows.front());
+    const int row = std::min(selected.front(), m_model->rowCount() - 1);
+    if (row >= 0)
+        selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void CPrintDataListCtrl::MoveSelectionUp()

@@ -53,6 +53,8 @@ public:
     // Folders and files, as dropped: each folder's files, then each file,
     // at the end of the list. Paths that do not exist are skipped.
     void AddPaths(const QStringList& paths);
+    // Then selects the entry that followed the first one deleted, else the
+    // last entry.
     void DeleteSelected();
     // The selected entries move one row, unless one of them is already at
     // that end of the list, and take the selection with them.

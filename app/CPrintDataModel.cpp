@@ -106,8 +106,9 @@ QVariant CPrintDataModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return QString::fromStdString(CResourceModule::LoadString(kHeadingIds[section]));
+    // The headings line up at the left, whatever their column's cells do.
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(kAlignments[section]);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
 }
 

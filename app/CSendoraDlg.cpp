@@ -4,12 +4,12 @@
 
 #include "CAboutDlg.h"
 #include "CDesktopOpener.h"
-#include "CFileDialogs.h"
 #include "CHPPJLPSheet.h"
 #include "CHistoryDlg.h"
 #include "CMessageService.h"
 #include "CNameChoice.h"
 #include "COptionsPSheet.h"
+#include "CPlotFileChooser.h"
 #include "CPrintDataListCtrl.h"
 #include "CPrintDataModel.h"
 #include "CPreviewPane.h"
@@ -21,6 +21,7 @@
 #include "CRegistryValues.h"
 #include "CResourceModule.h"
 #include "CSameCopies.h"
+#include "CSendChoiceBoxes.h"
 #include "CSendFrontEnd.h"
 #include "CSendoraApp.h"
 #include "CShareDlg.h"
@@ -79,8 +80,10 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     AddWindowCommands();
     InitPreview();
     // The layout, activated early for the columns, left the window at its
-    // minimum size; the preview pane starts at its preferred width.
+    // minimum size; the preview pane starts at its preferred width, unless
+    // the window was left otherwise.
     adjustSize();
+    restoreGeometry(CViewPreferences::ReadWindowGeometry());
 }
 
 // An editor still open on the list loses its focus as the window goes; the
@@ -269,7 +272,7 @@ void CSendoraDlg::AddPaths(const QStringList& paths)
 
 void CSendoraDlg::OnAddFiles()
 {
-    const QStringList files = CFileDialogs::ChooseFilesToOpen(this, ResourceString(ResId::kFileFilter));
+    const QStringList files = CPlotFileChooser::ChooseFiles(this);
     if (files.isEmpty())
         return;
     CWaitCursor wait;
@@ -311,7 +314,7 @@ void CSendoraDlg::OnEditSettings()
 
 void CSendoraDlg::OnAddFolder()
 {
-    const QString folder = CFileDialogs::ChooseFolder(this, ResourceString(ResId::kFolderTitle));
+    const QString folder = CPlotFileChooser::ChooseFolder(this);
     if (folder.isEmpty())
         return;
     m_ui->listPrintData->AddFolder(QFile::encodeName(folder).toStdString());
@@ -319,7 +322,8 @@ void CSendoraDlg::OnAddFolder()
 
 void CSendoraDlg::SaveWindowState()
 {
-    CViewPreferences::Write(m_ui->listPrintData->IsSizesInInches(), m_ui->splitterPreview->saveState());
+    CViewPreferences::Write(m_ui->listPrintData->IsSizesInInches(), m_ui->splitterPreview->saveState(),
+                            saveGeometry());
     CRegistryValues::WriteWindowState(m_ui->editPrinterNumber->value(), m_ui->comboOwnerName->currentText().toStdString(),
                                       m_ui->comboPrinterName->currentText().toStdString(),
                                       m_ui->comboPrinterSetting->currentText().toStdString());
@@ -365,7 +369,10 @@ void CSendoraDlg::OnHistory()
     if (!m_ui->listPrintData->isEnabled())
         return;
     CHistoryDlg history(m_app, *m_ui->listPrintData, *this, this);
-    history.exec();
+    if (history.exec() == QDialog::Accepted && history.GetPutBack())
+        CSendChoiceBoxes(*m_ui->comboPrinterName, *m_ui->editPrinterNumber, *m_ui->comboOwnerName,
+                         *m_ui->comboPrinterSetting)
+            .Select(*history.GetPutBack());
 }
 
 void CSendoraDlg::OnShare()

@@ -6,6 +6,8 @@
 namespace {
 constexpr const char* kSizesInInches = "SizesInInches";
 constexpr const char* kPreviewSplitter = "PreviewSplitter";
+constexpr const char* kWindowGeometry = "WindowGeometry";
+constexpr const char* kPlotFolder = "PlotFolder";
 
 std::string ReadUser(const char* name)
 {
@@ -28,9 +30,25 @@ QByteArray CViewPreferences::ReadSplitterState()
     return QByteArray::fromBase64(QByteArray::fromStdString(ReadUser(kPreviewSplitter)));
 }
 
+QByteArray CViewPreferences::ReadWindowGeometry()
+{
+    return QByteArray::fromBase64(QByteArray::fromStdString(ReadUser(kWindowGeometry)));
+}
+
 // The registry keeps strings only.
-void CViewPreferences::Write(bool sizesInInches, const QByteArray& splitterState)
+void CViewPreferences::Write(bool sizesInInches, const QByteArray& splitterState, const QByteArray& windowGeometry)
 {
     WriteUser(kSizesInInches, sizesInInches ? "1" : "0");
     WriteUser(kPreviewSplitter, splitterState.toBase64().toStdString());
+    WriteUser(kWindowGeometry, windowGeometry.toBase64().toStdString());
+}
+
+QString CViewPreferences::ReadPlotFolder()
+{
+    return QString::fromStdString(ReadUser(kPlotFolder));
+}
+
+void CViewPreferences::WritePlotFolder(const QString& folder)
+{
+    WriteUser(kPlotFolder, folder.toStdString());
 }

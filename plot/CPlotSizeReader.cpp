@@ -5,6 +5,12 @@
 #include "CPostScriptSizeSource.h"
 #include "CTiffSizeSource.h"
 
+namespace {
+// A side of kilometres is a damaged file or a slip of units, not a drawing
+// any printer could take; the largest rolls are under 100 m long.
+constexpr double kLongestSideMm = 100000;
+}
+
 CPlotSizeReader::CPlotSizeReader()
 {
     m_sources[PlotFormat::Hpgl] = std::make_shared<CHpglSizeSource>();
@@ -31,5 +37,8 @@ PlotSizeResult CPlotSizeReader::Read(const std::string& path, PlotFormat format)
     const auto found = m_sources.find(format);
     if (found == m_sources.end() || !found->second)
         return {{}, format == PlotFormat::Pdf ? "no reader for PDF" : "no reader for this data format"};
-    return found->second->ReadSize(path);
+    PlotSizeResult read = found->second->ReadSize(path);
+    if (read.size.WidthMm() > kLongestSideMm || read.size.HeightMm() > kLongestSideMm)
+        return {{}, "drawing size over 100 m"};
+    return read;
 }

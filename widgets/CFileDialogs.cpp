@@ -4,24 +4,29 @@
 
 #include <utility>
 
-QStringList CFileDialogs::ChooseFilesToOpen(QWidget* parent, const QString& filter)
+QStringList CFileDialogs::ChooseFilesToOpen(QWidget* parent, const QString& title, const QString& filter,
+                                             const QString& folder)
 {
+    OpenTitle() = title;
+    OpenFolder() = folder;
     if (auto& next = NextFiles()) {
         QStringList files = std::move(*next);
         next.reset();
         return files;
     }
-    return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileNames(parent, title, folder, filter);
 }
 
-QString CFileDialogs::ChooseFolder(QWidget* parent, const QString& title)
+QString CFileDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& folder)
 {
+    OpenTitle() = title;
+    OpenFolder() = folder;
     if (auto& next = NextFolder()) {
-        QString folder = std::move(*next);
+        QString chosen = std::move(*next);
         next.reset();
-        return folder;
+        return chosen;
     }
-    return QFileDialog::getExistingDirectory(parent, title);
+    return QFileDialog::getExistingDirectory(parent, title, folder);
 }
 
 QString CFileDialogs::ChooseFileToSave(QWidget* parent, const QString& title, const QString& filter,
@@ -62,6 +67,16 @@ QString CFileDialogs::LastSaveProposal()
     return SaveProposal();
 }
 
+QString CFileDialogs::LastOpenTitle()
+{
+    return OpenTitle();
+}
+
+QString CFileDialogs::LastOpenFolder()
+{
+    return OpenFolder();
+}
+
 std::optional<QStringList>& CFileDialogs::NextFiles()
 {
     static std::optional<QStringList> files;
@@ -84,4 +99,16 @@ QString& CFileDialogs::SaveProposal()
 {
     static QString proposal;
     return proposal;
+}
+
+QString& CFileDialogs::OpenTitle()
+{
+    static QString title;
+    return title;
+}
+
+QString& CFileDialogs::OpenFolder()
+{
+    static QString folder;
+    return folder;
 }

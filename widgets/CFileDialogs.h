@@ -11,10 +11,12 @@ class QWidget;
 // instead of letting a dialog appear.
 class CFileDialogs {
 public:
-    // Existing files, several at once; empty when cancelled.
-    static QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter);
-    // An existing folder; empty when cancelled.
-    static QString ChooseFolder(QWidget* parent, const QString& title);
+    // Existing files, several at once, starting in the folder; empty when
+    // cancelled.
+    static QStringList ChooseFilesToOpen(QWidget* parent, const QString& title, const QString& filter,
+                                         const QString& folder);
+    // An existing folder, starting in the folder; empty when cancelled.
+    static QString ChooseFolder(QWidget* parent, const QString& title, const QString& folder);
     // A file to save to, proposed as initialPath (a folder and a name); asks
     // before an existing file is replaced. Empty when cancelled.
     static QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& filter,
@@ -25,10 +27,15 @@ public:
     static void SetNextSaveFile(const QString& file);
     // The initial path the last save dialog was given.
     static QString LastSaveProposal();
+    // The title and start folder the last chooser of files or a folder was given.
+    static QString LastOpenTitle();
+    static QString LastOpenFolder();
 
 private:
     static std::optional<QStringList>& NextFiles();
     static std::optional<QString>& NextFolder();
     static std::optional<QString>& NextSaveFile();
     static QString& SaveProposal();
+    static QString& OpenTitle();
+    static QString& OpenFolder();
 };

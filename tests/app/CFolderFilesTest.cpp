@@ -1,6 +1,7 @@
 #include "CFolderFiles.h"
 
 #include "CTempDir.h"
+#include "CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -25,43 +26,48 @@ std::string Relative(const CTempDir& dir, const std::string& path)
     return path.substr(dir.Path().size());
 }
 
-TEST(CFolderFilesTest, FlatFolderInListingOrder)
+struct OrderCase {
+    const char* name;
+    // A name ending in "/" is an empty folder.
+    std::vector<std::string> written;
+    // Below the folder "top/".
+    std::vector<std::string> collected;
+};
+
+class CFolderFilesOrderTest : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(CFolderFilesOrderTest, FilesInNaturalNameOrderThenSubfoldersDepthFirst)
 {
     CTempDir dir;
-    fs::create_directory(dir.File("plots"));
-    for (const char* name : {"b.plt", "a.plt", "c.tif", "d.cgm"})
-        WriteFileBytes(dir.File("plots/") + name, "IN;");
-    std::vector<std::string> expected;
-    for (const auto& entry : fs::directory_iterator(dir.File("plots")))
-        expected.push_back(entry.path().string());
-    int found = 0;
-    EXPECT_EQ(Collect(dir.File("plots"), &found), expected);
-    EXPECT_EQ(found, 4);
-}
-
-TEST(CFolderFilesTest, SubfoldersAreWalkedWhereTheyAreListed)
-{
-    CTempDir dir;
-    for (const char* folder : {"top/one", "top/two/deep", "top/empty"})
-        fs::create_directories(dir.File(folder));
-    for (const char* file : {"top/a.plt", "top/one/b.plt", "top/one/c.plt", "top/two/d.plt", "top/two/deep/e.plt"})
-        WriteFileBytes(dir.File(file), "IN;");
-
-    std::vector<std::string> files;
-    for (const std::string& path : Collect(dir.File("top")))
-        files.push_back(Relative(dir, path));
-    std::vector<std::string> sorted = files;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, (std::vector<std::string>{"top/a.plt", "top/one/b.plt", "top/one/c.plt", "top/two/d.plt",
-                                                "top/two/deep/e.plt"}));
-    // Each folder's files stay together: depth first.
-    for (const std::string folder : {"top/one/", "top/two/"}) {
-        const auto inFolder = [&](const std::string& file) { return file.starts_with(folder); };
-        const auto first = std::find_if(files.begin(), files.end(), inFolder);
-        ASSERT_NE(first, files.end());
-        EXPECT_TRUE(inFolder(*(first + 1))) << folder;
+    fs::create_directory(dir.File("top"));
+    for (const std::string& file : GetParam().written) {
+        fs::create_directories(fs::path(dir.File("top/" + file)).parent_path());
+        if (!file.ends_with('/'))
+            WriteFileBytes(dir.File("top/" + file), "IN;");
     }
+    int found = 0;
+    std::vector<std::string> files;
+    for (const std::string& path : Collect(dir.File("top"), &found))
+        files.push_back(Relative(dir, path).substr(std::string("top/").size()));
+    EXPECT_EQ(files, GetParam().collected);
+    EXPECT_EQ(found, static_cast<int>(files.size()));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, CFolderFilesOrderTest,
+    testing::Values(
+        OrderCase{"NumbersByValue",
+                  {"sheet 10.plt", "sheet 2.plt", "sheet 1.plt", "sheet 1a.plt"},
+                  {"sheet 1.plt", "sheet 1a.plt", "sheet 2.plt", "sheet 10.plt"}},
+        OrderCase{"CaseIgnored", {"B.plt", "a.plt", "C.plt", "b2.plt"}, {"a.plt", "B.plt", "b2.plt", "C.plt"}},
+        OrderCase{"LeadingZerosCountForNothing", {"a10.plt", "a007.plt", "a8.plt", "a7b.plt"},
+                  {"a007.plt", "a7b.plt", "a8.plt", "a10.plt"}},
+        OrderCase{"HiddenFilesAndFoldersLeftOut", {".hidden.plt", "plan.plt", ".sending/a.plt", "sub/.b.plt"},
+                  {"plan.plt"}},
+        OrderCase{"FolderFilesBeforeSubfolders",
+                  {"sub10/a.plt", "z.plt", "sub2/deep/b.plt", "sub2/c.plt", "a.plt", "empty/"},
+                  {"a.plt", "z.plt", "sub2/c.plt", "sub2/deep/b.plt", "sub10/a.plt"}}),
+    ByCaseName());
 
 TEST(CFolderFilesTest, LinkedFoldersAreNotFollowedSoALoopEnds)
 {

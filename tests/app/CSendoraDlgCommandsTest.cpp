@@ -2,12 +2,14 @@
 
 #include "CEditWithSpin.h"
 #include "CFileDialogs.h"
+#include "CMessageService.h"
 #include "CPrintDataListCtrl.h"
 #include "CSDComboBox.h"
 #include "ResourceIds.h"
 #include "CaseNames.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QTest>
@@ -17,18 +19,9 @@
 namespace {
 using CSendoraDlgCommandsTest = CSendoraFixture;
 
-// File names of a folder in the order the file system lists them.
-std::vector<std::string> ListingOrder(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
 // A file that cannot be read is left out and reported; the new entries
 // take the copies for all. Cancelled choosers add nothing.
-TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInFileSystemOrder)
+TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInNameOrder)
 {
     OpenWindow();
     AddEntries({"old1.plt", "old2.plt"});
@@ -52,9 +45,9 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInFileSy
     EXPECT_EQ(List().model()->index(2, 1).data().toString().toStdString(), "CGM");
     EXPECT_EQ(m_messages.Messages().size(), 1u);
 
-    for (const char* name : {"F1.plt", "F2.plt", "F3.plt", "F4.plt", "F5.plt"})
+    for (const char* name : {"F10.plt", "f2.plt", "F1.plt", ".F0.plt", "F3.plt", "F4.plt"})
         WriteFile(std::string("folder/") + name);
-    for (const std::string& name : ListingOrder(m_dir.File("folder")))
+    for (const char* name : {"F1.plt", "f2.plt", "F3.plt", "F4.plt", "F10.plt"})
         expected.push_back(name);
     CFileDialogs::SetNextFolder(Q(m_dir.File("folder")));
     Child<QPushButton>("buttonAddFolder").click();
@@ -62,6 +55,39 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInFileSy
     EXPECT_EQ(Copies(), std::vector<int>(9, 4));
     EXPECT_EQ(ShownNames(), expected);
     EXPECT_TRUE(List().isEnabled());
+}
+
+// Titled for what they add; each starts where plot files were last taken
+// from, in this window or an earlier one, else in the home folder.
+TEST_F(CSendoraDlgCommandsTest, ChoosersSayWhatTheyAddAndStartInTheLastPlotFolder)
+{
+    const std::string folder = m_dir.File("plots/sub");
+    WriteFile("plots/sub/a.plt");
+    WriteFile("plots/b.plt");
+    const struct {
+        const char* button;
+        QStringList answer;
+        unsigned title;
+        QString startFolder;
+    } steps[] = {{"buttonAddFolder", {}, ResId::kFolderTitle, QDir::homePath()},
+                 {"buttonAddFiles", {Q(m_dir.File("plots/b.plt"))}, ResId::kAddFilesTitle, QDir::homePath()},
+                 {"buttonAddFolder", {Q(folder)}, ResId::kFolderTitle, Q(m_dir.File("plots"))},
+                 {"buttonAddFiles", {}, ResId::kAddFilesTitle, Q(folder)}};
+    OpenWindow();
+    for (const auto& step : steps) {
+        if (std::string(step.button) == "buttonAddFiles")
+            CFileDialogs::SetNextFiles(step.answer);
+        else
+            CFileDialogs::SetNextFolder(step.answer.value(0));
+        Child<QPushButton>(step.button).click();
+        EXPECT_EQ(CFileDialogs::LastOpenTitle().toStdString(), CMessageService::Format(step.title)) << step.button;
+        EXPECT_EQ(CFileDialogs::LastOpenFolder(), step.startFolder) << step.button;
+    }
+    m_window.reset();
+    OpenWindow();
+    CFileDialogs::SetNextFiles({});
+    Child<QPushButton>("buttonAddFiles").click();
+    EXPECT_EQ(CFileDialogs::LastOpenFolder(), Q(folder));
 }
 
 struct CListCommandCase {
@@ -97,7 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CListCommandCase{"DownApart", "buttonMoveDown", {1, 3}, {"0", "2", "1", "4", "3"}, {2, 4}},
                     CListCommandCase{"DownWithLastRow", "buttonMoveDown", {1, 4}, kUnmoved, {1, 4}},
                     CListCommandCase{"DownNothingSelected", "buttonMoveDown", {}, kUnmoved, {}},
-                    CListCommandCase{"DeleteSelected", "buttonDeleteSelected", {1, 3, 4}, {"0", "2"}, {}},
+                    CListCommandCase{"DeleteSelected", "buttonDeleteSelected", {1, 3, 4}, {"0", "2"}, {1}},
+                    CListCommandCase{"DeleteOneRow", "buttonDeleteSelected", {2}, {"0", "1", "3", "4"}, {2}},
+                    CListCommandCase{"DeleteTheLastRows", "buttonDeleteSelected", {3, 4}, {"0", "1", "2"}, {2}},
+                    CListCommandCase{"DeleteNothingSelected", "buttonDeleteSelected", {}, kUnmoved, {}},
                     CListCommandCase{"DeleteAll", "buttonDeleteAll", {1}, {}, {}}),
     ByCaseName());
 
