@@ -11,12 +11,23 @@ void AddUri(pappl_printer_t* printer, void* uris)
     static_cast<std::vector<std::string>*>(uris)->push_back(papplPrinterGetDeviceURI(printer));
 }
 
+// A server killed while it sent comes back with its waiting jobs, but PAPPL
+// 1.3.1 starts a queue's next job only when one ends or arrives: once the
+// server runs, every queue that is not paused looks for work.
+void StartWaitingJobs(pappl_printer_t* printer, void*)
+{
+    if (papplPrinterGetState(printer) != IPP_PSTATE_STOPPED)
+        papplPrinterResume(printer);
+}
+
 // PAPPL runs timers on the thread that accepts connections, and in 1.3.1
 // that thread notices a shutdown only when its wait for the next timer ends:
 // so the timer ticks every second and polls every kIntervalSeconds.
 bool Tick(pappl_system_t* system, void*)
 {
     static int seconds = 0;
+    if (seconds == 0)
+        papplSystemIteratePrinters(system, StartWaitingJobs, nullptr);
     if (seconds++ % StatusPoller::kIntervalSeconds != 0)
         return true;
     std::vector<std::string> uris;

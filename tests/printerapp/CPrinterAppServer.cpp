@@ -4,6 +4,7 @@
 #include "TestConfig.h"
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 namespace {
@@ -45,6 +46,13 @@ void CPrinterAppServer::Restart()
     m_process->Wait(std::chrono::seconds(10));
     m_running = false;
     Start();
+}
+
+void CPrinterAppServer::Kill()
+{
+    m_process->Signal(SIGKILL);
+    m_process->Wait(std::chrono::seconds(10));
+    m_running = false;
 }
 
 CProcessResult CPrinterAppServer::Run(const std::vector<std::string>& args) const

@@ -25,6 +25,8 @@ public:
     // Ends the server with shutdown and starts it again, on the same folder
     // and port.
     void Restart();
+    // Kills the server (SIGKILL), as a crash would end it.
+    void Kill();
     // Runs a client subcommand of the program against this server.
     CProcessResult Run(const std::vector<std::string>& args) const;
     // ipptool with a test file (ours by name, or a path) on a queue.

@@ -156,6 +156,30 @@ TEST_F(QueueCases, JobsTakenWhileTheQueuePrintsGoInTheOrderTaken)
     EXPECT_EQ(received, names) << printer.Output();
 }
 
+// The job being sent when the server died stays processing for good (PAPPL
+// 1.3.1 starts no job of that state again); the ones behind it go.
+TEST_F(QueueCases, JobsWaitingWhenTheServerIsKilledGoOnceItRunsAgain)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.storePauseMs = 1500; }));
+    ASSERT_EQ(Add("plotter", printer.Address()), 0);
+    for (const std::string name : {"j1.plt", "j2.plt", "j3.plt"}) {
+        auto job = Job(m_files.Write(name, "IN;PU;"));
+        job["job_name"] = name;
+        ASSERT_EQ(m_server.Ipp("plotter", "qx-submit.test", job).exitCode, 0);
+    }
+    ASSERT_TRUE(printer.WaitForOutput("data closed plt02p/j1.plt.pjl", 10s)) << printer.Output();
+    m_server.Kill();
+    m_server.Start();
+    ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
+
+    for (const char* id : {"2", "3"}) {
+        const auto ended = m_server.Ipp("plotter", "qx-wait-job.test", {{"job-id", id}, {"owner", "Ada"}});
+        EXPECT_NE(ended.out.find("job-state (enum) = completed"), std::string::npos) << ended.out;
+    }
+    EXPECT_TRUE(FileExists(printer.Root() + "plt02p/j2.plt.pjl"));
+    EXPECT_TRUE(FileExists(printer.Root() + "plt02p/j3.plt.pjl"));
+}
+
 // PAPPL leaves the queue's own values out of a job's options.
 TEST_F(QueueCases, JobWithoutUserNameOrSettingGetsTheQueuesOwnerAndSetting)
 {
