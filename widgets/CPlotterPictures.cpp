@@ -1,27 +1,21 @@
 #include "CPlotterPictures.h"
 
+#include "CPenStyleIconEngine.h"
 #include "CResourceImages.h"
 #include "ResourceIds.h"
-
-#include <QHash>
 
 namespace {
 // tools/draw-resources.py draws these bitmaps at twice their logical size.
 constexpr qreal kDrawnScale = 2.0;
 constexpr int kColorImageWidth = 48;
-constexpr int kPenStyleImageWidth = 64;
 
-struct PenStyle {
-    const char* name;
-    unsigned bitmap;
-};
-
-constexpr PenStyle kPenStyles[] = {
-    {"PenEndSQUARE", ResId::kPenEndSquareImage},       {"PenEndROUND", ResId::kPenEndRoundImage},
-    {"PenEndEXTEND", ResId::kPenEndExtendImage},       {"PenEndTRIANGLE", ResId::kPenEndTriangleImage},
-    {"PenJointUNJOINT", ResId::kPenJointUnjointImage}, {"PenJointBEVEL", ResId::kPenJointBevelImage},
-    {"PenJointMITTER", ResId::kPenJointMitterImage},   {"PenJointROUND", ResId::kPenJointRoundImage},
-};
+QList<QIcon> StylePictures(const QString& prefix, const QStringList& values)
+{
+    QList<QIcon> pictures;
+    for (const QString& value : values)
+        pictures.append(CPlotterPictures::GetPenStylePicture(prefix + value));
+    return pictures;
+}
 
 QPixmap DrawnBitmap(unsigned id)
 {
@@ -46,15 +40,9 @@ QList<QIcon> ImageList(unsigned id, int logicalWidth)
 }
 }
 
-QPixmap CPlotterPictures::GetPenStylePicture(const QString& styleName)
+QIcon CPlotterPictures::GetPenStylePicture(const QString& styleName)
 {
-    static QHash<QString, QPixmap> cache;
-    if (const auto cached = cache.constFind(styleName); cached != cache.constEnd())
-        return *cached;
-    for (const PenStyle& style : kPenStyles)
-        if (styleName == QLatin1String(style.name))
-            return *cache.insert(styleName, DrawnBitmap(style.bitmap));
-    return {};
+    return CPenStyleIconEngine::IsStyle(styleName) ? QIcon(new CPenStyleIconEngine(styleName)) : QIcon();
 }
 
 QList<QIcon> CPlotterPictures::GetPenImageList() { return ImageList(ResId::kPenColorImages, kColorImageWidth); }
@@ -63,9 +51,12 @@ QList<QIcon> CPlotterPictures::GetStampImageList() { return ImageList(ResId::kSt
 
 QList<QIcon> CPlotterPictures::GetColorImageList() { return ImageList(ResId::kDrawingColorImages, kColorImageWidth); }
 
-QList<QIcon> CPlotterPictures::GetPenEndImages() { return ImageList(ResId::kLineEndImages, kPenStyleImageWidth); }
+QList<QIcon> CPlotterPictures::GetPenEndImages()
+{
+    return StylePictures("PenEnd", CPenStyleIconEngine::EndValues());
+}
 
 QList<QIcon> CPlotterPictures::GetPenJointImages()
 {
-    return ImageList(ResId::kLineJointImages, kPenStyleImageWidth);
+    return StylePictures("PenJoint", CPenStyleIconEngine::JointValues());
 }

@@ -1,20 +1,52 @@
 #include "CPlotterPictures.h"
-#include "CResourceImages.h"
-#include "ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <cstdlib>
+
 namespace {
-TEST(CPlotterPicturesTest, PenStylePicturesByNameOnly)
+// Ink within a picture: its columns and rows from the first to the last.
+QRect InkBounds(const QImage& image)
 {
-    const QPixmap mitre = CPlotterPictures::GetPenStylePicture("PenJointMITTER");
-    EXPECT_EQ(mitre.toImage(), CResourceImages::BitmapPixmap(ResId::kPenJointMitterImage).toImage());
-    EXPECT_EQ(mitre.deviceIndependentSize(), QSizeF(64, 40));
-    EXPECT_EQ(CPlotterPictures::GetPenStylePicture("PenJointMITTER").cacheKey(), mitre.cacheKey());
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).alpha() > 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Drawn as vectors at the pixels asked for: a cell at 200% gets a picture
+// of twice the pixels, whole (no ink on its edges) and centred.
+TEST(CPlotterPicturesTest, PenStylePicturesAreDrawnWholeAndCentredAtEveryScale)
+{
+    for (const char* style : {"PenEndSQUARE", "PenEndROUND", "PenEndEXTEND", "PenEndTRIANGLE", "PenJointUNJOINT",
+                              "PenJointBEVEL", "PenJointMITTER", "PenJointROUND"}) {
+        for (const qreal scale : {1.0, 2.0}) {
+            const QImage image = CPlotterPictures::GetPenStylePicture(style).pixmap(QSize(64, 24), scale).toImage();
+            ASSERT_EQ(image.size(), QSize(64, 24) * scale) << style;
+            const QRect ink = InkBounds(image);
+            EXPECT_TRUE(ink.left() > 0 && ink.top() > 0 && ink.right() < image.width() - 1 &&
+                        ink.bottom() < image.height() - 1)
+                << style << scale;
+            EXPECT_LE(std::abs(ink.top() + ink.bottom() - image.height()), 4 * scale) << style << scale;
+        }
+    }
     for (const char* unknown : {"PenJointMITER", "penjointmitter", "PenEnd", ""})
         EXPECT_TRUE(CPlotterPictures::GetPenStylePicture(unknown).isNull()) << unknown;
+}
+
+// Along the line's upper edge, clear of the end point's dot: the square
+// end stops at the end point, the extended one goes half the width past.
+TEST(CPlotterPicturesTest, SquareAndExtendedEndsDiffer)
+{
+    const auto inkRight = [](const char* style) {
+        const QImage image = CPlotterPictures::GetPenStylePicture(style).pixmap(QSize(64, 24), 2.0).toImage();
+        return InkBounds(image.copy(0, 17, image.width(), 1)).right();
+    };
+    EXPECT_GE(inkRight("PenEndEXTEND") - inkRight("PenEndSQUARE"), 5);
 }
 
 struct ImageListCase {
