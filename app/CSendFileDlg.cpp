@@ -3,6 +3,8 @@
 #include "ui_CSendFileDlg.h"
 
 #include "CFtpUpload.h"
+#include "CHistoryFormat.h"
+#include "CResourceModule.h"
 #include "CResourceImages.h"
 #include "CSendoraApp.h"
 #include "CTransferProgress.h"
@@ -92,6 +94,21 @@ void CSendFileDlg::Poll()
         Complete();
     else
         ShowSteps(snapshot.steps);
+    ShowBytes(snapshot);
+}
+
+// On the bar, as the command line shows an upload.
+void CSendFileDlg::ShowBytes(const CTransferProgress::Snapshot& snapshot)
+{
+    const std::uint64_t total = snapshot.totalBytes;
+    const std::uint64_t sent = snapshot.complete || snapshot.steps > total / CFtpUpload::kBlockSize
+                                   ? total
+                                   : snapshot.steps * CFtpUpload::kBlockSize;
+    const QString percent = QString::number(total == 0 ? 100 : sent * 100 / total);
+    const QString text = QString::fromStdString(CResourceModule::LoadString(ResId::kUploadProgressText))
+                             .arg(percent, QString::fromStdString(CHistoryFormat::Size(sent)),
+                                  QString::fromStdString(CHistoryFormat::Size(total)));
+    m_ui->progressSend->setFormat(text);
 }
 
 // The upload stops before its next block and ends as finished.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CProgressRange.h"
+#include "CTransferProgress.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -12,10 +13,9 @@ namespace Ui {
 class CSendFileDlg;
 }
 class CSendoraApp;
-class CTransferProgress;
 
-// The progress window of a send: a text line, the bar of the upload and
-// Cancel, which stays disabled until the upload has begun. Modeless,
+// The progress window of a send: a text line, the bar of the upload with
+// its percent and bytes, and Cancel, which stays disabled until the upload has begun. Modeless,
 // centred over its owner.
 class CSendFileDlg : public QDialog {
     Q_OBJECT
@@ -47,6 +47,7 @@ public:
 
 private:
     void Poll();
+    void ShowBytes(const CTransferProgress::Snapshot& snapshot);
     void OnCancel();
 
     std::unique_ptr<Ui::CSendFileDlg> m_ui;

@@ -61,6 +61,24 @@ TEST_F(SendFileDlg, WaitsWithCancelDisabledUntilThePrinterTakesTheFile)
     EXPECT_EQ(Bar().value(), length);
 }
 
+// Percent and bytes on the bar.
+TEST_F(SendFileDlg, BarShowsPercentAndBytes)
+{
+    const std::uint64_t length = 10 << 20;
+    m_progress->Begin(length);
+    const struct {
+        std::uint64_t blocks;
+        const char* text;
+    } steps[] = {{0, "0% (0 B of 10.5 MB)"}, {640, "25% (2.6 MB of 10.5 MB)"}, {2560, "100% (10.5 MB of 10.5 MB)"}};
+    std::uint64_t sent = 0;
+    for (const auto& step : steps) {
+        for (; sent < step.blocks; ++sent)
+            m_progress->Advance(4096);
+        Poll();
+        EXPECT_EQ(Bar().text().toStdString(), step.text) << step.blocks;
+    }
+}
+
 TEST_F(SendFileDlg, LengthPastWhatTheBarHoldsIsScaledOverTheWholeBar)
 {
     const std::uint64_t length = std::uint64_t{5} << 30;
