@@ -88,13 +88,10 @@ int CSettingCommand::SaveAs(const std::vector<std::string>& args)
     if (!arguments.Ok())
         return arguments.ReportUsage(*this);
     const std::string target = TargetPath(arguments.Operands()[1]);
-    // A reserved name is refused before an existing file is mentioned.
-    if (CSettingsEditor::IsReservedName(target)) {
-        CMessageService::Show(ResId::kReservedNameMessage);
+    const CSettingsEditor::Target checked = CSettingsEditor::CheckTarget(target);
+    if (checked == CSettingsEditor::Target::Reserved)
         return kExitFailed;
-    }
-    std::error_code error;
-    if (!arguments.Has("--overwrite") && std::filesystem::exists(target, error)) {
+    if (checked == CSettingsEditor::Target::Existing && !arguments.Has("--overwrite")) {
         Refuse(target + " exists; --overwrite replaces it");
         return kExitFailed;
     }

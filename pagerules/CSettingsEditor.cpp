@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 constexpr const char* kDefaultFileName = "default.org";
@@ -24,6 +25,14 @@ constexpr const char* kSettingExtension = ".prn";
 std::string TitleOf(const std::string& path)
 {
     return std::filesystem::path(path).stem().string();
+}
+
+std::string SavedLines(const CSettingsPage& page)
+{
+    std::string lines;
+    for (const SettingLine& line : page.Lines())
+        lines += line.key.section + "/" + line.key.key + "=" + line.value + "\n";
+    return lines;
 }
 }
 
@@ -54,6 +63,11 @@ const std::vector<CSettingsEditor::Tab>& CSettingsEditor::Tabs()
 }
 
 CSettingsPage& CSettingsEditor::GetPage(Tab tab)
+{
+    return const_cast<CSettingsPage&>(std::as_const(*this).GetPage(tab));
+}
+
+const CSettingsPage& CSettingsEditor::GetPage(Tab tab) const
 {
     switch (tab) {
     case Tab::Scale:
@@ -110,6 +124,14 @@ void CSettingsEditor::ShowPage(Tab tab)
     CProfile current;
     current.Open(m_currentPath);
     page.Load(current);
+    m_saved[tab] = SavedLines(page);
+}
+
+bool CSettingsEditor::HasUnsavedChanges() const
+{
+    return std::any_of(m_saved.begin(), m_saved.end(), [this](const auto& saved) {
+        return SavedLines(GetPage(saved.first)) != saved.second;
+    });
 }
 
 std::string CSettingsEditor::ProposedFileName() const
@@ -132,6 +154,8 @@ CSettingsEditor::SaveResult CSettingsEditor::SaveAs(const std::string& path)
         return SaveResult::WriteFailed;
     m_settingName = TitleOf(path);
     m_currentPath = path;
+    for (auto& [tab, saved] : m_saved)
+        saved = SavedLines(GetPage(tab));
     return SaveResult::Saved;
 }
 
@@ -149,6 +173,16 @@ bool CSettingsEditor::IsReservedName(const std::string& path)
     const std::string defaults = CResourceModule::LoadString(ResId::kPrinterDefaultsName);
     return CIniDocument::SameName(file, kDefaultFileName) || CIniDocument::SameName(title, kDefaultFileName) ||
            CIniDocument::SameName(file, defaults) || CIniDocument::SameName(title, defaults);
+}
+
+CSettingsEditor::Target CSettingsEditor::CheckTarget(const std::string& path)
+{
+    if (IsReservedName(path)) {
+        CMessageService::Show(ResId::kReservedNameMessage);
+        return Target::Reserved;
+    }
+    std::error_code error;
+    return std::filesystem::exists(path, error) ? Target::Existing : Target::Free;
 }
 
 std::string CSettingsEditor::SavePath(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include "SheetFlags.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ public:
     // Tab order.
     enum class Tab { Scale, Pen, Color, Finisher, Stamp, General };
     enum class SaveResult { Saved, Reserved, WriteFailed };
+    enum class Target { Free, Existing, Reserved };
 
     CSettingsEditor(const CPlotter& plotter, std::string regionCode, std::string settingName,
                     std::string currentPath);
@@ -38,6 +40,7 @@ public:
     // Every tab, in tab order.
     static const std::vector<Tab>& Tabs();
     CSettingsPage& GetPage(Tab tab);
+    const CSettingsPage& GetPage(Tab tab) const;
     CPenSettings& GetPenSettings();
     CColorSettings& GetColorSettings();
     CGeneralSettings& GetGeneralSettings();
@@ -59,6 +62,13 @@ public:
     // The file a save writes: the path with ".prn" added unless it ends in
     // it, as the setting list shows only such files.
     static std::string SavePath(const std::string& path);
+    // The file a save would write: a reserved name is refused first, with
+    // message 542, so that the user is never asked about replacing a file
+    // that cannot be written; an existing file is the caller's to confirm.
+    static Target CheckTarget(const std::string& path);
+    // Whether a page shown differs from what it read or last saved: what a
+    // save would write, not how the user got there.
+    bool HasUnsavedChanges() const;
     // "default.org" and the printer defaults' title, in any case, as a file
     // name or as a title (the name without ".prn").
     static bool IsReservedName(const std::string& path);
@@ -76,4 +86,7 @@ private:
     std::unique_ptr<CFinisherSettings> m_finisher;
     std::unique_ptr<CStampSettings> m_stamp;
     std::unique_ptr<CGeneralSettings> m_general;
+    // What each page shown would have saved when it read the file or was
+    // last saved.
+    std::map<Tab, std::string> m_saved;
 };

@@ -10,12 +10,15 @@
 #include "CHPPJLScalePage.h"
 #include "CHPPJLStampPage.h"
 #include "CMessageService.h"
+#include "CQuestions.h"
 #include "CResourceImages.h"
 #include "CResourceModule.h"
 #include "CWindowLocaliser.h"
 #include "ResourceIds.h"
 
 #include <QKeyEvent>
+
+#include <filesystem>
 
 namespace {
 QString ResourceString(unsigned id)
@@ -38,6 +41,7 @@ CHPPJLPSheet::CHPPJLPSheet(const CPlotter& plotter, const Opening& opening, cons
     connect(m_ui->buttonSaveAs, &QPushButton::clicked, this, &CHPPJLPSheet::OnSaveAs);
     connect(m_ui->buttonClose, &QPushButton::clicked, this, &CHPPJLPSheet::reject);
     OnTabShown(m_ui->tabPages->currentIndex());
+    ShowTitle();
 }
 
 CHPPJLPSheet::~CHPPJLPSheet() = default;
@@ -92,8 +96,27 @@ void CHPPJLPSheet::OnSaveAs()
     if (path.isEmpty())
         return;
     const std::string target = CSettingsEditor::SavePath(path.toStdString());
+    const CSettingsEditor::Target checked = CSettingsEditor::CheckTarget(target);
+    if (checked == CSettingsEditor::Target::Reserved ||
+        (checked == CSettingsEditor::Target::Existing &&
+         !CQuestions::Ask(ResId::kReplaceSettingQuestion, std::filesystem::path(target).filename().string())))
+        return;
     if (m_editor.SaveAs(target) == CSettingsEditor::SaveResult::WriteFailed)
         CMessageService::Show(ResId::kSettingNotWrittenMessage, target);
+    ShowTitle();
+}
+
+void CHPPJLPSheet::ShowTitle()
+{
+    setWindowTitle(QString::fromStdString(CMessageService::Format(ResId::kSettingsNamedTitle, GetSettingName())));
+}
+
+// Escape, the close button and the window's own close all come here.
+void CHPPJLPSheet::reject()
+{
+    if (m_editor.HasUnsavedChanges() && !CQuestions::Ask(ResId::kDiscardChangesQuestion, GetSettingName()))
+        return;
+    QDialog::reject();
 }
 
 // Enter neither saves nor closes the sheet; Escape closes it as the close

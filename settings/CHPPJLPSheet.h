@@ -18,7 +18,8 @@ class CHPPJLPSheet;
 
 // The settings editor: one tab per page of the setting file, a save-as
 // button and a close button. Edits are kept only by saving them as a file
-// the user names; that file then becomes the one being edited.
+// the user names; that file then becomes the one being edited. The title
+// names it.
 class CHPPJLPSheet : public QDialog {
     Q_OBJECT
 
@@ -39,6 +40,9 @@ public:
     const std::string& GetSettingName() const { return m_editor.GetSettingName(); }
     const std::string& GetCurrentPath() const { return m_editor.GetCurrentPath(); }
 
+    // Asks before unsaved changes are discarded.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -53,6 +57,8 @@ private:
     CSettingsPageView* CreateView(CSettingsEditor::Tab tab, const CPlotter& plotter);
     void OnTabShown(int index);
     void OnSaveAs();
+    // The title names the setting being edited.
+    void ShowTitle();
 
     std::unique_ptr<Ui::CHPPJLPSheet> m_ui;
     CSettingsEditor m_editor;

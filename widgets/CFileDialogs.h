@@ -17,8 +17,9 @@ public:
                                          const QString& folder);
     // An existing folder, starting in the folder; empty when cancelled.
     static QString ChooseFolder(QWidget* parent, const QString& title, const QString& folder);
-    // A file to save to, proposed as initialPath (a folder and a name); asks
-    // before an existing file is replaced. Empty when cancelled.
+    // A file to save to, proposed as initialPath (a folder and a name).
+    // An existing file is not mentioned: the caller checks the name first
+    // and then asks. Empty when cancelled.
     static QString ChooseFileToSave(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& initialPath, const QString& defaultSuffix);
 

@@ -1,8 +1,11 @@
 #include "CSettingsEditor.h"
 
+#include "CMessageRecorder.h"
 #include "CPageRulesFixture.h"
+#include "CPlotter.h"
 #include "CProgramVersion.h"
 #include "CResourceModule.h"
+#include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
@@ -195,5 +198,41 @@ INSTANTIATE_TEST_SUITE_P(Saves, CSettingsEditorSaveTest, testing::ValuesIn(kSave
 TEST(CSettingsEditorTest, TabsInTabOrder)
 {
     EXPECT_EQ(CSettingsEditor::Tabs(), (std::vector<Tab>{Tab::Scale, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::General}));
+}
+
+// The save's target: a reserved name is refused before an existing file is
+// mentioned, so the window asks about replacing only a file it may write.
+TEST(CSettingsEditorTest, TargetReservedBeforeExisting)
+{
+    CTempDir dir;
+    CMessageRecorder messages;
+    dir.Write("DEFAULT.ORG.prn", "");
+    dir.Write("mine.prn", "");
+    EXPECT_EQ(CSettingsEditor::CheckTarget(dir.File("DEFAULT.ORG.prn")), CSettingsEditor::Target::Reserved);
+    EXPECT_EQ(CSettingsEditor::CheckTarget(dir.File("mine.prn")), CSettingsEditor::Target::Existing);
+    EXPECT_EQ(CSettingsEditor::CheckTarget(dir.File("other.prn")), CSettingsEditor::Target::Free);
+    EXPECT_EQ(messages.Ids(), std::vector<unsigned>{ResId::kReservedNameMessage});
+}
+
+// What a save would write counts, not how the user got there: a change and
+// its undoing leave nothing unsaved, and a save leaves nothing unsaved.
+TEST(CSettingsEditorTest, UnsavedChangesAreWhatASaveWouldWriteAnew)
+{
+    CTempDir dir;
+    CPlotter plotter;
+    plotter.LoadConfig("ZC");
+    CSettingsEditor editor(plotter, "ZC", "current", dir.Write("current.prn", kFull));
+    editor.ShowPage(Tab::Pen);
+    editor.ShowPage(Tab::Color);
+    EXPECT_FALSE(editor.HasUnsavedChanges());
+    editor.GetPage(Tab::Pen).Edit({"HPGLPen", "PenWidthChange"}, "OFF");
+    EXPECT_TRUE(editor.HasUnsavedChanges());
+    editor.GetPage(Tab::Pen).Edit({"HPGLPen", "PenWidthChange"}, "ON");
+    EXPECT_FALSE(editor.HasUnsavedChanges());
+    editor.GetPage(Tab::Pen).Edit({"HPGLPen", "PenWidthChange"}, "OFF");
+    EXPECT_EQ(editor.SaveAs(dir.File("saved.prn")), Result::Saved);
+    EXPECT_FALSE(editor.HasUnsavedChanges());
+    editor.ShowPage(Tab::General);
+    EXPECT_FALSE(editor.HasUnsavedChanges());
 }
 }
