@@ -61,9 +61,9 @@ void CListCommand::CheckUsage(CArguments& arguments) const
 
 int CListCommand::Add(Opened& opened, const std::string& entry)
 {
-    const unsigned refusal = opened.list->Add(entry);
-    if (refusal != 0) {
-        CMessageService::Show(refusal);
+    const CRegistInput::Refusal refusal = opened.list->Add(entry);
+    if (refusal.id != 0) {
+        CMessageService::Show(refusal.id, refusal.argument);
         return kExitFailed;
     }
     return Write(opened);

@@ -8,14 +8,6 @@
 #include <cctype>
 
 namespace {
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool EqualWithoutCase(const std::string& a, const std::string& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
@@ -54,36 +46,38 @@ std::vector<std::string> CFormatExtensionList::ExtensionsOf(const std::string& e
 {
     std::vector<std::string> pieces;
     CExtensionConfig::SplitExtensions(extensionText, pieces);
-    std::transform(pieces.begin(), pieces.end(), pieces.begin(), Trimmed);
+    std::transform(pieces.begin(), pieces.end(), pieces.begin(), CRegistInput::Trimmed);
     return pieces;
 }
 
-unsigned CFormatExtensionList::Add(const std::string& extension)
+CRegistInput::Refusal CFormatExtensionList::Add(const std::string& entry)
 {
+    const std::string extension = CRegistInput::Trimmed(entry);
     if (extension.empty())
-        return 0;
-    if (const unsigned refusal = Refusal(extension))
+        return {};
+    if (CRegistInput::Refusal refusal = Refusal(extension); refusal.id)
         return refusal;
     const std::size_t index = ChosenIndex();
     if (index < m_formats.size())
         m_texts[index] = m_texts[index].empty() ? extension : m_texts[index] + "." + extension;
     m_shown.push_back(extension);
     m_modified = true;
-    return 0;
+    return {};
 }
 
-unsigned CFormatExtensionList::Change(int selected, const std::string& extension)
+CRegistInput::Refusal CFormatExtensionList::Change(int selected, const std::string& text)
 {
     if (selected < 0 || static_cast<std::size_t>(selected) >= m_shown.size())
-        return 0;
+        return {};
     std::string& entry = m_shown[static_cast<std::size_t>(selected)];
+    const std::string extension = CRegistInput::Trimmed(text);
     if (extension.empty() || extension == entry)
-        return 0;
-    if (const unsigned refusal = Refusal(extension))
+        return {};
+    if (CRegistInput::Refusal refusal = Refusal(extension); refusal.id)
         return refusal;
     entry = extension;
     RebuildChosenText();
-    return 0;
+    return {};
 }
 
 void CFormatExtensionList::Delete(int selected)
@@ -102,20 +96,23 @@ bool CFormatExtensionList::Apply()
     return batch.Commit();
 }
 
-unsigned CFormatExtensionList::Refusal(const std::string& extension) const
+CRegistInput::Refusal CFormatExtensionList::Refusal(const std::string& extension) const
 {
     if (const unsigned message = CRegistInput::RefusalMessage(CRegistInput::kExtensionMode, extension))
-        return message;
-    return IsRegistered(extension) ? GetUse().duplicateId : 0;
+        return {message, {}};
+    const std::size_t owner = OwnerOf(extension);
+    return owner < m_formats.size() ? CRegistInput::Refusal{GetUse().duplicateId, m_formats[owner]}
+                                    : CRegistInput::Refusal{};
 }
 
-bool CFormatExtensionList::IsRegistered(const std::string& extension) const
+std::size_t CFormatExtensionList::OwnerOf(const std::string& extension) const
 {
-    return std::any_of(m_texts.begin(), m_texts.end(), [&extension](const std::string& text) {
+    const auto owner = std::find_if(m_texts.begin(), m_texts.end(), [&extension](const std::string& text) {
         const std::vector<std::string> pieces = ExtensionsOf(text);
         return std::any_of(pieces.begin(), pieces.end(),
                            [&extension](const std::string& piece) { return EqualWithoutCase(piece, extension); });
     });
+    return static_cast<std::size_t>(owner - m_texts.begin());
 }
 
 std::size_t CFormatExtensionList::ChosenIndex() const

@@ -27,9 +27,9 @@ public:
     static std::vector<std::string> ExtensionsOf(const std::string& extensionText);
 
     // Without a chosen format the extension is only shown.
-    unsigned Add(const std::string& extension) override;
+    CRegistInput::Refusal Add(const std::string& extension) override;
     // Changing only the case of an entry is a duplicate.
-    unsigned Change(int selected, const std::string& extension) override;
+    CRegistInput::Refusal Change(int selected, const std::string& extension) override;
     // Rewrites the chosen format's text from the entries even with no
     // selection.
     void Delete(int selected) override;
@@ -38,8 +38,10 @@ public:
     bool Apply() override;
 
 private:
-    unsigned Refusal(const std::string& extension) const;
-    bool IsRegistered(const std::string& extension) const;
+    // A duplicate names the format it belongs to.
+    CRegistInput::Refusal Refusal(const std::string& extension) const;
+    // The format the extension belongs to, else the number of formats.
+    std::size_t OwnerOf(const std::string& extension) const;
     // Index of the chosen format, or the number of formats when none.
     std::size_t ChosenIndex() const;
     void RebuildChosenText();

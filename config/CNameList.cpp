@@ -23,26 +23,28 @@ int CNameList::IndexOf(const std::string& name) const
     return found == m_names.end() ? -1 : static_cast<int>(found - m_names.begin());
 }
 
-unsigned CNameList::Add(const std::string& name)
+CRegistInput::Refusal CNameList::Add(const std::string& entry)
 {
+    const std::string name = CRegistInput::Trimmed(entry);
     if (name.empty())
-        return 0;
+        return {};
     if (const unsigned refusal = Refusal(name))
-        return refusal;
+        return {refusal, {}};
     m_names.push_back(name);
     m_modified = true;
-    return 0;
+    return {};
 }
 
-unsigned CNameList::Change(int selected, const std::string& name)
+CRegistInput::Refusal CNameList::Change(int selected, const std::string& entry)
 {
+    const std::string name = CRegistInput::Trimmed(entry);
     if (!IsPosition(selected) || name.empty())
-        return 0;
+        return {};
     if (const unsigned refusal = Refusal(name, selected))
-        return refusal;
+        return {refusal, {}};
     m_names[static_cast<std::size_t>(selected)] = name;
     m_modified = true;
-    return 0;
+    return {};
 }
 
 void CNameList::Delete(int selected)

@@ -19,10 +19,10 @@ public:
     // Position of the name, compared without case; -1 when not listed.
     int IndexOf(const std::string& name) const;
 
-    unsigned Add(const std::string& name) override;
+    CRegistInput::Refusal Add(const std::string& name) override;
     // A name equal to any entry, the one changed included, is a duplicate;
     // the changed one may take another case.
-    unsigned Change(int selected, const std::string& name) override;
+    CRegistInput::Refusal Change(int selected, const std::string& name) override;
     void Delete(int selected) override;
 
     // Rewrites the section whole, in list order.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 // What may be entered as a file extension, owner name or printer name: the
@@ -22,9 +21,20 @@ public:
     static const Use kOwner;
     static const Use kPrinter;
 
+    // Why an entry is not taken: a message, 0 for none, and its %1.
+    struct Refusal {
+        unsigned id = 0;
+        std::string argument;
+        bool operator==(const Refusal&) const = default;
+    };
+
     // The message refusing the text, 0 when it is accepted. Any mode other
-    // than the extension and owner modes refuses as the printer mode does.
+    // than the extension and owner modes refuses as the printer mode does,
+    // which also refuses blanks: a printer name is a host name or address.
     static unsigned RefusalMessage(int mode, const std::string& text);
-    // The key that never reaches the edit while typing in this mode.
-    static std::optional<char> IgnoredWhileTyping(int mode);
+    // The characters RefusalMessage refuses, which typing them in the
+    // input dialog never puts in the edit.
+    static std::string RefusedCharacters(int mode);
+    // The text without leading and trailing blanks, as an entry is stored.
+    static std::string Trimmed(const std::string& text);
 };

@@ -17,10 +17,11 @@ public:
     // Changed since loaded or last applied.
     virtual bool IsModified() const = 0;
 
-    // Each returns the message to show, 0 when there is none: characters
-    // the file cannot hold, then duplicates. An empty entry is ignored.
-    virtual unsigned Add(const std::string& entry) = 0;
-    virtual unsigned Change(int selected, const std::string& entry) = 0;
+    // Each stores the entry trimmed (CRegistInput::Trimmed) and returns the
+    // message to show, none when it was taken: characters the file cannot
+    // hold, then duplicates. An empty entry is ignored.
+    virtual CRegistInput::Refusal Add(const std::string& entry) = 0;
+    virtual CRegistInput::Refusal Change(int selected, const std::string& entry) = 0;
     virtual void Delete(int selected) = 0;
 
     virtual bool Apply() = 0;

@@ -11,16 +11,18 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-CInputExtension::CInputExtension(const CRegistInput::Use& use, bool adding, const QString& text, QWidget* parent)
+CInputExtension::CInputExtension(const CRegistInput::Use& use, bool adding, const QString& text, Store store,
+                                 QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CInputExtension>())
     , m_mode(use.mode)
+    , m_store(std::move(store))
 {
     m_ui->setupUi(this);
     setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     CWindowLocaliser::LocaliseWindow(*this, parent ? parent->font() : QApplication::font());
-    // Only the typed key is ignored: a pasted one reaches the edit, so that
-    // OK says why the text cannot be kept instead of changing it unseen.
+    // Only typed keys are ignored: a pasted text reaches the edit whole, so
+    // that OK says why it cannot be kept instead of changing it unseen.
     m_ui->editText->installEventFilter(this);
     m_ui->labelPrompt->setText(QString::fromStdString(CResourceModule::LoadString(use.promptId)));
     const std::string action = CResourceModule::LoadString(adding ? ResId::kAddingWord : ResId::kChangingWord);
@@ -39,19 +41,21 @@ QString CInputExtension::GetText() const
     return m_ui->editText->text();
 }
 
-std::optional<QString> CInputExtension::Ask(const CRegistInput::Use& use, bool adding, const QString& text,
-                                            QWidget* parent)
+bool CInputExtension::Ask(const CRegistInput::Use& use, bool adding, const QString& text, Store store,
+                          QWidget* parent)
 {
-    CInputExtension dialog(use, adding, text, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.GetText();
+    CInputExtension dialog(use, adding, text, std::move(store), parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void CInputExtension::accept()
 {
-    if (const unsigned message = CRegistInput::RefusalMessage(m_mode, GetText().toStdString())) {
-        CMessageService::Show(message);
+    const std::string text = GetText().toStdString();
+    CRegistInput::Refusal refusal{CRegistInput::RefusalMessage(m_mode, CRegistInput::Trimmed(text)), {}};
+    if (refusal.id == 0 && m_store)
+        refusal = m_store(text);
+    if (refusal.id != 0) {
+        CMessageService::Show(refusal.id, refusal.argument);
         m_ui->editText->setFocus();
         m_ui->editText->selectAll();
         return;
@@ -62,8 +66,9 @@ void CInputExtension::accept()
 bool CInputExtension::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui->editText && event->type() == QEvent::KeyPress) {
-        const std::optional<char> ignored = CRegistInput::IgnoredWhileTyping(m_mode);
-        if (ignored && static_cast<QKeyEvent*>(event)->text() == QChar(*ignored))
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && typed.front().unicode() < 0x80 &&
+            CRegistInput::RefusedCharacters(m_mode).find(typed.front().toLatin1()) != std::string::npos)
             return true;
     }
     return QDialog::eventFilter(watched, event);

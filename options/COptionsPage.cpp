@@ -1,7 +1,6 @@
 #include "COptionsPage.h"
 
 #include "CInputExtension.h"
-#include "CMessageService.h"
 #include "IRegistList.h"
 
 #include <QAbstractButton>
@@ -35,10 +34,12 @@ void COptionsPage::ShowEntries(int row)
         m_view->setCurrentRow(row);
 }
 
+// The dialog stores the entry, and stays open while the list refuses it.
 void COptionsPage::OnAdd()
 {
-    if (const auto text = CInputExtension::Ask(m_list->GetUse(), true, {}, this))
-        Show(static_cast<int>(m_list->GetEntries().size()), m_list->Add(text->toStdString()));
+    const auto add = [this](const std::string& text) { return m_list->Add(text); };
+    if (CInputExtension::Ask(m_list->GetUse(), true, {}, add, this))
+        Show(static_cast<int>(m_list->GetEntries().size()) - 1);
 }
 
 void COptionsPage::OnChange()
@@ -46,8 +47,9 @@ void COptionsPage::OnChange()
     const int row = SelectedRow();
     if (row < 0)
         return;
-    if (const auto text = CInputExtension::Ask(m_list->GetUse(), false, m_view->item(row)->text(), this))
-        Show(row, m_list->Change(row, text->toStdString()));
+    const auto change = [this, row](const std::string& text) { return m_list->Change(row, text); };
+    if (CInputExtension::Ask(m_list->GetUse(), false, m_view->item(row)->text(), change, this))
+        Show(row);
 }
 
 // The entry that takes the deleted one's place is selected, so that
@@ -56,7 +58,7 @@ void COptionsPage::OnDelete()
 {
     const int row = SelectedRow();
     m_list->Delete(row);
-    Show(std::min(row, static_cast<int>(m_list->GetEntries().size()) - 1), 0);
+    Show(std::min(row, static_cast<int>(m_list->GetEntries().size()) - 1));
 }
 
 bool COptionsPage::eventFilter(QObject* watched, QEvent* event)
@@ -75,11 +77,9 @@ int COptionsPage::SelectedRow() const
     return selected.isEmpty() ? -1 : m_view->row(selected.front());
 }
 
-void COptionsPage::Show(int row, unsigned message)
+void COptionsPage::Show(int row)
 {
-    if (message != 0)
-        CMessageService::Show(message);
-    else if (m_list->IsModified())
+    if (m_list->IsModified())
         emit Changed();
     ShowEntries(row);
 }

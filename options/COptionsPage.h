@@ -34,8 +34,8 @@ private:
     void OnChange();
     void OnDelete();
     int SelectedRow() const;
-    // Shows the action's message, else tells the sheet of a change.
-    void Show(int row, unsigned message);
+    // Tells the sheet of a change and shows the entries.
+    void Show(int row);
 
     IRegistList* m_list = nullptr;
     QListWidget* m_view = nullptr;

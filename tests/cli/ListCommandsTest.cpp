@@ -61,13 +61,14 @@ protected:
     std::string Expanded(std::string text) const
     {
         using namespace ResId;
-        for (const unsigned id : {kDuplicateExtensionMessage, kDuplicateOwnerMessage, kDuplicatePrinterMessage,
+        for (const unsigned id : {kExtensionOfFormatMessage, kDuplicateOwnerMessage, kDuplicatePrinterMessage,
                                   kBadExtensionMessage, kBadNameMessage, kMissingExtensionMessage,
                                   kMissingOwnerMessage, kMissingPrinterMessage, kListNotWrittenMessage}) {
             const std::string mark = "{" + std::to_string(id) + "}";
+            // A duplicate extension names the format it belongs to.
+            const std::string argument = id == kExtensionOfFormatMessage ? "HPGL" : Bin() + "QXSDUserConfig.ini";
             if (const auto at = text.find(mark); at != std::string::npos)
-                text.replace(at, mark.size(),
-                             "qx-sendora-cli: " + CMessageService::Format(id, Bin() + "QXSDUserConfig.ini"));
+                text.replace(at, mark.size(), "qx-sendora-cli: " + CMessageService::Format(id, argument));
         }
         return text;
     }
@@ -126,11 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"printers", "add", "Plotter-2nd-Floor"}, 1, "", "{234}\n"}},
                  kUsers},
         ListCase{"QuoteRefusedInAnOwnerNameOnly",
-                 {{{"owners", "add", "say \"hi\""}, 1, "", "{544}\n"}, {{"printers", "add", "say \"hi\""}}},
-                 "[Owner Name]\nAlice=\n[Printer Name]\nplotter-2nd-floor=\nsay \"hi\"=\n"},
+                 {{{"owners", "add", "say \"hi\""}, 1, "", "{544}\n"}, {{"printers", "add", "say\"hi\""}}},
+                 "[Owner Name]\nAlice=\n[Printer Name]\nplotter-2nd-floor=\nsay\"hi\"=\n"},
         ListCase{"ExtensionRefusedForItsDotOrInAnyFormatWithoutCase",
                  {{{"extensions", "add", "HPGL", "p.lt"}, 1, "", "{511}\n"},
-                  {{"extensions", "add", "cals", "PLT"}, 1, "", "{212}\n"}},
+                  {{"extensions", "add", "cals", "PLT"}, 1, "", "{10671}\n"}},
                  kUsers},
         ListCase{"MissingEntryOrFormatIsRefused",
                  {{{"owners", "remove", "bob"}, 1, "", "{605}\n"},

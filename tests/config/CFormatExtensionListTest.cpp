@@ -19,6 +19,7 @@ struct Step {
     int index;
     std::string text;
     unsigned message = 0;
+    std::string argument = {};  // of the message
 };
 
 struct EditCase {
@@ -42,19 +43,19 @@ protected:
         ASSERT_FALSE(FileExists(CProgramPaths::GetProgramFolder() + CExtensionConfig::kFileName));
     }
 
-    static unsigned Run(CFormatExtensionList& list, const Step& step)
+    static CRegistInput::Refusal Run(CFormatExtensionList& list, const Step& step)
     {
         switch (step.action) {
         case 'F':
             list.ChooseFormat(step.text);
-            return 0;
+            return {};
         case 'A':
             return list.Add(step.text);
         case 'C':
             return list.Change(step.index, step.text);
         default:
             list.Delete(step.index);
-            return 0;
+            return {};
         }
     }
 
@@ -68,7 +69,7 @@ TEST_P(FormatExtensionListTest, EditsShowAndWrite)
     const std::string path = m_dir.Write(CExtensionConfig::kFileName, c.file);
     CFormatExtensionList list = CFormatExtensionList::Load();
     for (const Step& step : c.steps)
-        EXPECT_EQ(Run(list, step), step.message) << step.action << " " << step.index << " " << step.text;
+        EXPECT_EQ(Run(list, step), (CRegistInput::Refusal{step.message, step.argument})) << step.action << " " << step.index << " " << step.text;
     EXPECT_EQ(list.GetEntries(), c.shown);
     EXPECT_EQ(list.IsModified(), c.modified);
     EXPECT_TRUE(list.Apply());
@@ -76,6 +77,8 @@ TEST_P(FormatExtensionListTest, EditsShowAndWrite)
     EXPECT_EQ(ReadFileBytes(path), c.written);
 }
 
+// A duplicate names the format the extension belongs to.
+const unsigned kOwned = ResId::kExtensionOfFormatMessage;
 const std::string kTwo = "[Data Format]\nHPGL=plt.hpg\nTIFF=tif\n" + kVersion;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,15 +90,17 @@ INSTANTIATE_TEST_SUITE_P(
                  {{'F', -1, "RAW"}, {'A', -1, "raw"}, {'A', -1, "bin"}},
                  {"raw", "bin"}, true, "[Data Format]\nHPGL=plt\nRAW=raw.bin\n"},
         EditCase{"AddKnownInAnyFormatWithoutCase",
-                 kTwo, {{'F', -1, "TIFF"}, {'A', -1, "PLT", ResId::kDuplicateExtensionMessage}}, {"tif"}, false, kTwo},
+                 kTwo, {{'F', -1, "TIFF"}, {'A', -1, "PLT", kOwned, "HPGL"}}, {"tif"}, false, kTwo},
         EditCase{"AddWithADotRefused", kTwo, {{'A', -1, "p.lt", ResId::kBadExtensionMessage}}, {"plt", "hpg"}, false,
                  kTwo},
-        EditCase{"AddEmptyIgnored", kTwo, {{'A', -1, ""}}, {"plt", "hpg"}, false, kTwo},
+        EditCase{"AddEmptyIgnored", kTwo, {{'A', -1, ""}, {'A', -1, " "}}, {"plt", "hpg"}, false, kTwo},
+        EditCase{"AddTrimmed", kTwo, {{'A', -1, " hgl "}, {'A', -1, "\tHGL", kOwned, "HPGL"}}, {"plt", "hpg", "hgl"}, true,
+                 "[Data Format]\nHPGL=plt.hpg.hgl\nTIFF=tif\n" + kVersion},
         EditCase{"ChangeToTheSameTextDoesNothing", kTwo, {{'C', 0, "plt"}}, {"plt", "hpg"}, false, kTwo},
         EditCase{"ChangeOnlyTheCaseIsADuplicate",
-                 kTwo, {{'C', 0, "PLT", ResId::kDuplicateExtensionMessage}}, {"plt", "hpg"}, false, kTwo},
+                 kTwo, {{'C', 0, "PLT", kOwned, "HPGL"}}, {"plt", "hpg"}, false, kTwo},
         EditCase{"ChangeToAnotherFormatsExtension",
-                 kTwo, {{'C', 1, "TIF", ResId::kDuplicateExtensionMessage}}, {"plt", "hpg"}, false, kTwo},
+                 kTwo, {{'C', 1, "TIF", kOwned, "TIFF"}}, {"plt", "hpg"}, false, kTwo},
         EditCase{"ChangeWithoutSelectionDoesNothing", kTwo, {{'C', -1, "x"}, {'C', 2, "x"}}, {"plt", "hpg"}, false,
                  kTwo},
         EditCase{"ChangeTakesTheOldPlace",

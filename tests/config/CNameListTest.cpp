@@ -36,9 +36,9 @@ protected:
     static unsigned Run(CNameList& list, const Step& step)
     {
         if (step.action == 'A')
-            return list.Add(step.text);
+            return list.Add(step.text).id;
         if (step.action == 'C')
-            return list.Change(step.index, step.text);
+            return list.Change(step.index, step.text).id;
         list.Delete(step.index);
         return 0;
     }
@@ -94,6 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
                  Kind::Printer, {{'A', -1, "p\"2"}, {'A', -1, "[p]", kBadName}, {'A', -1, "p1", kPrinterTwice},
                                    {'A', -1, "P1", kPrinterTwice}},
                  {"p1", "p\"2"}, true, "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\np\"2=\n"},
+        // Stored as shown: trimmed, so that a blank neither hides a twin nor reaches the file.
+        NameCase{"NamesAreTrimmed",
+                 Kind::Owner, {{'A', -1, " carol\t"}, {'A', -1, " bob ", kOwnerTwice}, {'C', 0, " Alice  "}},
+                 {"Alice", "bob", "carol"}, true, kOwnersLast + "Alice=\nbob=\ncarol=\n"},
+        NameCase{"PrinterNameWithBlanksRefused",
+                 Kind::Printer, {{'A', -1, "my printer", ResId::kBlankPrinterNameMessage}, {'A', -1, " p2 "}},
+                 {"p1", "p2"}, true, "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\np2=\n"},
         NameCase{"DeleteWithoutSelectionDoesNothing",
                  Kind::Printer, {{'D', -1, ""}, {'D', 1, ""}}, {"p1"}, false, kFile},
         NameCase{"DeleteEveryName", Kind::Printer, {{'D', 0, ""}}, {}, true, "[Owner Name]\nalice=\nbob=\n"}),

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 namespace {
 struct InputCase {
@@ -36,14 +35,26 @@ INSTANTIATE_TEST_SUITE_P(
                     InputCase{kExtension, "p=1", kBadExtension}, InputCase{kExtension, "p\"", 0},
                     InputCase{kOwner, "a.b", 0}, InputCase{kOwner, "a=b", kBadName},
                     InputCase{kOwner, "say \"hi\"", kBadName}, InputCase{kOwner, "[x]", kBadName},
-                    InputCase{kOwner, "a;b", kBadName}, InputCase{kPrinter, "say \"hi\"", 0},
+                    InputCase{kOwner, "a;b", kBadName}, InputCase{kPrinter, "say\"hi\"", 0},
                     InputCase{kPrinter, "10.0.0.7", 0}, InputCase{kPrinter, "a;b", kBadName},
-                    InputCase{kPrinter, "a=b", kBadName}, InputCase{0, "a\"b", 0}, InputCase{7, "a]b", kBadName}));
+                    InputCase{kPrinter, "a=b", kBadName}, InputCase{0, "a\"b", 0}, InputCase{7, "a]b", kBadName},
+                    InputCase{kPrinter, "my printer", ResId::kBlankPrinterNameMessage},
+                    InputCase{kPrinter, "a\tb", ResId::kBlankPrinterNameMessage}, InputCase{kOwner, "Ann Lee", 0}));
 
-TEST(RegistInputKeysTest, OnlyTheDotOfAnExtensionIsIgnoredWhileTyping)
+// Typing refuses what OK would refuse.
+TEST(RegistInputKeysTest, TypingRefusesWhatOkRefuses)
 {
-    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kExtension), std::optional<char>('.'));
-    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kOwner), std::nullopt);
-    EXPECT_EQ(CRegistInput::IgnoredWhileTyping(kPrinter), std::nullopt);
+    EXPECT_EQ(CRegistInput::RefusedCharacters(kExtension), ".[];=");
+    EXPECT_EQ(CRegistInput::RefusedCharacters(kOwner), "[];=\"");
+    EXPECT_EQ(CRegistInput::RefusedCharacters(kPrinter), "[];= \t");
+    for (const int mode : {kExtension, kOwner, kPrinter})
+        for (const char refused : CRegistInput::RefusedCharacters(mode))
+            EXPECT_NE(CRegistInput::RefusalMessage(mode, std::string("a") + refused + "b"), 0u) << mode << refused;
+}
+
+TEST(RegistInputKeysTest, TrimmedOfBlanks)
+{
+    EXPECT_EQ(CRegistInput::Trimmed(" \ta b\t "), "a b");
+    EXPECT_EQ(CRegistInput::Trimmed(" \t"), "");
 }
 }

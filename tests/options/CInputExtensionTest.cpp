@@ -57,4 +57,53 @@ TEST_F(CInputExtensionTest, OwnerNameKeepsATypedDot)
     EXPECT_EQ(owner.result(), QDialog::Accepted);
     EXPECT_EQ(owner.GetText(), "a.b");
 }
+
+struct TypingCase {
+    const char* name;
+    const CRegistInput::Use* use;
+    const char* typed;
+    const char* text;
+};
+
+class CInputExtensionTypingTest : public testing::TestWithParam<TypingCase> {};
+
+// What OK would refuse never reaches the edit when typed.
+TEST_P(CInputExtensionTypingTest, TypedCharactersThatOkWouldRefuseAreIgnored)
+{
+    CInputExtension dialog(*GetParam().use, true, {});
+    dialog.show();
+    auto& edit = *dialog.findChild<QLineEdit*>("editText");
+    QTest::keyClicks(&edit, GetParam().typed);
+    EXPECT_EQ(edit.text().toStdString(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CInputExtensionTypingTest,
+    testing::Values(TypingCase{"Extension", &CRegistInput::kExtension, "p.l[t];=", "plt"},
+                    TypingCase{"Owner", &CRegistInput::kOwner, "Ann \"Lee\"=[x];", "Ann Leex"},
+                    TypingCase{"PrinterBlanks", &CRegistInput::kPrinter, "my printer\t=1", "myprinter1"}),
+    [](const testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+
+// The list's refusal keeps the dialog open with the text, named in the message.
+TEST_F(CInputExtensionTest, RefusalByTheListKeepsTheDialogOpenWithTheText)
+{
+    std::vector<std::string> stored;
+    CInputExtension dialog(CRegistInput::kExtension, true, {}, [&stored](const std::string& text) {
+        stored.push_back(text);
+        return stored.size() == 1 ? CRegistInput::Refusal{ResId::kExtensionOfFormatMessage, "HPGL"}
+                                  : CRegistInput::Refusal{};
+    });
+    dialog.show();
+    auto& edit = *dialog.findChild<QLineEdit*>("editText");
+    QTest::keyClicks(&edit, "plt");
+    dialog.findChild<QPushButton*>("buttonOk")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(edit.selectedText(), "plt");
+    ASSERT_EQ(m_messages.Messages().size(), 1u);
+    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kExtensionOfFormatMessage, "HPGL"));
+    QTest::keyClicks(&edit, "hgl");
+    dialog.findChild<QPushButton*>("buttonOk")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(stored, (std::vector<std::string>{"plt", "hgl"}));
+}
 }

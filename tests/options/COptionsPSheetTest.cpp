@@ -3,6 +3,7 @@
 #include "CExtensionConfig.h"
 #include "CInputExtension.h"
 #include "CMessageRecorder.h"
+#include "CMessageService.h"
 #include "CProgramPaths.h"
 #include "CResourceModule.h"
 #include "CScopedEnvironment.h"
@@ -10,6 +11,8 @@
 #include "ResourceIds.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -45,20 +48,25 @@ protected:
         return *Tabs().currentWidget();
     }
     // Presses the page's button and, once the input dialog is open, enters
-    // the text and confirms it.
-    static bool Enter(QWidget& page, const char* button, const QString& text)
+    // the text and confirms it; a dialog that stays open is cancelled, and
+    // the text it kept is returned. Nothing when no dialog opened.
+    static std::optional<QString> Enter(QWidget& page, const char* button, const QString& text)
     {
-        bool opened = false;
+        std::optional<QString> kept;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<CInputExtension*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            opened = true;
+            kept = QString();
             dialog->findChild<QLineEdit*>()->setText(text);
             dialog->findChild<QPushButton*>("buttonOk")->click();
+            if (dialog->isVisible()) {
+                kept = dialog->findChild<QLineEdit*>()->text();
+                dialog->reject();
+            }
         });
         page.findChild<QPushButton*>(button)->click();
-        return opened;
+        return kept;
     }
 
     CTempDir m_dir;
@@ -114,9 +122,9 @@ TEST_F(COptionsPSheetTest, CancelAfterDeletingEveryOwnerLeavesTheFile)
 // shown, is not.
 TEST_F(COptionsPSheetTest, OkWritesTheShownPages)
 {
-    ASSERT_TRUE(Enter(ShowTab(0), "buttonAdd", "hpg"));
-    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "carol"));
-    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "bob"));
+    ASSERT_EQ(Enter(ShowTab(0), "buttonAdd", "hpg"), QString());
+    ASSERT_EQ(Enter(ShowTab(1), "buttonAdd", " carol "), QString());
+    ASSERT_EQ(Enter(ShowTab(1), "buttonAdd", "bob"), "bob");
     EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kDuplicateOwnerMessage}));
     Child<QPushButton>("buttonOk").click();
     EXPECT_EQ(m_sheet.result(), QDialog::Accepted);
@@ -127,11 +135,27 @@ TEST_F(COptionsPSheetTest, OkWritesTheShownPages)
 // The file's keys ignore case, so a name in another case is the same name.
 TEST_F(COptionsPSheetTest, NamesDifferingOnlyInCaseAreDuplicates)
 {
-    ASSERT_TRUE(Enter(ShowTab(1), "buttonAdd", "Alice"));
-    ASSERT_TRUE(Enter(ShowTab(2), "buttonAdd", "P1"));
+    ASSERT_EQ(Enter(ShowTab(1), "buttonAdd", "Alice"), "Alice");
+    ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "P1"), "P1");
     EXPECT_EQ(m_messages.Ids(),
               (std::vector<unsigned>{ResId::kDuplicateOwnerMessage, ResId::kDuplicatePrinterMessage}));
     Child<QPushButton>("buttonOk").click();
     EXPECT_EQ(ReadFileBytes(m_userPath), "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\n");
+}
+
+// A duplicate extension names the format it belongs to, and the Add box keeps
+// the text; names are listed as they will be stored.
+TEST_F(COptionsPSheetTest, RefusalsKeepTheAddBoxAndNamesAreShownTrimmed)
+{
+    ASSERT_EQ(Enter(ShowTab(0), "buttonAdd", "PLT"), "PLT");
+    ASSERT_EQ(m_messages.Messages().size(), 1u);
+    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kExtensionOfFormatMessage, "HPGL"));
+    ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "my printer"), "my printer");
+    EXPECT_EQ(m_messages.Ids().back(), ResId::kBlankPrinterNameMessage);
+    ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "  p2\t"), QString());
+    QStringList shown;
+    for (int row = 0; row < ShowTab(2).findChild<QListWidget*>()->count(); ++row)
+        shown << ShowTab(2).findChild<QListWidget*>()->item(row)->text();
+    EXPECT_EQ(shown, (QStringList{"p1", "p2"}));
 }
 }
