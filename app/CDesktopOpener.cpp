@@ -1,6 +1,8 @@
 #include "CDesktopOpener.h"
 
+#include "CMessageService.h"
 #include "IUrlOpener.h"
+#include "ResourceIds.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -8,7 +10,7 @@
 namespace {
 class CDesktopServicesOpener : public IUrlOpener {
 public:
-    void OpenUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+    bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
 CDesktopServicesOpener g_desktop;
@@ -17,7 +19,8 @@ IUrlOpener* g_opener = &g_desktop;
 
 void CDesktopOpener::Open(const QUrl& url)
 {
-    g_opener->OpenUrl(url);
+    if (!g_opener->OpenUrl(url))
+        CMessageService::Show(ResId::kNoBrowserMessage, url.toDisplayString().toStdString());
 }
 
 IUrlOpener* CDesktopOpener::SetOpener(IUrlOpener* opener)

@@ -7,7 +7,8 @@ class QUrl;
 // it (the browser for web pages and HTML files) unless an opener is set.
 class CDesktopOpener {
 public:
-    // Nothing is reported when the desktop cannot open it.
+    // When nothing can open it, the user is told so, with the address to
+    // copy.
     static void Open(const QUrl& url);
     // Replaces the opener (none restores the desktop's) and returns the
     // previous one.

@@ -8,6 +8,7 @@ class CMessageRelay : public IMessageSink {
 public:
     explicit CMessageRelay(IMessageSink& target);
     void ShowMessage(unsigned id, const std::string& text) override;
+    bool Confirm(unsigned id, const std::string& text) override;
 
 private:
     IMessageSink& m_target;

@@ -5,6 +5,7 @@
 #include "CPlotSizeReader.h"
 #include "PlotFormat.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 
 #include <memory>
@@ -37,6 +38,7 @@ CPlotSizes::CPlotSizes(QObject* parent)
     , m_reader(CoreReader())
 {
     m_pool.setMaxThreadCount(kReadThreads);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CPlotSizes::OnFileChanged);
 }
 
 CPlotSizes::~CPlotSizes()
@@ -65,6 +67,7 @@ void CPlotSizes::Request(const std::string& path, const std::string& formatName)
         return;
     }
     m_sizes.emplace(key, std::nullopt);
+    m_watcher.addPath(QString::fromStdString(path));
     m_pool.start([this, key, path, formatName, reader = m_reader] {
         PlotSizeResult result = reader(path, formatName);
         QMetaObject::invokeMethod(
@@ -81,9 +84,28 @@ const PlotSizeResult* CPlotSizes::Find(const std::string& path, const std::strin
 
 // Sizes arriving together are told once, so that a thousand small files
 // repaint the list a few times, not a thousand.
+// A read of a file that changed meanwhile is dropped: the file is read again.
 void CPlotSizes::Store(const std::string& key, PlotSizeResult result)
 {
-    m_sizes[key] = std::move(result);
+    const auto asked = m_sizes.find(key);
+    if (asked == m_sizes.end())
+        return;
+    asked->second = std::move(result);
+    SignalArrival();
+}
+
+void CPlotSizes::OnFileChanged(const QString& path)
+{
+    const std::string suffix = '\n' + path.toStdString();
+    std::erase_if(m_sizes, [&suffix](const auto& entry) { return entry.first.ends_with(suffix); });
+    // A file saved by replacing it is a new file to watch.
+    if (QFileInfo::exists(path))
+        m_watcher.addPath(path);
+    SignalArrival();
+}
+
+void CPlotSizes::SignalArrival()
+{
     if (m_arrivalSignalled)
         return;
     m_arrivalSignalled = true;

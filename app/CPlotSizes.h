@@ -2,6 +2,7 @@
 
 #include "IPlotSizeSource.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QThreadPool>
 
@@ -12,7 +13,8 @@
 
 // The sizes of the print list's files, read on worker threads in the order
 // asked for; a size arrives on the owner's thread and is kept per path and
-// data format. Formats without sizes are never read.
+// data format until the file changes or goes. Formats without sizes are
+// never read.
 class CPlotSizes : public QObject {
     Q_OBJECT
 
@@ -32,16 +34,20 @@ public:
     const PlotSizeResult* Find(const std::string& path, const std::string& formatName) const;
 
 signals:
-    // One or more sizes arrived since the last time.
+    // One or more sizes arrived, or were dropped, since the last time.
     void SizesArrived();
 
 private:
     static std::string KeyOf(const std::string& path, const std::string& formatName);
     void Store(const std::string& key, PlotSizeResult result);
+    // Forgets the file's sizes, so that the next look reads it again.
+    void OnFileChanged(const QString& path);
+    void SignalArrival();
 
     Reader m_reader;
     // Nothing for a key being read.
     std::unordered_map<std::string, std::optional<PlotSizeResult>> m_sizes;
     bool m_arrivalSignalled = false;
     QThreadPool m_pool;
+    QFileSystemWatcher m_watcher;
 };

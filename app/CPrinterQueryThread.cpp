@@ -5,16 +5,16 @@
 
 #include <memory>
 
-std::optional<CPrinterQuery::Answer> CPrinterQueryThread::Ask(const std::string& printerName, const std::string& user,
-                                                              const std::string& password)
+CPrinterQuery::Outcome CPrinterQueryThread::Ask(const std::string& printerName, const std::string& user,
+                                                const std::string& password, const CCancellation& cancellation)
 {
-    std::optional<CPrinterQuery::Answer> answer;
+    CPrinterQuery::Outcome outcome;
     std::unique_ptr<QThread> thread(
-        QThread::create([&] { answer = CPrinterQuery::Ask(printerName, user, password); }));
+        QThread::create([&] { outcome = CPrinterQuery::Run(printerName, user, password, &cancellation); }));
     QEventLoop loop;
     QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
     thread->start();
     loop.exec();
     thread->wait();
-    return answer;
+    return outcome;
 }

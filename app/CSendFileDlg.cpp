@@ -18,7 +18,6 @@ CSendFileDlg::CSendFileDlg(const CSendoraApp& app, QWidget& owner)
     m_ui->setupUi(this);
     setWindowIcon(CResourceImages::Icon(ResId::kIcon));
     app.LocaliseWindow(*this);
-    EnableCancel(false);
     CWindowPlacement::CentreOver(*this, owner);
     connect(m_ui->buttonCancel, &QPushButton::clicked, this, &CSendFileDlg::OnCancel);
     m_poll.setInterval(kPollMilliseconds);
@@ -30,11 +29,6 @@ CSendFileDlg::~CSendFileDlg() = default;
 void CSendFileDlg::SetMessage(const QString& text)
 {
     m_ui->labelMessage->setText(text);
-}
-
-void CSendFileDlg::EnableCancel(bool enable)
-{
-    m_ui->buttonCancel->setEnabled(enable);
 }
 
 void CSendFileDlg::SetRange(std::uint64_t lower, std::uint64_t upper, std::uint64_t step)
@@ -86,7 +80,6 @@ void CSendFileDlg::Poll()
         return;
     if (!m_begun) {
         m_begun = true;
-        EnableCancel(true);
         SetMessage(m_caption);
         SetRange(0, snapshot.totalBytes, CFtpUpload::kBlockSize);
     }
@@ -111,11 +104,13 @@ void CSendFileDlg::ShowBytes(const CTransferProgress::Snapshot& snapshot)
     m_ui->progressSend->setFormat(text);
 }
 
-// The upload stops before its next block and ends as finished.
+// The printer dialogue ends at once; the upload stops before its next
+// block, or while it waits for the printer, and ends as finished.
 void CSendFileDlg::OnCancel()
 {
     if (m_progress)
         m_progress->RequestCancel();
     m_poll.stop();
     hide();
+    emit CancelRequested();
 }

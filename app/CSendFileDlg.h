@@ -15,7 +15,8 @@ class CSendFileDlg;
 class CSendoraApp;
 
 // The progress window of a send: a text line, the bar of the upload with
-// its percent and bytes, and Cancel, which stays disabled until the upload has begun. Modeless,
+// its percent and bytes, and Cancel, which ends the printer dialogue as
+// well as the upload. Modeless,
 // centred over its owner.
 class CSendFileDlg : public QDialog {
     Q_OBJECT
@@ -29,7 +30,6 @@ public:
     ~CSendFileDlg() override;
 
     void SetMessage(const QString& text);
-    void EnableCancel(bool enable);
     // The bar spans lower to upper and moves by step.
     void SetRange(std::uint64_t lower, std::uint64_t upper, std::uint64_t step);
     // The bar after that many steps, never past the upper bound.
@@ -44,6 +44,10 @@ public:
 
     // The close box and Escape act as Cancel, and only while it is enabled.
     void reject() override;
+
+signals:
+    // Cancel was pressed; the upload watched has been asked to stop.
+    void CancelRequested();
 
 private:
     void Poll();

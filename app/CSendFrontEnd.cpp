@@ -1,5 +1,6 @@
 #include "CSendFrontEnd.h"
 
+#include "CCancellation.h"
 #include "CMakeSendFile.h"
 #include "CPrinterQueryThread.h"
 #include "CResourceModule.h"
@@ -33,6 +34,8 @@ bool CSendFrontEnd::Close()
         m_closeRequested = true;
         if (m_buildDialog)
             m_buildDialog->Cancel();
+        if (m_dialogue)
+            m_dialogue->Cancel();
         return false;
     }
     m_closeRequested = false;
@@ -44,6 +47,7 @@ void CSendFrontEnd::RunCommand(bool (CSendFrontEnd::*start)(const CSendChoices&)
 {
     emit CommandStarted();
     m_commandRunning = true;
+    m_cancelled = false;
     const bool uploading = (this->*start)(choices);
     m_commandRunning = false;
     if (!uploading)
@@ -75,20 +79,32 @@ void CSendFrontEnd::OpenProgressWindow()
 {
     m_progressWindow = new CSendFileDlg(m_app, m_window);
     m_progressWindow->SetMessage(QString::fromStdString(CResourceModule::LoadString(ResId::kConnectingCaption)));
+    connect(m_progressWindow, &CSendFileDlg::CancelRequested, this, [this] {
+        m_cancelled = true;
+        if (m_dialogue)
+            m_dialogue->Cancel();
+    });
     m_progressWindow->show();
 }
 
-std::optional<CPrinterQuery::Answer> CSendFrontEnd::AskPrinter(const std::string& printerName,
-                                                               const std::string& user, const std::string& password)
+CPrinterQuery::Outcome CSendFrontEnd::AskPrinter(const std::string& printerName, const std::string& user,
+                                                 const std::string& password)
 {
     OpenProgressWindow();
-    return CPrinterQueryThread::Ask(printerName, user, password);
+    CCancellation cancellation;
+    m_dialogue = &cancellation;
+    if (m_closeRequested)
+        cancellation.Cancel();
+    auto outcome = CPrinterQueryThread::Ask(printerName, user, password, cancellation);
+    m_dialogue = nullptr;
+    return outcome;
 }
 
-// A close asked for during the printer dialogue ends the command there.
+// A close or a cancel asked for during the printer dialogue ends the
+// command there.
 bool CSendFrontEnd::IsStillWanted()
 {
-    return !m_closeRequested;
+    return !m_closeRequested && !m_cancelled;
 }
 
 std::unique_ptr<IProgressMonitor> CSendFrontEnd::OpenBuildMonitor()
@@ -100,7 +116,7 @@ std::unique_ptr<IProgressMonitor> CSendFrontEnd::OpenBuildMonitor()
 
 bool CSendFrontEnd::StartUpload(CSendSequence::Prepared prepared)
 {
-    if (prepared.status != CSendSequence::Prepared::Status::Ready)
+    if (prepared.status != CSendSequence::Prepared::Status::Ready || m_cancelled)
         return false;
     m_block.send = std::move(prepared);
     if (!m_progressWindow)
@@ -113,14 +129,14 @@ bool CSendFrontEnd::StartUpload(CSendSequence::Prepared prepared)
     return true;
 }
 
-void CSendFrontEnd::OnTransferDone(bool finished, const QString& errorText)
+void CSendFrontEnd::OnTransferDone(bool finished, unsigned messageId, const QString& message)
 {
     m_upload->deleteLater();
     m_upload = nullptr;
     // The report may wait in a message box, where a close must wait too.
     m_commandRunning = true;
     if (!finished)
-        CSendSequence::Report({CFtpUpload::Result::Failed, errorText.toStdString(), 0, {}});
+        CSendSequence::Report({CFtpUpload::Result::Failed, {messageId, message.toStdString()}, 0, {}});
     m_commandRunning = false;
     m_block.send = {};
     EndCommand();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+class CCancellation;
 class CMakeSendFile;
 class CSendFileDlg;
 class CSendoraApp;
@@ -55,13 +56,14 @@ private:
     bool StartList(const CSendChoices& choices);
     bool StartSetup(const CSendChoices& choices);
     void OpenProgressWindow();
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                    const std::string& password) override;
+    // Cancel in the progress window, or closing the window, ends it at once.
+    CPrinterQuery::Outcome AskPrinter(const std::string& printerName, const std::string& user,
+                                      const std::string& password) override;
     bool IsStillWanted() override;
     std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
     // Starts the upload of a prepared send; false when there is none.
     bool StartUpload(CSendSequence::Prepared prepared);
-    void OnTransferDone(bool finished, const QString& errorText);
+    void OnTransferDone(bool finished, unsigned messageId, const QString& message);
     void EndCommand();
     void CloseIfDue();
 
@@ -71,6 +73,10 @@ private:
     QPointer<CSendFileDlg> m_progressWindow;
     QPointer<CMakeSendFile> m_buildDialog;
     CUploadThread* m_upload = nullptr;
+    // The printer dialogue running, if any.
+    CCancellation* m_dialogue = nullptr;
     bool m_commandRunning = false;
+    // Cancel was pressed before the upload began.
+    bool m_cancelled = false;
     bool m_closeRequested = false;
 };

@@ -13,10 +13,8 @@
 #include "CPrintDataListCtrl.h"
 #include "CPrintDataModel.h"
 #include "CPreviewPane.h"
-#include "CPrinterAddress.h"
-#include "CPrinterModels.h"
-#include "CPrinterQuery.h"
 #include "CProgramPaths.h"
+#include "CPrinterPages.h"
 #include "CResourceImages.h"
 #include "CRegistryValues.h"
 #include "CResourceModule.h"
@@ -39,21 +37,9 @@
 #include <filesystem>
 
 namespace {
-// The web-page commands log in with these, never with the registry's account.
-constexpr const char* kWebPageUser = "Sendora";
-constexpr const char* kWebPagePassword = "KX";
-
 QString ResourceString(unsigned id)
 {
     return QString::fromStdString(CResourceModule::LoadString(id));
-}
-
-// The web server listens on its own port, not on the one given for FTP.
-std::string WebHost(const std::string& printerName)
-{
-    const auto address = CPrinterAddress::Parse(printerName);
-    const std::string host = address ? address->GetHost() : printerName;
-    return host.find(':') == std::string::npos ? host : "[" + host + "]";
 }
 }
 
@@ -62,6 +48,7 @@ CSendoraDlg::CSendoraDlg(CSendoraApp& app, QWidget* parent)
     , m_ui(std::make_unique<Ui::CSendoraDlg>())
     , m_app(app)
     , m_sender(new CSendFrontEnd(app, *this))
+    , m_pages(std::make_unique<CPrinterPages>(app, *this))
 {
     m_ui->setupUi(this);
     setWindowIcon(CResourceImages::Icon(ResId::kIcon));
@@ -329,28 +316,9 @@ void CSendoraDlg::SaveWindowState()
                                       m_ui->comboPrinterSetting->currentText().toStdString());
 }
 
-// The dialogue that tells the controller family blocks the window for its
-// fixed waits.
 void CSendoraDlg::OnPrinterPage(unsigned heronTemplate, unsigned otherTemplate)
 {
-    const std::string printerName = m_ui->comboPrinterName->currentText().toStdString();
-    if (printerName.empty()) {
-        CMessageService::Show(ResId::kNoWebPrinterMessage);
-        return;
-    }
-    std::optional<CPrinterQuery::Answer> answer;
-    {
-        CWaitCursor wait;
-        answer = CPrinterQuery::Ask(printerName, kWebPageUser, kWebPagePassword);
-    }
-    if (!answer) {
-        CMessageService::Show(ResId::kNoWebAnswerMessage);
-        return;
-    }
-    const bool heronFamily =
-        answer->controllerName == CPrinterModels::kHeron || answer->controllerName == CPrinterModels::kCorvid2nd;
-    const std::string url = CMessageService::Format(heronFamily ? heronTemplate : otherTemplate, WebHost(printerName));
-    CDesktopOpener::Open(QUrl(QString::fromStdString(url)));
+    m_pages->Open(m_ui->comboPrinterName->currentText().toStdString(), heronTemplate, otherTemplate);
 }
 
 void CSendoraDlg::OnHelp()
@@ -392,6 +360,7 @@ void CSendoraDlg::OnAbout()
 
 void CSendoraDlg::reject()
 {
+    m_pages->Cancel();
     if (!m_sender->Close())
         return;
     SaveWindowState();

@@ -14,6 +14,7 @@ class CSendoraDlg;
 class CNameChoice;
 class CPrintDataModel;
 class CSameCopies;
+class CPrinterPages;
 class CSDComboBox;
 class CSendFrontEnd;
 class CSendoraApp;
@@ -90,4 +91,5 @@ private:
     CSendoraApp& m_app;
     CSendFrontEnd* m_sender;
     CSameCopies* m_sameCopies = nullptr;
+    std::unique_ptr<CPrinterPages> m_pages;
 };

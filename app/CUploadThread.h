@@ -28,7 +28,7 @@ public:
     void CancelAndWait();
 
 signals:
-    void TransferDone(bool finished, const QString& errorText);
+    void TransferDone(bool finished, unsigned messageId, const QString& message);
 
 private:
     std::shared_ptr<CTransferProgress> m_progress;

@@ -16,5 +16,6 @@ void CUploadWorker::Run()
     const CSendSequence::Uploaded uploaded = CSendSequence::Upload(m_request, m_record, *m_progress);
     if (uploaded.result == CFtpUpload::Result::Finished)
         m_progress->Complete();
-    emit TransferDone(uploaded.result != CFtpUpload::Result::Failed, QString::fromStdString(uploaded.errorText));
+    emit TransferDone(uploaded.result != CFtpUpload::Result::Failed, uploaded.message.id,
+                      QString::fromStdString(uploaded.message.text));
 }

@@ -23,8 +23,8 @@ public:
 
 signals:
     // finished is true for a finished or cancelled upload; when it is
-    // false, errorText tells what went wrong.
-    void TransferDone(bool finished, const QString& errorText);
+    // false, the message (of that string identifier) tells what went wrong.
+    void TransferDone(bool finished, unsigned messageId, const QString& message);
 
 private:
     CFtpUpload::Request m_request;

@@ -3,9 +3,9 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-CWaitCursor::CWaitCursor()
+CWaitCursor::CWaitCursor(Qt::CursorShape shape)
 {
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    QGuiApplication::setOverrideCursor(QCursor(shape));
 }
 
 CWaitCursor::~CWaitCursor()

@@ -7,5 +7,6 @@ class QUrl;
 class IUrlOpener {
 public:
     virtual ~IUrlOpener() = default;
-    virtual void OpenUrl(const QUrl& url) = 0;
+    // False when nothing could open it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
 };

@@ -2,11 +2,10 @@
 
 #include "CConsoleMonitor.h"
 
-std::optional<CPrinterQuery::Answer> CConsoleFrontEnd::AskPrinter(const std::string& printerName,
-                                                                  const std::string& user,
-                                                                  const std::string& password)
+CPrinterQuery::Outcome CConsoleFrontEnd::AskPrinter(const std::string& printerName, const std::string& user,
+                                                    const std::string& password)
 {
-    return CPrinterQuery::Ask(printerName, user, password);
+    return CPrinterQuery::Run(printerName, user, password);
 }
 
 std::unique_ptr<IProgressMonitor> CConsoleFrontEnd::OpenBuildMonitor()

@@ -6,8 +6,8 @@
 // and the build shows a progress line that Ctrl-C cancels.
 class CConsoleFrontEnd : public ISendFrontEnd {
 public:
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                    const std::string& password) override;
+    CPrinterQuery::Outcome AskPrinter(const std::string& printerName, const std::string& user,
+                                      const std::string& password) override;
     bool IsStillWanted() override { return true; }
     std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
 };

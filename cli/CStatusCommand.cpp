@@ -31,9 +31,10 @@ int CStatusCommand::Run(const std::vector<std::string>& args)
         arguments.Fail("status takes no operand");
     if (!arguments.Ok())
         return arguments.ReportUsage(*this);
-    const auto answer = CPrinterQuery::Ask(*printer, kUserName, kPassword);
+    const auto outcome = CPrinterQuery::Run(*printer, kUserName, kPassword);
+    const auto& answer = outcome.answer;
     if (!answer) {
-        CMessageService::Show(ResId::kNoAnswerMessage);
+        CPrinterQuery::ShowFailure(outcome.failure, *printer, ResId::kNoAnswerMessage);
         return kExitFailed;
     }
     std::cout << "controller: " << answer->controllerName << '\n'

@@ -4,6 +4,7 @@
 #include "CPrintJob.h"
 #include "CPrinterAddress.h"
 #include "CRemoteName.h"
+#include "CSocket.h"
 #include "IProgressMonitor.h"
 #include "ResourceIds.h"
 
@@ -12,6 +13,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -52,6 +54,18 @@ std::string HostForUrl(const std::string& host)
 {
     return host.find(':') != std::string::npos ? "[" + host + "]" : host;
 }
+
+// "550 ..." or "452 ...": the last line of a reply that refuses.
+bool IsErrorReply(const std::string& line)
+{
+    const auto digit = [&line](std::size_t at) { return std::isdigit(static_cast<unsigned char>(line[at])) != 0; };
+    return line.size() >= 4 && (line[0] == '4' || line[0] == '5') && digit(1) && digit(2) && line[3] == ' ';
+}
+
+bool IsStorageFull(long response)
+{
+    return response == 452 || response == 552;
+}
 }
 
 CFtpUpload::CFtpUpload(Request request)
@@ -74,12 +88,6 @@ std::optional<CFtpUpload::Request> CFtpUpload::RequestFor(const CPrintJob& job, 
                    CRemoteName::Folder(job.GetPrinterNumber()), *name, localPath};
 }
 
-void CFtpUpload::SetTimeouts(long connectSeconds, long stallSeconds)
-{
-    m_connectSeconds = connectSeconds;
-    m_stallSeconds = stallSeconds;
-}
-
 std::string CFtpUpload::Url(bool withFile) const
 {
     CurlHandle curl = NewHandle();
@@ -92,12 +100,14 @@ CFtpUpload::Result CFtpUpload::Run(IProgressMonitor& monitor)
 {
     m_monitor = &monitor;
     m_errorText.clear();
-    m_lastReply.clear();
+    m_errorReply.clear();
+    m_failure = Failure::None;
     m_dataSocket = -1;
     m_storing = m_cancelled = m_complete = false;
     m_readError = 0;
     m_file = std::fopen(m_request.localPath.c_str(), "rb");
     if (!m_file) {
+        m_failure = Failure::Other;
         SetError("Cannot open " + m_request.localPath + ": " + std::strerror(errno));
         return Result::Failed;
     }
@@ -143,11 +153,11 @@ CFtpUpload::Result CFtpUpload::Perform(std::uint64_t fileSize)
     curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &CFtpUpload::CheckCancel);
     curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_connectSeconds);
-    curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_connectSeconds);
-    curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, m_connectSeconds * 1000);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_request.connectSeconds);
+    curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_request.connectSeconds);
+    curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, m_request.connectSeconds * 1000);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, m_stallSeconds);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, m_request.stallSeconds);
 
     const CURLcode code = curl_easy_perform(handle);
     long response = 0;
@@ -155,17 +165,51 @@ CFtpUpload::Result CFtpUpload::Perform(std::uint64_t fileSize)
     if (m_cancelled)
         return Result::Cancelled;
     if (m_readError != 0) {
+        m_failure = Failure::Other;
         SetError("Cannot read " + m_request.localPath + ": " + std::strerror(m_readError));
         return Result::Failed;
     }
     if (code == CURLE_OK)
         return Result::Finished;
-    std::string text = curl_easy_strerror(code);
-    const std::string reply = m_lastReply.empty() && response != 0 ? std::to_string(response) : m_lastReply;
-    if (!reply.empty())
-        text.append(1, '\n').append(reply);
-    SetError(text);
+    m_failure = Classify(code, response);
+    SetError(!m_errorReply.empty() ? m_errorReply : curl_easy_strerror(code));
     return Result::Failed;
+}
+
+// response: the code of the printer's last reply, 0 when none came.
+CFtpUpload::Failure CFtpUpload::Classify(int code, long response) const
+{
+    switch (code) {
+    case CURLE_LOGIN_DENIED:
+        return Failure::LoginRefused;
+    case CURLE_COULDNT_CONNECT:
+        return Failure::ConnectionRefused;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return CSocket::LookUp(m_request.host) == CSocket::ELookup::UnknownHost ? Failure::UnknownHost
+                                                                                 : Failure::NoAnswer;
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+        return Failure::NoAnswer;
+    case CURLE_OPERATION_TIMEDOUT:
+        // Either the data stopped moving, or a reply never came.
+        return m_storing && !m_complete ? Failure::Stalled : Failure::NoAnswer;
+    default:
+        break;
+    }
+    if (IsStorageFull(response))
+        return Failure::StorageFull;
+    if (response >= 400)
+        return Failure::Refused;
+    switch (code) {
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_UPLOAD_FAILED:
+        return Failure::HungUp;
+    default:
+        return Failure::Other;
+    }
 }
 
 bool CFtpUpload::Cancelled()
@@ -215,7 +259,8 @@ std::size_t CFtpUpload::KeepReplyLine(char* buffer, std::size_t size, std::size_
         line.pop_back();
     if (line.empty())
         return size * count;
-    upload->m_lastReply = line;
+    if (IsErrorReply(line))
+        upload->m_errorReply = line;
     // The only preliminary replies of the session are those to the STOR.
     if (line[0] == '1' && !upload->m_storing) {
         upload->m_storing = true;
@@ -256,8 +301,8 @@ bool CFtpUpload::RemoveRemoteFile() const
     curl_easy_setopt(handle, CURLOPT_PASSWORD, m_request.password.c_str());
     curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(handle, CURLOPT_POSTQUOTE, commands);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_connectSeconds);
-    curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_connectSeconds);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, m_request.connectSeconds);
+    curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_request.connectSeconds);
     const CURLcode code = curl_easy_perform(handle);
     curl_slist_free_all(commands);
     // A refused DELE: the printer has already taken the file.

@@ -15,6 +15,22 @@ class IProgressMonitor;
 class CFtpUpload {
 public:
     enum class Result { Finished, Cancelled, Failed };
+    // What a failed upload ran into, as far as the printer's replies and
+    // the network tell.
+    enum class Failure {
+        None,
+        LoginRefused,
+        ConnectionRefused,
+        UnknownHost,
+        NoAnswer,
+        // No data taken for the stall limit once the transfer had begun.
+        Stalled,
+        HungUp,
+        // An error reply to the folder or the file; StorageFull for 452 and 552.
+        Refused,
+        StorageFull,
+        Other
+    };
     // The step of progress and cancel; the window's bar moves by it too.
     static constexpr std::size_t kBlockSize = 4096;
 
@@ -26,6 +42,10 @@ public:
         std::string remoteFolder;  // "plt07p"
         std::string remoteName;    // file name on the printer, not encoded
         std::string localPath;
+        // Seconds allowed for connecting, logging in and each server reply,
+        // and for a transfer making no progress at all.
+        long connectSeconds = 15;
+        long stallSeconds = 60;
     };
 
     explicit CFtpUpload(Request request);
@@ -35,17 +55,17 @@ public:
     static std::optional<Request> RequestFor(const CPrintJob& job, const std::string& user,
                                              const std::string& password, const std::string& localPath);
 
-    // Seconds allowed for connecting, logging in and each server reply, and
-    // for a transfer making no progress at all.
-    void SetTimeouts(long connectSeconds, long stallSeconds);
-
     // Once the printer has taken the file (answered the STOR), Begin and End
     // frame the transfer whatever its outcome. A cancel resets the data
     // connection, and a transfer that ends early after that point has the
     // partial file deleted, so that nothing truncated prints.
     Result Run(IProgressMonitor& monitor);
-    // What went wrong, at most 1023 characters without a final line end.
+    // What went wrong, at most 1023 characters without a final line end:
+    // the printer's error reply when it gave one, else the network
+    // library's words. Never a reply that reads like success.
     const std::string& GetErrorText() const { return m_errorText; }
+    Failure GetFailure() const { return m_failure; }
+    long GetStallSeconds() const { return m_request.stallSeconds; }
     // Deletes the request's remote file, as a cancel does. False when the
     // printer could not be reached; a file already gone is no failure.
     bool RemoveRemoteFile() const;
@@ -57,14 +77,13 @@ private:
     static int CheckCancel(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t);
 
     Result Perform(std::uint64_t fileSize);
+    Failure Classify(int code, long response) const;
     bool Cancelled();
     std::string Url(bool withFile) const;
     void ResetDataConnection();
     void SetError(const std::string& text);
 
     Request m_request;
-    long m_connectSeconds = 15;
-    long m_stallSeconds = 60;
     IProgressMonitor* m_monitor = nullptr;
     std::FILE* m_file = nullptr;
     std::uint64_t m_fileSize = 0;
@@ -75,6 +94,9 @@ private:
     bool m_cancelled = false;
     int m_readError = 0;
     bool m_complete = false;
-    std::string m_lastReply;
+    // The last reply refusing something (4xx, 5xx); a preliminary or a
+    // positive reply says nothing about a failure.
+    std::string m_errorReply;
     std::string m_errorText;
+    Failure m_failure = Failure::None;
 };

@@ -1,11 +1,13 @@
 #include "CMVFTP.h"
 
+#include "CCancellation.h"
 #include "CExtensionConfig.h"
 #include "CMessageService.h"
 #include "CPrinterAddress.h"
 #include "CPrinterModels.h"
 #include "CStatusReply.h"
 
+#include <cerrno>
 #include <thread>
 #include <vector>
 
@@ -41,15 +43,35 @@ CMVFTP::CMVFTP(milliseconds timeout, DigitSource minimumVersionDigit)
         m_minimumVersionDigit = &CExtensionConfig::GetMinimumVersionDigit;
 }
 
+void CMVFTP::SetCancellation(const CCancellation* cancellation)
+{
+    std::lock_guard lock(m_lock);
+    m_cancellation = cancellation;
+    m_socket.SetCancellation(cancellation);
+}
+
+CPrinterQuery::Failure CMVFTP::GetFailure() const
+{
+    std::lock_guard lock(m_lock);
+    return m_failure;
+}
+
 bool CMVFTP::ConnectPrinter(const std::string& host)
 {
     std::lock_guard lock(m_lock);
+    m_failure = CPrinterQuery::Failure::NoAnswer;
     const auto address = CPrinterAddress::Parse(host);
     if (!address)
         return false;
     switch (m_socket.Connect(address->GetHost(), address->GetPort(), m_timeout)) {
     case CSocket::EConnect::CreateFailed:
         Fail(kCreateError);
+        return false;
+    case CSocket::EConnect::UnknownHost:
+        m_failure = CPrinterQuery::Failure::UnknownHost;
+        return false;
+    case CSocket::EConnect::Cancelled:
+        m_failure = CPrinterQuery::Failure::Cancelled;
         return false;
     case CSocket::EConnect::ConnectFailed:
         m_socket.Close();
@@ -71,6 +93,7 @@ bool CMVFTP::SendLine(const std::string& line)
     std::lock_guard lock(m_lock);
     m_lastReply.clear();
     if (!m_socket.SendAll(line + "\r\n", m_timeout)) {
+        NoteFailure(-1);
         Fail(kUserPassError);
         return false;
     }
@@ -87,12 +110,18 @@ bool CMVFTP::ReadReply()
         if (peeked > 0)
             break;
         if (peeked < 0) {
+            NoteFailure(peeked);
             Fail(kCreateError);
             return false;
         }
-        std::this_thread::sleep_for(kEmptyPeekWait);
-        if (++emptyPeeks == kMaxEmptyPeeks)
+        if (!Pause(kEmptyPeekWait)) {
+            m_failure = CPrinterQuery::Failure::Cancelled;
             return false;
+        }
+        if (++emptyPeeks == kMaxEmptyPeeks) {
+            m_failure = CPrinterQuery::Failure::HungUp;
+            return false;
+        }
     }
     if (!ReceiveAvailable(kReplyPiece, m_lastReply)) {
         Fail(kCreateError);
@@ -107,8 +136,10 @@ bool CMVFTP::ReceiveAvailable(std::size_t pieceSize, std::string& text)
 {
     std::vector<char> buffer(pieceSize);
     long received = m_socket.Receive(buffer.data(), buffer.size(), m_timeout);
-    if (received <= 0)
+    if (received <= 0) {
+        NoteFailure(received);
         return false;
+    }
     do {
         text.append(buffer.data(), static_cast<std::size_t>(received));
         received = m_socket.Receive(buffer.data(), buffer.size(), milliseconds(0));
@@ -120,19 +151,22 @@ bool CMVFTP::QueryStatus()
 {
     std::lock_guard lock(m_lock);
     if (!m_socket.SendAll(kStatusRequest, m_timeout)) {
+        NoteFailure(-1);
         Fail(kSocketError);
         return false;
     }
     m_statusReply.clear();
-    for (int attempt = 0; attempt < kStatusAttempts; ++attempt) {
-        std::this_thread::sleep_for(kStatusWait);
-        if (ParseStatusReply(attempt == 0 ? m_timeout : kLaterAttemptWait)) {
+    for (int attempt = 0; attempt <= kStatusAttempts; ++attempt) {
+        if (!Pause(kStatusWait)) {
+            m_failure = CPrinterQuery::Failure::Cancelled;
             m_socket.Close();
-            return true;
+            return false;
         }
+        if (attempt < kStatusAttempts && ParseStatusReply(attempt == 0 ? m_timeout : kLaterAttemptWait))
+            break;
     }
-    std::this_thread::sleep_for(kStatusWait);
     m_socket.Close();
+    m_failure = CPrinterQuery::Failure::None;
     return true;
 }
 
@@ -169,8 +203,32 @@ void CMVFTP::SetResult(const std::string& controllerName, int psPdfOption, const
     m_model = model;
 }
 
+void CMVFTP::NoteFailure(long received)
+{
+    const int error = m_socket.LastError();
+    if (error == ECANCELED)
+        m_failure = CPrinterQuery::Failure::Cancelled;
+    else if (received == 0 || error == EPIPE || error == ECONNRESET)
+        m_failure = CPrinterQuery::Failure::HungUp;
+    else
+        m_failure = CPrinterQuery::Failure::NoAnswer;
+}
+
+bool CMVFTP::Pause(std::chrono::milliseconds duration) const
+{
+    if (m_cancellation)
+        return m_cancellation->Pause(duration);
+    std::this_thread::sleep_for(duration);
+    return true;
+}
+
+// A cancel is no failure to tell the user about.
 void CMVFTP::Fail(const std::string& format)
 {
+    if (m_failure == CPrinterQuery::Failure::Cancelled) {
+        m_socket.Close();
+        return;
+    }
     m_lastReply = format;
     m_lastReply.replace(m_lastReply.find("%d"), 2, std::to_string(m_socket.LastError()));
     CMessageService::ShowText(m_lastReply);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CPrinterQuery.h"
 #include "CSocket.h"
 
 #include <chrono>
@@ -7,6 +8,8 @@
 #include <functional>
 #include <mutex>
 #include <string>
+
+class CCancellation;
 
 // The short dialogue on the printer's FTP control port that tells which
 // controller family the printer has and whether it takes PostScript and
@@ -22,6 +25,11 @@ public:
     // "Corvid2nd" software version must reach; by default the extension
     // configuration's.
     explicit CMVFTP(std::chrono::milliseconds timeout = kDefaultTimeout, DigitSource minimumVersionDigit = {});
+
+    // Every wait and pause ends at once when it is raised.
+    void SetCancellation(const CCancellation* cancellation);
+    // Why the last step that returned false failed.
+    CPrinterQuery::Failure GetFailure() const;
 
     // host is a printer name, optionally with a port (CPrinterAddress).
     bool ConnectPrinter(const std::string& host);
@@ -48,6 +56,11 @@ private:
     bool Classify(const std::string& reply);
     void SetResult(const std::string& controllerName, int psPdfOption, const std::string& model = "");
     void Fail(const std::string& format);
+    // Notes why a wait of the socket failed: a cancel, the printer's side
+    // closed (received 0), or no answer in time.
+    void NoteFailure(long received);
+    // False when cancelled meanwhile.
+    bool Pause(std::chrono::milliseconds duration) const;
 
     mutable std::recursive_mutex m_lock;
     std::string m_controllerName;
@@ -60,4 +73,6 @@ private:
     CSocket m_socket;
     std::chrono::milliseconds m_timeout;
     DigitSource m_minimumVersionDigit;
+    const CCancellation* m_cancellation = nullptr;
+    CPrinterQuery::Failure m_failure = CPrinterQuery::Failure::None;
 };

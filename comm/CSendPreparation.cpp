@@ -4,7 +4,24 @@
 #include "CPrintJob.h"
 #include "CResourceModule.h"
 #include "CSettingFile.h"
+#include "CUserFile.h"
 #include "ResourceIds.h"
+
+bool CSendPreparation::CheckFiles(const CPrintJob& job)
+{
+    for (int i = 0; i < job.GetCount(); ++i) {
+        const CPrintData& entry = *job.GetAt(i);
+        const CUserFile file(entry.GetSendPath());
+        if (!file.IsOpen()) {
+            CMessageService::ShowComposed(ResId::kUnreadableFileMessage, CMessageService::Format(
+                                                                              ResId::kUnreadableFileMessage,
+                                                                              entry.GetPath()) +
+                                                                              "\n" + file.GetReason());
+            return false;
+        }
+    }
+    return true;
+}
 
 bool CSendPreparation::CheckEntries(const CPrintJob& job, int psPdfOption)
 {

@@ -26,6 +26,9 @@ public:
     // A setup send: printer, number, owner and a setting other than the
     // printer's defaults.
     static bool PrepareSetup(CPrintJob& setupJob, const CSendChoices& choices);
+    // Every entry's file can be opened, in list order; the first that
+    // cannot is named with the system's reason.
+    static bool CheckFiles(const CPrintJob& job);
     // Copies 1 to 99 and a known format for every entry, in list order.
     static bool CheckEntries(const CPrintJob& job, int psPdfOption);
     // Resolves the setting into the job; the cannot-load message when it cannot.

@@ -2,7 +2,7 @@
 
 #include "CPrintJob.h"
 #include "CResourceModule.h"
-#include "CTransferReport.h"
+#include "CSendPreparation.h"
 #include "ResourceIds.h"
 
 #include <filesystem>
@@ -27,6 +27,16 @@ CHistoryRecord::Result HistoryResult(CFtpUpload::Result result)
     }
     return CHistoryRecord::Result::Failed;
 }
+
+std::vector<CHistoryRecord::File> FilesOf(const CPrintJob& job)
+{
+    std::vector<CHistoryRecord::File> files;
+    for (int i = 0; i < job.GetCount(); ++i) {
+        const CPrintData& entry = *job.GetAt(i);
+        files.push_back({entry.GetFileName(), SizeOf(entry.GetSendPath()), {}, entry.GetPath(), entry.GetCopies()});
+    }
+    return files;
+}
 }
 
 CHistoryRecord CSendRecorder::Describe(const CPrintJob& job, const CFtpUpload::Request& request)
@@ -38,14 +48,23 @@ CHistoryRecord CSendRecorder::Describe(const CPrintJob& job, const CFtpUpload::R
     // As the window lists it, so that the send can be put back.
     record.setting = job.GetUsesDefaultSettings() ? CResourceModule::LoadString(ResId::kPrinterDefaultsName)
                                                   : std::filesystem::path(job.GetSettingFilePath()).stem().string();
-    for (int i = 0; i < job.GetCount(); ++i) {
-        const CPrintData& entry = *job.GetAt(i);
-        record.files.push_back(
-            {entry.GetFileName(), SizeOf(entry.GetSendPath()), {}, entry.GetPath(), entry.GetCopies()});
-    }
+    record.files = FilesOf(job);
     record.jobBytes = SizeOf(request.localPath);
     record.remoteName = request.remoteFolder + '/' + request.remoteName;
     return record;
+}
+
+void CSendRecorder::RecordStop(const CPrintJob& job, const CSendChoices& choices, const std::string& message)
+{
+    CHistoryRecord record;
+    record.printer = choices.printerName;
+    record.number = choices.printerNumber;
+    record.owner = choices.ownerName;
+    record.setting = std::filesystem::path(choices.setting).stem().string();
+    record.files = FilesOf(job);
+    CSendHistory history;
+    if (history.OpenDefault())
+        history.FinishSend(history.BeginSend(record), CHistoryRecord::Result::Failed, message, 0);
 }
 
 CSendRecorder::CSendRecorder(CHistoryRecord record)
@@ -62,12 +81,11 @@ void CSendRecorder::Begin(const CHistoryRecord& record)
         m_error = "send history not recorded: " + m_history.GetError();
 }
 
-void CSendRecorder::End(CFtpUpload::Result result, const std::string& errorText)
+void CSendRecorder::End(CFtpUpload::Result result, const std::string& message)
 {
     if (m_id == 0)
         return;
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - m_start;
-    const std::string message = result == CFtpUpload::Result::Failed ? CTransferReport::FailureText(errorText) : "";
     if (!m_history.FinishSend(m_id, HistoryResult(result), message, seconds.count()))
         m_error = "send history not recorded: " + m_history.GetError();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class CPrintJob;
+struct CSendChoices;
 
 // Puts one upload in the send history: its start before the upload, its
 // end after. A history that cannot be opened or written never stops the
@@ -18,10 +19,15 @@ public:
     // The record of the job's upload by the request: printer, number,
     // owner, setting and files as the job holds them, the job file's size.
     static CHistoryRecord Describe(const CPrintJob& job, const CFtpUpload::Request& request);
+    // A send that stopped before its upload, with what the user was told:
+    // the choices as made, the job's files. Errors of the history are
+    // not told; the send has already failed.
+    static void RecordStop(const CPrintJob& job, const CSendChoices& choices, const std::string& message);
 
     // Records the start at once.
     explicit CSendRecorder(CHistoryRecord record);
-    void End(CFtpUpload::Result result, const std::string& errorText);
+    // message: what the user is told of a failure.
+    void End(CFtpUpload::Result result, const std::string& message);
     // 0 when the start was not recorded.
     std::int64_t GetId() const { return m_id; }
     // Empty while everything was recorded.

@@ -1,11 +1,11 @@
 #include "CSendSequence.h"
 
 #include "CMessageService.h"
+#include "CMessageTap.h"
 #include "CPrintJob.h"
 #include "CRegistryValues.h"
 #include "CSendFileBuilder.h"
 #include "CSendRecorder.h"
-#include "CTransferReport.h"
 #include "ISendFrontEnd.h"
 #include "IProgressMonitor.h"
 #include "ResourceIds.h"
@@ -21,11 +21,34 @@ CSendSequence::CSendSequence(ISendFrontEnd& frontEnd, Policy policy, std::string
 
 CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSendChoices& choices)
 {
-    if (job.GetCount() == 0)
+    const CMessageTap told;
+    return Recorded(PrepareList(job, choices), job, choices, told.Text());
+}
+
+CSendSequence::Prepared CSendSequence::PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices)
+{
+    const CMessageTap told;
+    return Recorded(PrepareSetup(setupJob, choices), setupJob, choices, told.Text());
+}
+
+CSendSequence::Prepared CSendSequence::Recorded(Prepared prepared, const CPrintJob& job, const CSendChoices& choices,
+                                                const std::string& told) const
+{
+    if (m_policy.recordStops && prepared.status == Prepared::Status::Stopped && !told.empty())
+        CSendRecorder::RecordStop(job, choices, told);
+    return prepared;
+}
+
+// The files are looked at before the printer is: a file gone is the same
+// stop on every try, and no printer need be reached to tell it.
+CSendSequence::Prepared CSendSequence::PrepareList(CPrintJob& job, const CSendChoices& choices)
+{
+    if (job.GetCount() == 0 || !CSendPreparation::CheckFiles(job))
         return {};
-    const auto printer = AskPrinter(choices.printerName);
+    Prepared::Status status = Prepared::Status::Stopped;
+    const auto printer = AskPrinter(choices.printerName, status);
     if (!printer)
-        return {};
+        return {status, std::nullopt, {}, {}, {}};
     if (!m_frontEnd.IsStillWanted())
         return {Prepared::Status::Cancelled, printer, {}, {}, {}};
     // The front end's own check of the name first: the send checks end by
@@ -38,27 +61,35 @@ CSendSequence::Prepared CSendSequence::PrepareListSend(CPrintJob& job, const CSe
 }
 
 // No printer dialogue where the front end knows the controller: the window
-// builds for the one of its last print-list send.
-CSendSequence::Prepared CSendSequence::PrepareSetupSend(CPrintJob& setupJob, const CSendChoices& choices)
+// builds for the one of its last print-list send. The printer's defaults
+// change for everyone who prints to it, so the user confirms first.
+CSendSequence::Prepared CSendSequence::PrepareSetup(CPrintJob& setupJob, const CSendChoices& choices)
 {
     if (!AcceptsSetting(choices.setting) || !CSendPreparation::PrepareSetup(setupJob, choices))
         return {};
+    if (!CMessageService::Confirm(ResId::kConfirmSetupMessage, choices.printerName))
+        return {Prepared::Status::Cancelled, std::nullopt, {}, {}, {}};
     if (m_policy.setupController)
         return Build(setupJob, *m_policy.setupController, ResId::kBuildFailedMessage);
-    const auto printer = AskPrinter(choices.printerName);
+    Prepared::Status status = Prepared::Status::Stopped;
+    const auto printer = AskPrinter(choices.printerName, status);
     if (!printer)
-        return {};
+        return {status, std::nullopt, {}, {}, {}};
     Prepared prepared = Build(setupJob, printer->controllerName, ResId::kBuildFailedMessage);
     prepared.printer = printer;
     return prepared;
 }
 
-std::optional<CPrinterQuery::Answer> CSendSequence::AskPrinter(const std::string& printerName)
+std::optional<CPrinterQuery::Answer> CSendSequence::AskPrinter(const std::string& printerName,
+                                                               Prepared::Status& status)
 {
-    auto printer = m_frontEnd.AskPrinter(printerName, m_user, m_password);
-    if (!printer)
-        CMessageService::Show(ResId::kNoAnswerMessage);
-    return printer;
+    const CPrinterQuery::Outcome outcome = m_frontEnd.AskPrinter(printerName, m_user, m_password);
+    if (outcome.answer)
+        return outcome.answer;
+    status = outcome.failure == CPrinterQuery::Failure::Cancelled ? Prepared::Status::Cancelled
+                                                                  : Prepared::Status::Stopped;
+    CPrinterQuery::ShowFailure(outcome.failure, printerName, ResId::kNoAnswerMessage);
+    return std::nullopt;
 }
 
 bool CSendSequence::AcceptsSetting(const std::string& setting) const
@@ -94,12 +125,15 @@ CSendSequence::Uploaded CSendSequence::Upload(const CFtpUpload::Request& request
     CSendRecorder recorder(record);
     CFtpUpload upload(request);
     const CFtpUpload::Result result = upload.Run(monitor);
-    recorder.End(result, upload.GetErrorText());
-    return {result, upload.GetErrorText(), recorder.GetId(), recorder.GetError()};
+    CTransferReport::Message message;
+    if (result == CFtpUpload::Result::Failed)
+        message = CTransferReport::Describe(upload, request.host);
+    recorder.End(result, message.text);
+    return {result, std::move(message), recorder.GetId(), recorder.GetError()};
 }
 
 void CSendSequence::Report(const Uploaded& uploaded)
 {
     if (uploaded.result == CFtpUpload::Result::Failed)
-        CTransferReport::ReportFailure(uploaded.errorText);
+        CTransferReport::Show(uploaded.message);
 }

@@ -5,6 +5,7 @@
 #include "CPrinterQuery.h"
 #include "CSendFile.h"
 #include "CSendPreparation.h"
+#include "CTransferReport.h"
 
 #include <functional>
 #include <optional>
@@ -27,6 +28,10 @@ public:
         std::function<bool(const std::string& setting)> checkSetting;
         // The controller a setup job is built for; none: ask the printer.
         std::optional<std::string> setupController;
+        // A send that stops with a message before its upload gets a failed
+        // record in the send history. A sender that tries again later
+        // keeps its own records instead.
+        bool recordStops = true;
     };
 
     struct Prepared {
@@ -43,7 +48,8 @@ public:
 
     struct Uploaded {
         CFtpUpload::Result result = CFtpUpload::Result::Failed;
-        std::string errorText;
+        // What the user is told of a failure, as the send history keeps it.
+        CTransferReport::Message message;
         // The upload's record in the send history, 0 when it has none, and
         // why the history could not be written (the send went on).
         std::int64_t historyId = 0;
@@ -62,9 +68,15 @@ public:
     static void Report(const Uploaded& uploaded);
 
 private:
+    Prepared PrepareList(CPrintJob& job, const CSendChoices& choices);
+    Prepared PrepareSetup(CPrintJob& setupJob, const CSendChoices& choices);
+    // Records a stop that told the user why.
+    Prepared Recorded(Prepared prepared, const CPrintJob& job, const CSendChoices& choices,
+                      const std::string& told) const;
     bool AcceptsSetting(const std::string& setting) const;
     Prepared Build(CPrintJob& job, const std::string& controllerName, unsigned failureMessage);
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName);
+    // The answer, or the status the send ends with.
+    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, Prepared::Status& status);
 
     ISendFrontEnd& m_frontEnd;
     Policy m_policy;

@@ -1,47 +1,55 @@
 #include "CTransferReport.h"
 
 #include "CMessageService.h"
-#include "CResourceModule.h"
 #include "ResourceIds.h"
 
-#include <sstream>
-
-void CTransferReport::ReportFailure(const std::string& errorText)
+namespace {
+unsigned MessageOf(CFtpUpload::Failure failure)
 {
-    for (const unsigned id : FailureMessages(errorText)) {
-        if (id != 0)
-            CMessageService::Show(id);
-        else
-            CMessageService::ShowText(errorText);
+    switch (failure) {
+    case CFtpUpload::Failure::LoginRefused:
+        return ResId::kLoginRefusedMessage;
+    case CFtpUpload::Failure::ConnectionRefused:
+        return ResId::kConnectionRefusedMessage;
+    case CFtpUpload::Failure::UnknownHost:
+        return ResId::kUnknownPrinterNameMessage;
+    case CFtpUpload::Failure::NoAnswer:
+        return ResId::kNoAnswerMessage;
+    case CFtpUpload::Failure::Stalled:
+        return ResId::kPrinterStalledMessage;
+    case CFtpUpload::Failure::HungUp:
+        return ResId::kPrinterHungUpMessage;
+    case CFtpUpload::Failure::Refused:
+        return ResId::kPrinterRefusedJobMessage;
+    case CFtpUpload::Failure::StorageFull:
+        return ResId::kPrinterFullMessage;
+    case CFtpUpload::Failure::None:
+    case CFtpUpload::Failure::Other:
+        break;
     }
+    return ResId::kUploadFailedMessage;
+}
 }
 
-std::vector<unsigned> CTransferReport::FailureMessages(const std::string& errorText)
+CTransferReport::Message CTransferReport::Describe(const CFtpUpload& upload, const std::string& host)
 {
-    std::vector<unsigned> ids;
-    if (ErrorTextContains(errorText, CResourceModule::LoadString(ResId::kLoginRefusedText)))
-        ids.push_back(ResId::kLoginRefusedMessage);
-    if (ErrorTextContains(errorText, CResourceModule::LoadString(ResId::kConnectionRefusedText)))
-        ids.push_back(ResId::kConnectionRefusedMessage);
-    else
-        ids.push_back(0);
-    return ids;
+    return Describe(upload.GetFailure(), upload.GetErrorText(), upload.GetStallSeconds(), host);
 }
 
-std::string CTransferReport::FailureText(const std::string& errorText)
+CTransferReport::Message CTransferReport::Describe(CFtpUpload::Failure failure, const std::string& detail,
+                                                   long stallSeconds, const std::string& host)
 {
-    std::string text;
-    for (const unsigned id : FailureMessages(errorText))
-        text += (text.empty() ? "" : "\n") + (id != 0 ? CMessageService::Format(id) : errorText);
-    return text;
+    const unsigned id = MessageOf(failure);
+    const std::string argument = failure == CFtpUpload::Failure::Stalled       ? std::to_string(stallSeconds)
+                                 : failure == CFtpUpload::Failure::UnknownHost ? host
+                                                                               : std::string();
+    std::string text = CMessageService::Format(id, argument);
+    if (!detail.empty())
+        text += "\n" + detail;
+    return {id, text};
 }
 
-bool CTransferReport::ErrorTextContains(const std::string& errorText, const std::string& search)
+void CTransferReport::Show(const Message& message)
 {
-    std::istringstream lines(errorText + "\n");
-    std::string line;
-    while (std::getline(lines, line))
-        if (line.find(search) != std::string::npos)
-            return true;
-    return false;
+    CMessageService::ShowComposed(message.id, message.text);
 }

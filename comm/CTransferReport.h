@@ -1,18 +1,22 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "CFtpUpload.h"
 
-// Tells the user how a failed upload ended: a refused log-in and a refused
-// connection get their own messages, anything else the error text itself.
+#include <string>
+
+// Tells the user how a failed upload ended: one sentence of what happened
+// and what to do, then the detail (the printer's refusal, or the network
+// library's words) on a line of its own. The send history keeps the same
+// text.
 class CTransferReport {
 public:
-    static void ReportFailure(const std::string& errorText);
-    // The messages ReportFailure shows, in order: string identifiers, 0
-    // for the error text itself.
-    static std::vector<unsigned> FailureMessages(const std::string& errorText);
-    // Their texts, one a line, as the send history keeps them.
-    static std::string FailureText(const std::string& errorText);
-    // True when one line of the error text contains the search text.
-    static bool ErrorTextContains(const std::string& errorText, const std::string& search);
+    struct Message {
+        unsigned id = 0;
+        std::string text;
+    };
+
+    static Message Describe(const CFtpUpload& upload, const std::string& host);
+    static Message Describe(CFtpUpload::Failure failure, const std::string& detail, long stallSeconds,
+                            const std::string& host);
+    static void Show(const Message& message);
 };

@@ -3,7 +3,6 @@
 #include "CPrinterQuery.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 class IProgressMonitor;
@@ -15,8 +14,8 @@ class IProgressMonitor;
 class ISendFrontEnd {
 public:
     virtual ~ISendFrontEnd() = default;
-    virtual std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                            const std::string& password) = 0;
+    virtual CPrinterQuery::Outcome AskPrinter(const std::string& printerName, const std::string& user,
+                                              const std::string& password) = 0;
     // False when the user has asked to quit during the dialogue.
     virtual bool IsStillWanted() = 0;
     virtual std::unique_ptr<IProgressMonitor> OpenBuildMonitor() = 0;

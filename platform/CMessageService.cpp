@@ -1,5 +1,6 @@
 #include "CMessageService.h"
 
+#include "CMessageTap.h"
 #include "CResourceModule.h"
 #include "IMessageSink.h"
 
@@ -14,6 +15,12 @@ public:
 CStandardErrorSink g_standardError;
 IMessageSink* g_sink = &g_standardError;
 
+void Deliver(unsigned id, const std::string& text)
+{
+    CMessageTap::Notify(text);
+    g_sink->ShowMessage(id, text);
+}
+
 // Each placeholder is filled in once, so an argument holding "%2" stays as it is.
 std::string Fill(std::string text, const std::string& placeholder, const std::string& argument)
 {
@@ -25,17 +32,27 @@ std::string Fill(std::string text, const std::string& placeholder, const std::st
 
 void CMessageService::Show(unsigned id, const std::string& argument)
 {
-    g_sink->ShowMessage(id, Format(id, argument));
+    Deliver(id, Format(id, argument));
 }
 
 void CMessageService::ShowBounds(unsigned id, int lower, int upper)
 {
-    g_sink->ShowMessage(id, FormatBounds(id, lower, upper));
+    Deliver(id, FormatBounds(id, lower, upper));
 }
 
 void CMessageService::ShowText(const std::string& text)
 {
-    g_sink->ShowMessage(0, text);
+    Deliver(0, text);
+}
+
+void CMessageService::ShowComposed(unsigned id, const std::string& text)
+{
+    Deliver(id, text);
+}
+
+bool CMessageService::Confirm(unsigned id, const std::string& argument)
+{
+    return g_sink->Confirm(id, Format(id, argument));
 }
 
 IMessageSink* CMessageService::SetSink(IMessageSink* sink)

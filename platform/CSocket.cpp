@@ -1,5 +1,7 @@
 #include "CSocket.h"
 
+#include "CCancellation.h"
+
 #include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
@@ -26,22 +28,38 @@ CSocket::~CSocket()
 CSocket::EConnect CSocket::Connect(const std::string& host, unsigned short port, std::chrono::milliseconds timeout)
 {
     Close();
+    m_lastError = 0;
     const auto deadline = Clock::now() + timeout;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* addresses = nullptr;
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &addresses) != 0) {
+    if (const int looked = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &addresses); looked != 0) {
         m_lastError = EHOSTUNREACH;
-        return EConnect::ConnectFailed;
+        return looked == EAI_NONAME ? EConnect::UnknownHost : EConnect::ConnectFailed;
     }
     bool created = false;
-    for (const addrinfo* address = addresses; address && m_handle < 0; address = address->ai_next)
+    for (const addrinfo* address = addresses; address && m_handle < 0 && m_lastError != ECANCELED;
+         address = address->ai_next)
         m_handle = ConnectOne(*address, deadline, created);
     freeaddrinfo(addresses);
     if (m_handle >= 0)
         return EConnect::Ok;
+    if (m_lastError == ECANCELED)
+        return EConnect::Cancelled;
     return created ? EConnect::ConnectFailed : EConnect::CreateFailed;
+}
+
+CSocket::ELookup CSocket::LookUp(const std::string& host)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* addresses = nullptr;
+    const int looked = getaddrinfo(host.c_str(), nullptr, &hints, &addresses);
+    if (looked == 0)
+        freeaddrinfo(addresses);
+    return looked == 0 ? ELookup::Found : looked == EAI_NONAME ? ELookup::UnknownHost : ELookup::Failed;
 }
 
 int CSocket::ConnectOne(const addrinfo& address, Clock::time_point deadline, bool& created)
@@ -60,12 +78,11 @@ int CSocket::ConnectOne(const addrinfo& address, Clock::time_point deadline, boo
     else if (connect(handle, address.ai_addr, address.ai_addrlen) != 0)
         m_lastError = errno;
     if (m_lastError == EINPROGRESS) {
-        pollfd wait{handle, POLLOUT, 0};
-        const int ready = poll(&wait, 1, Remaining(deadline));
+        const int ready = PollHandle(handle, POLLOUT, deadline);
         socklen_t length = sizeof m_lastError;
-        if (ready <= 0)
-            m_lastError = ready == 0 ? ETIMEDOUT : errno;
-        else if (getsockopt(handle, SOL_SOCKET, SO_ERROR, &m_lastError, &length) != 0)
+        if (ready == 0)
+            m_lastError = ETIMEDOUT;
+        else if (ready > 0 && getsockopt(handle, SOL_SOCKET, SO_ERROR, &m_lastError, &length) != 0)
             m_lastError = errno;
     }
     if (m_lastError != 0) {
@@ -124,14 +141,28 @@ bool CSocket::WaitFor(short events, Clock::time_point deadline)
         m_lastError = ENOTCONN;
         return false;
     }
-    pollfd wait{m_handle, events, 0};
+    const int ready = PollHandle(m_handle, events, deadline);
+    if (ready == 0)
+        m_lastError = ETIMEDOUT;
+    return ready > 0;
+}
+
+int CSocket::PollHandle(int handle, short events, Clock::time_point deadline)
+{
+    pollfd waits[2] = {{handle, events, 0}, {m_cancellation ? m_cancellation->Fd() : -1, POLLIN, 0}};
     for (;;) {
-        const int ready = poll(&wait, 1, Remaining(deadline));
-        if (ready > 0)
-            return true;
-        if (ready == 0 || errno != EINTR) {
-            m_lastError = ready == 0 ? ETIMEDOUT : errno;
-            return false;
+        if (m_cancellation && m_cancellation->IsCancelled()) {
+            m_lastError = ECANCELED;
+            return -1;
+        }
+        const int ready = poll(waits, 2, Remaining(deadline));
+        if (ready > 0 && waits[0].revents != 0)
+            return 1;
+        if (ready == 0)
+            return 0;
+        if (ready < 0 && errno != EINTR) {
+            m_lastError = errno;
+            return -1;
         }
     }
 }

@@ -10,4 +10,7 @@ public:
     // id is the string identifier of the text, 0 for a text of the system
     // (an error report of the platform or of the printer).
     virtual void ShowMessage(unsigned id, const std::string& text) = 0;
+    // A yes-or-no question; true for yes. Where nobody can answer (the
+    // command line, a service), the command itself was the confirmation.
+    virtual bool Confirm(unsigned id, const std::string& text);
 };

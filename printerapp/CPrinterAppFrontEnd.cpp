@@ -5,13 +5,12 @@ CPrinterAppFrontEnd::CPrinterAppFrontEnd(std::function<bool()> cancelled)
 {
 }
 
-std::optional<CPrinterQuery::Answer> CPrinterAppFrontEnd::AskPrinter(const std::string& printerName,
-                                                                     const std::string& user,
-                                                                     const std::string& password)
+CPrinterQuery::Outcome CPrinterAppFrontEnd::AskPrinter(const std::string& printerName, const std::string& user,
+                                                       const std::string& password)
 {
-    auto answer = CPrinterQuery::Ask(printerName, user, password);
-    m_answered = answer.has_value();
-    return answer;
+    auto outcome = CPrinterQuery::Run(printerName, user, password);
+    m_answered = outcome.answer.has_value();
+    return outcome;
 }
 
 std::unique_ptr<IProgressMonitor> CPrinterAppFrontEnd::OpenBuildMonitor()

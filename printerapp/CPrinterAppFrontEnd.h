@@ -12,8 +12,8 @@ class CPrinterAppFrontEnd : public ISendFrontEnd, public IProgressMonitor {
 public:
     explicit CPrinterAppFrontEnd(std::function<bool()> cancelled);
 
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                    const std::string& password) override;
+    CPrinterQuery::Outcome AskPrinter(const std::string& printerName, const std::string& user,
+                                      const std::string& password) override;
     bool IsStillWanted() override { return !m_cancelled(); }
     std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
     bool PrinterAnswered() const { return m_answered; }

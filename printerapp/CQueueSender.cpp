@@ -94,7 +94,8 @@ CQueueSender::Attempt CQueueSender::TrySend(const CQueueJob& job, Outcome& outco
     }
     const std::lock_guard turn(PrinterLock(uri->PrinterName()));
     CPrinterAppFrontEnd frontEnd(m_watchers.cancelled);
-    CSendSequence sequence(frontEnd, {nullptr, std::nullopt}, CProgramVersion::ReadRegionCode());
+    // The job's own record tells how it ended, after its last try.
+    CSendSequence sequence(frontEnd, {nullptr, std::nullopt, false}, CProgramVersion::ReadRegionCode());
     const CSendChoices choices{uri->PrinterName(), uri->Number(), job.owner, false, false, job.setting};
     CSendSequence::Prepared prepared = sequence.PrepareListSend(list, choices);
     if (prepared.status == CSendSequence::Prepared::Status::Ready) {

@@ -2,12 +2,12 @@
 
 #include "CStopSignal.h"
 
-std::optional<CPrinterQuery::Answer> CWatchFrontEnd::AskPrinter(const std::string& printerName,
-                                                                const std::string& user, const std::string& password)
+CPrinterQuery::Outcome CWatchFrontEnd::AskPrinter(const std::string& printerName, const std::string& user,
+                                                  const std::string& password)
 {
-    auto answer = CPrinterQuery::Ask(printerName, user, password);
-    m_answered = answer.has_value();
-    return answer;
+    auto outcome = CPrinterQuery::Run(printerName, user, password);
+    m_answered = outcome.answer.has_value();
+    return outcome;
 }
 
 bool CWatchFrontEnd::IsStillWanted()

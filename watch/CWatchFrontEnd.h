@@ -8,8 +8,8 @@
 // again later and giving up on the file.
 class CWatchFrontEnd : public ISendFrontEnd, public IProgressMonitor {
 public:
-    std::optional<CPrinterQuery::Answer> AskPrinter(const std::string& printerName, const std::string& user,
-                                                    const std::string& password) override;
+    CPrinterQuery::Outcome AskPrinter(const std::string& printerName, const std::string& user,
+                                      const std::string& password) override;
     bool IsStillWanted() override;
     std::unique_ptr<IProgressMonitor> OpenBuildMonitor() override;
     bool PrinterAnswered() const { return m_answered; }

@@ -24,7 +24,9 @@ CWatchSender::Outcome CWatchSender::Send(const std::vector<std::string>& paths,
     if (!m_recipe.fillList(job, paths))
         return {Outcome::Status::Failed, messages.Text(), {}};
     CWatchFrontEnd frontEnd;
-    CSendSequence sequence(frontEnd, {m_recipe.checkSetting, std::nullopt}, m_recipe.region);
+    // A printer that does not answer is tried again later, which would
+    // fill the history with the same stop.
+    CSendSequence sequence(frontEnd, {m_recipe.checkSetting, std::nullopt, false}, m_recipe.region);
     CSendSequence::Prepared prepared = sequence.PrepareListSend(job, m_recipe.choices);
     switch (prepared.status) {
     case CSendSequence::Prepared::Status::Cancelled:

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <limits>
@@ -34,16 +35,25 @@ protected:
     CSendFileDlg* m_dialog = nullptr;
 };
 
-// A file of two and a half blocks takes three steps to its length.
-TEST_F(SendFileDlg, WaitsWithCancelDisabledUntilThePrinterTakesTheFile)
+// Cancel is heard while the printer is still being reached: the printer
+// dialogue and an upload not yet begun end at once.
+TEST_F(SendFileDlg, CancelWhileConnectingIsHeardAtOnce)
 {
+    QSignalSpy cancelled(m_dialog, &CSendFileDlg::CancelRequested);
     Poll();
     EXPECT_EQ(Text(), "connecting");
-    EXPECT_FALSE(Cancel().isEnabled());
-    m_dialog->reject();
-    EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_FALSE(m_progress->IsCancelled());
+    ASSERT_TRUE(Cancel().isEnabled());
 
+    QTest::mouseClick(&Cancel(), Qt::LeftButton);
+
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_TRUE(m_progress->IsCancelled());
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+// A file of two and a half blocks takes three steps to its length.
+TEST_F(SendFileDlg, FollowsTheUploadOnceThePrinterTakesTheFile)
+{
     const int length = 4096 * 2 + 2048;
     m_progress->Begin(length);
     Poll();

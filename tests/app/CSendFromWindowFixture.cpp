@@ -49,6 +49,11 @@ void CSendFromWindowFixture::CSendWatch::ShowMessage(unsigned id, const std::str
     m_next->ShowMessage(id, text);
 }
 
+bool CSendFromWindowFixture::CSendWatch::Confirm(unsigned id, const std::string& text)
+{
+    return m_next->Confirm(id, text);
+}
+
 void CSendFromWindowFixture::CSendWatch::Look()
 {
     controlsSeenEnabled = controlsSeenEnabled || m_test.AnyControlEnabled();
@@ -58,7 +63,7 @@ void CSendFromWindowFixture::CSendWatch::Look()
         const bool cancel = m_test.CancelButton(*progress).isEnabled();
         connectingSeen = connectingSeen || connecting;
         cancelEnabledBeforeUpload = cancelEnabledBeforeUpload || (connecting && cancel);
-        sendingSeen = sendingSeen || cancel || text == CMessageService::Format(ResId::kSendingCaption);
+        sendingSeen = sendingSeen || text == CMessageService::Format(ResId::kSendingCaption);
     }
 }
 

@@ -37,12 +37,13 @@ protected:
 
         bool WaitForEnd();
         void ShowMessage(unsigned id, const std::string& text) override;
+        bool Confirm(unsigned id, const std::string& text) override;
 
         bool controlsSeenEnabled = false;
         bool progressAtMessage = false;
         bool connectingSeen = false;
         bool cancelEnabledBeforeUpload = false;
-        // The progress window said the upload runs: its caption, or Cancel.
+        // The progress window said the upload runs.
         bool sendingSeen = false;
 
     private:

@@ -62,13 +62,16 @@ TEST_P(SendFromWindowStalled, CancelOrCloseStopsTheUploadSilentlyAndLeavesNoFile
     Open(SimulatorOptions([](auto& o) { o.stallAfter = kStallBytes; }));
     // Zeros that take no room on the disk.
     std::filesystem::resize_file(AddEntry("big.plt", ""), kLargeFileBytes);
+    // The Size column reads the grown file again.
+    QTest::qWait(100);
     const int threads = ThreadCount();
 
     CSendWatch send(*this, "buttonSend");
-    // The upload runs, with Cancel enabled, and data has reached the
-    // printer's file (which it then stops taking).
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressWindow() && CancelButton(*ProgressWindow()).isEnabled(); },
-                                kSendTimeoutMs));
+    // The upload runs, and data has reached the printer's file (which it
+    // then stops taking).
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return ProgressWindow() && ProgressText() == CMessageService::Format(ResId::kSendingCaption); },
+        kSendTimeoutMs));
     const std::string partial = m_printer->Root() + "plt00p/big.plt.pjl";
     ASSERT_TRUE(QTest::qWaitFor([&] { return SizeOf(partial) > 0; }, kSendTimeoutMs));
     CSendFileDlg& progress = *ProgressWindow();
@@ -145,5 +148,37 @@ TEST_F(SendFromWindow, ClosingTheWindowDuringThePrinterDialogueClosesBeforeAnyBu
     EXPECT_FALSE(send.sendingSeen);
     ExpectQuietEndLeavingNothing(send);
     EXPECT_EQ(ReadUserValue("PrinterName"), m_printer->Address());
+}
+
+// A printer that takes the connection and never says a word: Cancel is
+// enabled while the window says it is connecting, and ends the dialogue at
+// once rather than after its time limit.
+TEST_F(SendFromWindow, CancelWhileConnectingEndsTheDialogueAtOnce)
+{
+    Open(SimulatorOptions([](auto& o) { o.mute = true; }));
+    AddEntry("a.plt");
+    CBuildWindowCounter builds;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        CSendFileDlg* progress = ProgressWindow();
+        if (!progress || ProgressText() != CMessageService::Format(ResId::kConnectingCaption) ||
+            !CancelButton(*progress).isEnabled())
+            return;
+        look.stop();
+        QTest::mouseClick(&CancelButton(*progress), Qt::LeftButton);
+    });
+    look.start(50);
+    const auto start = std::chrono::steady_clock::now();
+
+    CSendWatch send(*this, "buttonSend");
+    ASSERT_TRUE(send.WaitForEnd());
+
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    EXPECT_TRUE(send.cancelEnabledBeforeUpload);
+    EXPECT_EQ(builds.Shown(), 0);
+    ExpectQuietEndLeavingNothing(send);
+    CSendHistory history;
+    ASSERT_TRUE(history.Open(m_out.File("history.sqlite")));
+    EXPECT_TRUE(history.Query().empty());
 }
 }

@@ -17,6 +17,7 @@
 #include "SimulatorOptions.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -39,9 +40,15 @@ public:
     ~CUrlRecorder() override { CDesktopOpener::SetOpener(m_previous); }
     CUrlRecorder(const CUrlRecorder&) = delete;
     CUrlRecorder& operator=(const CUrlRecorder&) = delete;
-    void OpenUrl(const QUrl& url) override { opened.push_back(url.toString().toStdString()); }
+    bool OpenUrl(const QUrl& url) override
+    {
+        opened.push_back(url.toString().toStdString());
+        return browserStarts;
+    }
 
     Urls opened;
+    // False: as on a desktop without a browser.
+    bool browserStarts = true;
 
 private:
     IUrlOpener* m_previous;
@@ -118,18 +125,80 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrinterPages, testing::Combine(testing::ValuesIn
                              return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
                          });
 
+// A name the name service has never heard of is not a printer that is
+// switched off; a printer that hangs up is neither.
 TEST_F(CSendoraDlgPagesTest, NoPrinterNameOrNoAnswerOpensNoPage)
 {
     OpenWindow();
+    CPrinterSimulator hangingUp(SimulatorOptions([](auto& o) { o.hangUp = true; }));
+    ASSERT_TRUE(hangingUp.IsRunning());
     const std::pair<std::string, unsigned> cases[] = {
         {"", ResId::kNoWebPrinterMessage},
-        {"127.0.0.1:" + std::to_string(FreeLoopbackPort()), ResId::kNoWebAnswerMessage}};
+        {"127.0.0.1:" + std::to_string(FreeLoopbackPort()), ResId::kNoWebAnswerMessage},
+        {"printer.invalid", ResId::kUnknownPrinterNameMessage},
+        {hangingUp.Address(), ResId::kPrinterHungUpMessage}};
     for (const auto& [printerName, id] : cases) {
         m_messages.Clear();
         Press("buttonJobsPage", printerName);
         EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{id}) << printerName;
     }
+    EXPECT_EQ(m_messages.Messages().size(), 1u);
+    EXPECT_EQ(m_messages.Messages().back().text, CMessageService::Format(ResId::kPrinterHungUpMessage));
     EXPECT_TRUE(m_urls.opened.empty());
+    EXPECT_TRUE(Child<QPushButton>("buttonSend").isEnabled());
+}
+
+// A printer that takes the connection and never answers: the window goes
+// on painting and taking clicks, its controls off and the busy cursor on,
+// and Cancel in the progress window ends the dialogue at once.
+TEST_F(CSendoraDlgPagesTest, ASilentPrinterCanBeCancelledWithoutFreezingTheWindow)
+{
+    CPrinterSimulator mute(SimulatorOptions([](auto& o) { o.mute = true; }));
+    ASSERT_TRUE(mute.IsRunning());
+    OpenWindow();
+    bool sendEnabled = true;
+    bool busyCursor = false;
+    bool cancelEnabled = false;
+    QTimer look;
+    look.setInterval(200);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* cancel = m_window->findChild<QPushButton*>("buttonCancel");
+        if (!cancel || !cancel->isVisible())
+            return;
+        sendEnabled = Child<QPushButton>("buttonSend").isEnabled();
+        busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        cancelEnabled = cancel->isEnabled();
+        look.stop();
+        cancel->click();
+    });
+    look.start();
+    const auto start = std::chrono::steady_clock::now();
+
+    Press("buttonStatusPage", mute.Address());
+
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    EXPECT_FALSE(sendEnabled);
+    EXPECT_TRUE(busyCursor);
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_TRUE(m_messages.Messages().empty());
+    EXPECT_TRUE(m_urls.opened.empty());
+    EXPECT_TRUE(Child<QPushButton>("buttonSend").isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Without a browser the user is told so, with the address to copy.
+TEST_F(CSendoraDlgPagesTest, APageThatNoBrowserOpensIsNamedInAMessage)
+{
+    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
+    ASSERT_TRUE(printer.IsRunning());
+    OpenWindow();
+    m_urls.browserStarts = false;
+
+    Press("buttonStatusPage", printer.Address());
+
+    ASSERT_EQ(m_urls.opened.size(), 1u);
+    ASSERT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kNoBrowserMessage});
+    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kNoBrowserMessage, m_urls.opened[0]));
 }
 
 TEST_F(CSendoraDlgPagesTest, AboutItemShowsTheProgramsVersion)
@@ -198,5 +267,10 @@ TEST_F(CSendoraDlgPagesTest, HelpAndF1OpenTheManual)
 
     EXPECT_EQ(m_urls.opened, Urls(2, "file://" + manual));
     EXPECT_EQ(m_messages.Messages().size(), 1u);
+
+    m_urls.browserStarts = false;
+    Child<QPushButton>("buttonHelp").click();
+    ASSERT_EQ(m_messages.Messages().size(), 2u);
+    EXPECT_EQ(m_messages.Messages()[1].text, CMessageService::Format(ResId::kNoBrowserMessage, "file://" + manual));
 }
 }

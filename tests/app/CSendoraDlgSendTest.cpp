@@ -5,6 +5,7 @@
 #include "CPrintDataListCtrl.h"
 #include "CRegistry.h"
 #include "CRegistryValues.h"
+#include "CSDComboBox.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
 #include "SimulatorOptions.h"
@@ -44,7 +45,7 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
     EXPECT_EQ(NormalisedJob(ReadFileBytes(m_printer->Root() + remote)),
               Built({"--setting", SamplePath(), "--controller", "Heron", "--copies", "2", "--reverse", first, second}));
     EXPECT_TRUE(printList.connectingSeen);
-    EXPECT_FALSE(printList.cancelEnabledBeforeUpload);
+    EXPECT_TRUE(printList.cancelEnabledBeforeUpload);
 
     CSendWatch after(*this, "buttonSendSetup");
     ASSERT_TRUE(after.WaitForEnd());
@@ -102,8 +103,10 @@ struct CRefusalCase {
     bool printerRunning = true;
     std::string setting = {};
     std::string ftpPassword = {};
-    // The text of the last message, when it is the printer's.
+    // A part of the last message's text: the printer's reply, or the name.
     std::string printersText = {};
+    // Chosen instead of the simulator's address.
+    std::string printerName = {};
 };
 
 class SendFromWindowRefusals : public SendFromWindow, public testing::WithParamInterface<CRefusalCase> {};
@@ -124,18 +127,36 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     std::vector<std::string> cli = c.cli;
     for (const std::string& name : c.entries)
         cli.push_back(AddEntry(name));
+    const std::string printerName = c.printerName.empty() ? address : c.printerName;
+    Child<CSDComboBox>("comboPrinterName").setEditText(Q(printerName));
 
     CSendWatch send(*this, c.button);
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_EQ(m_messages.Ids(), c.ids);
+    // Every send that told why it stopped is in the history with the same
+    // words, from the window and from the command line alike.
+    std::string told;
+    for (const auto& message : m_messages.Messages())
+        told += message.text + "\n";
+    std::vector<std::string> recorded(c.ids.empty() ? 0 : 1, told);
     if (!c.cli.empty()) {
-        const auto result = FromCli(cli, address);
+        const auto result = FromCli(cli, printerName);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, MessageLines());
+        recorded.resize(c.ids.empty() ? 0 : 2, told);
     }
+    CSendHistory history;
+    ASSERT_TRUE(history.Open(m_out.File("history.sqlite")));
+    std::vector<std::string> failures;
+    for (const CHistoryRecord& record : history.Query()) {
+        EXPECT_EQ(record.result, CHistoryRecord::Result::Failed);
+        failures.push_back(record.message + "\n");
+    }
+    EXPECT_EQ(failures, recorded);
     if (!c.printersText.empty() && !m_messages.Messages().empty()) {
-        EXPECT_EQ(m_messages.Messages().back().text, c.printersText);
+        EXPECT_NE(m_messages.Messages().back().text.find(c.printersText), std::string::npos)
+            << m_messages.Messages().back().text;
     }
     EXPECT_EQ(send.progressAtMessage, c.progressAtMessage);
     EXPECT_FALSE(send.sendingSeen);
@@ -177,8 +198,18 @@ INSTANTIATE_TEST_SUITE_P(
         CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {ResId::kNoAnswerMessage}, true, {"send"}, {}, false},
         CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"}, {ResId::kNoPsPdfMessage}, true,
                      {"send"}, kPrinterWithoutPsPdf},
-        CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {ResId::kLoginRefusedMessage, 0}, true, {"send"},
-                     kPrinterRefusingSlowly, true, "", "wrong", "Login denied\n530 Authentication failed."},
+        CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {ResId::kLoginRefusedMessage}, true, {"send"},
+                     kPrinterRefusingSlowly, true, "", "wrong",
+                     "\n530 Authentication failed."},
+        CRefusalCase{"PrinterRefusesTheJob", "buttonSend", {"a.plt"}, {ResId::kPrinterRefusedJobMessage}, true,
+                     {"send"}, SimulatorOptions([](auto& o) { o.refuseStore = true; })},
+        CRefusalCase{"PrinterIsFull", "buttonSend", {"a.plt"}, {ResId::kPrinterFullMessage}, true, {"send"},
+                     SimulatorOptions([](auto& o) { o.full = true; }), true, "", "",
+                     "\n552 Storage full: no room for the job."},
+        CRefusalCase{"PrinterHangsUp", "buttonSend", {"a.plt"}, {ResId::kPrinterHungUpMessage}, true, {"send"},
+                     SimulatorOptions([](auto& o) { o.hangUp = true; })},
+        CRefusalCase{"PrinterNameNobodyKnows", "buttonSend", {"a.plt"}, {ResId::kUnknownPrinterNameMessage}, true,
+                     {"send"}, {}, true, "", "", " printer.invalid is not known on the network.", "printer.invalid"},
         CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, {ResId::kConnectionRefusedMessage}, true,
                      {"setup", "--setting", "sample", "--controller", ""}, kPrinterWithModels, false, "sample"}),
     ByCaseName());

@@ -226,8 +226,12 @@ TEST_F(SendCommand, StatusPrintsControllerAndOptionOrWhyNot)
         const auto result = Cli({"status", "--printer", printer.Address()});
         EXPECT_EQ(result.exitCode, out.empty() ? 1 : 0) << result.err;
         EXPECT_EQ(result.out, out);
-        EXPECT_EQ(result.err, out.empty() ? "qx-sendora-cli: " + CMessageService::Format(ResId::kNoAnswerMessage) + "\n" : "");
+        EXPECT_EQ(result.err, out.empty() ? "qx-sendora-cli: " + CMessageService::Format(ResId::kPrinterHungUpMessage) + "\n" : "");
     }
+    // A name nobody knows is not a printer that does not answer.
+    const auto unknown = Cli({"status", "--printer", "printer.invalid:2121"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.err, CMessageService::Format(ResId::kUnknownPrinterNameMessage, "printer.invalid") + "\n");
 }
 
 struct RefusalCase {

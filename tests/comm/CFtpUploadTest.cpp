@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <regex>
+#include <tuple>
 
 namespace {
 using namespace std::chrono_literals;
@@ -144,8 +145,9 @@ TEST_P(PrinterSlowToTakeTheFile, EndingEarlyLeavesTheEarlierJobAndNeverBegins)
     WriteFileBytes(Received("plt00p/A0.hpg.pjl"), "an earlier job");
     if (c.cancelAfter)
         m_monitor.cancelWhen = [&] { return m_printer->Output().find(c.cancelAfter) != std::string::npos; };
-    CFtpUpload upload(Request(PatternBytes(100)));
-    upload.SetTimeouts(c.replySeconds, 60);
+    auto request = Request(PatternBytes(100));
+    request.connectSeconds = c.replySeconds;
+    CFtpUpload upload(request);
 
     EXPECT_EQ(upload.Run(m_monitor), c.result);
 
@@ -172,15 +174,16 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
     noServer.port = FreeLoopbackPort();
     auto noJobFile = Request("job");
     noJobFile.localPath = m_local.File("gone.pjl");
-    const std::pair<CFtpUpload::Request, std::string> cases[] = {
-        {wrongPassword, std::string(curl_easy_strerror(CURLE_LOGIN_DENIED)) + "\n530 Authentication failed."},
-        {noServer, curl_easy_strerror(CURLE_COULDNT_CONNECT)},
-        {noJobFile, "Cannot open " + noJobFile.localPath + ": "},
-        {Request("job", "plt42p"), "\n550 "}};
-    for (const auto& [request, text] : cases) {
+    const std::tuple<CFtpUpload::Request, std::string, CFtpUpload::Failure> cases[] = {
+        {wrongPassword, "530 Authentication failed.", CFtpUpload::Failure::LoginRefused},
+        {noServer, curl_easy_strerror(CURLE_COULDNT_CONNECT), CFtpUpload::Failure::ConnectionRefused},
+        {noJobFile, "Cannot open " + noJobFile.localPath + ": ", CFtpUpload::Failure::Other},
+        {Request("job", "plt42p"), "550 ", CFtpUpload::Failure::Refused}};
+    for (const auto& [request, text, failure] : cases) {
         CFtpUpload upload(request);
         EXPECT_EQ(upload.Run(m_monitor), CFtpUpload::Result::Failed);
         EXPECT_NE(upload.GetErrorText().find(text), std::string::npos) << upload.GetErrorText();
+        EXPECT_EQ(upload.GetFailure(), failure) << upload.GetErrorText();
     }
     EXPECT_TRUE(m_monitor.totals.empty());
     EXPECT_TRUE(FilesBelow(m_printer->Root()).empty());
@@ -216,15 +219,18 @@ TEST_P(StalledPrinter, EndsSoonAndDropsThePartialJob)
     };
     // Larger than what the sockets of both sides can hold.
     const std::string bytes = PatternBytes(48 << 20);
-    CFtpUpload upload(Request(bytes));
-    upload.SetTimeouts(10, cancel ? 60 : 2);
+    auto request = Request(bytes);
+    request.connectSeconds = 10;
+    request.stallSeconds = cancel ? 60 : 2;
+    CFtpUpload upload(request);
     const auto start = Clock::now();
 
     EXPECT_EQ(upload.Run(m_monitor), cancel ? CFtpUpload::Result::Cancelled : CFtpUpload::Result::Failed);
 
     EXPECT_LT(Clock::now() - start, 20s);
     const std::string error = upload.GetErrorText();
-    EXPECT_TRUE(cancel ? error.empty() : error.starts_with(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT))) << error;
+    EXPECT_EQ(upload.GetFailure(), cancel ? CFtpUpload::Failure::None : CFtpUpload::Failure::Stalled);
+    EXPECT_TRUE(cancel ? error.empty() : error == curl_easy_strerror(CURLE_OPERATION_TIMEDOUT)) << error;
     EXPECT_LT(m_monitor.done, bytes.size());
     EXPECT_EQ(m_monitor.ends, 1);
     EXPECT_FALSE(FileExists(partial));

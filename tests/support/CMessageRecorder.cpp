@@ -17,6 +17,12 @@ void CMessageRecorder::ShowMessage(unsigned id, const std::string& text)
     m_messages.push_back({id, text});
 }
 
+bool CMessageRecorder::Confirm(unsigned id, const std::string& text)
+{
+    m_questions.push_back({id, text});
+    return answer;
+}
+
 std::vector<unsigned> CMessageRecorder::Ids() const
 {
     std::vector<unsigned> ids;

@@ -19,12 +19,18 @@ public:
     CMessageRecorder& operator=(const CMessageRecorder&) = delete;
 
     void ShowMessage(unsigned id, const std::string& text) override;
+    // Kept apart from the messages; answered with answer.
+    bool Confirm(unsigned id, const std::string& text) override;
     const std::vector<Message>& Messages() const { return m_messages; }
     // The ids in the order shown (0 for literal texts).
     std::vector<unsigned> Ids() const;
     void Clear() { m_messages.clear(); }
+    const std::vector<Message>& Questions() const { return m_questions; }
+
+    bool answer = true;
 
 private:
     std::vector<Message> m_messages;
+    std::vector<Message> m_questions;
     IMessageSink* m_previous;
 };

@@ -39,7 +39,8 @@ std::vector<std::string> CPrinterSimulator::Arguments(const Options& options) co
         arguments.insert(arguments.end(), {"--after-nul", *options.afterNul});
     const std::pair<bool, const char*> switches[] = {
         {options.psPdf, "--ps-pdf"}, {options.noConcluded, "--no-concluded"}, {options.silent, "--silent"},
-        {options.mute, "--mute"},    {options.hangUp, "--hang-up"},          {options.logCommands, "--log-commands"}};
+        {options.mute, "--mute"},    {options.hangUp, "--hang-up"},          {options.logCommands, "--log-commands"},
+        {options.refuseStore, "--refuse-store"}, {options.full, "--full"}};
     for (const auto& [on, name] : switches)
         if (on)
             arguments.push_back(name);

@@ -32,6 +32,10 @@ public:
         bool mute = false;
         // Closes every connection at once.
         bool hangUp = false;
+        // Refuses every upload: 550 to its STOR.
+        bool refuseStore = false;
+        // Has no room for an upload: 552 to its STOR.
+        bool full = false;
         // Bytes added to the greeting and to the status reply.
         int padding = 0;
         // Stops reading a job's data connection after this many bytes; 0 never.

@@ -1,0 +1,6 @@
+#include "IMessageSink.h"
+
+bool IMessageSink::Confirm(unsigned, const std::string&)
+{
+    return true;
+}
