@@ -231,7 +231,8 @@ TEST_F(SendCommand, StatusPrintsControllerAndOptionOrWhyNot)
     // A name nobody knows is not a printer that does not answer.
     const auto unknown = Cli({"status", "--printer", "printer.invalid:2121"});
     EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_EQ(unknown.err, CMessageService::Format(ResId::kUnknownPrinterNameMessage, "printer.invalid") + "\n");
+    EXPECT_EQ(unknown.err,
+              "qx-sendora-cli: " + CMessageService::Format(ResId::kUnknownPrinterNameMessage, "printer.invalid") + "\n");
 }
 
 struct RefusalCase {
