@@ -74,7 +74,7 @@ TEST_F(ExtensionConfigTest, InstallationKeepsTheUsersFormatsApart)
     EXPECT_EQ(CUserConfig::Default().GetPath(), config.File("qx-sendora/") + CUserConfig::kFileName);
 
     CFormatExtensionList list = CFormatExtensionList::Load();
-    EXPECT_EQ(list.Add("hpg"), 0u);
+    EXPECT_EQ(list.Add("hpg"), CRegistInput::Refusal{});
     ASSERT_TRUE(list.Apply());
     EXPECT_EQ(ReadFileBytes(own), "[Data Format]\r\nHPGL=plt.hpg\r\nTIFF=tif\r\n");
     EXPECT_EQ(ReadFileBytes(m_dir.File(CExtensionConfig::kFileName)), shipped);
