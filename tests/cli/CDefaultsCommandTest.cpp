@@ -70,10 +70,12 @@ TEST(CDefaultsCommandTest, SettingThatCannotBeWrittenPrintsNothingAndSaysWhy)
     const auto at = broken.find("Paper15Size=");
     ASSERT_NE(at, std::string::npos);
     broken.erase(at, broken.find('\n', at) + 1 - at);
-    const std::string cannotLoad =
-        CResourceModule::LoadString(ResId::kCannotLoadSettingMessage) + "\n" + SettingsOnOffer();
+    const std::string cannotLoad = std::string("qx-sendora-cli: ") +
+                                   CResourceModule::LoadString(ResId::kCannotLoadSettingMessage) + "\n" +
+                                   SettingsOnOffer();
     const std::pair<std::string, std::string> cases[] = {
-        {dir.Write("broken.prn", broken), CResourceModule::LoadString(ResId::kMissingSettingMessage) + "\n"},
+        {dir.Write("broken.prn", broken),
+         "qx-sendora-cli: " + CResourceModule::LoadString(ResId::kMissingSettingMessage) + "\n"},
         {dir.File("gone.prn"), cannotLoad},
         {"smaple", cannotLoad}};
     for (const auto& [setting, error] : cases) {

@@ -171,7 +171,8 @@ TEST_F(Installation, UnwritableOwnExtensionFileIsNamed)
     WriteFileBytes(m_dir.File("home/.config/qx-sendora"), "in the way of the folder");
     const auto added = Cli({"extensions", "add", "HPGL", "xyz"}, "installed");
     EXPECT_EQ(added.exitCode, 1);
-    EXPECT_EQ(added.err, CMessageService::Format(ResId::kListNotWrittenMessage,
+    EXPECT_EQ(added.err, "qx-sendora-cli: " +
+                             CMessageService::Format(ResId::kListNotWrittenMessage,
                                                  m_dir.File("home/.config/qx-sendora/QXSDExtensionFile.ini")) +
                              "\n");
     ExpectShippedUnchanged();

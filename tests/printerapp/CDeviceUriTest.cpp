@@ -53,9 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
                     IdCase{"MFG:QX-Sendora;MDL:PDFMaker;CMD:HPGL;", "qx-sendora"},
                     IdCase{"MFG:Other;MDL:X;CMD:PDF;", "none"}, IdCase{"", "none"}));
 
-TEST(DeviceId, NamesTheControllerAndTheCommands)
+// The model the status reply named, else the controller family.
+TEST(DeviceId, NamesTheModelAndTheCommands)
 {
-    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 1, "PlotraK1"}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS,PDF,PS;");
+    EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 1, "PlotraK1"}),
+              "MFG:QX-Sendora;MDL:PlotraK1;CMD:HPGL,TIFF,CALS,PDF,PS;");
     EXPECT_EQ(CPrinterIdentity::DeviceId({"Heron", 0, ""}), "MFG:QX-Sendora;MDL:Heron;CMD:HPGL,TIFF,CALS;");
 }
 }
