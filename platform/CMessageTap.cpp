@@ -1,8 +1,6 @@
 #include "CMessageTap.h"
 
-namespace {
-thread_local CMessageTap* t_innermost = nullptr;
-}
+thread_local CMessageTap* CMessageTap::t_innermost = nullptr;
 
 CMessageTap::CMessageTap()
     : m_outer(t_innermost)

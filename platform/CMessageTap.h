@@ -16,8 +16,11 @@ public:
     const std::string& Text() const { return m_text; }
     // The message service's side: every tap of the calling thread sees it.
     static void Notify(const std::string& text);
+    // Whether a tap lives on the calling thread.
+    static bool Listening() { return t_innermost != nullptr; }
 
 private:
+    static thread_local CMessageTap* t_innermost;
     CMessageTap* m_outer;
     std::string m_text;
 };

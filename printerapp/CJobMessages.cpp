@@ -1,22 +1,20 @@
 #include "CJobMessages.h"
 
 #include "CMessageService.h"
+#include "CMessageTap.h"
 #include "IMessageSink.h"
 
 #include <iostream>
 #include <mutex>
+#include <string>
 
 namespace {
-thread_local CJobMessages* t_capture = nullptr;
-
-class CThreadSink : public IMessageSink {
+class CLogSink : public IMessageSink {
 public:
     void ShowMessage(unsigned, const std::string& text) override
     {
-        if (t_capture) {
-            t_capture->Add(text);
+        if (CMessageTap::Listening())
             return;
-        }
         const std::lock_guard lock(m_mutex);
         std::cerr << text << '\n';
     }
@@ -28,22 +26,6 @@ private:
 
 void CJobMessages::Install()
 {
-    static CThreadSink sink;
+    static CLogSink sink;
     CMessageService::SetSink(&sink);
-}
-
-CJobMessages::CJobMessages()
-    : m_outer(t_capture)
-{
-    t_capture = this;
-}
-
-CJobMessages::~CJobMessages()
-{
-    t_capture = m_outer;
-}
-
-void CJobMessages::Add(const std::string& text)
-{
-    m_text += (m_text.empty() ? "" : "\n") + text;
 }

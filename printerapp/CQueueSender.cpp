@@ -3,8 +3,8 @@
 #include "CDeviceUri.h"
 #include "CDocumentFormats.h"
 #include "CFormatTable.h"
-#include "CJobMessages.h"
 #include "CMessageService.h"
+#include "CMessageTap.h"
 #include "CPrintJob.h"
 #include "CPrinterAppFrontEnd.h"
 #include "CProgramVersion.h"
@@ -81,7 +81,7 @@ CQueueSender::Outcome CQueueSender::Send(const CQueueJob& job) const
 
 CQueueSender::Attempt CQueueSender::TrySend(const CQueueJob& job, Outcome& outcome) const
 {
-    CJobMessages messages;
+    CMessageTap messages;
     const auto uri = CDeviceUri::Parse(job.deviceUri);
     // The entries are links named as the client named the documents, as
     // the job carries each entry's file name.
