@@ -1,10 +1,6 @@
-// Every capability query on well-formed and malformed values, and when the file is read:
-// once by LoadConfig for the cached lists (finisher lists by region), at every call for sizes.
-// Then the shipped capability file: installed beside the program and in the fallback folder, and
-// consistent in itself (that it offers every value of the shipped setting files is checked with
-// the settings editor's pages).
+// Every capability query on well-formed and malformed values, when the file is read, and the
+// shipped file (its setting files' values on offer are the settings editor's tests).
 #include "CPlotter.h"
-#include "CProgramPaths.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
 #include "TestConfig.h"
@@ -82,11 +78,9 @@ const PairCase kPairCases[] = {
     {"ExtraSemicolonParts", "A;1;2;3,B;4;", {"A", "B"}, {"1", "4"}},
     {"EmptyValue", "", {""}, {""}}, {"MissingKey", std::nullopt, {}, {}},
     {"NothingItemEndsList", "Top;TOP,HP-PJL_NOTHING,Rear;REAR", {"Top"}, {"TOP"}},
-    {"NothingAsLastItem", "Top;TOP,HP-PJL_NOTHING", {"Top"}, {"TOP"}},
     {"NothingOnlyAsWholeItem", "HP-PJL_NOTHING;X,Y;HP-PJL_NOTHING", {"HP-PJL_NOTHING", "Y"}, {"X", "HP-PJL_NOTHING"}},
     {"ItemsNotTrimmed", "   A;1 , B ; 2   ", {"A", " B "}, {"1 ", " 2"}},
-    {"EmptyLabelAndCode", ";X,A;", {"", "A"}, {"X", ""}},
-    {"EmptyItems", ",,", {"", "", ""}, {"", "", ""}},
+    {"EmptyLabelAndCode", ";X,A;,", {"", "A", ""}, {"X", "", ""}},
     {"DuplicatesKept", "A;1,A;1", {"A", "A"}, {"1", "1"}},
 };
 
@@ -226,17 +220,17 @@ Strings Codes(const CPlotter& plotter, void (CPlotter::*get)(Strings&, Strings&)
     return codes;
 }
 
-Strings OutputSizeCodes(const CPlotter& plotter, const std::string& group)
+constexpr auto kOut = CPlotter::SizeKind::Output;
+constexpr auto kPaper = CPlotter::SizeKind::Paper;
+
+Strings SizeCodes(const CPlotter& plotter, CPlotter::SizeKind kind, const std::string& group)
 {
     Strings labels, codes;
-    plotter.GetOutputSizeList(group, labels, codes);
+    if (kind == kOut)
+        plotter.GetOutputSizeList(group, labels, codes);
+    else
+        plotter.GetPaperSizeList(group, labels, codes);
     return codes;
-}
-
-TEST(CPlotterLoadTest, DefaultFileLiesInPrinterSettingBesideTheProgram)
-{
-    EXPECT_EQ(CPlotter().GetCapabilityFilePath(), CProgramPaths::GetProgramFolder() + "PrinterSetting/PJLConfig.txt");
-    EXPECT_EQ(CPlotter::GetDefaultCapabilityFilePath(), CPlotter().GetCapabilityFilePath());
 }
 
 // The size lists and the long-size index are read at every call, even
@@ -248,16 +242,16 @@ TEST(CPlotterLoadTest, SizesAreReadAtEveryCallTheOtherListsOnLoading)
     CPlotter plotter(dir.Write("caps.ini", "[MediaType]\nMediaType=Plain;PLAIN\n[PaperSizeName]\nStamp=A0\n"
                                            "[Finisher]\nStackBin=Bin 1;1\n"
                                            "[Scale]\nA_OutputSize=A0;A0,A1;A1\nINDEX_LONGSIZEPSTN=1\n"));
-    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1"}));
+    EXPECT_EQ(SizeCodes(plotter, kOut, "A"), Strings({"A0", "A1"}));
     EXPECT_EQ(plotter.GetLongSizeIndex(), 1);
-    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "");
+    EXPECT_EQ(plotter.GetSizeLabel(kOut, "A", "A2"), "");
     ASSERT_TRUE(plotter.LoadConfig("JP"));
 
     dir.Write("caps.ini", "[MediaType]\nMediaType=Film;FILM\n[Finisher]\nStackBin=Bin 2;2\n"
                           "[Scale]\nA_OutputSize=A0;A0,A1;A1,A2 long;A2\nINDEX_LONGSIZEPSTN=2\n");
-    EXPECT_EQ(OutputSizeCodes(plotter, "A"), Strings({"A0", "A1", "A2"}));
+    EXPECT_EQ(SizeCodes(plotter, kOut, "A"), Strings({"A0", "A1", "A2"}));
     EXPECT_EQ(plotter.GetLongSizeIndex(), 2);
-    EXPECT_EQ(plotter.GetSizeLabel(CPlotter::SizeKind::Output, "A", "A2"), "A2 long");
+    EXPECT_EQ(plotter.GetSizeLabel(kOut, "A", "A2"), "A2 long");
     EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"PLAIN"}));
     ASSERT_TRUE(plotter.LoadConfig("AP"));
     EXPECT_EQ(Codes(plotter, &CPlotter::GetMediaTypeList), Strings({"FILM"}));
@@ -273,8 +267,6 @@ struct SizeLabelCase {
     const char* label;
 };
 
-constexpr auto kOut = CPlotter::SizeKind::Output;
-constexpr auto kPaper = CPlotter::SizeKind::Paper;
 const SizeLabelCase kSizeLabelCases[] = {
     {"FirstMatchWins", kOut, "A", "X", "Big"}, {"LaterEntry", kOut, "A", "Y", "Other"},
     {"PaperKindReadsPaperSizes", kPaper, "A", "X", "Roll"}, {"OnlyInPaperSizes", kPaper, "A", "Z", "Sheet"},
@@ -353,16 +345,6 @@ bool AreDistinctChoices(const Strings& list)
     return !list.empty() && !distinct.contains("") && distinct.size() == list.size();
 }
 
-Strings SizeCodes(const CPlotter& plotter, CPlotter::SizeKind kind, const std::string& group)
-{
-    Strings labels, codes;
-    if (kind == CPlotter::SizeKind::Output)
-        plotter.GetOutputSizeList(group, labels, codes);
-    else
-        plotter.GetPaperSizeList(group, labels, codes);
-    return codes;
-}
-
 // The scale and paper grids have fifteen rows; long sizes follow the
 // standard sizes in every group. Region "JP" reads every list of the file.
 TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
@@ -381,11 +363,11 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
             groups.insert(codes.begin(), codes.end());
     }
     for (const auto& group : groups) {
-        for (const auto kind : {CPlotter::SizeKind::Output, CPlotter::SizeKind::Paper}) {
+        for (const auto kind : {kOut, kPaper}) {
             EXPECT_TRUE(AreDistinctChoices(SizeCodes(plotter, kind, group))) << group;
             EXPECT_LE(SizeCodes(plotter, kind, group).size(), 15u) << group;
         }
-        EXPECT_LT(plotter.GetLongSizeIndex(), std::ssize(SizeCodes(plotter, CPlotter::SizeKind::Output, group)));
+        EXPECT_LT(plotter.GetLongSizeIndex(), std::ssize(SizeCodes(plotter, kOut, group)));
     }
     EXPECT_EQ(groups.size(), 3u);
     EXPECT_GT(plotter.GetLongSizeIndex(), 0);
@@ -396,7 +378,5 @@ TEST(CPlotterShippedTest, OffersDistinctChoicesSizesForEveryGroupAndRanges)
     EXPECT_TRUE(AreDistinctChoices(plotter.GetPaperSizeNames()));
     EXPECT_LE(plotter.GetPaperSizeNames().size(), 15u);
     EXPECT_EQ(plotter.GetNumStampNumbering(), 12);
-    EXPECT_EQ(plotter.GetColorNames(), (Strings{"White", "Black", "Red"}));
-    EXPECT_EQ(plotter.GetStampColorNames(), (Strings{"Black", "Red", "Gray"}));
 }
 }

@@ -7,16 +7,6 @@
 #include <utility>
 
 namespace {
-TEST(CPrinterModelsTest, NamesAndFamiliesInTableOrder)
-{
-    const std::vector<std::string> names = {"PlotraK1", "MAROVIA K1E", "PlotraK2", "MAROVIA K2E", "PlotraK5", "LXK4"};
-    EXPECT_EQ(CPrinterModels::GetNames(), names);
-    const std::vector<std::string> families = {"Heron", "Heron", "Corvid2nd", "Corvid2nd", "Corvid2nd", "Corvid2nd",
-                                               "Others"};
-    for (std::size_t i = 0; i < families.size(); ++i)
-        EXPECT_EQ(CPrinterModels::GetFamily(i), families[i]) << "index " << i;
-}
-
 TEST(CPrinterModelsTest, FindsTheFirstModelOfTheTableInAReply)
 {
     const std::pair<const char*, std::optional<std::size_t>> replies[] = {

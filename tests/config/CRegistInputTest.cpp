@@ -44,9 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
 // Typing refuses what OK would refuse.
 TEST(RegistInputKeysTest, TypingRefusesWhatOkRefuses)
 {
-    EXPECT_EQ(CRegistInput::RefusedCharacters(kExtension), ".[];=");
-    EXPECT_EQ(CRegistInput::RefusedCharacters(kOwner), "[];=\"");
-    EXPECT_EQ(CRegistInput::RefusedCharacters(kPrinter), "[];= \t");
     for (const int mode : {kExtension, kOwner, kPrinter})
         for (const char refused : CRegistInput::RefusedCharacters(mode))
             EXPECT_NE(CRegistInput::RefusalMessage(mode, std::string("a") + refused + "b"), 0u) << mode << refused;

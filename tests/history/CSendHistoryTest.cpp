@@ -142,8 +142,7 @@ TEST_F(SendHistoryTest, AProcessEndingAfterTheUploadLeavesWholeRecordsTheUnfinis
     const auto unfinished = m_history.Unfinished();
     ASSERT_EQ(unfinished.size(), 1u);
     EXPECT_EQ(CHistoryJson::Object(unfinished[0]), CHistoryJson::Object(Send("started")));
-    const CHistoryRecord::File& file = unfinished[0].files[0];
-    EXPECT_EQ(file.source + " " + file.path + " " + std::to_string(file.copies), "started.src /plots/A0.hpg 2");
+    EXPECT_EQ(unfinished[0].files[0].source, "started.src");  // the one field the object leaves out
     EXPECT_EQ(ModeOf(m_path), 0600);
     EXPECT_EQ(ModeOf(m_dir.File("new")), 0700);
 }

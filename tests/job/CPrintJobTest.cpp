@@ -42,19 +42,14 @@ protected:
 
 using Names = std::vector<std::string>;
 
-// The first copies are those of the first entry.
 TEST_F(PrintJobTest, InsertKeepsTheGivenOrder)
 {
     CPrintJob job;
-    EXPECT_EQ(job.GetFirstCopies(), 1);
     EXPECT_TRUE(job.InsertAt(0, Entry("b.plt")));
     EXPECT_TRUE(job.InsertAt(0, Entry("a.plt")));
     EXPECT_TRUE(job.InsertAt(2, Entry("d.plt")));
     EXPECT_TRUE(job.InsertAt(2, Entry("c.plt")));
     EXPECT_EQ(FileNames(job), (Names{"a.plt", "b.plt", "c.plt", "d.plt"}));
-    job.GetAt(0)->SetCopies(4);
-    job.GetAt(1)->SetCopies(9);
-    EXPECT_EQ(job.GetFirstCopies(), 4);
 }
 
 TEST_F(PrintJobTest, OutOfRangeIndexesAreRefused)

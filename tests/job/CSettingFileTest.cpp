@@ -108,7 +108,6 @@ const ResolveCase kResolveCases[] = {
     {"WithoutVersionFails", "unmarked", true, true, Where::Nowhere, "", false},
     {"EmptyFileFails", "empty", true, true, Where::Nowhere, "", false},
     {"DeletedFileFails", "deleted", true, true, Where::Nowhere, "", false},
-    {"DeletedFileWithoutFallbackFails", "deleted", true, false, Where::Nowhere, "", false},
     {"NameIsNotTheFileName", "default", true, true, Where::Nowhere, "", false},
 };
 

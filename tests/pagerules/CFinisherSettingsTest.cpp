@@ -83,9 +83,7 @@ const FinisherCase kCases[] = {
      {{"Folder=FAN1"}, {"FolderRotate=ON"}, {"Folder=FOLD", Status::BadValue, {"UNFOLD", "FAN1", "CROSS1"}},
       {"StackBin=BIN1", Status::UnknownKey}}},
     // The AP and CL pages have no stack bin control; the file's bin stays, for their writers need it.
-    {"ClReadsEveryKeyAndKeepsTheStackBin", "CL", kEveryJpKey,
-     "Folder=CROSS1\nFolderRotate=ON\nFolderSize=LETTER\nFolderMargin=20\nFolderCornerFold=ON\nStacker=STACK\n"
-     "StackBin=2\nBaler=ON"},
+    {"ClReadsEveryKeyAndKeepsTheStackBin", "CL", kEveryJpKey, kEveryJpKeySaved},
     {"ApSortKeepsTheStackBin", "AP", "Stacker=SORT\nStackBin=BIN2",
      "Folder=UNFOLD\nFolderRotate=OFF\nFolderSize=A4\nFolderMargin=0\nFolderCornerFold=OFF\nStacker=SORT\n"
      "StackBin=BIN2\nBaler=OFF",

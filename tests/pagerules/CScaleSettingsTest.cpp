@@ -121,12 +121,11 @@ const ScaleCase kCases[] = {
      .file = "[PaperGroup]\nInputPaperGroup=ARCH\n[Input/Output Mode]\nOutputMode=PRESET_ISOA\n"
              "[OutputSize]\nOutput1Size=A2\n",
      .steps = {SameAsInput()}, .saved = Saved({"ARCH", "ARCH", "ISOA"}, "SYNCHRO_ARCH", kArchOutputs)},
-    {.name = "RollGroupRefillsThreeTimes", .file = "", .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
-     .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, {"R36", "R24", "R36", "R24", "R36", "R24"}),
-     .papers = "36 in,24 in,36 in,24 in,36 in,24 in"},
-    {.name = "RowsPastTheFillKeepFileValues", .file = "[PaperSize]\nPaper7Size=A0R\n",
+    // Six rows refilled; those past them keep the file's values.
+    {.name = "RollGroupRefillsThreeTimes", .file = "[PaperSize]\nPaper7Size=A0R\n",
      .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
-     .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, {"R36", "R24", "R36", "R24", "R36", "R24", "A0R"})},
+     .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, {"R36", "R24", "R36", "R24", "R36", "R24", "A0R"}),
+     .papers = "36 in,24 in,36 in,24 in,36 in,24 in"},
     {.name = "RollGroupWhileAutoFillsNothing", .file = "[PaperSize]\nPaper1Size=AUTO_ISOA\n",
      .steps = {Edit("PaperGroup/RollPaperGroup=ARCH")},
      .saved = Saved({"ISOA", "ISOA", "ARCH"}, "SYNCHRO_ISOA", {}, Times(15, "AUTO_ARCH")), .papers = "",

@@ -4,7 +4,6 @@
 #include "CPageRulesFixture.h"
 #include "CPlotter.h"
 #include "CProgramVersion.h"
-#include "CResourceModule.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
 #include "ResourceIds.h"
@@ -31,20 +30,15 @@ std::string Replaced(std::string text, const std::vector<std::pair<std::string, 
     return text;
 }
 
-// The cases are made before the resource module is loaded: "{defaults}"
-// stands for the printer defaults' name, "{version}" for the program's.
-std::string Expanded(const std::string& text)
+// The cases are made before the program's version is read: "{version}" stands for it.
+std::string Expanded(std::string text)
 {
     EXPECT_TRUE(CProgramVersion::GetProgramVersion());
     const auto version = CProgramVersion::GetProgramVersion().value_or(CProgramVersion::Numbers{});
-    std::string expanded = text;
-    for (const auto& [from, to] :
-         {std::pair<std::string, std::string>{"{defaults}", CResourceModule::LoadString(ResId::kPrinterDefaultsName)},
-          {"{version}", std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-                            std::to_string(version.build)}})
-        if (const auto at = expanded.find(from); at != std::string::npos)
-            expanded.replace(at, from.size(), to);
-    return expanded;
+    if (const auto at = text.find("{version}"); at != std::string::npos)
+        text.replace(at, 9, std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+                                std::to_string(version.build));
+    return text;
 }
 
 struct FlagCase {
@@ -122,7 +116,7 @@ protected:
             ExpectEdits(editor.GetPage(step.tab), {{step.text}});
             break;
         case Step::Kind::Save:
-            m_saved = m_dir.File(Expanded(step.text));
+            m_saved = m_dir.File(step.text);
             return editor.SaveAs(m_saved);
         case Step::Kind::Change: {
             CProfile file;
@@ -157,7 +151,7 @@ TEST_P(CSettingsEditorSaveTest, WritesTheWholeFile)
         EXPECT_EQ(ReadFileBytes(m_saved), Expanded(c.expected));
     } else {
         EXPECT_EQ(editor.GetCurrentPath(), current);
-        EXPECT_FALSE(FileExists(m_dir.File(Expanded(c.expected))));
+        EXPECT_FALSE(FileExists(m_dir.File(c.expected)));
     }
 }
 
@@ -188,17 +182,10 @@ const SaveCase kSaveCases[] = {
      "second"},
     {"DefaultOrgIsRefused", kFull, {Show(Tab::Pen), Save("default.org")}, Result::Reserved, "default.org",
      "current", {ResId::kReservedNameMessage}},
-    {"DefaultsTitleIsRefused", kFull, {Save("{defaults}.prn")}, Result::Reserved, "{defaults}.prn",
-     "current", {ResId::kReservedNameMessage}},
     {"UnwritableFileIsReported", kFull, {Save("none/new.prn")}, Result::WriteFailed, "none"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Saves, CSettingsEditorSaveTest, testing::ValuesIn(kSaveCases), ByCaseName());
-
-TEST(CSettingsEditorTest, TabsInTabOrder)
-{
-    EXPECT_EQ(CSettingsEditor::Tabs(), (std::vector<Tab>{Tab::Scale, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::General}));
-}
 
 // The save's target: a reserved name is refused before an existing file is
 // mentioned, so the window asks about replacing only a file it may write.

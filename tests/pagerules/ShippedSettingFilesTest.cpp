@@ -43,7 +43,7 @@ TEST_P(ShippedSettingFilesTest, EveryPageTakesEveryValueInEveryRegion)
         CPlotter plotter(kFolder + "PJLConfig.txt");
         plotter.LoadConfig(region);
         CSettingsEditor editor(plotter, region, "shipped", path);
-        for (const Tab tab : {Tab::Scale, Tab::Pen, Tab::Color, Tab::Finisher, Tab::Stamp, Tab::General}) {
+        for (const Tab tab : CSettingsEditor::Tabs()) {
             CSettingsPage& page = editor.GetPage(tab);
             page.Load(file);
             for (const SettingKey& key : page.OwnedKeys()) {
