@@ -201,8 +201,6 @@ const std::vector<RowCase> kGeneralRows = WithController("Others", {
 
     {"StackToBinTwo", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "2"}}, "STACKER", 2,
      {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN2"), Pjl("STACKBIN", "BIN3")}},
-    {"StackToBinOne", "AP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "1"}}, "STACKER", 2,
-     {Pjl("STACKER", "STACK"), Pjl("STACKER", "BIN1"), Pjl("STACKBIN", "BIN2")}},
     {"SortToBinTwoHasNoSecondStackerLine", "CL", {{"Finisher", "StackBin", "2"}}, "STACKER", 2,
      {Pjl("STACKER", "SORT"), Pjl("STACKBIN", "BIN3")}},
     {"StackToTopTray", "JP", {{"Finisher", "Stacker", "STACK"}, {"Finisher", "StackBin", "TOPTRAY"}}, "STACKER", 2,
@@ -274,14 +272,14 @@ std::vector<RowCase> UnchangedRows()
     return rows;
 }
 
-// Fold program names of the finish writer, with the cross-fold line.
+// Fold program names of the finish writer, with the cross-fold line: each program
+// of its table once, and names it passes on as they are.
 std::vector<RowCase> FoldProgramRows()
 {
     const std::tuple<const char*, const char*, const char*> programs[] = {
-        {"UNFOLD", "BYPASS", "CROSSFOLDOFF"}, {"FAN1", "FAN", "CROSSFOLDON"},     {"FAN2", "FAN", "CROSSFOLDOFF"},
-        {"CROSS1", "CROSS", "CROSSFOLDON"},   {"CROSS2", "CROSS", "CROSSFOLDOFF"}, {"OTHER1", "SD1", "CROSSFOLDON"},
-        {"OTHER2", "SD1", "CROSSFOLDOFF"},    {"OTHER", "SD1", "CROSSFOLDOFF"},    {"170mm2", "170mm", "CROSSFOLDOFF"},
-        {"FOLD", "FOLD", "CROSSFOLDOFF"},     {"cross1", "cross1", "CROSSFOLDOFF"},
+        {"UNFOLD", "BYPASS", "CROSSFOLDOFF"}, {"FAN1", "FAN", "CROSSFOLDON"},     {"CROSS2", "CROSS", "CROSSFOLDOFF"},
+        {"OTHER1", "SD1", "CROSSFOLDON"},     {"170mm2", "170mm", "CROSSFOLDOFF"}, {"FOLD", "FOLD", "CROSSFOLDOFF"},
+        {"cross1", "cross1", "CROSSFOLDOFF"},
     };
     std::vector<RowCase> rows;
     for (const auto& [folder, program, crossFold] : programs)
