@@ -4,7 +4,6 @@
 #include "CProgramPaths.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
-#include "CUserConfig.h"
 #include "TestConfig.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +70,6 @@ TEST_F(ExtensionConfigTest, InstallationKeepsTheUsersFormatsApart)
     WriteFile(shipped);
     const std::string own = config.File("qx-sendora/") + CExtensionConfig::kFileName;
     EXPECT_EQ(CExtensionConfig::GetWritePath(), own);
-    EXPECT_EQ(CUserConfig::Default().GetPath(), config.File("qx-sendora/") + CUserConfig::kFileName);
 
     CFormatExtensionList list = CFormatExtensionList::Load();
     EXPECT_EQ(list.Add("hpg"), CRegistInput::Refusal{});
