@@ -25,8 +25,6 @@ protected:
 
 TEST_F(CHPPJLGeneralPageTest, ShowsTheRules)
 {
-    EXPECT_EQ(m_page.windowTitle().toStdString(), Text(ResId::kGeneralPageTitle));
-    EXPECT_EQ(Find<QCheckBox>("checkLabel").text().toStdString(), Text(ResId::kLabelCheck));
     EXPECT_TRUE(Find<QCheckBox>("checkManualFeed").isChecked() && Find<QCheckBox>("checkErrorLabel").isChecked());
     EXPECT_FALSE(Find<QCheckBox>("checkLabel").isChecked());
     EXPECT_TRUE(Find<QRadioButton>("radioLowerRight").isChecked());

@@ -43,14 +43,15 @@ protected:
 };
 
 // What the pages pass on reaches the saved file as the settings loop test
-// shows; the file saved becomes the one edited.
-TEST_F(CHPPJLPSheetTest, SavedFileBecomesTheCurrentOne)
+// shows; the file saved becomes the one edited, and a name of another ending
+// gets ".prn", so the setting list shows it.
+TEST_F(CHPPJLPSheetTest, SavedFileGetsThePrnEndingAndBecomesTheCurrentOne)
 {
-    SaveAs("new.prn");
-    EXPECT_TRUE(FileExists(m_dir.File("new.prn")));
-    EXPECT_EQ(m_sheet.GetSettingName(), "new");
-    EXPECT_EQ(m_sheet.GetCurrentPath(), m_dir.File("new.prn"));
+    SaveAs("my setting.v2");
     EXPECT_EQ(CFileDialogs::LastSaveProposal(), Target("current.prn"));
+    EXPECT_EQ(m_sheet.GetCurrentPath(), m_dir.File("my setting.v2.prn"));
+    EXPECT_EQ(m_sheet.GetSettingName(), "my setting.v2");
+    EXPECT_EQ(FilesBelow(m_dir.Path()), (std::set<std::string>{"current.prn", "my setting.v2.prn"}));
 }
 
 TEST_F(CHPPJLPSheetTest, EnterNeitherSavesNorCloses)
@@ -64,30 +65,9 @@ TEST_F(CHPPJLPSheetTest, EnterNeitherSavesNorCloses)
     EXPECT_FALSE(QFile::exists(Target("entered.prn")));
 }
 
-// The editor refuses the name in any case and says why; the sheet adds
-// nothing.
-TEST_F(CHPPJLPSheetTest, ReservedNameIsRefusedWithTheEditorsMessageAlone)
-{
-    for (const char* name : {"default.org", "DEFAULT.ORG", "Default.org.prn"}) {
-        m_messages.Clear();
-        SaveAs(name);
-        EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kReservedNameMessage})) << name;
-    }
-    EXPECT_EQ(FilesBelow(m_dir.Path()), std::set<std::string>{"current.prn"});
-}
-
-// A name of another ending gets ".prn", so the setting list shows it.
-TEST_F(CHPPJLPSheetTest, SaveAsAddsThePrnEnding)
-{
-    SaveAs("my setting.v2");
-    EXPECT_EQ(m_sheet.GetCurrentPath(), m_dir.File("my setting.v2.prn"));
-    EXPECT_EQ(m_sheet.GetSettingName(), "my setting.v2");
-    EXPECT_EQ(FilesBelow(m_dir.Path()), (std::set<std::string>{"current.prn", "my setting.v2.prn"}));
-}
-
-// The reserved name is refused before an existing file is mentioned; an
-// existing file is replaced only when the user says so, and is asked about
-// once.
+// The reserved name (in any case: CSettingsEditorTest) is refused with the
+// editor's message alone, before an existing file is mentioned; an existing
+// file is replaced only when the user says so, and is asked about once.
 TEST_F(CHPPJLPSheetTest, ReplacingIsAskedOnceAndOnlyForANameThatMayBeWritten)
 {
     m_dir.Write("DEFAULT.ORG.prn", "kept");
@@ -96,6 +76,7 @@ TEST_F(CHPPJLPSheetTest, ReplacingIsAskedOnceAndOnlyForANameThatMayBeWritten)
     SaveAs("DEFAULT.ORG");
     EXPECT_TRUE(CQuestions::Asked().empty());
     EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kReservedNameMessage});
+    EXPECT_EQ(FilesBelow(m_dir.Path()), (std::set<std::string>{"DEFAULT.ORG.prn", "current.prn", "mine.prn"}));
 
     CQuestions::SetNextAnswer(false);
     SaveAs("mine");

@@ -35,7 +35,6 @@ protected:
 
 TEST_F(CHPPJLStampPageTest, ShowsTheRules)
 {
-    EXPECT_EQ(m_page.windowTitle().toStdString(), Text(ResId::kStampPageTitle));
     EXPECT_TRUE(Find<QCheckBox>("checkStamp").isChecked() && Find<CEditWithSpin>("editNumber").Text() == "5");
     auto& colors = Find<CSDComboBoxEx>("comboColor");
     EXPECT_EQ(colors.currentText().toStdString(), m_plotter.GetStampColorNames()[2]);
@@ -44,7 +43,6 @@ TEST_F(CHPPJLStampPageTest, ShowsTheRules)
     EXPECT_EQ(Find<QComboBox>("comboNumbering").currentText().toStdString(), Text(ResId::kNumberingUserName));
     auto& text = Find<CLimitEdit>("editNumbering");
     EXPECT_TRUE(text.isEnabled() && text.text() == "AB" && text.maxLength() == 6);
-    EXPECT_EQ(Grid().Text(0, 3).toStdString(), Text(ResId::kStampRotationHeader));
     EXPECT_EQ(Grid().Text(2, 0) + Grid().Text(3, 0), "A1");
     EXPECT_EQ(Row(1), "10,20,90");
 }
