@@ -2,7 +2,6 @@
 
 #include "CMessageRecorder.h"
 #include "CMessageService.h"
-#include "CResourceModule.h"
 #include "ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -22,20 +21,11 @@ protected:
     CInputExtension m_dialog{CRegistInput::kExtension, true, {}};
 };
 
-TEST_F(CInputExtensionTest, TitleNamesTheAction)
-{
-    const std::string adding = CResourceModule::LoadString(ResId::kAddingWord);
-    EXPECT_EQ(m_dialog.windowTitle().toStdString(), CMessageService::Format(ResId::kExtensionInputTitle, adding));
-}
-
-// The typed dot never reaches the edit; a pasted one does, and OK refuses
-// it, staying open with the whole text selected for correction.
-TEST_F(CInputExtensionTest, TypedDotIgnoredPastedDotRefusedOnOk)
+// A pasted dot reaches the edit, and OK refuses it, staying open with the
+// whole text selected for correction.
+TEST_F(CInputExtensionTest, PastedDotRefusedOnOk)
 {
     m_dialog.show();
-    QTest::keyClicks(&Edit(), "p.lt");
-    EXPECT_EQ(Edit().text(), "plt");
-    Edit().clear();
     QApplication::clipboard()->setText("p.lt");
     Edit().paste();
     ASSERT_EQ(Edit().text(), "p.lt");
@@ -43,19 +33,6 @@ TEST_F(CInputExtensionTest, TypedDotIgnoredPastedDotRefusedOnOk)
     EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kBadExtensionMessage}));
     EXPECT_TRUE(m_dialog.isVisible());
     EXPECT_EQ(Edit().selectedText(), "p.lt");
-}
-
-TEST_F(CInputExtensionTest, OwnerNameKeepsATypedDot)
-{
-    CInputExtension owner(CRegistInput::kOwner, false, "ann");
-    owner.show();
-    auto& edit = *owner.findChild<QLineEdit*>("editText");
-    EXPECT_EQ(edit.selectedText(), "ann");
-    QTest::keyClicks(&edit, "a.b");
-    owner.findChild<QPushButton*>("buttonOk")->click();
-    EXPECT_TRUE(m_messages.Ids().empty());
-    EXPECT_EQ(owner.result(), QDialog::Accepted);
-    EXPECT_EQ(owner.GetText(), "a.b");
 }
 
 struct TypingCase {
@@ -67,7 +44,8 @@ struct TypingCase {
 
 class CInputExtensionTypingTest : public testing::TestWithParam<TypingCase> {};
 
-// What OK would refuse never reaches the edit when typed.
+// What OK would refuse never reaches the edit when typed; an owner name
+// keeps its dot.
 TEST_P(CInputExtensionTypingTest, TypedCharactersThatOkWouldRefuseAreIgnored)
 {
     CInputExtension dialog(*GetParam().use, true, {});
@@ -80,21 +58,23 @@ TEST_P(CInputExtensionTypingTest, TypedCharactersThatOkWouldRefuseAreIgnored)
 INSTANTIATE_TEST_SUITE_P(
     Modes, CInputExtensionTypingTest,
     testing::Values(TypingCase{"Extension", &CRegistInput::kExtension, "p.l[t];=", "plt"},
-                    TypingCase{"Owner", &CRegistInput::kOwner, "Ann \"Lee\"=[x];", "Ann Leex"},
+                    TypingCase{"Owner", &CRegistInput::kOwner, "Ann. \"Lee\"=[x];", "Ann. Leex"},
                     TypingCase{"PrinterBlanks", &CRegistInput::kPrinter, "my printer\t=1", "myprinter1"}),
     [](const testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
 
-// The list's refusal keeps the dialog open with the text, named in the message.
+// The text given opens selected; the list's refusal keeps the dialog open
+// with the text, named in the message.
 TEST_F(CInputExtensionTest, RefusalByTheListKeepsTheDialogOpenWithTheText)
 {
     std::vector<std::string> stored;
-    CInputExtension dialog(CRegistInput::kExtension, true, {}, [&stored](const std::string& text) {
+    CInputExtension dialog(CRegistInput::kExtension, true, "hpg", [&stored](const std::string& text) {
         stored.push_back(text);
         return stored.size() == 1 ? CRegistInput::Refusal{ResId::kExtensionOfFormatMessage, "HPGL"}
                                   : CRegistInput::Refusal{};
     });
     dialog.show();
     auto& edit = *dialog.findChild<QLineEdit*>("editText");
+    EXPECT_EQ(edit.selectedText(), "hpg");
     QTest::keyClicks(&edit, "plt");
     dialog.findChild<QPushButton*>("buttonOk")->click();
     EXPECT_TRUE(dialog.isVisible());

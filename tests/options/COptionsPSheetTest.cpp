@@ -3,9 +3,7 @@
 #include "CExtensionConfig.h"
 #include "CInputExtension.h"
 #include "CMessageRecorder.h"
-#include "CMessageService.h"
 #include "CProgramPaths.h"
-#include "CResourceModule.h"
 #include "CScopedEnvironment.h"
 #include "CTempDir.h"
 #include "ResourceIds.h"
@@ -77,22 +75,6 @@ protected:
     COptionsPSheet m_sheet{nullptr, CUserConfig(m_userPath)};
 };
 
-TEST_F(COptionsPSheetTest, ThreeTabsInOrderAndNoHelp)
-{
-    QStringList titles;
-    for (int i = 0; i < Tabs().count(); ++i)
-        titles << Tabs().tabText(i);
-    QStringList expected;
-    for (const unsigned id : {ResId::kFormatsPageTitle, ResId::kOwnersPageTitle, ResId::kPrintersPageTitle})
-        expected << QString::fromStdString(CResourceModule::LoadString(id));
-    EXPECT_EQ(titles, expected);
-    QStringList buttons;
-    for (const QPushButton* button : m_sheet.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-        buttons << button->objectName();
-    EXPECT_EQ(buttons, (QStringList{"buttonOk", "buttonCancel", "buttonApply"}));
-    EXPECT_FALSE(m_sheet.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-}
-
 // Neither on a selected entry nor on a focused button does Enter act.
 TEST_F(COptionsPSheetTest, EnterClosesNothingAndPressesNothing)
 {
@@ -132,26 +114,17 @@ TEST_F(COptionsPSheetTest, OkWritesTheShownPages)
     EXPECT_EQ(ReadFileBytes(m_extensionPath), "[Data Format]\nHPGL=plt.hpg\n");
 }
 
-// The file's keys ignore case, so a name in another case is the same name.
-TEST_F(COptionsPSheetTest, NamesDifferingOnlyInCaseAreDuplicates)
-{
-    ASSERT_EQ(Enter(ShowTab(1), "buttonAdd", "Alice"), "Alice");
-    ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "P1"), "P1");
-    EXPECT_EQ(m_messages.Ids(),
-              (std::vector<unsigned>{ResId::kDuplicateOwnerMessage, ResId::kDuplicatePrinterMessage}));
-    Child<QPushButton>("buttonOk").click();
-    EXPECT_EQ(ReadFileBytes(m_userPath), "[Owner Name]\nalice=\nbob=\n[Printer Name]\np1=\n");
-}
-
-// A duplicate extension names the format it belongs to, and the Add box keeps
-// the text; names are listed as they will be stored.
+// The Add box keeps a refused text (the refusals and their words are
+// CFormatExtensionListTest's and CNameListTest's, case twins among them);
+// names are listed as they will be stored.
 TEST_F(COptionsPSheetTest, RefusalsKeepTheAddBoxAndNamesAreShownTrimmed)
 {
     ASSERT_EQ(Enter(ShowTab(0), "buttonAdd", "PLT"), "PLT");
-    ASSERT_EQ(m_messages.Messages().size(), 1u);
-    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kExtensionOfFormatMessage, "HPGL"));
+    ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "P1"), "P1");
     ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "my printer"), "my printer");
-    EXPECT_EQ(m_messages.Ids().back(), ResId::kBlankPrinterNameMessage);
+    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kExtensionOfFormatMessage,
+                                                       ResId::kDuplicatePrinterMessage,
+                                                       ResId::kBlankPrinterNameMessage}));
     ASSERT_EQ(Enter(ShowTab(2), "buttonAdd", "  p2\t"), QString());
     QStringList shown;
     for (int row = 0; row < ShowTab(2).findChild<QListWidget*>()->count(); ++row)
