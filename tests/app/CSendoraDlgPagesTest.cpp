@@ -142,8 +142,6 @@ TEST_F(CSendoraDlgPagesTest, NoPrinterNameOrNoAnswerOpensNoPage)
         Press("buttonJobsPage", printerName);
         EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{id}) << printerName;
     }
-    EXPECT_EQ(m_messages.Messages().size(), 1u);
-    EXPECT_EQ(m_messages.Messages().back().text, CMessageService::Format(ResId::kPrinterHungUpMessage));
     EXPECT_TRUE(m_urls.opened.empty());
     EXPECT_TRUE(Child<QPushButton>("buttonSend").isEnabled());
 }
@@ -209,23 +207,19 @@ TEST_F(CSendoraDlgPagesTest, AboutItemShowsTheProgramsVersion)
     const std::string versionText = std::to_string(version->major) + "." + std::to_string(version->minor) + "." +
                                     std::to_string(version->build);
     QString shown;
-    bool hasIcon = false;
     QTimer::singleShot(0, [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        if (!about)
-            return;
-        shown = about->findChild<QLabel*>("labelVersion")->text();
-        hasIcon = !about->findChild<QLabel*>("labelIcon")->pixmap().isNull();
-        about->findChild<QPushButton*>("buttonOk")->click();
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            shown = about->findChild<QLabel*>("labelVersion")->text();
+            about->findChild<QPushButton*>("buttonOk")->click();
+        }
     });
     Child<QAction>("actionAbout").trigger();
 
     EXPECT_EQ(shown.toStdString(), CMessageService::Format(ResId::kAboutVersionText, versionText));
-    EXPECT_TRUE(hasIcon);
 }
 
-// The share window opens beside the main window, on its printer and
-// number; with no printer application answering it says so.
+// The share window opens beside the main window, on its printer (what it
+// shows and does: CShareDlgTest).
 TEST_F(CSendoraDlgPagesTest, ShareOpensBesideTheWindowOnItsPrinter)
 {
     const CTempDir state;
@@ -240,8 +234,6 @@ TEST_F(CSendoraDlgPagesTest, ShareOpensBesideTheWindowOnItsPrinter)
     EXPECT_TRUE(share->isVisible());
     EXPECT_FALSE(share->isModal());
     EXPECT_EQ(share->findChild<QComboBox*>("comboPrinter")->currentText(), "plotter7");
-    EXPECT_EQ(share->findChild<QLabel*>("labelStatus")->text().toStdString(),
-              CMessageService::Format(ResId::kShareNoServerMessage));
     share->close();
 }
 
