@@ -3,7 +3,6 @@
 #include "CPrinterSimulator.h"
 #include "CRecordingMonitor.h"
 #include "CTempDir.h"
-#include "LoopbackPort.h"
 #include "CaseNames.h"
 #include "SimulatorOptions.h"
 
@@ -22,14 +21,14 @@ using Clock = std::chrono::steady_clock;
 
 class FtpUpload : public testing::Test {
 protected:
-    // Every command the printer receives shows in its output.
-    explicit FtpUpload(const CPrinterSimulator::Options& printer = {})
-        : m_options(printer)
-    {
-        m_options.logCommands = true;
-    }
+    using Options = CPrinterSimulator::Options;
+
+    virtual Options Printer() const { return {}; }
     void SetUp() override
     {
+        m_options = Printer();
+        // Every command the printer receives shows in its output.
+        m_options.logCommands = true;
         m_printer = std::make_unique<CPrinterSimulator>(m_options);
         if (!m_printer->IsRunning() && m_options.host == "::1")
             GTEST_SKIP() << "the loopback interface has no IPv6 address here";
@@ -44,7 +43,7 @@ protected:
 
     std::string Received(const std::string& relative) const { return m_printer->Root() + relative; }
 
-    CPrinterSimulator::Options m_options;
+    Options m_options;
     CTempDir m_local;
     std::unique_ptr<CPrinterSimulator> m_printer;
     CRecordingMonitor m_monitor;
@@ -59,11 +58,7 @@ struct NameCase {
 };
 
 class FtpUploadNames : public FtpUpload, public testing::WithParamInterface<NameCase> {
-protected:
-    FtpUploadNames()
-        : FtpUpload(SimulatorOptions([](auto& o) { o.host = GetParam().host; }))
-    {
-    }
+    Options Printer() const override { return SimulatorOptions([](auto& o) { o.host = GetParam().host; }); }
 };
 
 // Progress runs over the file in 4096-byte steps, and ends also when the
@@ -132,11 +127,7 @@ struct EarlyEndCase {
 // Logged in, but the printer has not yet taken the file: an earlier job of
 // the same name is the printer's, and nothing is sending yet.
 class PrinterSlowToTakeTheFile : public FtpUpload, public testing::WithParamInterface<EarlyEndCase> {
-protected:
-    PrinterSlowToTakeTheFile()
-        : FtpUpload(SimulatorOptions([](auto& o) { o.storePauseMs = 5000; }))
-    {
-    }
+    Options Printer() const override { return SimulatorOptions([](auto& o) { o.storePauseMs = 5000; }); }
 };
 
 TEST_P(PrinterSlowToTakeTheFile, EndingEarlyLeavesTheEarlierJobAndNeverBegins)
@@ -163,20 +154,16 @@ INSTANTIATE_TEST_SUITE_P(
                     EarlyEndCase{"CancelAfterTheStore", "\ncommand STOR ", 15, CFtpUpload::Result::Cancelled},
                     EarlyEndCase{"NoAnswerToTheStore", nullptr, 1, CFtpUpload::Result::Failed}), ByCaseName());
 
-// The texts the messages are chosen by (the window's refusal tests show
-// them); nothing begins on the printer and no folder is made.
+// What becomes of the printer's refusals, a wrong password and a printer
+// that is off is told in the transfer report's tests; a missing job file
+// ends before the printer is asked. Nothing begins on the printer and no
+// folder is made.
 TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
 {
     std::filesystem::remove(Received("plt42p"));
-    auto wrongPassword = Request("job");
-    wrongPassword.password = "wrong";
-    auto noServer = Request("job");
-    noServer.port = FreeLoopbackPort();
     auto noJobFile = Request("job");
     noJobFile.localPath = m_local.File("gone.pjl");
     const std::tuple<CFtpUpload::Request, std::string, CFtpUpload::Failure> cases[] = {
-        {wrongPassword, "530 Authentication failed.", CFtpUpload::Failure::LoginRefused},
-        {noServer, curl_easy_strerror(CURLE_COULDNT_CONNECT), CFtpUpload::Failure::ConnectionRefused},
         {noJobFile, "Cannot open " + noJobFile.localPath + ": ", CFtpUpload::Failure::Other},
         {Request("job", "plt42p"), "550 ", CFtpUpload::Failure::Refused}};
     for (const auto& [request, text, failure] : cases) {
@@ -195,11 +182,7 @@ TEST_F(FtpUpload, FailuresBeforeTheTransferSayWhy)
 // printer may keep the last bytes it took in its own buffer, so the size on
 // disk need not reach the stall point). The truncated job would be printed.
 class StalledPrinter : public FtpUpload, public testing::WithParamInterface<bool> {
-protected:
-    StalledPrinter()
-        : FtpUpload(SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }))
-    {
-    }
+    Options Printer() const override { return SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }); }
 };
 
 TEST_P(StalledPrinter, EndsSoonAndDropsThePartialJob)

@@ -77,27 +77,22 @@ TEST_P(TransferReport, SaysWhatHappenedThenTheDetailAndTheHistoryKeepsIt)
     EXPECT_EQ(records[0].message, shown);
 }
 
-CPrinterSimulator::Options Printer(std::function<void(CPrinterSimulator::Options&)> set)
-{
-    return SimulatorOptions(set);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     PrinterModes, TransferReport,
     testing::Values(
-        FailureCase{"StopsTakingData", Printer([](auto& o) { o.stallAfter = 256 << 10; }),
+        FailureCase{"StopsTakingData", SimulatorOptions([](auto& o) { o.stallAfter = 256 << 10; }),
                     ResId::kPrinterStalledMessage, "2", "Timeout was reached", nullptr, 48 << 20},
-        FailureCase{"HangsUp", Printer([](auto& o) { o.hangUp = true; }), ResId::kPrinterHungUpMessage, "",
+        FailureCase{"HangsUp", SimulatorOptions([](auto& o) { o.hangUp = true; }), ResId::kPrinterHungUpMessage, "",
                     "Failure when receiving data from the peer"},
-        FailureCase{"RefusesTheFile", Printer([](auto& o) { o.refuseStore = true; }),
+        FailureCase{"RefusesTheFile", SimulatorOptions([](auto& o) { o.refuseStore = true; }),
                     ResId::kPrinterRefusedJobMessage, "", "550 Permission denied: this printer takes no jobs now\\."},
-        FailureCase{"IsFull", Printer([](auto& o) { o.full = true; }), ResId::kPrinterFullMessage, "",
+        FailureCase{"IsFull", SimulatorOptions([](auto& o) { o.full = true; }), ResId::kPrinterFullMessage, "",
                     "552 Storage full: no room for the job\\."},
         FailureCase{"HasNoFolderForTheNumber", {}, ResId::kPrinterRefusedJobMessage, "", "550 .+",
                     [](CFtpUpload::Request& r) { r.remoteFolder = "plt100p"; }},
         FailureCase{"RefusesTheLogIn", {}, ResId::kLoginRefusedMessage, "", "530 Authentication failed\\.",
                     [](CFtpUpload::Request& r) { r.password = "wrong"; }},
-        FailureCase{"NeverAnswers", Printer([](auto& o) { o.mute = true; }), ResId::kNoAnswerMessage, "",
+        FailureCase{"NeverAnswers", SimulatorOptions([](auto& o) { o.mute = true; }), ResId::kNoAnswerMessage, "",
                     "Timeout was reached"},
         FailureCase{"IsSwitchedOff", {}, ResId::kConnectionRefusedMessage, "", "Couldn't connect to server",
                     [](CFtpUpload::Request& r) { r.port = FreeLoopbackPort(); }},

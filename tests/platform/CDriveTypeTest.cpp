@@ -42,14 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
                     DriveCase{"UsbStick", Fake::kVfat, true, true, Kind::Removable, true},
                     DriveCase{"RemovableExt4", Fake::kExt4, true, true, Kind::Removable, true},
                     DriveCase{"Nfs", Fake::kNfs, false, true, Kind::Remote, true},
-                    DriveCase{"Cifs", Fake::kCifs, false, true, Kind::Remote, true},
-                    DriveCase{"Smb2", Fake::kSmb2, false, true, Kind::Remote, true},
-                    DriveCase{"NineP", Fake::k9p, false, true, Kind::Remote, true},
                     DriveCase{"CdRom", Fake::kIso9660, true, true, Kind::Optical, true},
-                    DriveCase{"Dvd", Fake::kUdf, false, true, Kind::Optical, true},
                     DriveCase{"Sshfs", Fake::kFuse, false, true, Kind::Undetermined, true},
                     DriveCase{"Tmpfs", Fake::kTmpfs, false, true, Kind::RamDisk, false},
-                    DriveCase{"Ramfs", Fake::kRamfs, false, true, Kind::RamDisk, false},
                     DriveCase{"NoAnswer", Fake::kExt4, false, false, Kind::Undetermined, true}), ByCaseName());
 
 // A sysfs laid out as the kernel does: /sys/dev/block/M:m links into the

@@ -1,9 +1,7 @@
-#include "CMessageService.h"
 #include "CProgramVersion.h"
 #include "CResourceModule.h"
 #include "CVersionInfo.h"
 
-#include "CMessageRecorder.h"
 #include "ResourceIds.h"
 #include "TestConfig.h"
 
@@ -47,17 +45,6 @@ TEST(ResourceModule, MissingOrForeignLibraryDoesNotLoad)
 {
     EXPECT_FALSE(CResourceModule::Open("/nonexistent/Res.dll"));
     EXPECT_FALSE(CResourceModule::Open("libc.so.6"));  // loadable, but no resource table
-}
-
-TEST(ResourceModule, MessagesFillThePlaceholder)
-{
-    CMessageRecorder recorder;
-    CMessageService::Show(ResId::kBadCopiesMessage, "A0.hpg");
-    CMessageService::ShowText("literal");
-    ASSERT_EQ(recorder.Ids(), (std::vector<unsigned>{ResId::kBadCopiesMessage, 0}));
-    EXPECT_NE(recorder.Messages()[0].text.find("A0.hpg"), std::string::npos);
-    EXPECT_EQ(recorder.Messages()[0].text.find("%1"), std::string::npos);
-    EXPECT_EQ(recorder.Messages()[1].text, "literal");
 }
 
 using Tables = std::vector<CVersionInfo::Table>;

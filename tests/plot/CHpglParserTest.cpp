@@ -1,28 +1,19 @@
 #include "CHpglParser.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
+#include "PlotSamples.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
-// A number as PE sends it: sign in the lowest bit, base 64 (or 32) digits
-// lowest first, the last one from the terminating range.
-std::string Encoded(long value, int base = 64)
-{
-    unsigned long n = value >= 0 ? 2ul * value : 2ul * -value + 1;
-    std::string out;
-    for (; n >= static_cast<unsigned long>(base); n /= base)
-        out += static_cast<char>(63 + n % base);
-    return out + static_cast<char>((base == 64 ? 191 : 95) + n);
-}
-
 std::string Pairs(std::initializer_list<long> values, int base = 64)
 {
     std::string out;
     for (const long value : values)
-        out += Encoded(value, base);
+        out += PeNumber(value, base);
     return out;
 }
 
@@ -53,9 +44,9 @@ const DrawingCase kDrawings[] = {
     {"IpMovesP2Along", "IN;IP0,0,4000,4000;IP1000,1000;SC0,1,0,1;PU0,0;PD1,1;", 100, 100},
     {"Encoded", "IN;PE<=" + Pairs({0, 0, 4000, 0, 0, -2000}) + ";", 100, 50},
     {"EncodedSevenBit", "IN;PE7<=" + Pairs({0, 0, 4000, 0, 0, -2000}, 32) + ";", 100, 50},
-    {"EncodedFraction", "IN;PE>" + Encoded(2) + "<=" + Pairs({0, 0, 16000, 8000}) + ";", 100, 50},
+    {"EncodedFraction", "IN;PE>" + PeNumber(2) + "<=" + Pairs({0, 0, 16000, 8000}) + ";", 100, 50},
     {"EncodedPenUp", "IN;PE<=" + Pairs({0, 0}) + "<" + Pairs({4000, 4000, 40, 40}) + ";", 1, 1},
-    {"EncodedPenAndAbsolute", "IN;PE:" + Encoded(2) + "=" + Pairs({400, 400, 400, 0}) + "=" + Pairs({800, 800}) + ";",
+    {"EncodedPenAndAbsolute", "IN;PE:" + PeNumber(2) + "=" + Pairs({400, 400, 400, 0}) + "=" + Pairs({800, 800}) + ";",
      20, 20},
     {"Circle", "IN;PU5000,5000;CI1000;", 50, 50},
     {"ArcAbsolute", "IN;PU0,0;PD;AA0,1000,180;", 25, 50},
@@ -117,18 +108,14 @@ TEST(HpglParserTest, LineTypesCutLinesIntoDashes)
 TEST(HpglParserTest, LineTypeZeroDotsTheEndsOfEachLine)
 {
     const HpglParseResult result = CHpglParser().Parse("IN;SP1;LT0;PA0,0;PD4000,0,4000,3000;PU;LT0,1,1;PD4000,3000;");
-    std::vector<std::pair<PlotPoint, PlotPoint>> dots;
+    std::vector<std::array<float, 4>> dots;
     for (const auto& line : result.drawing.Polylines()) {
         ASSERT_EQ(line.count, 2u);
-        dots.emplace_back(result.drawing.Points()[line.first], result.drawing.Points()[line.first + 1]);
+        const PlotPoint* ends = &result.drawing.Points()[line.first];
+        dots.push_back({ends[0].x, ends[0].y, ends[1].x, ends[1].y});
     }
-    const std::vector<std::pair<PlotPoint, PlotPoint>> expected = {
-        {{0, 0}, {1, 0}}, {{3999, 0}, {4000, 0}}, {{4000, 0}, {4000, 1}}, {{4000, 2999}, {4000, 3000}}};
-    ASSERT_EQ(dots.size(), expected.size());
-    for (std::size_t i = 0; i < dots.size(); ++i)
-        EXPECT_TRUE(dots[i].first.x == expected[i].first.x && dots[i].first.y == expected[i].first.y &&
-                    dots[i].second.x == expected[i].second.x && dots[i].second.y == expected[i].second.y)
-            << i;
+    EXPECT_EQ(dots, (std::vector<std::array<float, 4>>{{0, 0, 1, 0}, {3999, 0, 4000, 0}, {4000, 0, 4000, 1},
+                                                       {4000, 2999, 4000, 3000}}));
 }
 
 // Hand-written raster fills: the filled area carries the pattern RF

@@ -31,9 +31,8 @@ void Text(const std::string& path, const std::string& bytes)
 }
 
 const ReaderCase kCases[] = {
-    {"HpglPage", "HPGL", [](auto& p) { Text(p, "IN;PS33640,47560;PD1,1;"); }, "841 x 1189 mm (A0)", ""},
-    {"HpglPages", "HPGL", [](auto& p) { Text(p, "IN;PS4000,2000;PD1,1;PG;PD9,9;AF;PS8000,8000;PD1,1;PG;"); },
-     "100 x 50 mm, 3 pages", ""},
+    {"HpglPages", "HPGL", [](auto& p) { Text(p, "IN;PS33640,47560;PD1,1;PG;PD9,9;AF;PS8000,8000;PD1,1;PG;"); },
+     "841 x 1189 mm (A0), 3 pages", ""},
     // 4 000 000 plotter units are 100 m.
     {"HpglHundredMetres", "HPGL", [](auto& p) { Text(p, "IN;PD4000000,40;"); }, "100000 x 1 mm", ""},
     {"HpglOverAHundredMetres", "HPGL", [](auto& p) { Text(p, "IN;PD4000041,40;"); }, "-", "drawing size over 100 m"},

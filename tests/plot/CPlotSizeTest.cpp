@@ -1,5 +1,4 @@
 #include "CPlotSize.h"
-#include "CSheetSizes.h"
 #include "CaseNames.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +44,4 @@ TEST_P(PlotSizeTest, ShowsMillimetresInchesAndTheMatchingSheet)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PlotSizeTest, testing::ValuesIn(kSizes), ByCaseName());
-
-TEST(SheetSizesTest, EverySheetMatchesItselfOnly)
-{
-    for (const SheetSize& sheet : CSheetSizes::All()) {
-        EXPECT_EQ(CSheetSizes::Match(sheet.longMm, sheet.shortMm), &sheet) << sheet.name;
-        EXPECT_EQ(CSheetSizes::Match(sheet.shortMm * 0.985, sheet.longMm), nullptr) << sheet.name;
-    }
-    EXPECT_EQ(CSheetSizes::All().size(), 18u);
-}
 }

@@ -16,10 +16,16 @@
 // bounding box comment, EPS files that never end their page, pages of an
 // extreme shape, and what a failure of Ghostscript says.
 namespace {
-bool HaveGhostscript()
-{
-    return !QStandardPaths::findExecutable("gs").isEmpty();
-}
+class Ghostscript : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("gs").isEmpty())
+            GTEST_SKIP() << "Ghostscript is not installed";
+    }
+
+    CTempDir folder;
+};
 
 // A box of 200 x 100 points at (50, 60), filled, on a page without a
 // bounding box comment.
@@ -41,13 +47,10 @@ const SizeCase kSizes[] = {
      "cannot measure: Ghostscript failed on the PostScript file (Error: /undefined in nosuchoperator)"},
 };
 
-class GhostscriptSize : public testing::TestWithParam<SizeCase> {};
+class GhostscriptSize : public Ghostscript, public testing::WithParamInterface<SizeCase> {};
 
 TEST_P(GhostscriptSize, FromTheCommentElseFromWhatPageOneDraws)
 {
-    if (!HaveGhostscript())
-        GTEST_SKIP() << "Ghostscript is not installed";
-    CTempDir folder;
     const PlotSizeResult result = CGhostscriptSizeSource().ReadSize(folder.Write("plot.ps", GetParam().postScript));
     EXPECT_EQ(result.size.FormatAscii(), GetParam().size);
     EXPECT_EQ(result.failure, GetParam().failure);
@@ -58,11 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Files, GhostscriptSize, testing::ValuesIn(kSizes), ByCa
 // GNU plotutils' PostScript, its bounding box comments taken out: the
 // measured size is the one they stated, within 3 % (their box holds the
 // labels' whole font height, the measured one only the ink).
-TEST(GhostscriptSizeTest, MeasuresAPlotThatLostItsComments)
+TEST_F(Ghostscript, MeasuresAPlotThatLostItsComments)
 {
-    if (!HaveGhostscript() || !FileExists("/usr/bin/graph"))
-        GTEST_SKIP() << "Ghostscript or plotutils is not installed";
-    CTempDir folder;
+    if (!FileExists("/usr/bin/graph"))
+        GTEST_SKIP() << "plotutils is not installed";
     const std::string data = folder.Write("data.txt", "0 0\n1 1\n2 0.5\n3 2\n");
     const std::string plot = folder.Write("plot.ps", CProcess::Run("/usr/bin/graph", {"-T", "ps", data}).out);
     const PlotSizeResult stated = CGhostscriptSizeSource().ReadSize(plot);
@@ -77,29 +79,26 @@ TEST(GhostscriptSizeTest, MeasuresAPlotThatLostItsComments)
     EXPECT_NEAR(measured.size.HeightMm() / stated.size.HeightMm(), 1, 0.03);
 }
 
-TEST(GhostscriptRenderTest, DrawsAnEpsThatNeverEndsItsPage)
+// An EPS file need not end its page.
+TEST_F(Ghostscript, DrawsAnEpsWithOrWithoutShowpage)
 {
-    if (!HaveGhostscript())
-        GTEST_SKIP() << "Ghostscript is not installed";
-    CTempDir folder;
-    const std::string path =
-        folder.Write("figure.eps", "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 200 100\n0 0 100 100 rectfill\n");
-
-    const CPreviewResult result = CPlotRenderer().Render(path, PlotFormat::PostScript, 200);
-
-    ASSERT_TRUE(result.IsRendered()) << result.Message();
     CInkPicture leftHalf(200, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
             leftHalf.Set(x, y);
-    CInkPicture::ExpectAlike(CInkPicture::FromImage(result.Image()), leftHalf, CInkPicture::Frame::Page);
+    for (const char* end : {"", " showpage"}) {
+        const std::string path = folder.Write("figure.eps", "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 200 100\n"
+                                                            "0 0 100 100 rectfill" + std::string(end) + "\n");
+
+        const CPreviewResult result = CPlotRenderer().Render(path, PlotFormat::PostScript, 200);
+
+        ASSERT_TRUE(result.IsRendered()) << result.Message();
+        CInkPicture::ExpectAlike(CInkPicture::FromImage(result.Image()), leftHalf, CInkPicture::Frame::Page);
+    }
 }
 
-TEST(GhostscriptRenderTest, KeepsANarrowTallPageWithinTheLargestHeight)
+TEST_F(Ghostscript, KeepsANarrowTallPageWithinTheLargestHeight)
 {
-    if (!HaveGhostscript())
-        GTEST_SKIP() << "Ghostscript is not installed";
-    CTempDir folder;
     const std::string path =
         folder.Write("strip.eps", "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 20000\n0 0 10 20000 rectfill\n");
 
@@ -110,11 +109,8 @@ TEST(GhostscriptRenderTest, KeepsANarrowTallPageWithinTheLargestHeight)
     EXPECT_EQ(result.Image().width(), 4);
 }
 
-TEST(GhostscriptRenderTest, SaysWhatFailed)
+TEST_F(Ghostscript, SaysWhatFailed)
 {
-    if (!HaveGhostscript())
-        GTEST_SKIP() << "Ghostscript is not installed";
-    CTempDir folder;
     const std::string path = folder.Write("broken.ps", "%!PS\n/Helvetica findfont 12 scalefont setfont (a) nosuchop\n");
 
     const CPreviewResult result = CPlotRenderer().Render(path, PlotFormat::PostScript, 200);

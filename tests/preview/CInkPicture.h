@@ -21,7 +21,6 @@ public:
     int Height() const { return m_height; }
     bool Ink(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height && m_ink[Index(x, y)]; }
     void Set(int x, int y);
-    long Count() const;
     // The smallest rectangle holding all ink; empty without ink.
     QRect Box() const;
     // The ink of the rectangle "from" of this picture laid onto the

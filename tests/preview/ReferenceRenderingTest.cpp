@@ -4,6 +4,7 @@
 #include "CProcess.h"
 #include "CTempDir.h"
 #include "CaseNames.h"
+#include "PlotSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -118,23 +119,13 @@ std::vector<Polyline> DriverDrawing()
     return drawing;
 }
 
-// A PE number in base 32, for 7-bit channels.
-std::string Encoded(int value)
-{
-    unsigned magnitude = value < 0 ? static_cast<unsigned>(-value) * 2 + 1 : static_cast<unsigned>(value) * 2;
-    std::string digits;
-    for (; magnitude >= 32; magnitude >>= 5)
-        digits += static_cast<char>(63 + (magnitude & 31));
-    return digits + static_cast<char>(95 + magnitude);
-}
-
 std::string EncodedPolylines(const std::vector<Polyline>& drawing)
 {
     std::string text;
     for (const Polyline& line : drawing) {
-        text += "PE7<=" + Encoded(line[0].x()) + Encoded(line[0].y());
+        text += "PE7<=" + PeNumber(line[0].x(), 32) + PeNumber(line[0].y(), 32);
         for (std::size_t i = 1; i < line.size(); ++i)
-            text += Encoded(line[i].x() - line[i - 1].x()) + Encoded(line[i].y() - line[i - 1].y());
+            text += PeNumber(line[i].x() - line[i - 1].x(), 32) + PeNumber(line[i].y() - line[i - 1].y(), 32);
         text += ";";
     }
     return text;

@@ -10,14 +10,9 @@ public:
     static constexpr std::uint32_t kExt4 = 0xEF53;
     static constexpr std::uint32_t kVfat = 0x4D44;
     static constexpr std::uint32_t kNfs = 0x6969;
-    static constexpr std::uint32_t kCifs = 0xFF534D42;
-    static constexpr std::uint32_t kSmb2 = 0xFE534D42;
-    static constexpr std::uint32_t k9p = 0x01021997;
     static constexpr std::uint32_t kIso9660 = 0x9660;
-    static constexpr std::uint32_t kUdf = 0x15013346;
     static constexpr std::uint32_t kFuse = 0x65735546;
     static constexpr std::uint32_t kTmpfs = 0x01021994;
-    static constexpr std::uint32_t kRamfs = 0x858458F6;
 
     CFakeFileSystemQuery(std::uint32_t type, bool removable, bool known = true)
         : m_type(type), m_removable(removable), m_known(known)

@@ -29,3 +29,12 @@ std::string SamplePdf(int widthPoints, int heightPoints, int pages, const std::s
     return pdf + xref + "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
            " /Root 1 0 R >>\nstartxref\n" + std::to_string(start) + "\n%%EOF\n";
 }
+
+std::string PeNumber(long value, int base)
+{
+    unsigned long n = value >= 0 ? 2ul * value : 2ul * -value + 1;
+    std::string out;
+    for (; n >= static_cast<unsigned long>(base); n /= base)
+        out += static_cast<char>(63 + n % base);
+    return out + static_cast<char>((base == 64 ? 191 : 95) + n);
+}
