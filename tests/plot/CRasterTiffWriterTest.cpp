@@ -38,6 +38,15 @@ std::vector<std::uint8_t> Meaningful(std::vector<std::uint8_t> line, const CRast
     return line;
 }
 
+// A tag's value; 0 when the file has none.
+template <class T>
+T Field(const CTiffHandle& tiff, ttag_t tag)
+{
+    T value{};
+    TIFFGetField(tiff.Get(), tag, &value);
+    return value;
+}
+
 class RasterTiffWriter : public testing::TestWithParam<PageCase> {};
 
 TEST_P(RasterTiffWriter, ReadsBackPixelForPixel)
@@ -54,21 +63,14 @@ TEST_P(RasterTiffWriter, ReadsBackPixelForPixel)
 
     CTiffHandle tiff;
     ASSERT_TRUE(tiff.Open(path)) << tiff.Error();
-    std::uint32_t width = 0, height = 0;
-    std::uint16_t compression = 0, photometric = 0;
-    float xDpi = 0;
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGELENGTH, &height);
-    TIFFGetField(tiff.Get(), TIFFTAG_COMPRESSION, &compression);
-    TIFFGetField(tiff.Get(), TIFFTAG_PHOTOMETRIC, &photometric);
-    TIFFGetField(tiff.Get(), TIFFTAG_XRESOLUTION, &xDpi);
-    EXPECT_EQ(width, c.width);
-    EXPECT_EQ(height, c.height);
-    EXPECT_EQ(xDpi, 600.0f);
-    EXPECT_EQ(compression, c.pixels == Pixels::Black1 ? COMPRESSION_CCITTFAX4 : COMPRESSION_ADOBE_DEFLATE);
-    EXPECT_EQ(photometric, c.pixels == Pixels::Black1 ? PHOTOMETRIC_MINISWHITE
-                           : c.pixels == Pixels::Grey8 ? PHOTOMETRIC_MINISBLACK
-                                                       : PHOTOMETRIC_RGB);
+    EXPECT_EQ(Field<std::uint32_t>(tiff, TIFFTAG_IMAGEWIDTH), c.width);
+    EXPECT_EQ(Field<std::uint32_t>(tiff, TIFFTAG_IMAGELENGTH), c.height);
+    EXPECT_EQ(Field<float>(tiff, TIFFTAG_XRESOLUTION), 600.0f);
+    EXPECT_EQ(Field<std::uint16_t>(tiff, TIFFTAG_COMPRESSION),
+              c.pixels == Pixels::Black1 ? COMPRESSION_CCITTFAX4 : COMPRESSION_ADOBE_DEFLATE);
+    EXPECT_EQ(Field<std::uint16_t>(tiff, TIFFTAG_PHOTOMETRIC), c.pixels == Pixels::Black1  ? PHOTOMETRIC_MINISWHITE
+                                                               : c.pixels == Pixels::Grey8 ? PHOTOMETRIC_MINISBLACK
+                                                                                           : PHOTOMETRIC_RGB);
     const std::uint8_t white = c.pixels == Pixels::Black1 ? 0x00 : 0xff;
     std::vector<std::uint8_t> read(CRasterTiffWriter::BytesPerLine(page));
     for (std::uint32_t y = 0; y < c.height; ++y) {

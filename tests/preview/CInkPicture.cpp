@@ -4,7 +4,6 @@
 
 #include <QTransform>
 
-#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -56,16 +55,12 @@ void CInkPicture::Set(int x, int y)
 
 QRect CInkPicture::Box() const
 {
-    int left = m_width, top = m_height, right = -1, bottom = -1;
+    QRect box;
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x)
-            if (m_ink[Index(x, y)]) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+            if (m_ink[Index(x, y)])
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 CInkPicture CInkPicture::Mapped(const QRectF& from, const QRectF& to, int width, int height) const

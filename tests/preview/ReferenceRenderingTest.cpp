@@ -131,15 +131,21 @@ std::string EncodedPolylines(const std::vector<Polyline>& drawing)
     return text;
 }
 
-// The page is 47520 x 33600 units (1188 x 840 mm); scaling either by
-// points mirrored below the origin or by points in percent of the page.
+// The page of 47520 x 33600 units (1188 x 840 mm) in driver units, as the
+// drawing sees it once turned.
+QSizeF DriverPage(int rotation)
+{
+    const QSizeF page(47520 / kUnitsPerDriverUnit, 33600 / kUnitsPerDriverUnit);
+    return rotation % 180 != 0 ? page.transposed() : page;
+}
+
+// Scaling either by points mirrored below the origin or by points in
+// percent of the page.
 std::string CadFile(int rotation, bool relativePoints)
 {
-    const bool turned = rotation % 180 != 0;
-    const long width = std::lround((turned ? 33600 : 47520) / kUnitsPerDriverUnit);
-    const long height = std::lround((turned ? 47520 : 33600) / kUnitsPerDriverUnit);
-    const std::string scaling = relativePoints ? "IR0,100,100,0;SC0," + std::to_string(width) + ",0," +
-                                                     std::to_string(height) + ";"
+    const QSizeF page = DriverPage(rotation);
+    const std::string scaling = relativePoints ? "IR0,100,100,0;SC0," + std::to_string(std::lround(page.width())) +
+                                                     ",0," + std::to_string(std::lround(page.height())) + ";"
                                                : "IP0,0,1016,-1016;SC0,600,0,600;";
     return std::string(4096, '\0') + "\x1b%-12345X@PJL JOB NAME=\"site plan\"\r\n@PJL ENTER LANGUAGE=HPGL2\r\n" +
            "BPIN;PS47520,33600;RO" + std::to_string(rotation) + ";" + scaling + "PW0.35;SP1;" +
@@ -161,16 +167,14 @@ std::string PlainFile(const std::vector<Polyline>& drawing)
 
 ReferenceCase CadCase(const char* name, int rotation, bool relativePoints)
 {
-    const bool turned = rotation % 180 != 0;
-    const double pageWidth = (turned ? 33600 : 47520) / kUnitsPerDriverUnit;
-    const double pageHeight = (turned ? 47520 : 33600) / kUnitsPerDriverUnit;
+    const QSizeF page = DriverPage(rotation);
     return {name,
             [rotation, relativePoints](const CTempDir& folder, std::string& preview, std::string& reference) {
                 preview = folder.Write("drawing.plt", CadFile(rotation, relativePoints));
                 reference = folder.Write("plain.hp", PlainFile(DriverDrawing()));
             },
             {},
-            QRectF(QPointF(600 / pageWidth, 600 / pageHeight), QPointF(12600 / pageWidth, 9000 / pageHeight))};
+            QRectF(QPointF(600 / page.width(), 600 / page.height()), QPointF(12600 / page.width(), 9000 / page.height()))};
 }
 
 ReferenceCase SampleCase(const char* name, const char* sample, std::vector<std::string> options = {})
