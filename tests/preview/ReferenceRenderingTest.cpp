@@ -210,25 +210,20 @@ std::string PlotutilsFile(const CTempDir& folder, const std::vector<std::string>
 {
     if (!FileExists("/usr/bin/graph") || !FileExists("/usr/bin/plot"))
         return {};
-    std::vector<std::string> metafiles;
+    std::vector<std::string> args = {"-T", "hpgl"};
     for (std::size_t i = 0; i < plots.size(); ++i) {
         const std::string data = folder.Write("plot" + std::to_string(i) + ".txt", plots[i]);
-        metafiles.push_back(folder.Write("plot" + std::to_string(i) + ".meta",
-                                         CProcess::Run("/usr/bin/graph", {"-T", "meta", data}).out));
+        args.push_back(folder.Write("plot" + std::to_string(i) + ".meta",
+                                    CProcess::Run("/usr/bin/graph", {"-T", "meta", data}).out));
     }
-    return folder.Write("plots.hp", CProcess::Run("/usr/bin/plot", [&] {
-                            std::vector<std::string> args = {"-T", "hpgl"};
-                            args.insert(args.end(), metafiles.begin(), metafiles.end());
-                            return args;
-                        }()).out);
+    return folder.Write("plots.hp", CProcess::Run("/usr/bin/plot", args).out);
 }
 
 // hp2xx reads widths relative to the scaling points (WU 1) many times too
 // wide; its reference is drawn with its own thin pens instead.
 std::string WithoutPenWidths(const CTempDir& folder, const std::string& path)
 {
-    const std::regex penWidth("PW[0-9.,]*;");
-    return folder.Write("thin-pens.hp", std::regex_replace(ReadFileBytes(path), penWidth, ""));
+    return folder.Write("thin-pens.hp", std::regex_replace(ReadFileBytes(path), std::regex("PW[0-9.,]*;"), ""));
 }
 
 ReferenceCase PlotutilsCase(const char* name, std::vector<std::string> plots)
