@@ -45,17 +45,11 @@ TEST_P(TiffOrientation, PreviewShowsThePictureAsSeen)
 {
     const auto [orientation, rgbTiles] = GetParam();
     const bool sideways = orientation >= ORIENTATION_LEFTTOP;
-    TiffSample sample;
-    sample.width = sideways ? kSeenHeight : kSeenWidth;
-    sample.height = sideways ? kSeenWidth : kSeenHeight;
-    if (rgbTiles) {
-        sample.bits = 8;
-        sample.samples = 3;
-        sample.photometric = PHOTOMETRIC_RGB;
-        sample.compression = COMPRESSION_NONE;
-        sample.tiled = true;
-    }
-    sample.orientation = orientation;
+    const std::uint32_t width = sideways ? kSeenHeight : kSeenWidth, height = sideways ? kSeenWidth : kSeenHeight;
+    const TiffSample sample = rgbTiles ? TiffSample{.width = width, .height = height, .bits = 8, .samples = 3,
+                                                    .photometric = PHOTOMETRIC_RGB, .compression = COMPRESSION_NONE,
+                                                    .tiled = true, .orientation = orientation}
+                                       : TiffSample{.width = width, .height = height, .orientation = orientation};
     CTempDir folder;
     const std::string path = folder.File("picture.tif");
     WriteTiff(path, sample, [&, rgb = rgbTiles, turn = orientation](std::uint32_t x, std::uint32_t y, int) {
