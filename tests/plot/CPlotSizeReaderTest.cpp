@@ -90,16 +90,4 @@ TEST_P(PlotSizeReaderTest, ReadsTheSizeOrSaysWhyNot)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PlotSizeReaderTest, testing::ValuesIn(kCases), ByCaseName());
-
-class FixedSize : public IPlotSizeSource {
-public:
-    PlotSizeResult ReadSize(const std::string&) const override { return {CPlotSize(420, 594), {}}; }
-};
-
-TEST(PlotSizeReaderSourceTest, APluggedInReaderReadsItsFormat)
-{
-    CPlotSizeReader reader;
-    reader.SetSource(PlotFormat::Pdf, std::make_shared<FixedSize>());
-    EXPECT_EQ(reader.Read("any.pdf", "pdf").size.Format(), "420 × 594 mm (A2)");
-}
 }
