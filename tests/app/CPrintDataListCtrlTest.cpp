@@ -134,8 +134,6 @@ INSTANTIATE_TEST_SUITE_P(
         CCopiesEditCase{"ZeroRefused", "0", 3, {ResId::kCopiesOutOfRangeMessage}, true, std::nullopt, true},
         CCopiesEditCase{"BeyondTheBoundRefusedAsTyped", "100", 3, {ResId::kCopiesOutOfRangeMessage}, true,
                         Qt::Key_Return, true},
-        CCopiesEditCase{"NotANumberRefused", "x9", 3, {ResId::kCopiesOutOfRangeMessage}, true, Qt::Key_Return,
-                        true},
         CCopiesEditCase{"Enter", "4", 4, {ResId::kSameCopiesOffMessage}, false, Qt::Key_Return},
         CCopiesEditCase{"Escape", "4", 3, {}, true, Qt::Key_Escape}), ByCaseName());
 

@@ -118,6 +118,13 @@ std::string CSendFromWindowFixture::ProgressText() const
     return progress ? progress->findChild<QLabel*>("labelMessage")->text().toStdString() : "";
 }
 
+std::vector<CHistoryRecord> CSendFromWindowFixture::History() const
+{
+    CSendHistory history;
+    EXPECT_TRUE(history.Open(m_out.File("history.sqlite")));
+    return history.Query();
+}
+
 std::set<std::string> CSendFromWindowFixture::SendFilesLeft() const
 {
     std::set<std::string> left;

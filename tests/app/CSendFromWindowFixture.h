@@ -69,6 +69,8 @@ protected:
     CSendFileDlg* ProgressWindow() const;
     QPushButton& CancelButton(const QWidget& window) const;
     std::string ProgressText() const;
+    // The sends in the test's history, newest first.
+    std::vector<CHistoryRecord> History() const;
     // Job files of this program left in the temporary folder.
     std::set<std::string> SendFilesLeft() const;
 

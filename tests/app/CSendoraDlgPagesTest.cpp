@@ -14,6 +14,7 @@
 #include "IUrlOpener.h"
 #include "LoopbackPort.h"
 #include "ResourceIds.h"
+#include "CaseNames.h"
 #include "SimulatorOptions.h"
 
 #include <QAction>
@@ -26,7 +27,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <tuple>
 
 // The commands that lead out of the window: the printer's web pages, the
 // manual and the about box. Pages and the manual are recorded, not opened.
@@ -65,42 +65,36 @@ protected:
     CUrlRecorder m_urls;
 };
 
-struct CPageButton {
+struct CPageCase {
     const char* name;
     const char* button;
-    const char* heronPage;
-    const char* otherPage;
-};
-
-struct CFamily {
-    const char* name;
     CPrinterSimulator::Options printer;
-    bool heronPages;
-    const char* webHost;
+    // On the printer's host, a page of its controller family's own.
+    const char* url;
 };
 
-const CPageButton kButtons[] = {{"Status", "buttonStatusPage", "status.html", "cgi-bin/status"},
-                                {"Jobs", "buttonJobsPage", "jobs.html", "cgi-bin/jobs"},
-                                {"Configuration", "buttonConfigurationPage", "config.html", "cgi-bin/config"}};
-const CFamily kFamilies[] = {
-    {"Heron", SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }), true, "127.0.0.1"},
-    {"Corvid2ndOverIPv6", SimulatorOptions([](auto& o) {
-         o.models = {"PlotraK2"};
-         o.version = "3.0";
-         o.host = "::1";
-     }),
-     true, "[::1]"},
-    {"UnknownModel", SimulatorOptions([](auto& o) { o.models = {"PlotraX9"}; }), false, "127.0.0.1"}};
+const CPrinterSimulator::Options kHeron = SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; });
+const CPrinterSimulator::Options kCorvid2ndOverIPv6 = SimulatorOptions([](auto& o) {
+    o.models = {"PlotraK2"};
+    o.version = "3.0";
+    o.host = "::1";
+});
+const CPrinterSimulator::Options kUnknownModel = SimulatorOptions([](auto& o) { o.models = {"PlotraX9"}; });
+const CPageCase kPages[] = {
+    {"StatusHeron", "buttonStatusPage", kHeron, "http://127.0.0.1/status.html"},
+    {"JobsCorvid2ndOverIPv6", "buttonJobsPage", kCorvid2ndOverIPv6, "http://[::1]/jobs.html"},
+    {"ConfigurationHeron", "buttonConfigurationPage", kHeron, "http://127.0.0.1/config.html"},
+    {"StatusUnknownModel", "buttonStatusPage", kUnknownModel, "http://127.0.0.1/cgi-bin/status"},
+    {"JobsUnknownModel", "buttonJobsPage", kUnknownModel, "http://127.0.0.1/cgi-bin/jobs"},
+    {"ConfigurationUnknownModel", "buttonConfigurationPage", kUnknownModel, "http://127.0.0.1/cgi-bin/config"}};
 
-class PrinterPages : public CSendoraDlgPagesTest,
-                     public testing::WithParamInterface<std::tuple<CPageButton, CFamily>> {};
+class PrinterPages : public CSendoraDlgPagesTest, public testing::WithParamInterface<CPageCase> {};
 
 // The printer is named with its FTP port, which the web server does not
 // share; the dialogue logs in with its own account, not the registry's.
 TEST_P(PrinterPages, OpenTheFamilysPageOnThePrintersHost)
 {
-    const auto& [button, family] = GetParam();
-    CPrinterSimulator::Options options = family.printer;
+    CPrinterSimulator::Options options = GetParam().printer;
     options.logCommands = true;
     CPrinterSimulator printer(options);
     if (!printer.IsRunning() && options.host == "::1")
@@ -110,20 +104,16 @@ TEST_P(PrinterPages, OpenTheFamilysPageOnThePrintersHost)
     ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(), "FtpPassword",
                                        "secret"));
 
-    Press(button.button, printer.Address());
+    Press(GetParam().button, printer.Address());
 
-    const std::string page = family.heronPages ? button.heronPage : button.otherPage;
-    EXPECT_EQ(m_urls.opened, Urls{"http://" + std::string(family.webHost) + "/" + page});
+    EXPECT_EQ(m_urls.opened, Urls{GetParam().url});
     EXPECT_TRUE(m_messages.Messages().empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(printer.WaitForOutput("command SS\n", 5s)) << printer.Output();
     EXPECT_EQ(printer.ControlBytes(), "Sendora\r\nKX\r\nSS\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PrinterPages, testing::Combine(testing::ValuesIn(kButtons), testing::ValuesIn(kFamilies)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, PrinterPages, testing::ValuesIn(kPages), ByCaseName());
 
 // A name the name service has never heard of is not a printer that is
 // switched off; a printer that hangs up is neither.

@@ -54,10 +54,8 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
     for (const CSendWatch* send : {&before, &printList, &after})
         ExpectIdleAgain(*send);
     // Ctrl+H lists each send, newest first (their records are the command
-    // line's: SendCommandTest); the print list send goes back, into an
-    // emptied list, with its copies.
-    // The offscreen platform leaves no window active once the progress window has gone.
-    m_window->findChild<QPushButton*>("buttonDeleteAll")->click();
+    // line's: SendCommandTest; putting one back: CHistoryDlgTest). The
+    // offscreen platform leaves no window active once the progress window has gone.
     QApplication::setActiveWindow(m_window.get());
     std::vector<std::string> listed;
     QTimer::singleShot(0, [&] {
@@ -65,17 +63,12 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
         auto* table = dialog ? dialog->findChild<QTableView*>("tableSends") : nullptr;
         for (int row = 0; table && row < table->model()->rowCount(); ++row)
             listed.push_back(table->model()->index(row, CHistoryModel::kFiles).data().toString().toStdString());
-        if (table) {
-            table->selectRow(1);
-            dialog->findChild<QPushButton*>("buttonPutBack")->click();
+        if (dialog)
             dialog->close();
-        }
     });
     QTest::keyClick(&List(), Qt::Key_H, Qt::ControlModifier);
     const std::string setupJob = CMessageService::Format(ResId::kHistorySetupJobText);
     EXPECT_EQ(listed, (std::vector<std::string>{setupJob, "site plan.plt, scan.tif", setupJob}));
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"site plan.plt", "scan.tif"}));
-    EXPECT_EQ(Copies(), std::vector<int>(2, 2));
 }
 
 // Sends that stop before anything reaches the printer, or fail there. The
@@ -126,10 +119,8 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     std::vector<std::string> told;
     for (const auto& message : m_messages.Messages())
         told.push_back(message.text);
-    CSendHistory history;
-    ASSERT_TRUE(history.Open(m_out.File("history.sqlite")));
     std::vector<std::string> failures;
-    for (const CHistoryRecord& record : history.Query()) {
+    for (const CHistoryRecord& record : History()) {
         EXPECT_EQ(record.result, CHistoryRecord::Result::Failed);
         failures.push_back(record.message);
     }

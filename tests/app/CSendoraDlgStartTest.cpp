@@ -66,8 +66,7 @@ TEST_P(CSendoraDlgSettingTest, SelectsTheRememberedSettingElseTheFirst)
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgSettingTest,
-                         testing::Values(CStoredSettingCase{"Office", "office", "office"},
-                                         CStoredSettingCase{"Plant", "plant", "plant"},
+                         testing::Values(CStoredSettingCase{"Plant", "plant", "plant"},
                                          CStoredSettingCase{"CaseDiffers", "Plant", "(Printer defaults)"},
                                          CStoredSettingCase{"Missing", "", "(Printer defaults)"}), ByCaseName());
 
