@@ -55,7 +55,6 @@ TEST_F(CSendoraAppTest, RunsTheMainWindowModallyWithTheGivenFilesAndRemembersIts
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.plt", "single.tif"}));
     EXPECT_TRUE(m_messages.Ids().empty());
     EXPECT_EQ(ReadUserValue("InstallPath"), CProgramPaths::GetProgramFolder());
-    EXPECT_EQ(ReadUserValue("PrinterNo"), "0");
     EXPECT_EQ(m_app->GetFont().family().toStdString(), "DejaVu Sans");
     EXPECT_EQ(m_app->GetFont().pointSizeF(), 9.0);
 }
