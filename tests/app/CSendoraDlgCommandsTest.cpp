@@ -20,16 +20,11 @@ namespace {
 using CSendoraDlgCommandsTest = CSendoraFixture;
 
 // A file that cannot be read is left out and reported; the new entries
-// take the copies for all. Cancelled choosers add nothing.
+// take the copies for all.
 TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInNameOrder)
 {
     OpenWindow();
     AddEntries({"old1.plt", "old2.plt"});
-    CFileDialogs::SetNextFiles({});
-    Child<QPushButton>("buttonAddFiles").click();
-    CFileDialogs::SetNextFolder({});
-    Child<QPushButton>("buttonAddFolder").click();
-    EXPECT_EQ(Job().GetCount(), 2);
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     auto& copies = Child<CEditWithSpin>("editCopiesForAll");
     copies.selectAll();
@@ -58,7 +53,8 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInNameOr
 }
 
 // Titled for what they add; each starts where plot files were last taken
-// from, in this window or an earlier one, else in the home folder.
+// from, in this window or an earlier one, else in the home folder. Cancelled,
+// they add nothing.
 TEST_F(CSendoraDlgCommandsTest, ChoosersSayWhatTheyAddAndStartInTheLastPlotFolder)
 {
     const std::string folder = m_dir.File("plots/sub");
@@ -83,6 +79,7 @@ TEST_F(CSendoraDlgCommandsTest, ChoosersSayWhatTheyAddAndStartInTheLastPlotFolde
         EXPECT_EQ(CFileDialogs::LastOpenTitle().toStdString(), CMessageService::Format(step.title)) << step.button;
         EXPECT_EQ(CFileDialogs::LastOpenFolder(), step.startFolder) << step.button;
     }
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"b.plt", "a.plt"}));
     m_window.reset();
     OpenWindow();
     CFileDialogs::SetNextFiles({});

@@ -47,10 +47,28 @@ TEST_F(CHPPJLStampPageTest, ShowsTheRules)
     EXPECT_EQ(Row(1), "10,20,90");
 }
 
-// The stamp against the automatic paper, the number left out of range, the
-// numbering, the printer's own positions, and a grid edit out of range.
+// The grid's positions out of range: typing is free, so a position beyond
+// the bound is refused as typed, not cut to its first digits, and the editor
+// stays open with the text selected. Then the stamp against the automatic
+// paper, the number left out of range, the numbering and the printer's own
+// positions.
 TEST_F(CHPPJLStampPageTest, ControlsChangeTheRulesWithTheirChecks)
 {
+    QWidget* x = OpenEditor(Grid(), 1, 1);
+    ASSERT_NE(x, nullptr);
+    QTest::keyClicks(x, "2000");
+    Enter(*x);
+    EXPECT_EQ(Grid().OpenEditor(), x);
+    EXPECT_EQ(x->findChild<QLineEdit*>()->selectedText().toStdString(), "2000");
+    QTest::keyClicks(x, "200");
+    Enter(*x);
+    EXPECT_EQ(m_settings.GetPosition(1).x, "200");
+    QWidget* y = OpenEditor(Grid(), 1, 2);
+    ASSERT_NE(y, nullptr);
+    QTest::keyClicks(y, "5");
+    Enter(*y);
+    EXPECT_EQ(Row(1), "200,20,90");
+
     m_flags.paperAuto = true;
     Find<QCheckBox>("checkStamp").click();
     Find<QCheckBox>("checkStamp").click();
@@ -65,32 +83,7 @@ TEST_F(CHPPJLStampPageTest, ControlsChangeTheRulesWithTheirChecks)
     EXPECT_FALSE(Grid().isEnabled());
     Find<QCheckBox>("checkLocal").click();
     EXPECT_TRUE(Grid().isEnabled() && Row(1) == "0,0,0");
-
-    auto* y = qobject_cast<CEditWithSpin*>(OpenEditor(Grid(), 1, 2));
-    ASSERT_NE(y, nullptr);
-    y->SetText("5");
-    Enter(*y);
-    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kStampWithAutoPaperMessage,
-                                                       ResId::kBadStampNumberMessage, ResId::kBadStampYMessage}));
-}
-
-// Typing is free: a position beyond the bound is refused as typed, not cut to
-// its first digits, and the editor stays open with the text selected.
-TEST_F(CHPPJLStampPageTest, PositionBeyondTheBoundIsRefusedAsTyped)
-{
-    QWidget* x = OpenEditor(Grid(), 1, 1);
-    ASSERT_NE(x, nullptr);
-    QTest::keyClicks(x, "2000");
-    Enter(*x);
-    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kBadStampXMessage});
-    EXPECT_EQ(Grid().OpenEditor(), x);
-    EXPECT_EQ(x->findChild<QLineEdit*>()->selectedText().toStdString(), "2000");
-    EXPECT_EQ(Row(1), "10,20,90");
-
-    QTest::keyClicks(x, "200");
-    Enter(*x);
-    EXPECT_EQ(Grid().OpenEditor(), nullptr);
-    EXPECT_EQ(Row(1), "200,20,90");
-    EXPECT_EQ(m_settings.GetPosition(1).x, "200");
+    EXPECT_EQ(m_messages.Ids(), (std::vector<unsigned>{ResId::kBadStampXMessage, ResId::kBadStampYMessage,
+                                                       ResId::kStampWithAutoPaperMessage, ResId::kBadStampNumberMessage}));
 }
 }
