@@ -174,21 +174,6 @@ TEST_F(CSendoraDlgPagesTest, ASilentPrinterCanBeCancelledWithoutFreezingTheWindo
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// Without a browser the user is told so, with the address to copy.
-TEST_F(CSendoraDlgPagesTest, APageThatNoBrowserOpensIsNamedInAMessage)
-{
-    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
-    ASSERT_TRUE(printer.IsRunning());
-    OpenWindow();
-    m_urls.browserStarts = false;
-
-    Press("buttonStatusPage", printer.Address());
-
-    ASSERT_EQ(m_urls.opened.size(), 1u);
-    ASSERT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kNoBrowserMessage});
-    EXPECT_EQ(m_messages.Messages()[0].text, CMessageService::Format(ResId::kNoBrowserMessage, m_urls.opened[0]));
-}
-
 TEST_F(CSendoraDlgPagesTest, AboutItemShowsTheProgramsVersion)
 {
     OpenWindow();
@@ -229,6 +214,8 @@ TEST_F(CSendoraDlgPagesTest, ShareOpensBesideTheWindowOnItsPrinter)
 
 // Without the manual beside the program (a test's program folder has
 // none), Help says where it was looked for; with one, Help and F1 open it.
+// Without a browser the user is told so, with the address to copy (the
+// printer pages open theirs the same way).
 TEST_F(CSendoraDlgPagesTest, HelpAndF1OpenTheManual)
 {
     OpenWindow();
