@@ -23,7 +23,7 @@ protected:
     CHPPJLGeneralPage m_page{m_settings};
 };
 
-TEST_F(CHPPJLGeneralPageTest, ShowsTheRules)
+TEST_F(CHPPJLGeneralPageTest, ShowsTheRulesAndControlsChangeThem)
 {
     EXPECT_TRUE(Find<QCheckBox>("checkManualFeed").isChecked() && Find<QCheckBox>("checkErrorLabel").isChecked());
     EXPECT_FALSE(Find<QCheckBox>("checkLabel").isChecked());
@@ -31,10 +31,7 @@ TEST_F(CHPPJLGeneralPageTest, ShowsTheRules)
     EXPECT_EQ(Find<QComboBox>("comboOutputTray").currentText(), "Rear tray");
     EXPECT_EQ(Find<QComboBox>("comboMediaType").currentText(), "Plain paper");
     EXPECT_EQ(Find<QComboBox>("comboMediaType").count(), 2);
-}
 
-TEST_F(CHPPJLGeneralPageTest, ControlsChangeTheRules)
-{
     Click("checkManualFeed");
     Click("checkDateLabel");
     Click("radioUpperRight");

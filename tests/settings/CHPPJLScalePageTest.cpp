@@ -26,7 +26,7 @@ protected:
     CHPPJLScalePage m_page{m_settings, m_plotter};
 };
 
-TEST_F(CHPPJLScalePageTest, ShowsTheRules)
+TEST_F(CHPPJLScalePageTest, ShowsTheRulesAndPassesActionsOn)
 {
     auto& scale = Find<CSettingsGrid>("gridScale");
     auto& paper = Find<CSettingsGrid>("gridPaper");
@@ -35,12 +35,7 @@ TEST_F(CHPPJLScalePageTest, ShowsTheRules)
     EXPECT_EQ(QStringList({scale.Text(1, 0), scale.Text(1, 1), paper.Text(1, 0), paper.Text(1, 1), scale.Text(3, 0)}),
               QStringList({"A0", "D", "E", "A1 roll", ""}));
     EXPECT_TRUE(paper.isEnabled());
-}
 
-TEST_F(CHPPJLScalePageTest, ControlsPassActionsOn)
-{
-    auto& scale = Find<CSettingsGrid>("gridScale");
-    auto& paper = Find<CSettingsGrid>("gridPaper");
     Click("buttonSameAsInput");
     QTest::keyClick(&Find<QComboBox>("comboInputGroup"), Qt::Key_Down);
     EXPECT_EQ(Find<QComboBox>("comboOutputGroup").currentText(), "ISO A");
