@@ -78,7 +78,6 @@ TEST_P(LoadedLibraries, AreThoseOfTheCommand)
 INSTANTIATE_TEST_SUITE_P(
     Calls, LoadedLibraries,
     testing::Values(LibraryCase{"Version", {"--version"}, 0, {}},
-                    LibraryCase{"Help", {"--help"}, 0, {}},
                     LibraryCase{"Formats", {"formats"}, 0, {}},
                     LibraryCase{"SetupJob", {"build", "-o", "DIR/setup.pjl", "--setting", "sample"}, 0, {}},
                     LibraryCase{"JobOfAPlotFile", {"build", "-o", "DIR/job.pjl", "--owner", "Ada", "DIR/frame.plt"},
@@ -94,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 {kQtGui, kQtCore, kPoppler, kDbus, kTiff}},
                     LibraryCase{"Status", {"status"}, 2, {}},
                     LibraryCase{"Send", {"send", "DIR/frame.plt"}, 2, {kCurl, kSqlite}},
-                    LibraryCase{"Setup", {"setup"}, 2, {kCurl, kSqlite}},
                     LibraryCase{"Watch", {"watch"}, 2, {kCurl, kSqlite}},
                     LibraryCase{"History", {"history"}, 0, {kSqlite}}),
     ByCaseName());

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-// size and preview run on plot files made in the test's folder, DIR/.
+// size and preview run on plot files made in the test's folder, DIR/. What
+// each reader and the content recogniser make of a file is their own test;
+// here the commands must reach them, in the helper that has them.
 namespace {
 struct PlotCommandCase {
     const char* name;
@@ -41,15 +43,9 @@ TEST_P(PlotCommands, PrintSizesAndWritePictures)
     dir.Write("a4.pdf", SamplePdf(595, 842, 2, "0 0 297 842 re f"));
     dir.Write("damaged.pdf", "%PDF-1.4\nnot a document\n");
     dir.Write("drawing.cgm", "BEGMF");
-    dir.Write("pages.plt", "IN;PS4000,2000;PD1,1;PG;PD9,9;AF;PS8000,8000;PD1,1;PG;");
     dir.Write("frame.hp", kSampleHpgl);
     dir.Write("a4.dat", SamplePdf(595, 842, 2));
     dir.Write("notes.txt", "INTRODUCTION to the drawing\n");
-    std::string cals;
-    for (const std::string record : {"srcdocid: NONE", "rtype: 1", "rorient: 000,270", "rpelcnt: 002480,003508",
-                                     "rdensty: 0300"})
-        cals += record + std::string(128 - record.size(), ' ');
-    dir.Write("scan.cg4", cals + std::string(2048 - cals.size(), ' '));
     dir.Write("line\nbreak\t1.plt", kSampleHpgl);
     mkfifo(dir.File("pipe.plt").c_str(), 0600);
     std::vector<std::string> args;
@@ -75,12 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "DIR/damaged.pdf\tPDF\t-\t-\tcannot read: damaged PDF file\n"
                         "DIR/none.plt\tHPGL\t-\t-\tcannot read: no such file or directory\n"
                         "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
-        PlotCommandCase{"SizeCountsHpglPages", {"size", "DIR/pages.plt"}, 0, "DIR/pages.plt\tHPGL\t100 x 50 mm\t3\n", "",
-                        0},
         PlotCommandCase{"SizeByContentOfAnUnlistedExtension",
-                        {"size", "DIR/frame.hp", "DIR/scan.cg4", "DIR/a4.dat", "DIR/notes.txt"}, 1,
+                        {"size", "DIR/frame.hp", "DIR/a4.dat", "DIR/notes.txt"}, 1,
                         "DIR/frame.hp\t(unknown format)\t100 x 50 mm\t1\n"
-                        "DIR/scan.cg4\t(unknown format)\t210 x 297 mm (A4)\t1\n"
                         "DIR/a4.dat\t(unknown format)\t210 x 297 mm (A4)\t2\n"
                         "DIR/notes.txt\t(unknown format)\t-\t-\tcannot read: no reader for this data format\n",
                         "", 0},
@@ -94,13 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
         PlotCommandCase{"SizeRefusesADevice", {"size", "/dev/zero"}, 1,
                         "/dev/zero\t(unknown format)\t-\t-\tcannot read: is a device\n", "", 0},
-        PlotCommandCase{"PreviewOfHpgl", {"preview", "DIR/frame.plt", "-o", "DIR/out.png", "--width", "300"}, 0, "",
-                        "", 300},
         PlotCommandCase{"PreviewOfPdf", {"preview", "DIR/a4.pdf", "-o", "DIR/out.png"}, 0, "", "", 1024},
         PlotCommandCase{"NoPreviewOfCgm", {"preview", "DIR/drawing.cgm", "-o", "DIR/out.png"}, 1, "",
                         "qx-sendora-cli: DIR/drawing.cgm: no preview for this format\n", 0},
-        PlotCommandCase{"NoPreviewOfADamagedFile", {"preview", "DIR/damaged.pdf", "-o", "DIR/out.png"}, 1, "",
-                        "qx-sendora-cli: DIR/damaged.pdf: cannot read: damaged PDF file\n", 0},
         PlotCommandCase{"NoPreviewOfANamedPipe", {"preview", "DIR/pipe.plt", "-o", "DIR/out.png"}, 1, "",
                         "qx-sendora-cli: DIR/pipe.plt: cannot read: is a named pipe\n", 0},
         PlotCommandCase{"PictureThatCannotBeWritten", {"preview", "DIR/a4.pdf", "-o", "DIR/none/out.png"}, 1, "",
