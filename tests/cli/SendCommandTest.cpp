@@ -196,15 +196,13 @@ TEST_F(SendCommand, HistoryHasEveryUploadWithItsResult)
                             std::string(std::strerror(ENOTDIR)) + "\n");
 }
 
-// status prints the controller family and the PS/PDF option, or why not.
+// status prints the controller family and the PS/PDF option, or why not;
+// which models are of which family is the printer query's test.
 TEST_F(SendCommand, StatusPrintsControllerAndOptionOrWhyNot)
 {
-    const std::vector<std::string> kLxk4 = {"LXK4"};
     const std::pair<CPrinterSimulator::Options, std::string> printers[] = {
         {SimulatorOptions([](auto& o) { std::tie(o.models, o.psPdf) = std::tuple(kPrinterWithModels.models, true); }),
          "controller: Heron\nps/pdf: yes\n"},
-        {SimulatorOptions([&](auto& o) { std::tie(o.models, o.version) = std::tuple(kLxk4, "9.01"); }),
-         "controller: Corvid2nd\nps/pdf: no\n"},
         {SimulatorOptions([](auto& o) { o.hangUp = true; }), ""}};
     for (const auto& [options, out] : printers) {
         CPrinterSimulator printer(options);

@@ -100,10 +100,9 @@ TEST(InspectCommand, SaysWhyItCannotOpenTheFile)
     CTempDir dir;
     const std::string pipe = dir.File("job.pjl");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // A folder, a device and why each is refused are the user file's test.
     const std::pair<std::string, std::string> files[] = {{"/nonexistent/job.pjl", "No such file or directory"},
-                                                         {"/", "Is a directory"},
-                                                         {pipe, "Is a named pipe"},
-                                                         {"/dev/zero", "Is a device"}};
+                                                         {pipe, "Is a named pipe"}};
     for (const auto& [path, reason] : files) {
         const auto result = CProcess::Run(test_config::kCli, {"inspect", path});
         EXPECT_EQ(result.exitCode, 1);
