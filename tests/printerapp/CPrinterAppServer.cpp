@@ -60,6 +60,18 @@ CProcessResult CPrinterAppServer::Run(const std::vector<std::string>& args) cons
     return CProcess::Run(kProgram, args, Environment());
 }
 
+CProcessResult CPrinterAppServer::AddQueue(const std::string& queue, const std::string& address, int number,
+                                           const std::string& driver, const std::vector<std::string>& defaults) const
+{
+    const auto added = Run({"add", "-d", queue, "-v", "qxftp://" + address + "/" + std::to_string(number), "-m", driver});
+    if (added.exitCode != 0 || defaults.empty())
+        return added;
+    std::vector<std::string> args = {"modify", "-d", queue};
+    for (const std::string& value : defaults)
+        args.insert(args.end(), {"-o", value});
+    return Run(args);
+}
+
 CProcessResult CPrinterAppServer::Ipp(const std::string& queue, const std::string& testFile,
                                       const std::map<std::string, std::string>& variables) const
 {

@@ -29,6 +29,10 @@ public:
     void Kill();
     // Runs a client subcommand of the program against this server.
     CProcessResult Run(const std::vector<std::string>& args) const;
+    // Adds a queue for printer number `number` of the printer at `address`,
+    // then sets each of `defaults` (name=value); the first refusal, if any.
+    CProcessResult AddQueue(const std::string& queue, const std::string& address, int number,
+                            const std::string& driver, const std::vector<std::string>& defaults = {}) const;
     // ipptool with a test file (ours by name, or a path) on a queue.
     CProcessResult Ipp(const std::string& queue, const std::string& testFile,
                        const std::map<std::string, std::string>& variables = {}) const;
@@ -38,7 +42,6 @@ public:
     // the server's registry, its name normalised.
     std::string BuiltJob(const std::string& file, const std::vector<std::string>& options) const;
     std::map<std::string, std::string> Environment() const;
-    const std::string& HistoryPath() const { return m_history; }
     std::string ServerLog() const;
 
 private:

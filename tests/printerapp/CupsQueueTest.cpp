@@ -56,11 +56,10 @@ TEST(CupsQueue, LpJobsReachThePrinterWithTheirQueuesSetting)
     }));
     CPrinterAppServer server;
     ASSERT_TRUE(server.IsRunning()) << server.ServerLog();
-    for (const char* queue : {"plotter-sample", "plotter-defaults"})
-        ASSERT_EQ(server.Run({"add", "-d", queue, "-v", "qxftp://" + printer.Address() + "/3", "-m", "qx-sendora-pdf"})
-                      .exitCode,
-                  0);
-    ASSERT_EQ(server.Run({"modify", "-d", "plotter-sample", "-o", "qxsendora-setting-default=sample"}).exitCode, 0);
+    ASSERT_EQ(server.AddQueue("plotter-sample", printer.Address(), 3, "qx-sendora-pdf", {"qxsendora-setting-default=sample"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(server.AddQueue("plotter-defaults", printer.Address(), 3, "qx-sendora-pdf").exitCode, 0);
     CPrivateCups cups;
     ASSERT_TRUE(cups.IsRunning()) << cups.ErrorLog();
     for (const auto& [queue, target] : {std::pair{"office", "plotter-sample"}, {"office-defaults", "plotter-defaults"}}) {

@@ -43,7 +43,7 @@ TEST_P(PrinterAppJob, PrinterReceivesWhatTheCommandLineWouldSend)
     }));
     ASSERT_TRUE(printer.IsRunning());
     ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
-    const auto added = m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/3", "-m", c.driver});
+    const auto added = m_server.AddQueue("plotter", printer.Address(), 3, c.driver);
     ASSERT_EQ(added.exitCode, 0) << added.err << m_server.ServerLog();
     const std::string file = m_files.Write(c.fileName, c.bytes);
 
@@ -60,16 +60,14 @@ TEST_P(PrinterAppJob, PrinterReceivesWhatTheCommandLineWouldSend)
                                        "--number", "3"}));
 }
 
+// An HP-GL file to the PDF driver, and one typed by its content, go to
+// the raw socket's test.
 INSTANTIATE_TEST_SUITE_P(
     Documents, PrinterAppJob,
     testing::Values(DocumentCase{"Pdf", "qx-sendora-pdf", true, "A1.pdf", "%PDF-1.4\n%%EOF\n", "application/pdf"},
                     DocumentCase{"Hpgl", "qx-sendora", false, "site plan.plt", "IN;SP1;PA0,0;PD1000,1000;PU;\n",
                                  "application/vnd.hp-hpgl"},
-                    DocumentCase{"HpglToThePdfDriver", "qx-sendora-pdf", true, "A0.hpg", "IN;SP2;PA0,0;PD9,9;PU;",
-                                 "application/vnd.hp-hpgl"},
                     DocumentCase{"HpglTypedByContent", "qx-sendora", false, "plan.plt", "IN;SP1;PA0,0;PD500,500;PU;\n",
-                                 "application/octet-stream"},
-                    DocumentCase{"PdfTypedByContent", "qx-sendora-pdf", true, "A3.pdf", "%PDF-1.4\n%%EOF\n",
                                  "application/octet-stream"},
                     DocumentCase{"Tiff", "qx-sendora", false, "scan.tif",
                                  std::string("II*\0\x08\0\0\0", 8) + std::string(9000, '\x55'), "image/tiff"},

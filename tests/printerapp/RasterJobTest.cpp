@@ -12,6 +12,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <tuple>
+
 // What driverless clients send when a printer does not take their format:
 // PWG raster, made here with libcups. Each page must reach the printer as a
 // TIFF entry that decodes pixel for pixel to the page sent.
@@ -95,140 +98,127 @@ std::vector<std::string> TiffEntries(const std::string& job)
     return entries;
 }
 
-void ExpectPage(const std::string& tiffBytes, const RasterPage& page)
+struct DecodedTiff {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint16_t compression = 0;
+    std::vector<std::vector<unsigned char>> lines;  // as many as could be read
+};
+
+DecodedTiff Decode(const std::string& tiffBytes)
 {
-    const cups_page_header2_t header = Header(page);
     std::vector<std::uint8_t> buffer(tiffBytes.begin(), tiffBytes.end());
     CTiffHandle tiff;
-    ASSERT_TRUE(tiff.OpenMemory(buffer, "r")) << tiff.Error();
-    std::uint32_t width = 0, height = 0;
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGELENGTH, &height);
-    ASSERT_EQ(width, header.cupsWidth);
-    ASSERT_EQ(height, header.cupsHeight);
-    std::vector<unsigned char> read(Expected(header, 0, page).size());
-    ASSERT_EQ(static_cast<std::size_t>(TIFFScanlineSize64(tiff.Get())), read.size());
-    std::uint16_t compression = 0;
-    TIFFGetField(tiff.Get(), TIFFTAG_COMPRESSION, &compression);
-    EXPECT_EQ(compression, BiLevel(page) ? COMPRESSION_CCITTFAX4 : COMPRESSION_ADOBE_DEFLATE);
-    for (unsigned y = 0; y < height; ++y) {
-        ASSERT_EQ(TIFFReadScanline(tiff.Get(), read.data(), y, 0), 1);
-        ASSERT_EQ(read, Expected(header, y, page)) << "line " << y;
-    }
+    DecodedTiff decoded;
+    if (!tiff.OpenMemory(buffer, "r"))
+        return decoded;
+    TIFFGetField(tiff.Get(), TIFFTAG_IMAGEWIDTH, &decoded.width);
+    TIFFGetField(tiff.Get(), TIFFTAG_IMAGELENGTH, &decoded.height);
+    TIFFGetField(tiff.Get(), TIFFTAG_COMPRESSION, &decoded.compression);
+    std::vector<unsigned char> line(static_cast<std::size_t>(TIFFScanlineSize64(tiff.Get())));
+    for (std::uint32_t y = 0; y < decoded.height && TIFFReadScanline(tiff.Get(), line.data(), y, 0) == 1; ++y)
+        decoded.lines.push_back(line);
+    return decoded;
 }
 
-class RasterJob : public testing::TestWithParam<RasterCase> {
+// A queue of the raster-taking driver for printer 1 of the simulator; each
+// job is taken off the printer once looked at.
+class RasterQueue : public testing::Test {
 protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_printer.IsRunning());
+        ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
+        ASSERT_EQ(m_server.AddQueue("plotter", m_printer.Address(), 1, "qx-sendora").exitCode, 0);
+    }
+
+    // The printer's one file of the job, and its bytes.
+    std::pair<std::string, std::string> Print(const std::string& file, const char* format, const char* jobName,
+                                              const char* media, const char* colorMode) const
+    {
+        const auto sent = m_server.Ipp("plotter", "qx-print-raster.test",
+                                       {{"filename", file}, {"format", format}, {"job_name", jobName},
+                                        {"media", media}, {"color_mode", colorMode}, {"setting", "sample"},
+                                        {"owner", "Ada"}});
+        EXPECT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out << m_server.ServerLog();
+        const auto files = FilesBelow(m_printer.Root());
+        if (files.size() != 1)
+            return {"files: " + std::to_string(files.size()), {}};
+        const std::string job = ReadFileBytes(m_printer.Root() + *files.begin());
+        std::filesystem::remove(m_printer.Root() + *files.begin());
+        return {*files.begin(), job};
+    }
+
     CTempDir m_files;
+    CPrinterSimulator m_printer{SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; })};
     CPrinterAppServer m_server;
 };
 
-TEST_P(RasterJob, EachPageArrivesAsATiffEntry)
+TEST_F(RasterQueue, EachPageArrivesAsATiffEntry)
 {
-    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
-    ASSERT_TRUE(printer.IsRunning());
-    ASSERT_TRUE(m_server.IsRunning());
-    ASSERT_EQ(m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/1", "-m", "qx-sendora"})
-                  .exitCode,
-              0);
-    const std::string file = m_files.File("scan.pwg");
-    WriteRaster(file, GetParam().pages);
+    const RasterCase cases[] = {
+        {"BiLevelTwoPages", {{"sgray_8", "bi-level", "iso_a4_210x297mm", 1}, {"sgray_8", "bi-level", "iso_a4_210x297mm", 2}}},
+        {"Grey", {{"sgray_8", "monochrome", "iso_a4_210x297mm", 3}}},
+        {"Colour", {{"srgb_8", "color", "iso_a4_210x297mm", 4}}}};
+    for (const RasterCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = m_files.File("scan.pwg");
+        WriteRaster(file, c.pages);
 
-    const RasterPage& first = GetParam().pages.front();
-    const auto sent = m_server.Ipp("plotter", "qx-print-raster.test",
-                                   {{"filename", file}, {"format", "image/pwg-raster"}, {"job_name", "scan.pdf"},
-                                    {"media", first.media}, {"color_mode", first.colorMode}, {"setting", "sample"},
-                                    {"owner", "Ada"}});
+        const auto [remote, job] = Print(file, "image/pwg-raster", "scan.pdf", c.pages[0].media, c.pages[0].colorMode);
 
-    ASSERT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out << m_server.ServerLog();
-    const std::string remote = "plt01p/scan-1.tif.pjl";
-    ASSERT_EQ(FilesBelow(printer.Root()), std::set<std::string>{remote});
-    const std::string job = ReadFileBytes(printer.Root() + remote);
-    const auto entries = TiffEntries(job);
-    ASSERT_EQ(entries.size(), GetParam().pages.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_NE(job.find("@PJL SET FILENAME = \"scan-" + std::to_string(i + 1) + ".tif\""), std::string::npos);
-        ExpectPage(entries[i], GetParam().pages[i]);
+        EXPECT_EQ(remote, "plt01p/scan-1.tif.pjl");
+        const auto entries = TiffEntries(job);
+        ASSERT_EQ(entries.size(), c.pages.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_NE(job.find("@PJL SET FILENAME = \"scan-" + std::to_string(i + 1) + ".tif\""), std::string::npos);
+            const cups_page_header2_t header = Header(c.pages[i]);
+            const DecodedTiff decoded = Decode(entries[i]);
+            ASSERT_EQ(decoded.width, header.cupsWidth);
+            ASSERT_EQ(decoded.height, header.cupsHeight);
+            ASSERT_EQ(decoded.lines.size(), decoded.height);
+            EXPECT_EQ(decoded.compression, BiLevel(c.pages[i]) ? COMPRESSION_CCITTFAX4 : COMPRESSION_ADOBE_DEFLATE);
+            for (unsigned y = 0; y < decoded.height; ++y)
+                ASSERT_EQ(decoded.lines[y], Expected(header, y, c.pages[i])) << "page " << i << ", line " << y;
+        }
     }
 }
 
 // JPEG and PNG reach the printer through PAPPL's own filters, as raster of
-// the job's media with the picture fitted on it.
-struct PictureCase {
-    const char* name;
-    const char* format;
-    const char* fileName;
-    int tolerance;  // of a pixel's colour: JPEG is lossy
-};
-
-class PictureJob : public testing::TestWithParam<PictureCase> {
-protected:
-    CTempDir m_files;
-    CPrinterAppServer m_server;
-};
-
-TEST_P(PictureJob, ArrivesAsOneTiffPageOfTheMedia)
+// the job's media with the picture fitted on it: the middle of the page is
+// the middle of the picture (JPEG is lossy).
+TEST_F(RasterQueue, PicturesArriveAsOneTiffPageOfTheMedia)
 {
-    const PictureCase& c = GetParam();
-    CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
-    ASSERT_EQ(m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/1", "-m", "qx-sendora"})
-                  .exitCode,
-              0);
     QImage picture(300, 200, QImage::Format_RGB888);
     picture.fill(QColor(200, 40, 40));
-    const std::string file = m_files.File(c.fileName);
-    ASSERT_TRUE(picture.save(QString::fromStdString(file)));
-
-    const auto sent = m_server.Ipp("plotter", "qx-print-raster.test",
-                                   {{"filename", file}, {"format", c.format}, {"job_name", c.fileName},
-                                    {"media", "iso_a4_210x297mm"}, {"color_mode", "color"}, {"setting", "sample"},
-                                    {"owner", "Ada"}});
-
-    ASSERT_NE(sent.out.find("job-state (enum) = completed"), std::string::npos) << sent.out << m_server.ServerLog();
-    const auto files = FilesBelow(printer.Root());
-    ASSERT_EQ(files.size(), 1u);
-    const auto entries = TiffEntries(ReadFileBytes(printer.Root() + *files.begin()));
-    ASSERT_EQ(entries.size(), 1u);
-    std::vector<std::uint8_t> buffer(entries[0].begin(), entries[0].end());
-    CTiffHandle tiff;
-    ASSERT_TRUE(tiff.OpenMemory(buffer, "r")) << tiff.Error();
     const cups_page_header2_t header = Header({"srgb_8", "color", "iso_a4_210x297mm", 0});
-    std::uint32_t width = 0, height = 0;
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff.Get(), TIFFTAG_IMAGELENGTH, &height);
-    EXPECT_EQ(width, header.cupsWidth);
-    EXPECT_EQ(height, header.cupsHeight);
-    // The middle of the page is the middle of the picture.
-    std::vector<unsigned char> line(static_cast<std::size_t>(TIFFScanlineSize64(tiff.Get())));
-    ASSERT_EQ(TIFFReadScanline(tiff.Get(), line.data(), height / 2, 0), 1);
-    const std::size_t middle = width / 2 * 3;
-    ASSERT_EQ(line.size(), std::size_t{width} * 3);
-    EXPECT_NEAR(line[middle], 200, c.tolerance);
-    EXPECT_NEAR(line[middle + 1], 40, c.tolerance);
-    EXPECT_NEAR(line[middle + 2], 40, c.tolerance);
+    for (const auto& [format, fileName, tolerance] :
+         {std::tuple{"image/jpeg", "photo.jpg", 12}, std::tuple{"image/png", "sketch.png", 0}}) {
+        SCOPED_TRACE(fileName);
+        const std::string file = m_files.File(fileName);
+        ASSERT_TRUE(picture.save(QString::fromStdString(file)));
+
+        const auto entries = TiffEntries(Print(file, format, fileName, "iso_a4_210x297mm", "color").second);
+
+        ASSERT_EQ(entries.size(), 1u);
+        const DecodedTiff decoded = Decode(entries[0]);
+        EXPECT_EQ(decoded.width, header.cupsWidth);
+        EXPECT_EQ(decoded.height, header.cupsHeight);
+        ASSERT_EQ(decoded.lines.size(), decoded.height);
+        const auto& line = decoded.lines[decoded.height / 2];
+        ASSERT_EQ(line.size(), std::size_t{decoded.width} * 3);
+        const std::size_t middle = decoded.width / 2 * 3;
+        EXPECT_NEAR(line[middle], 200, tolerance);
+        EXPECT_NEAR(line[middle + 1], 40, tolerance);
+        EXPECT_NEAR(line[middle + 2], 40, tolerance);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureJob,
-                         testing::Values(PictureCase{"Jpeg", "image/jpeg", "photo.jpg", 12},
-                                         PictureCase{"Png", "image/png", "sketch.png", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RasterTypes, QueuesOfferNoRasterThatPapplWouldPassOnUnconverted)
+TEST_F(RasterQueue, QueuesOfferNoRasterThatPapplWouldPassOnUnconverted)
 {
-    CPrinterAppServer server;
-    ASSERT_TRUE(server.IsRunning());
-    ASSERT_EQ(server.Run({"add", "-d", "plotter", "-v", "qxftp://127.0.0.1:1/1", "-m", "qx-sendora"}).exitCode, 0);
-    const auto attributes = server.Ipp("plotter", "qx-printer.test");
+    const auto attributes = m_server.Ipp("plotter", "qx-printer.test");
     EXPECT_NE(attributes.out.find("pwg-raster-document-type-supported (1setOf keyword) = sgray_8,srgb_8\n"),
               std::string::npos)
         << attributes.out;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, RasterJob,
-    testing::Values(RasterCase{"BiLevelTwoPages",
-                               {{"sgray_8", "bi-level", "iso_a4_210x297mm", 1}, {"sgray_8", "bi-level", "iso_a4_210x297mm", 2}}},
-                    RasterCase{"Grey", {{"sgray_8", "monochrome", "iso_a4_210x297mm", 3}}},
-                    RasterCase{"Colour", {{"srgb_8", "color", "iso_a4_210x297mm", 4}}}),
-    [](const auto& info) { return std::string(info.param.name); });
 }

@@ -64,12 +64,9 @@ TEST_P(RawSocket, FileWrittenToTheQueuesPortReachesThePrinterOnce)
     ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
     // The driver whose own format is PDF, so that an HP-GL file arrives
     // declared as PDF.
-    ASSERT_EQ(m_server.Run({"add", "-d", "plotter", "-v", "qxftp://" + printer.Address() + "/6", "-m", "qx-sendora-pdf"})
-                  .exitCode,
-              0);
     ASSERT_EQ(m_server
-                  .Run({"modify", "-d", "plotter", "-o", "qxsendora-owner-default=Ada", "-o",
-                        "qxsendora-setting-default=sample"})
+                  .AddQueue("plotter", printer.Address(), 6, "qx-sendora-pdf",
+                            {"qxsendora-owner-default=Ada", "qxsendora-setting-default=sample"})
                   .exitCode,
               0);
     const int port = RawPort(m_server.ServerLog());

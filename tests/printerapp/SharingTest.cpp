@@ -57,12 +57,9 @@ protected:
         m_printer = std::make_unique<CPrinterSimulator>(SimulatorOptions([](auto& o) { o.models = {"PlotraK1"}; }));
         m_server = std::make_unique<CPrinterAppServer>(std::vector<std::string>{"share-printers=true"});
         ASSERT_TRUE(m_server->IsRunning()) << m_server->ServerLog();
-        const auto added = m_server->Run({"add", "-d", "plotter", "-v", "qxftp://" + m_printer->Address() + "/4", "-m",
-                                          "qx-sendora"});
+        const auto added = m_server->AddQueue("plotter", m_printer->Address(), 4, "qx-sendora",
+                                              {"qxsendora-owner-default=Ada", "qxsendora-setting-default=sample"});
         ASSERT_EQ(added.exitCode, 0) << added.err;
-        const auto modified = m_server->Run(
-            {"modify", "-d", "plotter", "-o", "qxsendora-owner-default=Ada", "-o", "qxsendora-setting-default=sample"});
-        ASSERT_EQ(modified.exitCode, 0) << modified.err;
     }
 
     // ipptool with one of our test files, from the client's namespace or

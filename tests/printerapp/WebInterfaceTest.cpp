@@ -16,8 +16,8 @@ protected:
         if (access(kChromium.c_str(), X_OK) != 0)
             GTEST_SKIP() << kChromium << " is not installed";
         ASSERT_TRUE(m_server.IsRunning()) << m_server.ServerLog();
-        ASSERT_EQ(m_server.Run({"add", "-d", "plotter", "-v", "qxftp://127.0.0.1:1/2", "-m", "qx-sendora"}).exitCode, 0);
-        ASSERT_EQ(m_server.Run({"modify", "-d", "plotter", "-o", "qxsendora-setting-default=sample"}).exitCode, 0);
+        ASSERT_EQ(m_server.AddQueue("plotter", "127.0.0.1:1", 2, "qx-sendora", {"qxsendora-setting-default=sample"}).exitCode,
+                  0);
     }
 
     // The page after its scripts ran.
@@ -35,19 +35,16 @@ protected:
     CPrinterAppServer m_server;
 };
 
-TEST_F(WebInterface, HomePageListsTheQueues)
+// The home page lists the queues; a queue's defaults offer the settings,
+// each labelled with the setting's name, not with the keyword.
+TEST_F(WebInterface, ListsTheQueuesAndOffersTheSettingsAsADropDown)
 {
-    const std::string page = Dom("/");
-    EXPECT_NE(page.find("href=\"/plotter/\""), std::string::npos) << page;
-}
-
-TEST_F(WebInterface, QueueDefaultsOfferTheSettingsAsADropDown)
-{
+    const std::string home = Dom("/");
+    EXPECT_NE(home.find("href=\"/plotter/\""), std::string::npos) << home;
     const std::string page = Dom("/plotter/printing");
     const auto select = page.find("<select name=\"qxsendora-setting\">");
     ASSERT_NE(select, std::string::npos) << page;
     const std::string options = page.substr(select, page.find("</select>", select) - select);
-    // Each labelled with the setting's name, not with the keyword.
     EXPECT_NE(options.find("<option value=\"-printer-defaults-\">(Printer defaults)</option>"), std::string::npos)
         << options;
     EXPECT_NE(options.find("<option value=\"sample\" selected=\"\">sample</option>"), std::string::npos) << options;
