@@ -26,15 +26,10 @@ const std::string kNoFormat = "qx-sendora-cli: extensions: PJL is not one of the
 
 // "{N}" in err stands for message N as the command line shows it.
 struct Call {
-    Call(std::vector<std::string> a, int e = 0, std::string o = {}, std::string r = {})
-        : args(std::move(a)), exit(e), out(std::move(o)), err(std::move(r))
-    {
-    }
-
     std::vector<std::string> args;
-    int exit;
-    std::string out;
-    std::string err;
+    int exit = 0;
+    std::string out = {};
+    std::string err = {};
 };
 
 struct ListCase {
