@@ -21,17 +21,14 @@ protected:
     CHPPJLColorPage m_page{m_settings, m_plotter};
 };
 
-TEST_F(CHPPJLColorPageTest, ShowsTheSettings)
+TEST_F(CHPPJLColorPageTest, ShowsTheSettingsAndTheCheckDisablesAndResetsTheGrid)
 {
     EXPECT_EQ(Find<QComboBox>().currentText(), Name(CColorSettings::kRed));
     EXPECT_TRUE(Find<QCheckBox>().isChecked() && Grid().isEnabled());
     EXPECT_EQ(Grid().Text(3, 2), Name(CColorSettings::kRed));
     EXPECT_EQ(Grid().Text(3, 1), Name(CColorSettings::kBlack));
     EXPECT_EQ(Grid().CellBackground(3, 1), QColor(1, 1, 1));
-}
 
-TEST_F(CHPPJLColorPageTest, CheckDisablesAndResetsTheGrid)
-{
     QTest::mouseClick(&Find<QCheckBox>(), Qt::LeftButton);
     EXPECT_FALSE(m_settings.IsConversionOn() || Grid().isEnabled());
     EXPECT_EQ(Grid().Text(3, 2), "");

@@ -33,7 +33,12 @@ protected:
     CHPPJLStampPage m_page{m_settings, m_plotter};
 };
 
-TEST_F(CHPPJLStampPageTest, ShowsTheRules)
+// The file's rules shown; then the grid's positions out of range: typing is
+// free, so a position beyond the bound is refused as typed, not cut to its
+// first digits, and the editor stays open with the text selected. Then the
+// stamp against the automatic paper, the number left out of range, the
+// numbering and the printer's own positions.
+TEST_F(CHPPJLStampPageTest, ShowsTheRulesAndControlsChangeThemWithTheirChecks)
 {
     EXPECT_TRUE(Find<QCheckBox>("checkStamp").isChecked() && Find<CEditWithSpin>("editNumber").Text() == "5");
     auto& colors = Find<CSDComboBoxEx>("comboColor");
@@ -45,15 +50,7 @@ TEST_F(CHPPJLStampPageTest, ShowsTheRules)
     EXPECT_TRUE(text.isEnabled() && text.text() == "AB" && text.maxLength() == 6);
     EXPECT_EQ(Grid().Text(2, 0) + Grid().Text(3, 0), "A1");
     EXPECT_EQ(Row(1), "10,20,90");
-}
 
-// The grid's positions out of range: typing is free, so a position beyond
-// the bound is refused as typed, not cut to its first digits, and the editor
-// stays open with the text selected. Then the stamp against the automatic
-// paper, the number left out of range, the numbering and the printer's own
-// positions.
-TEST_F(CHPPJLStampPageTest, ControlsChangeTheRulesWithTheirChecks)
-{
     QWidget* x = OpenEditor(Grid(), 1, 1);
     ASSERT_NE(x, nullptr);
     QTest::keyClicks(x, "2000");
