@@ -75,8 +75,9 @@ protected:
     COptionsPSheet m_sheet{nullptr, CUserConfig(m_userPath)};
 };
 
-// Neither on a selected entry nor on a focused button does Enter act.
-TEST_F(COptionsPSheetTest, EnterClosesNothingAndPressesNothing)
+// Neither on a selected entry nor on a focused button does Enter act; the
+// Delete key deletes, and Cancel after deleting every owner leaves the file.
+TEST_F(COptionsPSheetTest, EnterPressesNothingAndCancelLeavesTheFile)
 {
     auto& owners = *ShowTab(1).findChild<QListWidget*>();
     owners.setCurrentRow(0);
@@ -86,12 +87,7 @@ TEST_F(COptionsPSheetTest, EnterClosesNothingAndPressesNothing)
     QTest::keyClick(&Child<QPushButton>("buttonOk"), Qt::Key_Enter);
     EXPECT_TRUE(m_sheet.isVisible());
     EXPECT_EQ(m_sheet.result(), 0);
-}
 
-TEST_F(COptionsPSheetTest, CancelAfterDeletingEveryOwnerLeavesTheFile)
-{
-    auto& owners = *ShowTab(1).findChild<QListWidget*>();
-    owners.setCurrentRow(0);
     QTest::keyClick(&owners, Qt::Key_Delete);
     QTest::keyClick(&owners, Qt::Key_Delete);
     ASSERT_EQ(owners.count(), 0);
