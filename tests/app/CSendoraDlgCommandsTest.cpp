@@ -19,23 +19,15 @@
 namespace {
 using CSendoraDlgCommandsTest = CSendoraFixture;
 
-// A file that cannot be read is left out and reported; the new entries
-// take the copies for all.
+// A file that cannot be read is left out and reported.
 TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInNameOrder)
 {
     OpenWindow();
     AddEntries({"old1.plt", "old2.plt"});
-    QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
-    auto& copies = Child<CEditWithSpin>("editCopiesForAll");
-    copies.selectAll();
-    QTest::keyClicks(&copies, "4");
-    QTest::keyClick(&copies, Qt::Key_Return);
-    EXPECT_EQ(m_window->DefaultCopies(), 4);
     CFileDialogs::SetNextFiles({Q(WriteFile("F1.plt")), Q(m_dir.File("gone.plt")), Q(WriteFile("F3.cgm"))});
     Child<QPushButton>("buttonAddFiles").click();
     std::vector<std::string> expected{"old1.plt", "old2.plt", "F3.cgm", "F1.plt"};
     EXPECT_EQ(FileNames(), expected);
-    EXPECT_EQ(Copies(), std::vector<int>(4, 4));
     EXPECT_EQ(ShownNames(), expected);
     EXPECT_EQ(List().model()->index(2, 1).data().toString().toStdString(), "CGM");
     EXPECT_EQ(m_messages.Messages().size(), 1u);
@@ -47,7 +39,6 @@ TEST_F(CSendoraDlgCommandsTest, AddedFilesFollowInReverseOrderAndAFolderInNameOr
     CFileDialogs::SetNextFolder(Q(m_dir.File("folder")));
     Child<QPushButton>("buttonAddFolder").click();
     EXPECT_EQ(FileNames(), expected);
-    EXPECT_EQ(Copies(), std::vector<int>(9, 4));
     EXPECT_EQ(ShownNames(), expected);
     EXPECT_TRUE(List().isEnabled());
 }
@@ -127,9 +118,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CListCommandCase{"DeleteAll", "buttonDeleteAll", {1}, {}, {}}),
     ByCaseName());
 
-// The number applies when it is committed, by Enter or by the focus leaving;
-// typing, Backspace to an empty box included, shows no message. A number out
-// of range is refused with a message, the box keeping the focus and the text.
+// The number applies when it is committed, by Enter or by the focus leaving,
+// and entries added later take it (every way of adding makes its entries
+// alike); typing, Backspace to an empty box included, shows no message. A
+// number out of range is refused with a message, the box keeping the focus
+// and the text.
 TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesTheNumberWhenCommitted)
 {
     OpenWindow();
@@ -162,7 +155,9 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesTheNumberWhenCommitted)
     QTest::keyClicks(&copies, "5");
     Child<QPushButton>("buttonAddFiles").setFocus();
     EXPECT_EQ(Copies(), (std::vector<int>{5, 5}));
-    EXPECT_EQ(m_window->DefaultCopies(), 5);
+    CFileDialogs::SetNextFiles({Q(WriteFile("c.plt"))});
+    Child<QPushButton>("buttonAddFiles").click();
+    EXPECT_EQ(Copies(), (std::vector<int>{5, 5, 5}));
 
     QTest::mouseClick(&Child<QCheckBox>("checkSameCopies"), Qt::LeftButton);
     EXPECT_FALSE(copies.isEnabled());
