@@ -51,7 +51,6 @@ TEST_P(CEditWithSpinTypingTest, TypingIsFreeAndArrowsKeepToTheSpinRange)
 INSTANTIATE_TEST_SUITE_P(
     Keys, CEditWithSpinTypingTest,
     testing::Values(CTypingCase{"LetterKept", 5, {{Qt::Key_End}, {Qt::Key_A}}, "5a"},
-                    CTypingCase{"LetterOverTheSelection", 5, {kSelectAll, {Qt::Key_A}}, "a"},
                     CTypingCase{"ThirdDigitKept", 57, {{Qt::Key_End}, {Qt::Key_1}}, "571"},
                     CTypingCase{"BeyondTheMaximumKeptOnEnter", 5,
                                 {kSelectAll, {Qt::Key_3}, {Qt::Key_0}, {Qt::Key_0}, {Qt::Key_Return}}, "300"},
