@@ -157,3 +157,17 @@ std::string CSendFromWindowFixture::Built(std::vector<std::string> args) const
     EXPECT_EQ(result.exitCode, 0) << result.err;
     return NormalisedJob(ReadFileBytes(job));
 }
+
+CProcessResult CSendFromWindowFixture::FromCli(std::vector<std::string> args, const std::string& printer) const
+{
+    args.insert(args.begin() + 1, {"--printer", printer, "--owner", "Ada"});
+    return CProcess::Run(test_config::kCli, args, {{"TMPDIR", m_out.Path()}});
+}
+
+std::string CSendFromWindowFixture::MessageLines() const
+{
+    std::string lines;
+    for (const auto& message : m_messages.Messages())
+        lines += "qx-sendora-cli: " + message.text + "\n";
+    return lines;
+}

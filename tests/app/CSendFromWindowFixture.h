@@ -82,6 +82,10 @@ protected:
 
     // What the command line builds of the same choices.
     std::string Built(std::vector<std::string> args) const;
+    // The command line's run of a send command with the same choices.
+    CProcessResult FromCli(std::vector<std::string> args, const std::string& printer) const;
+    // The messages the window showed, as the command line writes them.
+    std::string MessageLines() const;
 
     CTempDir m_tmp;
     CTempDir m_out;

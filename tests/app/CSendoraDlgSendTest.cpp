@@ -71,9 +71,11 @@ TEST_F(SendFromWindow, PrintListAndSetupLandInTheFolderOfTheNumberAsBuiltForTheC
     EXPECT_EQ(listed, (std::vector<std::string>{setupJob, "site plan.plt, scan.tif", setupJob}));
 }
 
-// Sends that stop before anything reaches the printer, or fail there. The
-// messages' words are CTransferReportTest's and SendCommandTest's; here the
-// right one reaches the user, at the right time, and the history keeps it.
+// Sends that stop before anything reaches the printer, or fail there, the
+// same from the command line where the two share the case (whose own checks
+// are SendCommandTest's). The printers' words are CTransferReportTest's; here
+// the right message reaches the user, at the right time, and the history
+// keeps it.
 struct CRefusalCase {
     const char* name;
     const char* button;
@@ -81,6 +83,9 @@ struct CRefusalCase {
     std::vector<unsigned> ids;
     // The message came while the progress window showed.
     bool progressAtMessage;
+    // The same send from the command line: its command and options beyond
+    // printer and owner; the entries follow.
+    std::vector<std::string> cli = {};
     CPrinterSimulator::Options printer = {};
     bool printerRunning = true;
     std::string setting = {};
@@ -98,6 +103,7 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
     const CRefusalCase& c = GetParam();
     Open(c.printer);
     const std::string root = m_printer->Root();
+    const std::string printerName = c.printerName.empty() ? m_printer->Address() : c.printerName;
     if (!c.printerRunning)
         m_printer.reset();
     ChooseSetting(c.setting);
@@ -107,18 +113,24 @@ TEST_P(SendFromWindowRefusals, StopWithTheirMessagesAndLeaveTheWindowIdle)
         ASSERT_TRUE(CRegistry().WriteValue(CRegistry::Hive::LocalMachine, CRegistryValues::ProgramKey(),
                                            "FtpPassword", c.ftpPassword));
     }
+    std::vector<std::string> cli = c.cli;
     for (const std::string& name : c.entries)
-        AddEntry(name);
-    if (!c.printerName.empty())
-        Child<CSDComboBox>("comboPrinterName").setEditText(Q(c.printerName));
+        cli.push_back(AddEntry(name));
+    Child<CSDComboBox>("comboPrinterName").setEditText(Q(printerName));
 
     CSendWatch send(*this, c.button);
     ASSERT_TRUE(send.WaitForEnd());
 
     EXPECT_EQ(m_messages.Ids(), c.ids);
+    if (!c.cli.empty()) {
+        const auto result = FromCli(cli, printerName);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, MessageLines());
+    }
+    // Each front end's stop recorded with the words it showed.
     std::vector<std::string> told;
     for (const auto& message : m_messages.Messages())
-        told.push_back(message.text);
+        told.insert(told.end(), c.cli.empty() ? 1 : 2, message.text);
     std::vector<std::string> failures;
     for (const CHistoryRecord& record : History()) {
         EXPECT_EQ(record.result, CHistoryRecord::Result::Failed);
@@ -142,23 +154,25 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SendFromWindowRefusals,
     testing::Values(
         CRefusalCase{"EmptyList", "buttonSend", {}, {}, false},
-        CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {ResId::kDefaultSetupMessage}, false},
-        CRefusalCase{"ChosenSettingGone", "buttonSend", {"a.plt"}, {ResId::kCannotLoadSettingMessage}, true, {},
+        CRefusalCase{"PrinterDefaultsAsSetup", "buttonSendSetup", {}, {ResId::kDefaultSetupMessage}, false,
+                     {"setup", "--setting", "(Printer defaults)"}},
+        CRefusalCase{"ChosenSettingGone", "buttonSend", {"a.plt"}, {ResId::kCannotLoadSettingMessage}, true, {}, {},
                      true, "sample", "", "", true},
-        CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {ResId::kNoAnswerMessage}, true, {}, false},
+        CRefusalCase{"UnreachablePrinter", "buttonSend", {"a.plt"}, {ResId::kNoAnswerMessage}, true, {"send"}, {},
+                     false},
         CRefusalCase{"PdfToPrinterWithoutPsPdf", "buttonSend", {"a.plt", "cover.pdf"}, {ResId::kNoPsPdfMessage}, true,
-                     kPrinterWithoutPsPdf},
-        CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {ResId::kLoginRefusedMessage}, true,
+                     {"send"}, kPrinterWithoutPsPdf},
+        CRefusalCase{"RefusedLogIn", "buttonSend", {"a.plt"}, {ResId::kLoginRefusedMessage}, true, {"send"},
                      kPrinterRefusingSlowly, true, "", "wrong"},
         CRefusalCase{"PrinterRefusesTheJob", "buttonSend", {"a.plt"}, {ResId::kPrinterRefusedJobMessage}, true,
-                     SimulatorOptions([](auto& o) { o.refuseStore = true; })},
-        CRefusalCase{"PrinterIsFull", "buttonSend", {"a.plt"}, {ResId::kPrinterFullMessage}, true,
+                     {"send"}, SimulatorOptions([](auto& o) { o.refuseStore = true; })},
+        CRefusalCase{"PrinterIsFull", "buttonSend", {"a.plt"}, {ResId::kPrinterFullMessage}, true, {"send"},
                      SimulatorOptions([](auto& o) { o.full = true; })},
-        CRefusalCase{"PrinterHangsUp", "buttonSend", {"a.plt"}, {ResId::kPrinterHungUpMessage}, true,
+        CRefusalCase{"PrinterHangsUp", "buttonSend", {"a.plt"}, {ResId::kPrinterHungUpMessage}, true, {"send"},
                      SimulatorOptions([](auto& o) { o.hangUp = true; })},
-        CRefusalCase{"PrinterNameNobodyKnows", "buttonSend", {"a.plt"}, {ResId::kUnknownPrinterNameMessage}, true, {},
-                     true, "", "", "printer.invalid"},
+        CRefusalCase{"PrinterNameNobodyKnows", "buttonSend", {"a.plt"}, {ResId::kUnknownPrinterNameMessage}, true,
+                     {"send"}, {}, true, "", "", "printer.invalid"},
         CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, {ResId::kConnectionRefusedMessage}, true,
-                     kPrinterWithModels, false, "sample"}),
+                     {"setup", "--setting", "sample", "--controller", ""}, kPrinterWithModels, false, "sample"}),
     ByCaseName());
 }
