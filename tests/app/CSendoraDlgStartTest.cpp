@@ -3,7 +3,6 @@
 #include "CEditWithSpin.h"
 #include "CLogonName.h"
 #include "CSDComboBox.h"
-#include "CaseNames.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -45,29 +44,18 @@ TEST_F(CSendoraDlgStartTest, ControlsStartLocalisedWithTheRememberedNamesAndCopi
     EXPECT_TRUE(m_messages.Ids().empty());
 }
 
-struct CStoredSettingCase {
-    const char* name;
-    const char* remembered;
-    const char* selected;
-};
-
-class CSendoraDlgSettingTest : public CSendoraFixture, public testing::WithParamInterface<CStoredSettingCase> {};
-
-TEST_P(CSendoraDlgSettingTest, SelectsTheRememberedSettingElseTheFirst)
+// Compared with its case; the first, else, is the printer defaults.
+TEST_F(CSendoraDlgStartTest, SelectsTheRememberedSettingElseTheFirst)
 {
     WriteFile("PrinterSetting/office.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
     WriteFile("PrinterSetting/plant.prn", "[QXSD]\nHPPJL Version=1.0.0\n");
-    WriteUserValue("PrinterSetting", GetParam().remembered);
-    OpenWindow();
-    const auto& box = Child<CSDComboBox>("comboPrinterSetting");
-    EXPECT_EQ(box.count(), 3);
-    EXPECT_EQ(box.itemText(0).toStdString(), "(Printer defaults)");
-    EXPECT_EQ(box.currentText().toStdString(), GetParam().selected);
+    const std::pair<const char*, const char*> cases[] = {
+        {"plant", "plant"}, {"Plant", "(Printer defaults)"}, {"", "(Printer defaults)"}};
+    for (const auto& [remembered, selected] : cases) {
+        WriteUserValue("PrinterSetting", remembered);
+        OpenWindow();
+        EXPECT_EQ(Child<CSDComboBox>("comboPrinterSetting").count(), 3);
+        EXPECT_EQ(Child<CSDComboBox>("comboPrinterSetting").currentText().toStdString(), selected) << remembered;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stored, CSendoraDlgSettingTest,
-                         testing::Values(CStoredSettingCase{"Plant", "plant", "plant"},
-                                         CStoredSettingCase{"CaseDiffers", "Plant", "(Printer defaults)"},
-                                         CStoredSettingCase{"Missing", "", "(Printer defaults)"}), ByCaseName());
-
 }
