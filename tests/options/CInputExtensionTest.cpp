@@ -35,32 +35,25 @@ TEST_F(CInputExtensionTest, PastedDotRefusedOnOk)
     EXPECT_EQ(Edit().selectedText(), "p.lt");
 }
 
-struct TypingCase {
-    const char* name;
-    const CRegistInput::Use* use;
-    const char* typed;
-    const char* text;
-};
-
-class CInputExtensionTypingTest : public testing::TestWithParam<TypingCase> {};
-
 // What OK would refuse never reaches the edit when typed; an owner name
 // keeps its dot.
-TEST_P(CInputExtensionTypingTest, TypedCharactersThatOkWouldRefuseAreIgnored)
+TEST(CInputExtensionTypingTest, TypedCharactersThatOkWouldRefuseAreIgnored)
 {
-    CInputExtension dialog(*GetParam().use, true, {});
-    dialog.show();
-    auto& edit = *dialog.findChild<QLineEdit*>("editText");
-    QTest::keyClicks(&edit, GetParam().typed);
-    EXPECT_EQ(edit.text().toStdString(), GetParam().text);
+    const struct {
+        const CRegistInput::Use* use;
+        const char* typed;
+        const char* text;
+    } cases[] = {{&CRegistInput::kExtension, "p.l[t];=", "plt"},
+                 {&CRegistInput::kOwner, "Ann. \"Lee\"=[x];", "Ann. Leex"},
+                 {&CRegistInput::kPrinter, "my printer\t=1", "myprinter1"}};
+    for (const auto& c : cases) {
+        CInputExtension dialog(*c.use, true, {});
+        dialog.show();
+        auto& edit = *dialog.findChild<QLineEdit*>("editText");
+        QTest::keyClicks(&edit, c.typed);
+        EXPECT_EQ(edit.text().toStdString(), c.text) << c.typed;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, CInputExtensionTypingTest,
-    testing::Values(TypingCase{"Extension", &CRegistInput::kExtension, "p.l[t];=", "plt"},
-                    TypingCase{"Owner", &CRegistInput::kOwner, "Ann. \"Lee\"=[x];", "Ann. Leex"},
-                    TypingCase{"PrinterBlanks", &CRegistInput::kPrinter, "my printer\t=1", "myprinter1"}),
-    [](const testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
 
 // The text given opens selected; the list's refusal keeps the dialog open
 // with the text, named in the message.
