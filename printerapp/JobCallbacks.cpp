@@ -97,7 +97,7 @@ CQueueJob Describe(pappl_job_t* job, const pappl_pr_options_t* options)
 bool Send(pappl_job_t* job, const CQueueJob& queued)
 {
     pappl_printer_t* printer = papplJobGetPrinter(job);
-    JobOrder::ReleaseHeld(printer);
+    JobOrder::Close(printer);
     const CQueueSender sender(CServerOptions::Current().retryFor,
                               {[job] { return papplJobIsCanceled(job); },
                                [job, printer](bool answering, const std::string& message) {
@@ -109,7 +109,7 @@ bool Send(pappl_job_t* job, const CQueueJob& queued)
                                }});
     const CQueueSender::Outcome outcome = sender.Send(queued);
     papplJobSetMessage(job, "%s", outcome.text.c_str());
-    JobOrder::HoldAllButOldest(printer);
+    JobOrder::LetOldestGo(printer);
     return outcome.status == CQueueSender::Outcome::Status::Done;
 }
 

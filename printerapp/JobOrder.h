@@ -4,13 +4,16 @@
 
 // PAPPL 1.3.1 starts a queue's newest waiting job first: a busy queue would
 // print backwards and keep its oldest jobs waiting for as long as new ones
-// come. So once a job has been sent, the queue's other waiting jobs but the
-// oldest are held, leaving PAPPL that one to start next, and they wait as
-// before once it has started.
+// come. So while a queue sends, the jobs it takes are held as they arrive
+// (PAPPL's "hold new jobs", the one hold it applies before a job can start),
+// and each time a send ends the oldest waiting job is let go alone.
 namespace JobOrder {
-// When a job starts: the jobs held for the order wait again.
-void ReleaseHeld(pappl_printer_t* printer);
-// When a job has been sent: every waiting job of the queue but the oldest
-// is held, until PAPPL has started that one, which releases them at once.
-void HoldAllButOldest(pappl_printer_t* printer);
+// When a job starts: later arrivals wait held.
+void Close(pappl_printer_t* printer);
+// When a job has been sent: the oldest waiting job is the only one PAPPL
+// may start next.
+void LetOldestGo(pappl_printer_t* printer);
+// Every second, a queue that sends nothing lets its oldest job go, or takes
+// jobs freely again once none waits.
+void Watch(pappl_system_t* system);
 }

@@ -5,6 +5,7 @@
 #include "CServerOptions.h"
 #include "DriverCallbacks.h"
 #include "JobCallbacks.h"
+#include "JobOrder.h"
 #include "SettingLabels.h"
 #include "StatusPoller.h"
 
@@ -97,6 +98,7 @@ pappl_system_t* SystemCallback::Create(int optionCount, cups_option_t* options, 
     SettingLabels::Add(system);
     papplSystemSetMIMECallback(system, DetectFormat, nullptr);
     StatusPoller::Start(system);
+    JobOrder::Watch(system);
     static const std::string state = paths.stateFile;
     papplSystemLoadState(system, state.c_str());
     papplSystemSetSaveCallback(system, SaveState, const_cast<char*>(state.c_str()));
