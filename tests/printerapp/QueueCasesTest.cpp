@@ -140,14 +140,21 @@ TEST_F(QueueCases, JobsTakenWhileTheQueuePrintsGoInTheOrderTaken)
 {
     CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.storePauseMs = 400; }));
     ASSERT_EQ(Add("plotter", printer.Address()), 0);
+    // A job its user holds neither goes nor keeps the others waiting.
+    auto held = Job(m_files.Write("held.plt", "IN;PU;"));
+    held["job_name"] = "held.plt";
+    held["hold"] = "indefinite";
+    ASSERT_EQ(m_server.Ipp("plotter", "qx-submit.test", held).exitCode, 0);
     const std::vector<std::string> names = {"j1.plt", "j2.plt", "j3.plt", "j4.plt", "j5.plt"};
     for (const std::string& name : names) {
         auto job = Job(m_files.Write(name, "IN;PU;"));
         job["job_name"] = name;
         ASSERT_EQ(m_server.Ipp("plotter", "qx-submit.test", job).exitCode, 0);
     }
-    for (int id = 1; id <= 5; ++id)
+    for (int id = 2; id <= 6; ++id)
         m_server.Ipp("plotter", "qx-wait-job.test", {{"job-id", std::to_string(id)}, {"owner", "Ada"}});
+    const auto stillHeld = m_server.Ipp("plotter", "qx-job.test", {{"job-id", "1"}, {"owner", "Ada"}});
+    EXPECT_NE(stillHeld.out.find("job-state (enum) = pending-held"), std::string::npos) << stillHeld.out;
 
     std::vector<std::string> received;
     for (const std::string& line : SplitLines(printer.Output()))
