@@ -11,7 +11,6 @@
 #include <QPushButton>
 
 #include <filesystem>
-#include <iterator>
 
 namespace {
 constexpr const char* kControls[] = {"buttonSend",        "buttonSendSetup", "buttonClose",

@@ -14,8 +14,6 @@
 // list, and the user's word before a setup send changes the printer's
 // defaults for everyone.
 namespace {
-using namespace std::chrono_literals;
-
 class SendChecks : public CSendFromWindowFixture {
 protected:
     bool PrinterWasContacted() const { return m_printer->Output().find("command ") != std::string::npos; }

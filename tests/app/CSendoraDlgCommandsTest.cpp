@@ -14,8 +14,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <filesystem>
-
 namespace {
 using CSendoraDlgCommandsTest = CSendoraFixture;
 

@@ -10,26 +10,21 @@
 #include "SimulatorOptions.h"
 #include "TestConfig.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <thread>
 
 // The window's "Share printers on the network" against a real printer
 // application server and the printer simulator: the queues it serves, a
 // queue added for a printer and setting, what the server refused, and no
 // server at all, where nothing may start one.
 namespace {
-using namespace std::chrono_literals;
-
 const QString kProgram = QString(test_config::kProgramDir) + "qx-sendora-printer-app";
 
 QString Text(unsigned id, const std::string& argument = {})

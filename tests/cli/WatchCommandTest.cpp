@@ -5,7 +5,6 @@
 #include "CRunningProcess.h"
 #include "CSendHistory.h"
 #include "CTempDir.h"
-#include "CaseNames.h"
 #include "LoopbackPort.h"
 #include "ResourceIds.h"
 #include "SimulatorOptions.h"
@@ -81,7 +80,6 @@ TEST_F(WatchCommand, EachWholeFileGoesOnceAndEndsInSentOrFailed)
     CPrinterSimulator printer({});
     ASSERT_TRUE(printer.IsRunning());
     m_folder.Write("A0.plt", "IN;");  // there before the start: taken once settled
-    std::filesystem::create_directory(m_folder.File("sent"));
     m_folder.Write("sent/A1.plt", "old");
     auto watch = Watch(printer.Address());
     m_folder.Write("A1.plt", "IN;SP1;");

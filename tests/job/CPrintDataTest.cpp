@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <tuple>
 

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 using Fake = CFakeFileSystemQuery;
 

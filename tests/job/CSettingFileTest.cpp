@@ -39,10 +39,8 @@ TEST(CSettingFileTest, ListsAndResolvesTheUsersFilesBesideTheShippedOnes)
 {
     CTempDir dir;
     for (const char* name : {"shipped/default.org", "shipped/both.prn", "shipped/only-shipped.prn", "own/both.prn",
-                             "own/only-own.prn"}) {
-        std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+                             "own/only-own.prn"})
         dir.Write(name, kSettingFile);
-    }
     const CSettingFile files(dir.File("own/"), dir.File("shipped/"), dir.File("fallback/"));
 
     auto names = files.ListNames();
@@ -76,8 +74,6 @@ TEST_P(CSettingFileResolveTest, Resolves)
     CTempDir dir;
     const std::string folder = dir.File("PrinterSetting/");
     const std::string fallback = dir.File("fallback/");
-    std::filesystem::create_directories(folder);
-    std::filesystem::create_directories(fallback);
     dir.Write("PrinterSetting/plain.prn", kSettingFile);
     dir.Write("PrinterSetting/future.prn", "[QXSD]\nHPPJL Version=7.3\n");
     dir.Write("PrinterSetting/unmarked.prn", "[QXSD]\nQXSD Version=1.0.0\n[HPGLPen]\nPenWidthChange=ON\n");

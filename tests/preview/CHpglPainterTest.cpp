@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
-
 // Hand-written raster fills (RF, FT 11) painted over a page one inch wide:
 // a pattern's dot is 1/300 inch, so a picture 1200 pixels wide shows it as
 // 4 x 4 pixels, and one 150 pixels wide as half a pixel, where the dots

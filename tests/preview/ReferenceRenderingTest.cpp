@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 #include <functional>
 #include <regex>

@@ -10,15 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-
 // The printer application as an office client meets it: ipptool sends the
 // job to our server, the printer simulator receives it, and the job must
 // be the one qx-sendora-cli would have sent.
 namespace {
-using namespace std::chrono_literals;
-
 struct DocumentCase {
     const char* name;
     const char* driver;
@@ -83,7 +78,6 @@ TEST(Devices, ListsEachPrinterNameAtTheWindowsNumberWithoutContactingIt)
     CPrinterSimulator printer(SimulatorOptions([](auto& o) { o.logCommands = true; }));
     ASSERT_TRUE(printer.IsRunning());
     CTempDir home;
-    std::filesystem::create_directories(home.File("qx-sendora"));
     home.Write("qx-sendora/QXSDUserConfig.ini", "[Printer Name]\r\nplotter1=\r\n" + printer.Address() + "=\r\n");
     std::map<std::string, std::string> environment = {{"QX_SENDORA_LAYOUT", "installed"},
                                                       {"XDG_CONFIG_HOME", home.Path()},

@@ -2,7 +2,6 @@
 #include "CPrinterSimulator.h"
 #include "CTiffHandle.h"
 #include "SimulatorOptions.h"
-#include "TestConfig.h"
 
 #include <QColor>
 #include <QImage>
