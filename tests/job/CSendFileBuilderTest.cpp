@@ -180,12 +180,9 @@ TEST_F(SendFileBuilder, SetupJobCarriesTheSettingsOfTheStoredController)
 TEST_F(SendFileBuilder, QuotesAndLineBreaksCannotSmuggleCommands)
 {
     Add("x\".hpg", "a", 1);
-    const std::string named = Build();
-    EXPECT_NE(named.find("@PJL SET FILENAME = \"x_.hpg\"\n"), std::string::npos);
+    EXPECT_NE(Build().find("@PJL SET FILENAME = \"x_.hpg\"\n"), std::string::npos);
 
-    auto entry = std::make_unique<CPrintData>();
-    ASSERT_TRUE(entry->SetFile(m_files.Write("a\r\n@PJL SET X=1.hpg", "b"), m_formats));
-    m_job.InsertAt(0, std::move(entry));
+    Add("a\r\n@PJL SET X=1.hpg", "b", 1);
     EXPECT_NE(Build().find("@PJL SET FILENAME = \"a__@PJL SET X=1.hpg\"\n"), std::string::npos);
 
     for (const std::string owner : {"Ada\"\n@PJL RESET", "A\rB", "A\nB"}) {
