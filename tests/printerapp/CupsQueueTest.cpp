@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 // Linux computers print to the printer application through CUPS: an
 // everywhere queue of a cupsd of the test's own points at our server, lp is
@@ -29,11 +30,15 @@ struct LpCase {
 // that list with a stray quote (*cupsMandatory: ""name"), so that an
 // everywhere queue made for a printer listing any cannot print at all. Our
 // printers list none: "lp -o qxsendora-setting=..." keeps the queue's
-// setting, and a Linux computer picks a setting by its queue, as Windows does.
+// setting, and a Linux computer picks a setting by its queue, as Windows does,
+// or prints through a raw queue (lpadmin without -m), whose backend passes on
+// every option and the document as it is.
 const LpCase kCases[] = {
     {"office", "plan.pdf", {}, "1", "sample"},
     {"office", "cover.pdf", {"-n", "2", "-o", "qxsendora-setting=-printer-defaults-"}, "2", "sample"},
     {"office-defaults", "title.pdf", {}, "1", "(Printer defaults)"},
+    {"office-raw", "sheet.pdf", {"-o", "qxsendora-setting=-printer-defaults-"}, "1", "(Printer defaults)"},
+    {"office-raw", "site.pdf", {"-n", "2"}, "2", "sample"},
 };
 
 std::string WaitForFile(const std::string& path)
@@ -62,8 +67,13 @@ TEST(CupsQueue, LpJobsReachThePrinterWithTheirQueuesSetting)
     ASSERT_EQ(server.AddQueue("plotter-defaults", printer.Address(), 3, "qx-sendora-pdf").exitCode, 0);
     CPrivateCups cups;
     ASSERT_TRUE(cups.IsRunning()) << cups.ErrorLog();
-    for (const auto& [queue, target] : {std::pair{"office", "plotter-sample"}, {"office-defaults", "plotter-defaults"}}) {
-        const auto added = cups.Run("lpadmin", {"-p", queue, "-E", "-v", server.QueueUri(target), "-m", "everywhere"});
+    for (const auto& [queue, target, model] : {std::tuple{"office", "plotter-sample", "everywhere"},
+                                              {"office-defaults", "plotter-defaults", "everywhere"},
+                                              {"office-raw", "plotter-sample", ""}}) {
+        std::vector<std::string> args = {"-p", queue, "-E", "-v", server.QueueUri(target)};
+        if (*model)
+            args.insert(args.end(), {"-m", model});
+        const auto added = cups.Run("lpadmin", args);
         ASSERT_EQ(added.exitCode, 0) << added.err << cups.ErrorLog();
     }
     const std::string sampleBlock =
