@@ -1,12 +1,10 @@
 #include "CSameCopies.h"
 
 #include "CEditWithSpin.h"
-#include "CMessageService.h"
 #include "CTextFields.h"
 #include "ResourceIds.h"
 
 #include <QCheckBox>
-#include <QTimer>
 
 CSameCopies::CSameCopies(QCheckBox& check, CEditWithSpin& edit, int maxCopies, Apply apply, QObject* parent)
     : QObject(parent)
@@ -56,18 +54,11 @@ void CSameCopies::OnChecked()
 
 void CSameCopies::OnCommitted()
 {
-    if (!IsOn() || m_refusing)
+    if (!IsOn())
         return;
     const QString text = m_edit.Text();
     if (!CTextFields::IsNumberIn(text.toStdString(), 1, m_maxCopies)) {
-        m_refusing = true;
-        CMessageService::Show(ResId::kCopiesOutOfRangeMessage);
-        m_refusing = false;
-        // Once the focus change under way, which clears the selection, is over.
-        QTimer::singleShot(0, &m_edit, [this] {
-            m_edit.setFocus();
-            m_edit.selectAll();
-        });
+        m_edit.Refuse(ResId::kCopiesOutOfRangeMessage);
         return;
     }
     m_copies = text.toInt();

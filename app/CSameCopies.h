@@ -39,7 +39,4 @@ private:
     int m_maxCopies;
     Apply m_apply;
     int m_copies = 1;
-    // The refusal's message takes the focus from the edit, which commits
-    // again: no second message for it.
-    bool m_refusing = false;
 };

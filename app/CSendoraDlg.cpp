@@ -23,6 +23,7 @@
 #include "CSendFrontEnd.h"
 #include "CSendoraApp.h"
 #include "CShareDlg.h"
+#include "CTextFields.h"
 #include "CViewPreferences.h"
 #include "CWaitCursor.h"
 #include "ResourceIds.h"
@@ -85,6 +86,12 @@ void CSendoraDlg::InitControls()
 {
     m_ui->editPrinterNumber->SetSpinRange(0, kMaxPrinterNumber);
     m_ui->editPrinterNumber->setValue(CRegistryValues::ReadPrinterNo());
+    // Judged as it is committed, as every number of the window is; Send
+    // still refuses a number left out of range.
+    connect(m_ui->editPrinterNumber, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (!CTextFields::IsNumberIn(m_ui->editPrinterNumber->Text().toStdString(), 0, kMaxPrinterNumber))
+            m_ui->editPrinterNumber->Refuse(ResId::kBadPrinterNumberMessage);
+    });
     m_sameCopies = new CSameCopies(*m_ui->checkSameCopies, *m_ui->editCopiesForAll, kMaxCopies, [this](int copies) {
         CPrintJob& job = m_app.GetMainJob();
         for (int i = 0; i < job.GetCount(); ++i)

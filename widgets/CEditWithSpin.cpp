@@ -1,6 +1,10 @@
 #include "CEditWithSpin.h"
 
+#include "CMessageService.h"
+
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,6 +28,19 @@ QString CEditWithSpin::Text() const
 void CEditWithSpin::SetText(const QString& text)
 {
     lineEdit()->setText(text);
+}
+
+void CEditWithSpin::Refuse(unsigned messageId)
+{
+    {
+        const QSignalBlocker quiet(this);
+        CMessageService::Show(messageId);
+    }
+    // Once the focus change under way, which clears the selection, is over.
+    QTimer::singleShot(0, this, [this] {
+        setFocus();
+        selectAll();
+    });
 }
 
 // Every text is taken as it is; the owner judges it when it is committed.

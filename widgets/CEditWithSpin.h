@@ -16,6 +16,10 @@ public:
     // The text as it stands in the edit.
     QString Text() const;
     void SetText(const QString& text);
+    // The owner's refusal of the committed text: the message, then the
+    // focus back with the text selected. The message box taking the focus
+    // commits nothing meanwhile.
+    void Refuse(unsigned messageId);
 
 signals:
     // Every change of the text, typed or set.

@@ -171,6 +171,31 @@ TEST_F(CSendoraDlgCommandsTest, SameCopiesAppliesTheNumberWhenCommitted)
     EXPECT_TRUE(copies.isEnabled());
 }
 
+// The printer number is judged as the copies are: a number out of range
+// is refused once, the box keeping the focus and the text; one in range
+// is taken without a word.
+TEST_F(CSendoraDlgCommandsTest, PrinterNumberIsJudgedWhenCommitted)
+{
+    OpenWindow();
+    auto& number = Child<CEditWithSpin>("editPrinterNumber");
+    number.setFocus();
+    number.selectAll();
+    QTest::keyClicks(&number, "100");
+    Child<QPushButton>("buttonAddFiles").setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_messages.Ids(), std::vector<unsigned>{ResId::kBadPrinterNumberMessage});
+    EXPECT_EQ(number.Text().toStdString(), "100");
+    EXPECT_TRUE(number.hasFocus());
+    EXPECT_EQ(number.findChild<QLineEdit*>()->selectedText().toStdString(), "100");
+
+    QTest::keyClicks(&number, "5");
+    Child<QPushButton>("buttonAddFiles").setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_messages.Ids().size(), 1U);
+    EXPECT_FALSE(number.hasFocus());
+    EXPECT_EQ(number.value(), 5);
+}
+
 // By the Close button or by the window's own close; Enter and Escape
 // neither close nor press.
 class CSendoraDlgCloseTest : public CSendoraFixture, public testing::WithParamInterface<bool> {};
