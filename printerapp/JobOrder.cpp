@@ -61,16 +61,24 @@ void LetGo(pappl_printer_t* printer, const std::vector<WaitingJob>& waiting)
     }
 }
 
-void LetIdleQueueGo(pappl_printer_t* printer, void*)
+// With no job waiting the queue takes jobs freely again: PAPPL 1.3.1 refuses
+// a raster job outright while it holds new jobs. Two jobs that both arrive
+// before PAPPL starts the next may then still start newest first.
+void LetNextGo(pappl_printer_t* printer)
 {
-    if (papplPrinterGetState(printer) != IPP_PSTATE_IDLE)
-        return;
-    const std::lock_guard lock(g_lock);
     const std::vector<WaitingJob> waiting = WaitingJobs(printer);
     if (!waiting.empty())
         LetGo(printer, waiting);
     else if (g_closed.erase(printer))
         papplPrinterReleaseHeldNewJobs(printer, nullptr);
+}
+
+void LetIdleQueueGo(pappl_printer_t* printer, void*)
+{
+    if (papplPrinterGetState(printer) != IPP_PSTATE_IDLE)
+        return;
+    const std::lock_guard lock(g_lock);
+    LetNextGo(printer);
 }
 
 bool Tick(pappl_system_t* system, void*)
@@ -90,9 +98,7 @@ void JobOrder::Close(pappl_printer_t* printer)
 void JobOrder::LetOldestGo(pappl_printer_t* printer)
 {
     const std::lock_guard lock(g_lock);
-    const std::vector<WaitingJob> waiting = WaitingJobs(printer);
-    if (!waiting.empty())
-        LetGo(printer, waiting);
+    LetNextGo(printer);
 }
 
 void JobOrder::Watch(pappl_system_t* system)

@@ -11,9 +11,9 @@ namespace JobOrder {
 // When a job starts: later arrivals wait held.
 void Close(pappl_printer_t* printer);
 // When a job has been sent: the oldest waiting job is the only one PAPPL
-// may start next.
+// may start next; with none waiting, the queue takes jobs freely again.
 void LetOldestGo(pappl_printer_t* printer);
-// Every second, a queue that sends nothing lets its oldest job go, or takes
-// jobs freely again once none waits.
+// Every second, a queue that sends nothing lets its oldest job go, one that
+// was still arriving when the last send ended.
 void Watch(pappl_system_t* system);
 }
