@@ -17,6 +17,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+
 // Sends from the main window that reach the printer, or stop with a
 // message, the same as the command line's.
 namespace {
@@ -175,4 +182,61 @@ INSTANTIATE_TEST_SUITE_P(
         CRefusalCase{"SetupToUnreachablePrinter", "buttonSendSetup", {}, {ResId::kConnectionRefusedMessage}, true,
                      {"setup", "--setting", "sample", "--controller", ""}, kPrinterWithModels, false, "sample"}),
     ByCaseName());
+
+// A printer that greets, then resets the connection as the user name comes:
+// the dialogue's thread tells of the broken socket itself.
+class CResettingPrinter {
+public:
+    CResettingPrinter()
+        : m_listener(socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(m_listener, reinterpret_cast<sockaddr*>(&address), length);
+        listen(m_listener, 1);
+        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] {
+            const int connection = accept(m_listener, nullptr, nullptr);
+            const char greeting[] = "220 ready\r\n";
+            send(connection, greeting, sizeof greeting - 1, MSG_NOSIGNAL);
+            char line[64];
+            (void)recv(connection, line, sizeof line, 0);
+            const linger abrupt{1, 0};
+            setsockopt(connection, SOL_SOCKET, SO_LINGER, &abrupt, sizeof abrupt);
+            close(connection);
+        });
+    }
+    ~CResettingPrinter()
+    {
+        m_thread.join();
+        close(m_listener);
+    }
+    std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
+
+private:
+    int m_listener;
+    int m_port = 0;
+    std::thread m_thread;
+};
+
+// What the dialogue's thread shows is kept in the send's history with the
+// rest of what the user was told, in one failed record.
+TEST_F(SendFromWindow, MessageOfTheDialoguesThreadIsRecordedWithTheRest)
+{
+    Open({});
+    AddEntry("a.plt");
+    CResettingPrinter printer;
+    Child<CSDComboBox>("comboPrinterName").setEditText(Q(printer.Address()));
+    CSendWatch send(*this, "buttonSend");
+    ASSERT_TRUE(send.WaitForEnd());
+
+    ASSERT_EQ(m_messages.Ids(), (std::vector<unsigned>{0, ResId::kPrinterHungUpMessage}));
+    const std::vector<CHistoryRecord> history = History();
+    ASSERT_EQ(history.size(), 1U);
+    EXPECT_EQ(history[0].result, CHistoryRecord::Result::Failed);
+    EXPECT_EQ(history[0].message, m_messages.Messages()[0].text + "\n" + m_messages.Messages()[1].text);
+}
 }
